@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/messages.h"
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+#include <vector>
+
+// Records every box, answers the save dialog with a preset name, and never blocks.
+// Installed for the life of the object.
+class MessageRecorder : public Messages {
+public:
+    struct Box {
+        QString kind; // "information" or "error"
+        QString caption;
+        QString text;
+    };
+
+    MessageRecorder() { installMessages(this); }
+    ~MessageRecorder() override { installMessages(nullptr); }
+
+    void information(const QString &caption, const QString &text) override
+    {
+        boxes.push_back({QStringLiteral("information"), caption, text});
+        if (onBox)
+            onBox();
+    }
+    void error(const QString &caption, const QString &text) override
+    {
+        boxes.push_back({QStringLiteral("error"), caption, text});
+        if (onBox)
+            onBox();
+    }
+    QString saveFileName(QWidget *, const QString &directory, const QString &filter,
+                         const QString &defaultSuffix) override
+    {
+        saveDialogs.push_back({directory, filter, defaultSuffix});
+        return saveAnswer;
+    }
+    void openUrl(const QUrl &url) override { openedUrls.push_back(url); }
+
+    struct SaveDialog {
+        QString directory;
+        QString filter;
+        QString defaultSuffix;
+    };
+
+    std::vector<Box> boxes;
+    std::vector<SaveDialog> saveDialogs;
+    std::vector<QUrl> openedUrls;
+    QString saveAnswer;
+    std::function<void()> onBox; // runs while a box would be open
+};

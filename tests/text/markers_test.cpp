@@ -1,0 +1,41 @@
+#include "text/markers.h"
+
+#include <gtest/gtest.h>
+
+TEST(MarkerPos, FindsFirstExactOccurrenceOneBased)
+{
+    EXPECT_EQ(MarkerPos("ab", "xxabyyab"), 3);
+    EXPECT_EQ(MarkerPos("x", "x"), 1);
+    EXPECT_EQ(MarkerPos("AB", "xxabyy"), 0); // case-sensitive
+    EXPECT_EQ(MarkerPos("abc", "ab"), 0);
+}
+
+TEST(MarkerPos, EmptyMarkerOrTextGivesZero)
+{
+    EXPECT_EQ(MarkerPos("", "abc"), 0);
+    EXPECT_EQ(MarkerPos("a", ""), 0);
+    EXPECT_EQ(MarkerPos("", ""), 0);
+}
+
+TEST(MarkerPos, ComparesHighBytesExactly)
+{
+    const std::string text = "x\xC0\xE0y"; // windows-1251 "Аа"
+    EXPECT_EQ(MarkerPos("\xE0", text), 3);
+    EXPECT_EQ(MarkerPos("\xC0\xE0", text), 2);
+}
+
+TEST(SubText, ClampsStartAndCount)
+{
+    struct Case {
+        const char *text;
+        int64_t start, count;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {"abcdef", 2, 3, "bcd"}, {"abcdef", 0, 2, "ab"},  {"abcdef", -5, 2, "ab"}, {"abcdef", 6, 1, "f"},
+        {"abcdef", 7, 1, ""},    {"abcdef", 3, -1, ""},   {"abcdef", 3, 0, ""},    {"abcdef", 4, 100, "def"},
+        {"", 1, 1, ""},          {"abcdef", 1, 6, "abcdef"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(SubText(c.text, c.start, c.count), c.expected) << c.text << " " << c.start << " " << c.count;
+}
