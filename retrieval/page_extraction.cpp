@@ -1,0 +1,173 @@
+#include "retrieval/page_extraction.h"
+
+#include "text/app_error.h"
+#include "text/markers.h"
+#include "text/numbers.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+const std::string_view rowMarker = "info.php?id=";
+
+// W becomes its own part from the 1-based position `from` on.
+void dropTo(std::string_view &w, int64_t from)
+{
+    const auto drop = static_cast<size_t>(std::max<int64_t>(from - 1, 0));
+    w.remove_prefix(std::min(drop, w.size()));
+}
+
+// "W moves past m by k": also drops k - 1 characters when m is absent.
+void movePast(std::string_view &w, std::string_view marker, int k) { dropTo(w, MarkerPos(marker, w) + k); }
+
+// The text in front of m; empty when m is absent or at the start.
+std::string inFrontOf(std::string_view w, std::string_view marker)
+{
+    return SubText(w, 1, MarkerPos(marker, w) - 1);
+}
+
+std::string withCommas(std::string cell)
+{
+    std::replace(cell.begin(), cell.end(), '.', ',');
+    return cell;
+}
+
+double decimalCell(const std::string &cell) { return static_cast<double>(readDecimal(withCommas(cell))); }
+
+int16_t ageCell(const std::string &cell)
+{
+    const int32_t age = readInteger(cell);
+    // An age that does not fit the record would silently wrap: treat it as the bad cell it is.
+    if (age < std::numeric_limits<int16_t>::min() || age > std::numeric_limits<int16_t>::max())
+        throw ConvertError("'" + cell + "' is not a valid integer value");
+    return static_cast<int16_t>(age);
+}
+
+} // namespace
+
+PageKind pageKindOfSuffix(const std::string &suffix)
+{
+    return suffix.empty() ? PageKind::Talent : PageKind::Abilities;
+}
+
+FailurePage detectFailurePage(std::string_view page)
+{
+    // "Команда не найдена" and "На сайте проводится обновление данных" in windows-1251.
+    if (MarkerPos("\xCA\xEE\xEC\xE0\xED\xE4\xE0 \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED\xE0", page) > 0)
+        return FailurePage::TeamNotFound;
+    if (MarkerPos("\xCD\xE0 \xF1\xE0\xE9\xF2\xE5 \xEF\xF0\xEE\xE2\xEE\xE4\xE8\xF2\xF1\xFF "
+                  "\xEE\xE1\xED\xEE\xE2\xEB\xE5\xED\xE8\xE5 \xE4\xE0\xED\xED\xFB\xF5",
+                  page) > 0)
+        return FailurePage::Maintenance;
+    return FailurePage::None;
+}
+
+std::string ExtractValue(std::string_view &w, std::string_view marker1, std::string_view marker2,
+                         std::string_view marker3)
+{
+    const int32_t p1 = MarkerPos(marker1, w);
+    if (p1 > 0)
+        dropTo(w, p1);
+    const int64_t p2 = MarkerPos(marker2, w);
+    const int64_t p3 = MarkerPos(marker3, w);
+    const auto length2 = static_cast<int64_t>(marker2.size());
+    return SubText(w, p2 + length2, p3 - p2 - length2);
+}
+
+TeamSummary extractSummary(std::string_view &w)
+{
+    TeamSummary s;
+    s.Name = ExtractValue(w, "name=\"Team\"", ">", "</a>");
+    s.ID = ExtractValue(w, "name=\"ShortName\"", "value=\"", "\"/");
+    s.Manager = ExtractValue(w, "info.php?user=", ">", "</a>");
+    // Without a manager the rank element is skipped; the team then has no rank of its own.
+    if (!s.Manager.empty())
+        s.Rang = ExtractValue(w, "name=\"Rang\"", "value=\"", "\"/");
+    s.City = ExtractValue(w, "name=\"City\"", "value=\"", "\"/");
+    s.Stadium = ExtractValue(w, "name=\"Stadium\"", "value=\"<nobr>", "\"/");
+    s.Division = ExtractValue(w, "name=champ&division=", ">", "</a>");
+    s.Money = ExtractValue(w, "name=\"Money\"", "value=\"", "\"/");
+    s.Players = ExtractValue(w, "name=\"Players\"", "value=\"", "\"/");
+    s.CoSP = ExtractValue(w, "name=\"CoSP\"", "value=\"", "\"/");
+    try {
+        s.Players = formatInteger(readInteger(s.Players));
+        s.Power = ExtractValue(w, "name=\"Power11\"", "value=\"", "\"/");
+    } catch (const ConvertError &) {
+        s.Players = "0";
+        s.Power = "0";
+    }
+    s.VisRat = ExtractValue(w, "name=\"VisRat\"", "value=\"", "\"/");
+    return s;
+}
+
+std::optional<RawRow> cutNextRow(std::string_view &w, PageKind kind)
+{
+    const int32_t p = MarkerPos(rowMarker, w);
+    if (p <= 0)
+        return std::nullopt;
+    RawRow row;
+    dropTo(w, p);
+    movePast(w, "=>", 2);
+    row.cells.push_back(inFrontOf(w, "<"));
+    if (kind == PageKind::Talent) {
+        const int64_t t = MarkerPos("title", w);
+        const int64_t s = MarkerPos("\"/>", w);
+        row.cells.push_back(SubText(w, t + 7, s - t - 7));
+    }
+    movePast(w, "\"/>", 21);
+    row.cells.push_back(inFrontOf(w, "</td>"));
+    const std::string position = row.cells.back();
+    movePast(w, "r>", 2);
+    row.cells.push_back(inFrontOf(w, "</td>"));
+    movePast(w, "b>", 2);
+    row.cells.push_back(inFrontOf(w, "</td>"));
+    if (kind == PageKind::Talent) {
+        movePast(w, "b>", 2);
+        row.cells.push_back(inFrontOf(w, "</td>"));
+    } else if (position == "Gk") {
+        row.cells.insert(row.cells.end(), 8, "0.00");
+    } else {
+        for (int i = 0; i < 8; ++i) {
+            movePast(w, "\"right\">", 8);
+            row.cells.push_back(inFrontOf(w, "</td>"));
+        }
+    }
+    return row;
+}
+
+std::unique_ptr<CPlayerTal> talentRecordOf(const RawRow &row)
+{
+    const auto &c = row.cells; // name, country, position, age, mastery, talent
+    const int16_t age = ageCell(c.at(3));
+    const double mastery = decimalCell(c.at(4));
+    const double talent = decimalCell(c.at(5));
+    return std::make_unique<CPlayerTal>(c.at(0), c.at(1), c.at(2), age, mastery, talent);
+}
+
+std::unique_ptr<CPlayerSkill> skillRecordOf(const RawRow &row)
+{
+    const auto &c = row.cells; // name, position, age, mastery, eight abilities
+    const int16_t age = ageCell(c.at(2));
+    const double mastery = decimalCell(c.at(3));
+    std::array<double, 8> abilities{};
+    for (size_t i = 0; i < abilities.size(); ++i)
+        abilities[i] = decimalCell(c.at(4 + i));
+    return std::make_unique<CPlayerSkill>(c.at(0), c.at(1), age, mastery, abilities);
+}
+
+PageContents readPage(const std::string &page, PageKind kind)
+{
+    const std::string copy = page;
+    std::string_view w = copy;
+    PageContents contents;
+    contents.summary = extractSummary(w);
+    while (auto row = cutNextRow(w, kind)) {
+        if (kind == PageKind::Talent)
+            talentRecordOf(*row);
+        else
+            skillRecordOf(*row);
+        contents.rows.push_back(std::move(*row));
+    }
+    return contents;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "retrieval/reply_reader.h"
+
+#include <QTcpSocket>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// How long one exchange may wait; every wait is bounded.
+struct ExchangeTimeouts {
+    int connectMs = 15000;          // name lookup and connection
+    int replyIdleMs = 30000;        // silence while the reply is still needed
+    int failedBodyPieceMs = 2000;   // each piece of a failed reply's body, which is dropped anyway
+    int drainPieceMs = 2000;        // each piece left on a kept-alive connection after a failure
+    int drainTotalMs = 5000;        // that drain in all
+};
+
+// One request on a connection of its own. The wait runs a local event loop that excludes user input,
+// so the window repaints but nothing re-enters.
+class RosterExchange {
+public:
+    explicit RosterExchange(ExchangeTimeouts timeouts = {}, ReplyReader::Limits limits = {});
+    ~RosterExchange();
+
+    // Connects, sends the request bytes and reads the reply. True when the reply succeeded.
+    bool run(const std::string &host, uint16_t port, const std::string &request);
+
+    const ReplyReader &reply() const { return m_reader; }
+
+    // After a failure: when the reply asked to keep the connection open and it still is, reads and
+    // drops what it delivers until it closes (bounded). Returns the number of bytes dropped.
+    size_t drainRest();
+
+private:
+    enum class Wake { Ready, Closed, TimedOut };
+    Wake waitForSocket(int timeoutMs);
+    bool readReply();
+
+    ExchangeTimeouts m_timeouts;
+    ReplyReader m_reader;
+    std::unique_ptr<QTcpSocket> m_socket;
+};
