@@ -1,8 +1,13 @@
+#include "app/main_window.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brindlemark"));
-    return 0;
+    QApplication::setApplicationDisplayName(QString());
+    TForm1 mainWindow;
+    mainWindow.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,321 @@
+#include "app/main_window.h"
+
+#include "app/error_guard.h"
+#include "app/messages.h"
+#include "export/division_file_name.h"
+#include "retrieval/roster_request.h"
+#include "text/code_page.h"
+#include "text/markers.h"
+#include "text/numbers.h"
+#include "view/row_texts.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLocale>
+#include <QMenu>
+#include <QScopeGuard>
+
+namespace {
+
+QString caption(const std::string &bytes) { return fromCp1251(bytes); }
+
+void appendRow(QTreeWidget *list, const std::vector<std::string> &texts)
+{
+    auto *item = new QTreeWidgetItem(list);
+    for (size_t column = 0; column < texts.size(); ++column)
+        item->setText(static_cast<int>(column), fromCp1251(texts[column]));
+}
+
+void setColumns(QTreeWidget *list, const QStringList &captions, const std::vector<int> &widths)
+{
+    list->setColumnCount(static_cast<int>(captions.size()));
+    list->setHeaderLabels(captions);
+    for (size_t i = 0; i < widths.size(); ++i)
+        list->setColumnWidth(static_cast<int>(i), widths[i]);
+    list->header()->setStretchLastSection(false);
+}
+
+const QString notChosen = QStringLiteral("Не выбрана команда.");
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+{
+    QFont font = this->font();
+    font.setPixelSize(11);
+    setFont(font);
+    setupUi(this);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(796, 329 + MainMenu1->sizeHint().height());
+
+    setColumns(ListView1, {QStringLiteral("Имя"), QStringLiteral("Страна"), QStringLiteral("Поз"),
+                           QStringLiteral("Возр"), QStringLiteral("Маст"), QStringLiteral("Талант")},
+               {130, 100, 50, 50, 50, 50});
+    setColumns(ListView2,
+               {QStringLiteral("Имя"), QStringLiteral("Поз"), QStringLiteral("Возр"), QStringLiteral("Маст"),
+                QStringLiteral("От"), QStringLiteral("Оп"), QStringLiteral("Др"), QStringLiteral("Пм"),
+                QStringLiteral("Вн"), QStringLiteral("Пс"), QStringLiteral("Сл"), QStringLiteral("Тч")},
+               {110, 32, 37, 45, 45, 45, 45, 45, 45, 45, 45, 45});
+    setColumns(ListView3, {QStringLiteral("№"), QStringLiteral("Трен"), QStringLiteral("Балл"), QStringLiteral("Талант")},
+               {60, 100, 100, 100});
+    ListView3->header()->setSectionsClickable(false);
+    ComboBox2->setEditText(QStringLiteral("Выберите дивизион"));
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->addAction(alant1);
+
+    wireCommands();
+    runGuarded([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::wireCommands()
+{
+    const auto guarded = [this](auto member) { return [this, member] { runGuarded([this, member] { (this->*member)(); }); }; };
+    connect(Button1, &QPushButton::clicked, this, guarded(&TForm1::Button1Click));
+    connect(N2, &QAction::triggered, this, guarded(&TForm1::N2Click));
+    connect(N4, &QAction::triggered, this, guarded(&TForm1::N4Click));
+    connect(N5, &QAction::triggered, this, guarded(&TForm1::N5Click));
+    connect(About1, &QAction::triggered, this, guarded(&TForm1::About1Click));
+    connect(ComboBox1, &QComboBox::activated, this, [this](int index) { runGuarded([&] { ComboBox1Select(index); }); });
+    connect(UpDown1, &TUpDown::changing, this, [this](bool &allow) { runGuarded([&] { UpDown1Changing(allow); }); });
+    connect(ListView1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { runGuarded([&] { ListView1ContextPopup(pos); }); });
+}
+
+void TForm1::FormCreate() {}
+
+void TForm1::ComboBox1Select(int) {}
+
+void TForm1::N5Click() {}
+
+void TForm1::About1Click() {}
+
+ExportOptions TForm1::exportOptions() const { return {}; }
+
+bool TForm1::RequestPage(int32_t teamId, const std::string &pageSuffix)
+{
+    bool viaProxy = false;
+    std::string proxyHost;
+    int32_t proxyPort = 0;
+    // The proxy is read from the Settings dialog when it exists (filled in by its own code).
+    const ServerAddress server = rosterServerAddress();
+    const std::string request = buildRosterRequest(server, teamId, pageSuffix, viaProxy);
+    RosterExchange exchange(m_timeouts);
+    const bool usablePort = !viaProxy || (proxyPort > 0 && proxyPort <= 65535);
+    if (usablePort && exchange.run(viaProxy ? proxyHost : server.host,
+                                   viaProxy ? static_cast<uint16_t>(proxyPort) : server.port, request)) {
+        PageText = exchange.reply().body();
+        Label1->setText(QString::number(PageText.size()));
+        addCounter(Label4, static_cast<int64_t>(PageText.size()));
+        return true;
+    }
+    messages().information(QStringLiteral(":/"), QStringLiteral("Произошла ошибка"));
+    Label1->setText(QString::number(exchange.drainRest()));
+    addCounter(Label4, static_cast<int64_t>(exchange.reply().statusLine().size() + exchange.reply().location().size()));
+    return false;
+}
+
+void TForm1::addCounter(QLabel *label, int64_t amount)
+{
+    label->setText(QString::number(readInteger(toCp1251(label->text())) + amount));
+}
+
+bool TForm1::GetData(int32_t teamId, const std::string &pageSuffix)
+{
+    if (!Cdivision->isChecked() && ComboBox2->currentText().isEmpty()) {
+        messages().information(QStringLiteral("Ошибка"), notChosen);
+        return false;
+    }
+    Button1->setEnabled(false);
+    const auto enableAgain = qScopeGuard([this] { Button1->setEnabled(true); });
+
+    if (!RequestPage(teamId, pageSuffix))
+        return false;
+    switch (detectFailurePage(PageText)) {
+    case FailurePage::TeamNotFound:
+        messages().information(QStringLiteral("Команда не найдена"), QStringLiteral("Неправильно указан ИД."));
+        return false;
+    case FailurePage::Maintenance:
+        messages().information(QStringLiteral("Ахтунг"), QStringLiteral("На сайте проводится обновление данных."));
+        return false;
+    case FailurePage::None:
+        break;
+    }
+
+    const std::string workingCopy = PageText;
+    std::string_view w = workingCopy;
+    const TeamSummary summary = extractSummary(w);
+    showSummary(summary);
+
+    const PageKind kind = pageKindOfSuffix(pageSuffix);
+    CTeam *team = m_history.findByName(toCp1251(TeamVal->text()));
+    const bool filled = team && (kind == PageKind::Talent ? team->TalCount : team->SkillCount) > 0;
+    if (!team)
+        team = &appendSnapshot(summaryOnView());
+    if (!filled)
+        readRows(w, kind, *team);
+    // The view always ends showing one snapshot, so the labels and lists never mix two teams.
+    ReAdd(*team);
+    return true;
+}
+
+void TForm1::showSummary(const TeamSummary &s)
+{
+    const std::pair<QLabel *, const std::string *> labels[] = {
+        {TeamVal, &s.Name},   {IDval, &s.ID},           {Manval, &s.Manager}, {RangVal, &s.Rang},
+        {CityVal, &s.City},   {StadVal, &s.Stadium},    {DivVal, &s.Division}, {MoneyVal, &s.Money},
+        {PlayersVal, &s.Players}, {CoSPVal, &s.CoSP}, {PowerVal, &s.Power},  {VisRatVal, &s.VisRat}};
+    for (const auto &[label, text] : labels)
+        label->setText(caption(*text));
+}
+
+TeamSummary TForm1::summaryOnView() const
+{
+    return {toCp1251(TeamVal->text()),  toCp1251(IDval->text()),     toCp1251(Manval->text()),
+            toCp1251(RangVal->text()),  toCp1251(CityVal->text()),   toCp1251(StadVal->text()),
+            toCp1251(DivVal->text()),   toCp1251(MoneyVal->text()),  toCp1251(PlayersVal->text()),
+            toCp1251(CoSPVal->text()),  toCp1251(PowerVal->text()),  toCp1251(VisRatVal->text())};
+}
+
+CTeam &TForm1::appendSnapshot(const TeamSummary &summary)
+{
+    CTeam &team = m_history.append(summary);
+    if (m_history.TeamCount == 2)
+        UpDown1->setEnabled(true);
+    UpDown1->setMaximum(m_history.TeamCount - 1);
+    return team;
+}
+
+void TForm1::readRows(std::string_view &w, PageKind kind, CTeam &team)
+{
+    if (MarkerPos("info.php?id=", w) <= 0)
+        return;
+    QTreeWidget *list = kind == PageKind::Talent ? ListView1 : ListView2;
+    list->clear();
+    // Records reach the snapshot only when the whole page converted, so a failed read can be
+    // fetched again later.
+    std::vector<std::unique_ptr<CPlayerTal>> talents;
+    std::vector<std::unique_ptr<CPlayerSkill>> skills;
+    while (const auto row = cutNextRow(w, kind)) {
+        appendRow(list, row->cells);
+        if (kind == PageKind::Talent)
+            talents.push_back(talentRecordOf(*row));
+        else
+            skills.push_back(skillRecordOf(*row));
+    }
+    for (auto &player : talents)
+        AddTal(team, std::move(player));
+    for (auto &player : skills)
+        AddSkill(team, std::move(player));
+}
+
+void TForm1::ReAdd(const CTeam &team)
+{
+    showSummary(team.summary());
+    ListView1->clear();
+    ListView2->clear();
+    for (const auto &player : team.Tal)
+        appendRow(ListView1, talentRowTexts(*player));
+    for (const auto &player : team.Skill)
+        appendRow(ListView2, skillRowTexts(*player));
+}
+
+void TForm1::UpDown1Changing(bool &allowChange)
+{
+    allowChange = true;
+    const int position = UpDown1->position();
+    if (position >= 0 && position < m_history.TeamCount)
+        ReAdd(m_history.at(position));
+}
+
+QTreeWidget *TForm1::listOfActivePage() const
+{
+    return PageControl1->currentIndex() == 0 ? ListView1 : ListView2;
+}
+
+void TForm1::SaveData(const QString &fileName)
+{
+    QTreeWidget *list = listOfActivePage();
+    if (list->topLevelItemCount() == 0)
+        return;
+    ExportView view;
+    view.labels = summaryOnView();
+    view.kind = list == ListView1 ? PageKind::Talent : PageKind::Abilities;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem *item = list->topLevelItem(i);
+        std::vector<std::string> row;
+        for (int column = 0; column < list->columnCount(); ++column)
+            row.push_back(toCp1251(item->text(column)));
+        view.rows.push_back(std::move(row));
+    }
+    appendToFile(fileName, buildTeamBlock(view, exportOptions()));
+}
+
+void TForm1::Button1Click()
+{
+    const std::string suffix = RadioTal->isChecked() ? "" : abilitiesSuffix;
+    if (Cdivision->isChecked()) {
+        runDivision();
+        return;
+    }
+    const int index = ComboBox2->currentIndex();
+    if (index < 0 || ComboBox2->itemText(index) != ComboBox2->currentText()) {
+        messages().information(QStringLiteral("Ошибка"), notChosen);
+        return;
+    }
+    GetData(ComboBox2->itemData(index).toInt(), suffix);
+}
+
+void TForm1::runDivision()
+{
+    if (ComboBox2->count() == 0) {
+        messages().information(QStringLiteral("Ошибка"), notChosen);
+        return;
+    }
+    ProgressBar1->setRange(0, ComboBox2->count());
+    ProgressBar1->setValue(0);
+    ProgressBar1->setVisible(true);
+    const auto hide = qScopeGuard([this] { ProgressBar1->setVisible(false); });
+    // The entries are read afresh for every team: a division chosen while a message box is open
+    // applies to the rest of the run.
+    for (int i = 0; i < ComboBox2->count(); ++i) {
+        const bool talent = RadioTal->isChecked();
+        PageControl1->setCurrentIndex(talent ? 0 : 1);
+        const bool read = GetData(ComboBox2->itemData(i).toInt(), talent ? "" : abilitiesSuffix);
+        // A team whose page never arrived is not saved: the view still shows the previous team.
+        if (read)
+            SaveData(divisionFileName(QDate::currentDate(), QLocale::system(), ComboBox1->currentText()));
+        ProgressBar1->setValue(i + 1);
+        ProgressBar1->repaint();
+    }
+}
+
+void TForm1::N2Click()
+{
+    if (listOfActivePage()->topLevelItemCount() == 0) {
+        messages().information(QStringLiteral(":\\"), QStringLiteral("Сохранять нечего :("));
+        return;
+    }
+    const QString fileName = messages().saveFileName(this, QDir::currentPath(), QStringLiteral("Text file (*.txt)"),
+                                                     QStringLiteral("txt"));
+    if (fileName.isEmpty())
+        return;
+    // Like the file dialog of old, the chosen folder becomes the working directory.
+    QDir::setCurrent(QFileInfo(fileName).absolutePath());
+    SaveData(QFileInfo(fileName).absoluteFilePath());
+}
+
+void TForm1::N4Click() { close(); }
+
+void TForm1::ListView1ContextPopup(const QPoint &pos)
+{
+    const QTreeWidgetItem *item = ListView1->currentItem();
+    alant1->setEnabled(item && item->isSelected());
+    PopupMenu1->popup(ListView1->viewport()->mapToGlobal(pos));
+}

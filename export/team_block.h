@@ -1,0 +1,31 @@
+#pragma once
+
+#include "retrieval/page_extraction.h"
+
+#include <QString>
+#include <string>
+#include <vector>
+
+// The export options as the Settings dialog holds them.
+struct ExportOptions {
+    std::string separator = "_";
+    bool manager = false;
+    bool id = false;
+    bool money = false;
+    bool additions = false;
+};
+
+// What the window shows of one team: the summary labels and the rows of one list in display order
+// (each row: the name, then the cells as the list shows them).
+struct ExportView {
+    TeamSummary labels;
+    PageKind kind = PageKind::Talent;
+    std::vector<std::vector<std::string>> rows;
+};
+
+// One team block, windows-1251 lines each ending in CR LF.
+std::string buildTeamBlock(const ExportView &view, const ExportOptions &options);
+
+// Appends to the file, creating it when missing; an existing file is never truncated. Open and write
+// failures throw InputOutputError with the system's message.
+void appendToFile(const QString &path, const std::string &bytes);
