@@ -6,7 +6,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brindlemark"));
-    QApplication::setApplicationDisplayName(QString());
+    QApplication::setFont(windowFont());
     TForm1 mainWindow;
     mainWindow.show();
     return QApplication::exec();

@@ -41,11 +41,19 @@ const QString notChosen = QStringLiteral("Не выбрана команда.");
 
 } // namespace
 
+QFont windowFont()
+{
+    // The layout is measured for an 11-pixel sans-serif face of the classic width.
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
-    QFont font = this->font();
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(windowFont());
     setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
