@@ -1,0 +1,157 @@
+#include "view/column_sort.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <numeric>
+
+namespace {
+
+unsigned char foldLatin(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 'a' && byte <= 'z' ? static_cast<unsigned char>(byte - 0x20) : byte;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The number in `text` with "." as separator, or empty when the text is not one.
+std::string plainNumber(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    std::string plain;
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-')
+            plain += '-';
+        ++i;
+    }
+    bool anyDigit = false;
+    bool separator = false;
+    for (; i < text.size(); ++i) {
+        if (isDigit(text[i])) {
+            anyDigit = true;
+            plain += text[i];
+        } else if (text[i] == ',' && !separator) {
+            separator = true;
+            plain += '.';
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit)
+        return {};
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+        plain += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            plain += text[i++];
+        const size_t exponentStart = i;
+        while (i < text.size() && isDigit(text[i]))
+            plain += text[i++];
+        if (i == exponentStart)
+            return {};
+    }
+    return i == text.size() ? plain : std::string();
+}
+
+// A missing cell reads as an empty text.
+std::string_view cell(const SortRow &row, size_t index)
+{
+    return index < row.size() ? std::string_view(row[index]) : std::string_view();
+}
+
+} // namespace
+
+int compareText(std::string_view a, std::string_view b)
+{
+    const size_t shorter = std::min(a.size(), b.size());
+    for (size_t i = 0; i < shorter; ++i) {
+        const int difference = foldLatin(a[i]) - foldLatin(b[i]);
+        if (difference != 0)
+            return difference;
+    }
+    const auto lengths = static_cast<std::ptrdiff_t>(a.size()) - static_cast<std::ptrdiff_t>(b.size());
+    return static_cast<int>(std::clamp<std::ptrdiff_t>(lengths, INT_MIN, INT_MAX));
+}
+
+long double readSortNumber(std::string_view text)
+{
+    const std::string plain = plainNumber(text);
+    if (plain.empty())
+        return 0;
+    long double value = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    return error == std::errc() && end == plain.data() + plain.size() ? value : 0;
+}
+
+int compareNumbers(std::string_view t1, std::string_view t2)
+{
+    const long double v1 = readSortNumber(t1);
+    const long double v2 = readSortNumber(t2);
+    const long double tolerance = std::max(std::min(std::fabs(v1), std::fabs(v2)) * 1e-16L, 1e-16L);
+    if (std::fabs(v1 - v2) <= tolerance)
+        return 0;
+    return v1 < v2 ? -1 : 1;
+}
+
+bool isTextColumnCaption(const std::string &caption)
+{
+    // "Имя", "Страна", "Поз" in windows-1251.
+    return caption == "\xC8\xEC\xFF" || caption == "\xD1\xF2\xF0\xE0\xED\xE0" || caption == "\xCF\xEE\xE7";
+}
+
+SortRequest SortState::headerClick(int32_t column, const std::string &caption)
+{
+    SortAscending = !SortAscending;
+    SortColumn = column;
+    SortRequest request;
+    request.textSort = isTextColumnCaption(caption);
+    request.ascending = SortAscending;
+    request.column = column;
+    request.argument = SortAscending ? column : -column;
+    return request;
+}
+
+int SortState::compareRows(const SortRow &row1, const SortRow &row2) const
+{
+    const auto column = static_cast<size_t>(SortColumn);
+    return SortAscending ? compareText(cell(row1, column), cell(row2, column))
+                         : compareText(cell(row2, column), cell(row1, column));
+}
+
+int numericColumnCompare(const SortRow &row1, const SortRow &row2, int32_t argument)
+{
+    // Sub-value |argument| - 1 is cell |argument| of the row.
+    const auto column = static_cast<size_t>(std::abs(static_cast<int64_t>(argument)));
+    const int r = compareNumbers(cell(row1, column), cell(row2, column));
+    return argument > 0 ? r : -r;
+}
+
+std::vector<std::size_t> sortedOrder(const std::vector<SortRow> &rows, const SortRequest &request)
+{
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    const SortState state{request.ascending, request.column};
+    // A merge sort: it stays well-behaved even though the tolerance makes "equal" not quite transitive.
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t i, std::size_t j) {
+        return (request.textSort ? state.compareRows(rows[i], rows[j])
+                                 : numericColumnCompare(rows[i], rows[j], request.argument)) < 0;
+    });
+    return order;
+}
+
+void sortRows(std::vector<SortRow> &rows, const SortRequest &request)
+{
+    const std::vector<std::size_t> order = sortedOrder(rows, request);
+    std::vector<SortRow> sorted;
+    sorted.reserve(rows.size());
+    for (std::size_t i : order)
+        sorted.push_back(std::move(rows[i]));
+    rows = std::move(sorted);
+}
