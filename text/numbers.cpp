@@ -138,8 +138,10 @@ std::string formatFixed(long double value, int decimals)
     const bool zero = kept.find_first_not_of('0') == std::string::npos;
     std::string out = d.negative && !zero ? "-" : "";
     out += kept.substr(0, kept.size() - static_cast<size_t>(decimals));
-    if (decimals > 0)
-        out += "," + kept.substr(kept.size() - static_cast<size_t>(decimals));
+    if (decimals > 0) {
+        out += ',';
+        out += kept.substr(kept.size() - static_cast<size_t>(decimals));
+    }
     return out;
 }
 
@@ -155,14 +157,19 @@ std::string formatGeneral(long double value)
     const int exp = d.exponent;
     if (exp >= 15 || exp < -5) {
         out += digits.substr(0, 1);
-        if (digits.size() > 1)
-            out += "," + digits.substr(1);
+        if (digits.size() > 1) {
+            out += ',';
+            out += digits.substr(1);
+        }
         char e[16];
         std::snprintf(e, sizeof e, "E%c%02d", exp < 0 ? '-' : '+', exp < 0 ? -exp : exp);
         return out + e;
     }
-    if (exp < 0)
-        return out + "0," + std::string(static_cast<size_t>(-exp - 1), '0') + digits;
+    if (exp < 0) {
+        out += "0,";
+        out.append(static_cast<size_t>(-exp - 1), '0');
+        return out + digits;
+    }
     const auto intDigits = static_cast<size_t>(exp + 1);
     if (digits.size() <= intDigits)
         return out + digits + std::string(intDigits - digits.size(), '0');
