@@ -1,0 +1,288 @@
+#include "catalogue/catalogue_table.h"
+
+#include "catalogue/sqlite_database.h"
+#include "text/app_error.h"
+#include "text/code_page.h"
+#include "text/numbers.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cmath>
+#include <limits>
+#include <sqlite3.h>
+
+namespace {
+
+const char *const notADatabase = "it is not an SQLite 3 database";
+
+struct LoadedTable {
+    std::vector<std::string> fieldNames;
+    std::vector<std::vector<std::variant<std::monostate, int64_t, double, std::string>>> rows;
+};
+
+std::string fromUtf8(const std::string &utf8) {
+    return toCp1251(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+std::string quoteIdentifier(const std::string &name) {
+    std::string quoted = "\"";
+    for (char c : name) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    return quoted + "\"";
+}
+
+bool sameName(const std::string &a, const std::string &b) {
+    return QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size()))
+               .compare(QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size())), Qt::CaseInsensitive) ==
+           0;
+}
+
+std::string reasonFor(const SqliteError &error) {
+    switch (error.code()) {
+    case SQLITE_NOTADB:
+        return notADatabase;
+    case SQLITE_CORRUPT:
+        return "the file is damaged (" + std::string(error.what()) + ")";
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return "the file cannot be read (" + std::string(error.what()) + ")";
+    case SQLITE_NOMEM:
+    case SQLITE_TOOBIG:
+        return "the table is too large";
+    default:
+        return error.what();
+    }
+}
+
+// The one user table of the database; the file must hold exactly one.
+std::string singleTableName(const SqliteDatabase &db) {
+    const std::vector<std::string> names = db.userTableNames();
+    if (names.empty())
+        throw AppError("it holds no table");
+    if (names.size() > 1)
+        throw AppError("it holds " + std::to_string(names.size()) + " tables where one is expected");
+    return names.front();
+}
+
+// Rows come in rowid order: a user column may shadow one or two of rowid's three names, and a WITHOUT
+// ROWID table has none, so it is read in its own (key) order.
+SqliteStatement selectInRowidOrder(const SqliteDatabase &db, const std::string &table,
+                                   const std::vector<std::string> &columns) {
+    const std::string select = "SELECT * FROM " + quoteIdentifier(table);
+    for (const char *alias : {"rowid", "_rowid_", "oid"}) {
+        bool shadowed = false;
+        for (const std::string &column : columns)
+            shadowed = shadowed || sameName(column, alias);
+        if (shadowed)
+            continue;
+        try {
+            return db.prepare(select + " ORDER BY " + alias);
+        } catch (const SqliteError &error) {
+            if (error.code() != SQLITE_ERROR)
+                throw;
+            break;
+        }
+    }
+    return db.prepare(select);
+}
+
+LoadedTable readDatabase(const QString &path) {
+    const SqliteDatabase db(path, SqliteDatabase::Mode::ReadOnly);
+    const std::string table = singleTableName(db);
+
+    std::vector<std::string> columns;
+    {
+        const SqliteStatement probe = db.prepare("SELECT * FROM " + quoteIdentifier(table));
+        for (int c = 0; c < probe.columnCount(); ++c)
+            columns.push_back(probe.columnName(c));
+    }
+
+    LoadedTable loaded;
+    for (const std::string &column : columns)
+        loaded.fieldNames.push_back(fromUtf8(column));
+
+    SqliteStatement select = selectInRowidOrder(db, table, columns);
+    const int count = static_cast<int>(columns.size());
+    while (select.step()) {
+        auto &row = loaded.rows.emplace_back();
+        row.reserve(columns.size());
+        for (int c = 0; c < count; ++c) {
+            switch (select.columnType(c)) {
+            case SQLITE_INTEGER:
+                row.emplace_back(select.columnInteger(c));
+                break;
+            case SQLITE_FLOAT:
+                row.emplace_back(select.columnReal(c));
+                break;
+            case SQLITE_TEXT:
+                row.emplace_back(fromUtf8(select.columnText(c)));
+                break;
+            case SQLITE_BLOB:
+                row.emplace_back(select.columnBlob(c));
+                break;
+            default:
+                row.emplace_back(std::monostate{});
+                break;
+            }
+        }
+    }
+    return loaded;
+}
+
+// Checks the plain file first, so the common mistakes get a clear reason rather than SQLite's.
+void checkFile(const QString &path) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw AppError("file not found");
+    if (info.isDir())
+        throw AppError("it is a folder");
+    if (!info.isFile())
+        throw AppError("it is not a regular file");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError("the file cannot be read (" + toCp1251(file.errorString()) + ")");
+    if (file.size() == 0)
+        throw AppError("the file is empty");
+    // SQLite takes a file shorter than its header for an empty database; a catalogue must be a real one.
+    static const QByteArray magic("SQLite format 3", 16); // with its terminating zero
+    if (file.read(magic.size()) != magic)
+        throw AppError(notADatabase);
+}
+
+} // namespace
+
+void CatalogueTable::loadFromFile(const std::string &fileName) {
+    close();
+    m_failedFileName.clear();
+    LoadedTable loaded;
+    try {
+        const QString path = fromCp1251(fileName);
+        checkFile(path);
+        try {
+            loaded = readDatabase(path);
+        } catch (const SqliteError &error) {
+            throw AppError(reasonFor(error));
+        }
+    } catch (const AppError &error) {
+        m_failedFileName = fileName;
+        throw AppError("Cannot open catalogue file " + fileName + ": " + error.what());
+    }
+    m_fieldNames = std::move(loaded.fieldNames);
+    m_rows = std::move(loaded.rows);
+    m_fileName = fileName;
+    m_row = 0;
+    m_eof = m_rows.empty();
+    m_open = true;
+}
+
+void CatalogueTable::close() {
+    m_open = false;
+    m_eof = true;
+    m_row = 0;
+    m_fileName.clear();
+    m_fieldNames.clear();
+    m_rows.clear();
+}
+
+void CatalogueTable::requireOpen() const {
+    if (m_open)
+        return;
+    if (m_failedFileName.empty())
+        throw AppError("The catalogue table is closed");
+    throw AppError("The catalogue table is closed: " + m_failedFileName + " could not be loaded");
+}
+
+const CatalogueTable::Cell &CatalogueTable::currentCell(int column) const {
+    requireOpen();
+    if (m_rows.empty())
+        throw AppError("No current row: the table in " + m_fileName + " has no rows");
+    if (column < 0 || static_cast<size_t>(column) >= m_fieldNames.size())
+        throw AppError("Field index " + std::to_string(column) + " out of range: the table in " + m_fileName +
+                       " has " + std::to_string(m_fieldNames.size()) + " fields");
+    return m_rows[m_row][static_cast<size_t>(column)];
+}
+
+std::string CatalogueTable::cellText(const Cell &cell) {
+    if (const auto *text = std::get_if<std::string>(&cell))
+        return *text;
+    if (const auto *integer = std::get_if<int64_t>(&cell))
+        return formatInteger(*integer);
+    if (const auto *real = std::get_if<double>(&cell)) {
+        if (std::isinf(*real))
+            return *real < 0 ? "-INF" : "INF";
+        return formatGeneral(*real);
+    }
+    return {}; // NULL
+}
+
+int32_t CatalogueTable::fieldAsInteger(int column) const {
+    const Cell &cell = currentCell(column);
+    if (const auto *integer = std::get_if<int64_t>(&cell)) {
+        if (*integer >= std::numeric_limits<int32_t>::min() &&
+            *integer <= std::numeric_limits<int32_t>::max())
+            return static_cast<int32_t>(*integer);
+    }
+    // Texts, whole reals and everything else go through the integer reader and its message.
+    return readInteger(cellText(cell));
+}
+
+std::string CatalogueTable::fieldAsText(int column) const {
+    return cellText(currentCell(column));
+}
+
+void CatalogueTable::next() {
+    requireOpen();
+    if (m_row + 1 < m_rows.size())
+        ++m_row;
+    else
+        m_eof = true;
+}
+
+bool CatalogueTable::eof() const {
+    requireOpen();
+    return m_eof;
+}
+
+int CatalogueTable::fieldIndex(const std::string &fieldName) const {
+    const QString wanted = fromCp1251(fieldName);
+    for (size_t i = 0; i < m_fieldNames.size(); ++i)
+        if (fromCp1251(m_fieldNames[i]).compare(wanted, Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
+    throw AppError("Field '" + fieldName + "' not found in " + m_fileName);
+}
+
+template <class Matches> bool CatalogueTable::locateWhere(const std::string &fieldName, Matches matches) {
+    requireOpen();
+    const auto column = static_cast<size_t>(fieldIndex(fieldName));
+    for (size_t row = 0; row < m_rows.size(); ++row) {
+        if (matches(m_rows[row][column])) {
+            m_row = row;
+            m_eof = false;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CatalogueTable::locate(const std::string &fieldName, const std::string &value) {
+    return locateWhere(fieldName, [&](const Cell &cell) {
+        return !std::holds_alternative<std::monostate>(cell) && cellText(cell) == value;
+    });
+}
+
+bool CatalogueTable::locate(const std::string &fieldName, int32_t value) {
+    const std::string valueText = formatInteger(value);
+    return locateWhere(fieldName, [&](const Cell &cell) {
+        if (const auto *integer = std::get_if<int64_t>(&cell))
+            return *integer == value;
+        if (const auto *real = std::get_if<double>(&cell))
+            return *real == value;
+        if (const auto *text = std::get_if<std::string>(&cell))
+            return *text == valueText;
+        return false;
+    });
+}
