@@ -1,7 +1,10 @@
 #include "app/main_window.h"
 
 #include "app/error_guard.h"
+#include "analysis/level_keys.h"
+#include "analysis/talent_projection.h"
 #include "app/messages.h"
+#include "catalogue/catalogue.h"
 #include "export/division_file_name.h"
 #include "retrieval/roster_request.h"
 #include "text/code_page.h"
@@ -9,7 +12,10 @@
 #include "text/numbers.h"
 #include "view/row_texts.h"
 
+#include <QCollator>
 #include <QDate>
+#include <QKeyEvent>
+#include <QValidator>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -36,6 +42,13 @@ void setColumns(QTreeWidget *list, const QStringList &captions, const std::vecto
         list->setColumnWidth(static_cast<int>(i), widths[i]);
     list->header()->setStretchLastSection(false);
 }
+
+// Accepts only what a level edit may hold: nothing, or one of "1", "2", "3".
+class LevelValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override { return isLevelText(input) ? Acceptable : Invalid; }
+};
 
 const QString notChosen = QStringLiteral("Не выбрана команда.");
 
@@ -92,13 +105,100 @@ void TForm1::wireCommands()
     connect(About1, &QAction::triggered, this, guarded(&TForm1::About1Click));
     connect(ComboBox1, &QComboBox::activated, this, [this](int index) { runGuarded([&] { ComboBox1Select(index); }); });
     connect(UpDown1, &TUpDown::changing, this, [this](bool &allow) { runGuarded([&] { UpDown1Changing(allow); }); });
+    connect(alant1, &QAction::triggered, this, guarded(&TForm1::alant1Click));
+    for (QTreeWidget *list : {ListView1, ListView2}) {
+        list->header()->setSectionsClickable(true);
+        connect(list->header(), &QHeaderView::sectionClicked, this,
+                [this, list](int column) { runGuarded([&] { ListView1ColumnClick(list, column); }); });
+    }
+    for (QLineEdit *level : {LabeledEdit1, LabeledEdit2}) {
+        level->installEventFilter(this);
+        // Pasted or dropped text is held to the same levels as typed keys.
+        level->setValidator(new LevelValidator(level));
+    }
     connect(ListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { runGuarded([&] { ListView1ContextPopup(pos); }); });
 }
 
-void TForm1::FormCreate() {}
+void TForm1::FormCreate()
+{
+    ClientDataSet1.loadFromFile("divisions.cds");
+    for (const CatalogueEntry &division : readDivisions(ClientDataSet1))
+        ComboBox1->addItem(fromCp1251(division.name), division.id);
+    ClientDataSet1.loadFromFile("teams.cds");
+}
 
-void TForm1::ComboBox1Select(int) {}
+void TForm1::ComboBox1Select(int)
+{
+    ComboBox2->clear();
+    ComboBox2->clearEditText();
+    std::vector<CatalogueEntry> teams = readTeamsOfDivision(ClientDataSet1, ComboBox1->currentData().toInt());
+    // The team selector lists names as the user's language orders them.
+    QCollator collator(QLocale::system());
+    std::vector<std::pair<QString, int32_t>> entries;
+    for (const CatalogueEntry &team : teams)
+        entries.emplace_back(fromCp1251(team.name), team.id);
+    std::stable_sort(entries.begin(), entries.end(),
+                     [&](const auto &a, const auto &b) { return collator.compare(a.first, b.first) < 0; });
+    for (const auto &[name, id] : entries)
+        ComboBox2->addItem(name, id);
+    ComboBox2->setCurrentIndex(-1);
+    ComboBox2->clearEditText();
+}
+
+void TForm1::ListView1ColumnClick(QTreeWidget *list, int column)
+{
+    const SortRequest request = m_sort.headerClick(column, toCp1251(list->headerItem()->text(column)));
+    std::vector<SortRow> rows;
+    std::vector<QTreeWidgetItem *> items;
+    while (list->topLevelItemCount() > 0) {
+        QTreeWidgetItem *item = list->takeTopLevelItem(0);
+        SortRow row;
+        for (int c = 0; c < list->columnCount(); ++c)
+            row.push_back(toCp1251(item->text(c)));
+        rows.push_back(std::move(row));
+        items.push_back(item);
+    }
+    for (const size_t index : sortedOrder(rows, request))
+        list->addTopLevelItem(items[index]);
+}
+
+void TForm1::alant1Click()
+{
+    const QTreeWidgetItem *row = ListView1->currentItem();
+    if (!row)
+        return;
+    ListView3->clear();
+    Label13->setText(TeamVal->text());
+    Label14->setText(row->text(0));
+    Label15->setText(QStringLiteral("Мастерство: ") + row->text(4));
+    Label16->setText(QStringLiteral("Талант: ") + row->text(5));
+    const ProjectionResult result =
+        projectTalent(toCp1251(row->text(4)), toCp1251(row->text(5)), [this] { return toCp1251(LabeledEdit1->text()); },
+                      [this] { return toCp1251(LabeledEdit2->text()); });
+    for (const ProjectionRow &step : result.rows) {
+        if (step.tren.empty())
+            appendRow(ListView3, {step.number});
+        else
+            appendRow(ListView3, {step.number, step.tren, step.ball, step.talant});
+    }
+    result.rethrowFailure();
+    if (result.stoppedNoGrowth)
+        messages().information(noGrowthCaption(), noGrowthText());
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == LabeledEdit1 || watched == LabeledEdit2) && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QString text = key->text();
+        // Keys that type nothing (arrows, Tab) move as usual; typed characters must be levels.
+        if (!text.isEmpty() && !(text.size() == 1 && isLevelKey(text.at(0).unicode())) &&
+            key->key() != Qt::Key_Backspace && key->key() != Qt::Key_Delete)
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 
 void TForm1::N5Click() {}
 

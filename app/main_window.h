@@ -1,8 +1,10 @@
 #pragma once
 
+#include "catalogue/catalogue_table.h"
 #include "export/team_block.h"
 #include "retrieval/roster_exchange.h"
 #include "retrieval/team_records.h"
+#include "view/column_sort.h"
 #include "ui_main_window.h"
 
 #include <QMainWindow>
@@ -46,10 +48,18 @@ public:
     void ComboBox1Select(int index);
     void UpDown1Changing(bool &allowChange);
     void ListView1ContextPopup(const QPoint &pos);
+    void ListView1ColumnClick(QTreeWidget *list, int column);
+    void alant1Click();
+
+    const SortState &sortState() const { return m_sort; }
+    CatalogueTable ClientDataSet1;
 
     const TeamHistory &history() const { return m_history; }
     const std::string &pageText() const { return PageText; }
     QMenu *PopupMenu1 = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void wireCommands();
@@ -64,6 +74,7 @@ private:
 
     std::string PageText;
     TeamHistory m_history;
+    SortState m_sort;
     ExchangeTimeouts m_timeouts;
     TForm2 *m_about = nullptr;
     TForm3 *m_settings = nullptr;

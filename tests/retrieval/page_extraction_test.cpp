@@ -1,0 +1,225 @@
+#include "retrieval/page_extraction.h"
+#include "support/roster_pages.h"
+#include "text/app_error.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+std::string cp(const QString &text) { return toCp1251(text); }
+
+TeamSummary summaryOf(const std::string &page)
+{
+    std::string_view w = page;
+    return extractSummary(w);
+}
+
+std::vector<RawRow> rowsOf(const std::string &page, PageKind kind)
+{
+    std::string_view w = page;
+    extractSummary(w);
+    std::vector<RawRow> rows;
+    while (auto row = cutNextRow(w, kind))
+        rows.push_back(*row);
+    return rows;
+}
+
+} // namespace
+
+TEST(ExtractSummary, WorkedExampleWithoutRankElement)
+{
+    const std::string page = "<a name=\"Team\" href=\"x\">Dynamo</a><input name=\"ShortName\" value=\"DYN\"/>"
+                             "<a href=\"info.php?user=17\">Ivanov</a>";
+    const TeamSummary s = summaryOf(page);
+    EXPECT_EQ(s.Name, "Dynamo");
+    EXPECT_EQ(s.ID, "DYN");
+    EXPECT_EQ(s.Manager, "Ivanov");
+    EXPECT_EQ(s.Rang, "");
+    EXPECT_EQ(s.Players, "0");
+    EXPECT_EQ(s.Power, "0");
+}
+
+TEST(ExtractSummary, ReadsTwelveValuesInPageOrder)
+{
+    FixtureTeam team;
+    team.players = QStringLiteral("012");
+    const TeamSummary s = summaryOf(summaryHtml(team));
+    const TeamSummary expected{cp(team.name),     cp(team.id),         cp(team.manager), cp(team.rank),
+                               cp(team.city),     cp(team.stadium),    cp(team.division), cp(team.money),
+                               "12",              cp(team.additions),  cp(team.power),   cp(team.rating)};
+    EXPECT_EQ(s, expected);
+}
+
+TEST(ExtractSummary, TeamWithoutManagerHasNoRank)
+{
+    // The site links an empty manager name for a team nobody manages.
+    std::string page = summaryHtml(FixtureTeam{});
+    const std::string manager = cp(QStringLiteral("Иванов"));
+    page.erase(page.find(manager), manager.size());
+    const TeamSummary s = summaryOf(page);
+    EXPECT_EQ(s.Manager, "");
+    EXPECT_EQ(s.Rang, "");
+    EXPECT_EQ(s.City, cp(QStringLiteral("Москва")));
+}
+
+TEST(ExtractSummary, NonNumericPlayersZeroesStrengthAndSearchesRatingFromAdditions)
+{
+    for (const QString &players : {QStringLiteral("много"), QString()}) {
+        FixtureTeam team;
+        team.players = players;
+        const TeamSummary s = summaryOf(summaryHtml(team));
+        EXPECT_EQ(s.Players, "0");
+        EXPECT_EQ(s.Power, "0");
+        EXPECT_EQ(s.VisRat, cp(team.rating));
+    }
+}
+
+TEST(ExtractSummary, MissingElementLeavesTheWorkingCopyWhereThePreviousPutIt)
+{
+    // No City element: its value is cut from where the rank left the copy, so it is the rank's value.
+    std::string page = summaryHtml(FixtureTeam{});
+    const size_t city = page.find("<input name=\"City\"");
+    page.erase(city, page.find('\n', city) - city);
+    const TeamSummary s = summaryOf(page);
+    EXPECT_EQ(s.City, "12");
+    EXPECT_EQ(s.Stadium, cp(QStringLiteral("Арена")));
+}
+
+TEST(ExtractValue, MarkerOrderRules)
+{
+    std::string_view w = "A value=\"x\"/ tail";
+    EXPECT_EQ(ExtractValue(w, "A", "value=\"", "\"/"), "x");
+    std::string_view reversed = "A \"/ value=\"x";
+    EXPECT_EQ(ExtractValue(reversed, "A", "value=\"", "\"/"), "");
+    std::string_view noSecond = "A abcdefghij\"/";
+    // Without marker 2 the cut starts at its length: the text before marker 3 less its first 6 characters.
+    EXPECT_EQ(ExtractValue(noSecond, "A", "value=\"", "\"/"), "efghij");
+    std::string_view stays = "xx A value=\"1\"/";
+    EXPECT_EQ(ExtractValue(stays, "missing", "value=\"", "\"/"), "1");
+    EXPECT_EQ(stays, "xx A value=\"1\"/");
+}
+
+TEST(FailurePages, FirstTextWins)
+{
+    const std::string notFound = cp(QStringLiteral("<p>Команда не найдена</p>"));
+    const std::string maintenance = cp(QStringLiteral("На сайте проводится обновление данных"));
+    EXPECT_EQ(detectFailurePage(notFound), FailurePage::TeamNotFound);
+    EXPECT_EQ(detectFailurePage(maintenance), FailurePage::Maintenance);
+    EXPECT_EQ(detectFailurePage(maintenance + notFound), FailurePage::TeamNotFound);
+    EXPECT_EQ(detectFailurePage("plain"), FailurePage::None);
+}
+
+TEST(CutRows, TalentWorkedExample)
+{
+    const std::string page = "info.php?id=77&x=>Petrov<td title=\"Russia\"/>123456789012345678Gk</td>"
+                             "<td align=center>17</td><td><b>5.25</td><td><b>1.335</td>info.php?id=78";
+    std::string_view w = page;
+    const auto row = cutNextRow(w, PageKind::Talent);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->cells, (std::vector<std::string>{"Petrov", "Russia", "Gk", "17", "5.25", "1.335"}));
+    EXPECT_EQ(w.substr(0, 10), "1.335</td>");
+    const auto record = talentRecordOf(*row);
+    EXPECT_EQ(record->Age, 17);
+    EXPECT_DOUBLE_EQ(record->Mastery, 5.25);
+    EXPECT_DOUBLE_EQ(record->Talent, 1.335);
+}
+
+TEST(CutRows, GoalkeeperRuleOnTheAbilitiesPage)
+{
+    FixtureTeam team;
+    team.squad = {fixturePlayer(QStringLiteral("Вратарь"), QStringLiteral("Gk"), QStringLiteral("16"),
+                                QStringLiteral("3.50"), QStringLiteral("1.000")),
+                  fixturePlayer(QStringLiteral("Upper"), QStringLiteral("GK"), QStringLiteral("17"),
+                                QStringLiteral("4.50"), QStringLiteral("1.000")),
+                  fixturePlayer(QStringLiteral("Blank"), QStringLiteral("Gk "), QStringLiteral("18"),
+                                QStringLiteral("4,75"), QStringLiteral("1.000")),
+                  fixturePlayer(QStringLiteral("Wing"), QStringLiteral("DMf"), QStringLiteral("19"),
+                                QStringLiteral("6.00"), QStringLiteral("1.000"))};
+    const auto rows = rowsOf(abilitiesPage(team), PageKind::Abilities);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(rows[0].cells.begin() + 4, rows[0].cells.end()),
+              std::vector<std::string>(8, "0.00"));
+    for (size_t i = 1; i < 4; ++i)
+        EXPECT_EQ(rows[i].cells[4], "11.5") << i; // cut from the page, not a goalkeeper
+    const auto wing = skillRecordOf(rows[3]);
+    EXPECT_EQ(wing->Position, "DM");
+    EXPECT_DOUBLE_EQ(wing->Ability8, 18.5);
+    EXPECT_DOUBLE_EQ(skillRecordOf(rows[2])->Mastery, 4.75); // a comma reads the same as a point
+    EXPECT_EQ(rows[3].cells[1], "DMf");                         // the cell itself keeps all three letters
+}
+
+TEST(CutRows, PageWithoutRowsGivesNone)
+{
+    EXPECT_TRUE(rowsOf(summaryHtml(FixtureTeam{}), PageKind::Talent).empty());
+}
+
+TEST(CutRows, ConversionFailureNamesTheCell)
+{
+    FixtureTeam team;
+    team.squad = {fixturePlayer(QStringLiteral("A"), QStringLiteral("Df"), QStringLiteral("16"), QStringLiteral("1.00"),
+                                QStringLiteral("2.000")),
+                  fixturePlayer(QStringLiteral("B"), QStringLiteral("Df"), QStringLiteral("1x"), QStringLiteral("1.00"),
+                                QStringLiteral("2.000")),
+                  fixturePlayer(QStringLiteral("C"), QStringLiteral("Df"), QStringLiteral("16"), QStringLiteral("1.0.0"),
+                                QStringLiteral("2.000"))};
+    const auto rows = rowsOf(talentPage(team), PageKind::Talent);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_NO_THROW(talentRecordOf(rows[0]));
+    try {
+        talentRecordOf(rows[1]);
+        ADD_FAILURE();
+    } catch (const ConvertError &e) {
+        EXPECT_STREQ(e.what(), "'1x' is not a valid integer value");
+    }
+    try {
+        talentRecordOf(rows[2]);
+        ADD_FAILURE();
+    } catch (const ConvertError &e) {
+        EXPECT_STREQ(e.what(), "'1,0,0' is not a valid floating point value");
+    }
+    EXPECT_THROW(readPage(talentPage(team), PageKind::Talent), ConvertError);
+}
+
+TEST(CutRows, AgeOutsideTheRecordsRangeIsABadCell)
+{
+    FixtureTeam team;
+    team.squad = {fixturePlayer(QStringLiteral("A"), QStringLiteral("Df"), QStringLiteral("70000"),
+                                QStringLiteral("1.00"), QStringLiteral("2.000"))};
+    EXPECT_THROW(talentRecordOf(rowsOf(talentPage(team), PageKind::Talent).at(0)), ConvertError);
+}
+
+// Damaged pages must never crash the reader or make it read outside the page.
+TEST(ExtractionRobustness, TruncatedShuffledAndRandomPages)
+{
+    FixtureTeam team;
+    for (int i = 0; i < 5; ++i)
+        team.squad.push_back(fixturePlayer(QStringLiteral("P%1").arg(i), QStringLiteral("Mf"), QStringLiteral("17"),
+                                           QStringLiteral("5.25"), QStringLiteral("1.335")));
+    const std::string pages[] = {talentPage(team), abilitiesPage(team)};
+    std::mt19937 random(12345);
+    for (const std::string &page : pages) {
+        for (size_t cut = 0; cut <= page.size(); cut += 7) {
+            for (PageKind kind : {PageKind::Talent, PageKind::Abilities}) {
+                try {
+                    readPage(page.substr(0, cut), kind);
+                } catch (const ConvertError &) {
+                }
+            }
+        }
+        for (int round = 0; round < 200; ++round) {
+            std::string shuffled = page;
+            std::shuffle(shuffled.begin(), shuffled.end(), random);
+            std::string noise(random() % 3000, '\0');
+            for (char &c : noise)
+                c = "info.php?id==>\"/>r>b></td><\"right\">title"[random() % 40];
+            for (const std::string &p : {shuffled, noise}) {
+                try {
+                    readPage(p, round % 2 ? PageKind::Talent : PageKind::Abilities);
+                } catch (const ConvertError &) {
+                }
+            }
+        }
+    }
+    SUCCEED();
+}
