@@ -1,0 +1,617 @@
+// The demo roster server and the sample catalogue, driven as the demo uses them: the real server binary on
+// the loopback address and the catalogue files the build made. The pages are checked with a small reader
+// that applies the program's cut rules literally, so a page that reads here reads in the program.
+#include "text/code_page.h"
+#include "text/markers.h"
+#include "text/numbers.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <set>
+
+namespace {
+
+const std::string body = "auth_name=qbm&auth_pass=wexpalcorn&";
+
+std::string cp(const char *utf8) {
+    return toCp1251(QString::fromUtf8(utf8));
+}
+
+QString buildPath(const char *relative) {
+    return QFileInfo(QCoreApplication::applicationDirPath() + QStringLiteral("/../") +
+                     QString::fromUtf8(relative))
+        .absoluteFilePath();
+}
+
+QString serverPath() {
+    return buildPath("tools/demo_server/brindlemark-demo-server");
+}
+
+// ---- the program's cut rules, applied literally ----
+
+struct Summary {
+    std::string team, id, manager, rang, city, stadium, division, money, players, cosp, power, visRat;
+};
+
+struct PageReader {
+    std::string w;
+
+    // W becomes its part from p1 on when marker 1 is there; the value lies between markers 2 and 3.
+    std::string extract(const std::string &m1, const std::string &m2, const std::string &m3) {
+        const int32_t p1 = MarkerPos(m1, w);
+        if (p1 > 0)
+            w = SubText(w, p1, static_cast<int64_t>(w.size()));
+        const int64_t p2 = MarkerPos(m2, w);
+        const int64_t p3 = MarkerPos(m3, w);
+        const auto len = static_cast<int64_t>(m2.size());
+        return SubText(w, p2 + len, p3 - p2 - len);
+    }
+    void movePast(const std::string &m, int64_t k) {
+        w = SubText(w, MarkerPos(m, w) + k, static_cast<int64_t>(w.size()));
+    }
+    std::string textBefore(const std::string &m) const { return SubText(w, 1, MarkerPos(m, w) - 1); }
+
+    Summary summary() {
+        Summary s;
+        s.team = extract("name=\"Team\"", ">", "</a>");
+        s.id = extract("name=\"ShortName\"", "value=\"", "\"/");
+        s.manager = extract("info.php?user=", ">", "</a>");
+        if (!s.manager.empty())
+            s.rang = extract("name=\"Rang\"", "value=\"", "\"/");
+        s.city = extract("name=\"City\"", "value=\"", "\"/");
+        s.stadium = extract("name=\"Stadium\"", "value=\"<nobr>", "\"/");
+        s.division = extract("name=champ&division=", ">", "</a>");
+        s.money = extract("name=\"Money\"", "value=\"", "\"/");
+        s.players = extract("name=\"Players\"", "value=\"", "\"/");
+        s.cosp = extract("name=\"CoSP\"", "value=\"", "\"/");
+        try {
+            s.players = std::to_string(readInteger(s.players));
+            s.power = extract("name=\"Power11\"", "value=\"", "\"/");
+        } catch (...) {
+            s.players = "0";
+            s.power = "0";
+        }
+        s.visRat = extract("name=\"VisRat\"", "value=\"", "\"/");
+        return s;
+    }
+
+    // Cells of each row: name, [country,] position, age, mastery, then talent or the eight abilities.
+    std::vector<std::vector<std::string>> rows(bool talentPage) {
+        std::vector<std::vector<std::string>> rows;
+        for (int32_t p = MarkerPos("info.php?id=", w); p > 0; p = MarkerPos("info.php?id=", w)) {
+            std::vector<std::string> cells;
+            w = SubText(w, p, static_cast<int64_t>(w.size()));
+            movePast("=>", 2);
+            cells.push_back(textBefore("<"));
+            if (talentPage) {
+                const int64_t t = MarkerPos("title", w);
+                const int64_t s = MarkerPos("\"/>", w);
+                cells.push_back(SubText(w, t + 7, s - t - 7));
+            }
+            movePast("\"/>", 21);
+            cells.push_back(textBefore("</td>"));
+            movePast("r>", 2);
+            cells.push_back(textBefore("</td>"));
+            movePast("b>", 2);
+            cells.push_back(textBefore("</td>"));
+            if (talentPage) {
+                movePast("b>", 2);
+                cells.push_back(textBefore("</td>"));
+            } else if (cells[1] == "Gk") {
+                cells.insert(cells.end(), 8, "0.00");
+            } else {
+                for (int i = 0; i < 8; ++i) {
+                    movePast("\"right\">", 8);
+                    cells.push_back(textBefore("</td>"));
+                }
+            }
+            rows.push_back(cells);
+        }
+        return rows;
+    }
+};
+
+// A decimal cell as the program reads it: every "." becomes "," first.
+long double readCell(std::string cell) {
+    std::replace(cell.begin(), cell.end(), '.', ',');
+    return readDecimal(cell);
+}
+
+bool hasDecimals(const std::string &cell, size_t decimals) {
+    const size_t dot = cell.find('.');
+    return dot != std::string::npos && dot > 0 && cell.size() - dot - 1 == decimals &&
+           cell.find_first_not_of("0123456789.") == std::string::npos;
+}
+
+int occurrences(const std::string &text, const std::string &marker) {
+    int count = 0;
+    for (size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at + 1))
+        ++count;
+    return count;
+}
+
+// ---- the server process and the wire ----
+
+struct Reply {
+    std::string statusLine;
+    std::map<std::string, std::string> headers;
+    std::string body;
+};
+
+class ServerProcess {
+public:
+    explicit ServerProcess(const QStringList &extra = {}) {
+        m_process.setProgram(serverPath());
+        m_process.setArguments(QStringList{QStringLiteral("--port"), QStringLiteral("0")} + extra);
+        m_process.setProcessChannelMode(QProcess::SeparateChannels);
+        m_process.start();
+        if (!m_process.waitForStarted(5000))
+            return;
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
+        }
+        const QByteArray first = m_process.readLine().trimmed();
+        const QByteArray prefix = "listening on 127.0.0.1:";
+        if (first.startsWith(prefix))
+            m_port = static_cast<quint16>(first.mid(prefix.size()).toUInt());
+    }
+    ~ServerProcess() {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    quint16 port() const { return m_port; }
+
+    QByteArray nextLogLine() {
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
+        }
+        return m_process.readLine().trimmed();
+    }
+
+private:
+    QProcess m_process;
+    quint16 m_port = 0;
+};
+
+std::string rawExchange(quint16 port, const std::vector<std::string> &pieces) {
+    QTcpSocket socket;
+    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    if (!socket.waitForConnected(5000))
+        return {};
+    for (const std::string &piece : pieces) {
+        socket.write(piece.data(), static_cast<qint64>(piece.size()));
+        socket.waitForBytesWritten(5000);
+        socket.waitForReadyRead(50); // let the server see this piece on its own
+    }
+    QByteArray received;
+    while (socket.state() == QAbstractSocket::ConnectedState && socket.waitForReadyRead(5000))
+        received += socket.readAll();
+    received += socket.readAll();
+    return received.toStdString();
+}
+
+std::string requestBytes(const std::string &target) {
+    return "POST " + target +
+           " HTTP/1.0\r\nConnection: keep-alive\r\nContent-Type: "
+           "application/x-www-form-urlencoded\r\nContent-Length: " +
+           std::to_string(body.size()) +
+           "\r\nHost: 127.0.0.1\r\nAccept: text/html, */*\r\nUser-Agent: Mozilla/3.0 (compatible; Indy "
+           "Library)\r\n\r\n" +
+           body;
+}
+
+Reply parseReply(const std::string &raw) {
+    Reply reply;
+    const size_t headEnd = raw.find("\r\n\r\n");
+    if (headEnd == std::string::npos)
+        return reply;
+    const std::string head = raw.substr(0, headEnd);
+    reply.body = raw.substr(headEnd + 4);
+    size_t lineStart = 0;
+    for (bool first = true; lineStart <= head.size(); first = false) {
+        size_t lineEnd = head.find("\r\n", lineStart);
+        if (lineEnd == std::string::npos)
+            lineEnd = head.size();
+        const std::string line = head.substr(lineStart, lineEnd - lineStart);
+        if (first) {
+            reply.statusLine = line;
+        } else {
+            const size_t colon = line.find(": ");
+            if (colon != std::string::npos)
+                reply.headers[line.substr(0, colon)] = line.substr(colon + 2);
+        }
+        lineStart = lineEnd + 2;
+    }
+    return reply;
+}
+
+Reply fetch(quint16 port, const std::string &target) {
+    return parseReply(rawExchange(port, {requestBytes(target)}));
+}
+
+std::string rosterTarget(int32_t teamId, bool abilities) {
+    return "/xml/school/roster.php?id=" + std::to_string(teamId) + (abilities ? "&act=abilities" : "");
+}
+
+// ---- the catalogue files the build made ----
+
+struct CatalogueTeam {
+    std::string name; // windows-1251
+    int32_t divId;
+    int32_t teamId;
+};
+
+struct Catalogue {
+    std::vector<std::pair<std::string, int32_t>> divisions;
+    std::vector<CatalogueTeam> teams;
+    int divisionTables = 0;
+    int teamTables = 0;
+    std::vector<std::string> teamColumns;
+};
+
+using Database = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
+
+Database openDatabase(const QString &path) {
+    sqlite3 *db = nullptr;
+    const QByteArray name = path.toUtf8();
+    if (sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        db = nullptr;
+    }
+    return Database(db, &sqlite3_close);
+}
+
+template <class Row> void forEachRow(sqlite3 *db, const char *sql, Row row) {
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK)
+        return;
+    while (sqlite3_step(statement) == SQLITE_ROW)
+        row(statement);
+    sqlite3_finalize(statement);
+}
+
+std::string textColumn(sqlite3_stmt *statement, int column) {
+    const auto *text = sqlite3_column_text(statement, column);
+    return toCp1251(QString::fromUtf8(reinterpret_cast<const char *>(text)));
+}
+
+bool readCatalogue(Catalogue &catalogue) {
+    const Database divisions = openDatabase(buildPath("demo-data/divisions.cds"));
+    const Database teams = openDatabase(buildPath("demo-data/teams.cds"));
+    if (!divisions || !teams)
+        return false;
+    const char *countTables = "SELECT count(*) FROM sqlite_master WHERE type = 'table'";
+    forEachRow(divisions.get(), countTables,
+               [&](sqlite3_stmt *s) { catalogue.divisionTables = sqlite3_column_int(s, 0); });
+    forEachRow(teams.get(), countTables,
+               [&](sqlite3_stmt *s) { catalogue.teamTables = sqlite3_column_int(s, 0); });
+    forEachRow(teams.get(), "SELECT name FROM pragma_table_info('teams') ORDER BY cid",
+               [&](sqlite3_stmt *s) { catalogue.teamColumns.push_back(textColumn(s, 0)); });
+    forEachRow(divisions.get(), "SELECT * FROM divisions ORDER BY rowid", [&](sqlite3_stmt *s) {
+        catalogue.divisions.emplace_back(textColumn(s, 0), sqlite3_column_int(s, 1));
+    });
+    forEachRow(teams.get(), "SELECT * FROM teams ORDER BY rowid", [&](sqlite3_stmt *s) {
+        catalogue.teams.push_back({textColumn(s, 0), sqlite3_column_int(s, 1), sqlite3_column_int(s, 2)});
+    });
+    return !catalogue.divisions.empty();
+}
+
+class DemoServerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!QFileInfo::exists(serverPath()))
+            GTEST_SKIP() << "demo server not built: " << serverPath().toStdString();
+    }
+};
+
+class DemoCatalogueTest : public DemoServerTest {
+protected:
+    void SetUp() override {
+        DemoServerTest::SetUp();
+        if (IsSkipped())
+            return;
+        if (!readCatalogue(catalogue))
+            GTEST_SKIP() << "sample catalogue not built (no sqlite3 shell?)";
+    }
+    Catalogue catalogue;
+};
+
+constexpr int32_t knownTeam = 5680; // "Металлург Лесногорск" of the sample catalogue
+constexpr int32_t otherTeam = 4390; // "Заря"
+
+} // namespace
+
+TEST_F(DemoServerTest, PrintsItsPortAndAnswersBothRequestForms) {
+    ServerProcess server;
+    ASSERT_NE(server.port(), 0);
+    const std::string port = std::to_string(server.port());
+    const std::string targets[] = {
+        rosterTarget(knownTeam, false),
+        rosterTarget(knownTeam, true),
+        "http://127.0.0.1:80" + rosterTarget(knownTeam, false),
+        "http://127.0.0.1:" + port + rosterTarget(knownTeam, true),
+    };
+    for (const std::string &target : targets) {
+        Reply reply = fetch(server.port(), target);
+        EXPECT_EQ(reply.statusLine, "HTTP/1.0 200 OK") << target;
+        EXPECT_EQ(reply.headers["Content-Type"], "text/html; charset=windows-1251") << target;
+        EXPECT_EQ(reply.headers["Content-Length"], std::to_string(reply.body.size())) << target;
+        EXPECT_NE(reply.body.find(cp("Металлург Лесногорск")), std::string::npos) << target;
+        EXPECT_GT(occurrences(reply.body, "info.php?id="), 0) << target;
+    }
+}
+
+TEST_F(DemoServerTest, FailurePagesAndStatuses) {
+    ServerProcess server({QStringLiteral("--fail-team"), QString::number(otherTeam)});
+    ASSERT_NE(server.port(), 0);
+
+    for (const char *target : {"/xml/school/roster.php?id=999999", "/xml/school/roster.php?id=abc",
+                               "/xml/school/roster.php?act=abilities"}) {
+        const Reply notFound = fetch(server.port(), target);
+        EXPECT_EQ(notFound.statusLine, "HTTP/1.0 200 OK") << target;
+        EXPECT_NE(notFound.body.find(cp("Команда не найдена")), std::string::npos) << target;
+        EXPECT_EQ(notFound.body.find("info.php?id="), std::string::npos) << target;
+    }
+
+    EXPECT_EQ(fetch(server.port(), rosterTarget(otherTeam, false)).statusLine,
+              "HTTP/1.0 500 Internal Server Error");
+    EXPECT_EQ(fetch(server.port(), rosterTarget(otherTeam, true)).statusLine,
+              "HTTP/1.0 500 Internal Server Error");
+    EXPECT_EQ(fetch(server.port(), rosterTarget(knownTeam, false)).statusLine, "HTTP/1.0 200 OK");
+    EXPECT_EQ(fetch(server.port(), "/index.php?id=" + std::to_string(knownTeam)).statusLine,
+              "HTTP/1.0 404 Not Found");
+    EXPECT_EQ(parseReply(rawExchange(server.port(), {"GARBAGE\r\n\r\n"})).statusLine,
+              "HTTP/1.0 400 Bad Request");
+}
+
+TEST_F(DemoServerTest, MaintenanceAnswersEveryTeam) {
+    ServerProcess server({QStringLiteral("--maintenance")});
+    ASSERT_NE(server.port(), 0);
+    for (int32_t id : {knownTeam, otherTeam, 999999}) {
+        const Reply reply = fetch(server.port(), rosterTarget(id, false));
+        EXPECT_EQ(reply.statusLine, "HTTP/1.0 200 OK");
+        EXPECT_NE(reply.body.find(cp("На сайте проводится обновление данных")), std::string::npos) << id;
+        EXPECT_EQ(reply.body.find(cp("Команда не найдена")), std::string::npos) << id;
+    }
+}
+
+TEST_F(DemoServerTest, RequestArrivingInPiecesIsAnsweredOnceComplete) {
+    ServerProcess server;
+    ASSERT_NE(server.port(), 0);
+    const std::string whole = requestBytes(rosterTarget(knownTeam, true));
+    const size_t headEnd = whole.find("\r\n\r\n");
+    const Reply pieces =
+        parseReply(rawExchange(server.port(), {whole.substr(0, 7), whole.substr(7, headEnd - 5),
+                                               whole.substr(headEnd + 2, 10), whole.substr(headEnd + 12)}));
+    const Reply once = fetch(server.port(), rosterTarget(knownTeam, true));
+    EXPECT_EQ(pieces.statusLine, "HTTP/1.0 200 OK");
+    EXPECT_EQ(pieces.body, once.body);
+}
+
+TEST_F(DemoServerTest, LogsOneLinePerRequest) {
+    ServerProcess server({QStringLiteral("--fail-team"), QString::number(otherTeam)});
+    ASSERT_NE(server.port(), 0);
+    const Reply talent = fetch(server.port(), rosterTarget(knownTeam, false));
+    EXPECT_EQ(server.nextLogLine().toStdString(),
+              "id=" + std::to_string(knownTeam) +
+                  " page=talent status=200 bytes=" + std::to_string(talent.body.size()));
+    const Reply abilities = fetch(server.port(), "http://127.0.0.1:80" + rosterTarget(knownTeam, true));
+    EXPECT_EQ(server.nextLogLine().toStdString(),
+              "id=" + std::to_string(knownTeam) +
+                  " page=abilities status=200 bytes=" + std::to_string(abilities.body.size()));
+    fetch(server.port(), rosterTarget(otherTeam, false));
+    EXPECT_TRUE(server.nextLogLine().startsWith(
+        QByteArray("id=" + QByteArray::number(otherTeam) + " page=error status=500")));
+    fetch(server.port(), rosterTarget(999999, false));
+    EXPECT_TRUE(server.nextLogLine().startsWith("id=999999 page=not-found status=200"));
+}
+
+TEST_F(DemoServerTest, PagesAreTheSameBytesEveryTimeAndInEveryRun) {
+    std::string first[2];
+    {
+        ServerProcess server;
+        ASSERT_NE(server.port(), 0);
+        for (int kind = 0; kind < 2; ++kind) {
+            first[kind] = fetch(server.port(), rosterTarget(knownTeam, kind == 1)).body;
+            EXPECT_EQ(fetch(server.port(), rosterTarget(knownTeam, kind == 1)).body, first[kind]);
+        }
+    }
+    ServerProcess again;
+    ASSERT_NE(again.port(), 0);
+    for (int kind = 0; kind < 2; ++kind)
+        EXPECT_EQ(fetch(again.port(), rosterTarget(knownTeam, kind == 1)).body, first[kind]);
+    EXPECT_NE(fetch(again.port(), rosterTarget(otherTeam, false)).body, first[0]);
+}
+
+TEST_F(DemoServerTest, TakesTeamsFromAnotherCatalogueSql) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto writeSql = [&dir](const char *name, const char *sql) {
+        QFile file(dir.filePath(QString::fromUtf8(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(sql);
+        return file.fileName();
+    };
+    const QString good =
+        writeSql("good.sql", "CREATE TABLE divisions(name TEXT, id INTEGER);\n"
+                             "CREATE TABLE teams(name TEXT, divId INTEGER, teamId INTEGER);\n"
+                             "/* columns named out of order, several rows at once */\n"
+                             "INSERT INTO divisions(id, name) VALUES (7, 'Кубковая группа');\n"
+                             "INSERT INTO teams VALUES ('Комета ''Юг''', 7, 77), -- quoted\n"
+                             "  ('Ракета', 7, -78);\n");
+    {
+        ServerProcess server({QStringLiteral("--catalogue-sql"), good});
+        ASSERT_NE(server.port(), 0);
+        for (int32_t id : {77, -78}) {
+            PageReader reader{fetch(server.port(), rosterTarget(id, false)).body};
+            const Summary s = reader.summary();
+            EXPECT_EQ(s.team, id == 77 ? cp("Комета 'Юг'") : cp("Ракета"));
+            EXPECT_EQ(s.division, cp("Кубковая группа"));
+        }
+        EXPECT_NE(fetch(server.port(), rosterTarget(knownTeam, false)).body.find(cp("Команда не найдена")),
+                  std::string::npos);
+    }
+
+    const QString broken[] = {
+        writeSql("unknown_division.sql", "CREATE TABLE divisions(name TEXT, id INTEGER);\n"
+                                         "CREATE TABLE teams(name TEXT, divId INTEGER, teamId INTEGER);\n"
+                                         "INSERT INTO teams VALUES ('Ракета', 9, 1);\n"),
+        writeSql("duplicate.sql", "CREATE TABLE divisions(name TEXT, id INTEGER);\n"
+                                  "CREATE TABLE teams(name TEXT, divId INTEGER, teamId INTEGER);\n"
+                                  "INSERT INTO divisions VALUES ('Лига', 1);\n"
+                                  "INSERT INTO teams VALUES ('Ракета', 1, 5), ('Комета', 1, 5);\n"),
+        writeSql("unterminated.sql", "CREATE TABLE divisions(name TEXT, id INTEGER);\n"
+                                     "INSERT INTO divisions VALUES ('Лига, 1);\n"),
+        dir.filePath(QStringLiteral("missing.sql")),
+    };
+    for (const QString &path : broken) {
+        QProcess process;
+        process.start(serverPath(), {QStringLiteral("--port"), QStringLiteral("0"),
+                                     QStringLiteral("--catalogue-sql"), path});
+        ASSERT_TRUE(process.waitForFinished(5000)) << path.toStdString();
+        EXPECT_EQ(process.exitCode(), 1) << path.toStdString();
+        EXPECT_TRUE(process.readAllStandardOutput().isEmpty()) << path.toStdString();
+        EXPECT_FALSE(process.readAllStandardError().isEmpty()) << path.toStdString();
+    }
+}
+
+TEST_F(DemoCatalogueTest, FilesHoldOneTableEachWithDivisionsInConsecutiveRows) {
+    EXPECT_EQ(catalogue.divisionTables, 1);
+    EXPECT_EQ(catalogue.teamTables, 1);
+    EXPECT_EQ(catalogue.teamColumns, (std::vector<std::string>{"name", "divId", "teamId"}));
+
+    std::map<int32_t, int> perDivision;
+    std::set<int32_t> ids;
+    std::set<int32_t> finished;
+    int32_t current = catalogue.teams.empty() ? 0 : catalogue.teams.front().divId;
+    bool someDivisionUnsorted = false;
+    for (size_t i = 0; i < catalogue.teams.size(); ++i) {
+        const CatalogueTeam &t = catalogue.teams[i];
+        if (t.divId != current) {
+            finished.insert(current);
+            current = t.divId;
+        }
+        EXPECT_FALSE(finished.count(t.divId)) << "division " << t.divId << " is split";
+        EXPECT_TRUE(ids.insert(t.teamId).second) << "duplicate team " << t.teamId;
+        ++perDivision[t.divId];
+        if (i > 0 && catalogue.teams[i - 1].divId == t.divId && catalogue.teams[i - 1].name > t.name)
+            someDivisionUnsorted = true;
+    }
+    EXPECT_TRUE(someDivisionUnsorted) << "table order should not already be alphabetical";
+
+    ASSERT_EQ(catalogue.divisions.size(), 4u);
+    std::vector<int> sizes;
+    for (const auto &[name, id] : catalogue.divisions)
+        sizes.push_back(perDivision[id]);
+    EXPECT_EQ(sizes, (std::vector<int>{16, 16, 16, 12}));
+    EXPECT_EQ(catalogue.divisions.front().first, cp("Высшая лига"));
+}
+
+TEST_F(DemoCatalogueTest, EveryTeamsPagesReadByTheCutRules) {
+    ServerProcess server;
+    ASSERT_NE(server.port(), 0);
+    std::map<int32_t, std::string> divisionNames;
+    for (const auto &[name, id] : catalogue.divisions)
+        divisionNames[id] = name;
+    int withManager = 0, withoutManager = 0, foreign = 0, longPositions = 0;
+
+    for (const CatalogueTeam &team : catalogue.teams) {
+        SCOPED_TRACE(team.teamId);
+        std::vector<std::vector<std::string>> rows[2];
+        for (int kind = 0; kind < 2; ++kind) {
+            const bool talentPage = kind == 0;
+            const Reply reply = fetch(server.port(), rosterTarget(team.teamId, !talentPage));
+            ASSERT_EQ(reply.statusLine, "HTTP/1.0 200 OK");
+            const std::string &page = reply.body;
+            EXPECT_GE(page.size(), 20u * 1024);
+            EXPECT_LE(page.size(), 60u * 1024);
+            EXPECT_EQ(page.find(cp("Команда не найдена")), std::string::npos);
+            EXPECT_EQ(page.find(cp("На сайте проводится обновление данных")), std::string::npos);
+            for (const char *marker :
+                 {"name=\"Team\"", "name=\"ShortName\"", "name=\"City\"", "name=\"Stadium\"",
+                  "name=champ&division=", "name=\"Money\"", "name=\"Players\"", "name=\"CoSP\"",
+                  "name=\"Power11\"", "name=\"VisRat\""})
+                EXPECT_EQ(occurrences(page, marker), 1) << marker;
+            EXPECT_LE(occurrences(page, "info.php?user="), 1);
+
+            PageReader reader{page};
+            const Summary s = reader.summary();
+            EXPECT_EQ(s.team, team.name);
+            EXPECT_EQ(s.division, divisionNames[team.divId]);
+            EXPECT_EQ(s.id.size(), 3u);
+            EXPECT_FALSE(s.city.empty());
+            EXPECT_FALSE(s.stadium.empty());
+            EXPECT_EQ(s.stadium.find('<'), std::string::npos);
+            EXPECT_EQ(s.money.front(), '$');
+            EXPECT_NO_THROW(readInteger(s.players));
+            EXPECT_NE(s.players, "0");
+            EXPECT_NO_THROW(readInteger(s.cosp));
+            EXPECT_NO_THROW(readInteger(s.power));
+            EXPECT_NO_THROW(readInteger(s.visRat));
+            if (s.manager.empty()) {
+                EXPECT_EQ(occurrences(page, "info.php?user="), 0);
+                withoutManager += talentPage;
+            } else {
+                EXPECT_NO_THROW(readInteger(s.rang));
+                withManager += talentPage;
+            }
+
+            rows[kind] = reader.rows(talentPage);
+            EXPECT_GE(rows[kind].size(), 8u);
+            EXPECT_LE(rows[kind].size(), 25u);
+            EXPECT_EQ(occurrences(page, "info.php?id="), static_cast<int>(rows[kind].size()));
+            const size_t position = talentPage ? 2 : 1;
+            bool keeper = false;
+            for (const std::vector<std::string> &row : rows[kind]) {
+                ASSERT_EQ(row.size(), talentPage ? 6u : 12u);
+                EXPECT_FALSE(row[0].empty());
+                const std::string &pos = row[position];
+                EXPECT_TRUE(pos.size() == 2 || pos.size() == 3) << pos;
+                keeper = keeper || pos == "Gk";
+                const int32_t age = readInteger(row[position + 1]);
+                EXPECT_GE(age, 15);
+                EXPECT_LE(age, 19);
+                EXPECT_TRUE(hasDecimals(row[position + 2], 2)) << row[position + 2];
+                EXPECT_GT(readCell(row[position + 2]), 0);
+                if (talentPage) {
+                    EXPECT_TRUE(hasDecimals(row[5], 3)) << row[5];
+                    const long double talent = readCell(row[5]);
+                    EXPECT_GE(talent, 1);
+                    EXPECT_LT(talent, 9);
+                    foreign += row[1] != cp("Россия");
+                    longPositions += pos.size() == 3;
+                } else {
+                    for (size_t a = 4; a < 12; ++a) {
+                        EXPECT_TRUE(hasDecimals(row[a], 2)) << row[a];
+                        EXPECT_NO_THROW(readCell(row[a]));
+                        if (pos != "Gk") {
+                            EXPECT_GT(readCell(row[a]), 0);
+                        }
+                    }
+                }
+            }
+            EXPECT_TRUE(keeper) << "every squad has a goalkeeper";
+        }
+
+        // Both pages describe the same players in the same order.
+        ASSERT_EQ(rows[0].size(), rows[1].size());
+        for (size_t r = 0; r < rows[0].size(); ++r) {
+            EXPECT_EQ(rows[0][r][0], rows[1][r][0]);
+            EXPECT_EQ(rows[0][r][2], rows[1][r][1]);
+            EXPECT_EQ(rows[0][r][3], rows[1][r][2]);
+            EXPECT_EQ(rows[0][r][4], rows[1][r][3]);
+        }
+    }
+    EXPECT_GT(withManager, 0);
+    EXPECT_GT(withoutManager, 0);
+    EXPECT_GT(foreign, 0);
+    EXPECT_GT(longPositions, 0);
+}

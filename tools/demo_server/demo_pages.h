@@ -1,0 +1,21 @@
+#pragma once
+
+#include "tools/demo_server/demo_catalogue.h"
+
+#include <string>
+
+enum class DemoPageKind { Talent, Abilities };
+
+// Pages of the demo roster server, as windows-1251 bytes ready to send. A team's pages depend only on
+// the catalogue and the team identifier, so every fetch of the same page gives the same bytes.
+
+// The youth-school roster page of a team: summary card, then one row per youth player, surrounded by the
+// site's usual markup. The talent page and the abilities page list the same players in the same order.
+std::string rosterPage(const DemoCatalogue &catalogue, const DemoTeam &team, DemoPageKind kind);
+
+// What the site answers for an identifier it does not know; contains "Команда не найдена".
+std::string teamNotFoundPage();
+// What the site answers while it updates; contains "На сайте проводится обновление данных".
+std::string maintenancePage();
+// Body of a 500 reply and of the other error replies.
+std::string errorPage(int status, const std::string &reason);

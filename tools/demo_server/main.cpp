@@ -1,0 +1,74 @@
+// Demo roster server: answers the program's roster requests on the loopback address with sample pages
+// for the teams of the sample catalogue, so the program can be tried end to end without the game's site.
+#include "tools/demo_server/demo_catalogue.h"
+#include "tools/demo_server/roster_server.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <cstdio>
+
+namespace {
+
+int failStartup(const QString &message) {
+    std::fprintf(stderr, "brindlemark-demo-server: %s\n", qPrintable(message));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("brindlemark-demo-server"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Serves sample youth-school roster pages on 127.0.0.1."));
+    parser.addHelpOption();
+    const QCommandLineOption portOption(QStringLiteral("port"),
+                                        QStringLiteral("Port to listen on; 0 picks a free one (default 0)."),
+                                        QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption maintenanceOption(
+        QStringLiteral("maintenance"), QStringLiteral("Answer every request with the maintenance page."));
+    const QCommandLineOption failOption(QStringLiteral("fail-team"),
+                                        QStringLiteral("Answer this team identifier with 500 (repeatable)."),
+                                        QStringLiteral("ID"));
+    const QCommandLineOption sqlOption(
+        QStringLiteral("catalogue-sql"),
+        QStringLiteral("Catalogue SQL to take the teams from (default: built in)."), QStringLiteral("PATH"),
+        QStringLiteral(":/demo/catalogue.sql"));
+    parser.addOptions({portOption, maintenanceOption, failOption, sqlOption});
+    parser.process(app);
+
+    bool ok = false;
+    const uint port = parser.value(portOption).toUInt(&ok);
+    if (!ok || port > 65535)
+        return failStartup(QStringLiteral("bad port '%1'").arg(parser.value(portOption)));
+
+    DemoServerOptions options;
+    options.maintenance = parser.isSet(maintenanceOption);
+    for (const QString &id : parser.values(failOption)) {
+        const int team = id.toInt(&ok);
+        if (!ok)
+            return failStartup(QStringLiteral("bad team identifier '%1'").arg(id));
+        options.failTeams.insert(team);
+    }
+
+    QFile sqlFile(parser.value(sqlOption));
+    if (!sqlFile.open(QIODevice::ReadOnly))
+        return failStartup(
+            QStringLiteral("cannot read %1: %2").arg(sqlFile.fileName(), sqlFile.errorString()));
+    DemoCatalogue catalogue;
+    try {
+        catalogue = DemoCatalogue::fromSql(QString::fromUtf8(sqlFile.readAll()));
+    } catch (const DemoCatalogueError &e) {
+        return failStartup(QStringLiteral("%1: %2").arg(sqlFile.fileName(), QString::fromUtf8(e.what())));
+    }
+
+    DemoRosterServer server(std::move(catalogue), options);
+    if (!server.listen(static_cast<quint16>(port)))
+        return failStartup(
+            QStringLiteral("cannot listen on 127.0.0.1:%1: %2").arg(port).arg(server.errorString()));
+    std::printf("listening on 127.0.0.1:%u\n", static_cast<unsigned>(server.port()));
+    std::fflush(stdout);
+    return app.exec();
+}
