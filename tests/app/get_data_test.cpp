@@ -1,0 +1,207 @@
+#include "support/window_fixture.h"
+
+using GetData = WindowFixture;
+
+TEST_F(GetData, OneTeamShownWithFormattedNumbersAndCounters)
+{
+    FixtureTeam t = team(QStringLiteral("Динамо"), 0);
+    t.squad.push_back(fixturePlayer(QStringLiteral("Петров"), QStringLiteral("Gk"), QStringLiteral("17"),
+                                    QStringLiteral("35.5"), QStringLiteral("4.25"), QStringLiteral("Россия")));
+    t.squad.push_back(fixturePlayer(QStringLiteral("Smith"), QStringLiteral("DMf"), QStringLiteral("16"),
+                                    QStringLiteral("5,125"), QStringLiteral("1.335"), QStringLiteral("England")));
+    offer(10, t);
+    form->Label4->setText(QStringLiteral("300"));
+    fetch(10);
+
+    EXPECT_TRUE(recorder.boxes.empty());
+    EXPECT_EQ(form->TeamVal->text(), QStringLiteral("Динамо"));
+    EXPECT_EQ(form->DivVal->text(), QStringLiteral("Высшая лига"));
+    EXPECT_EQ(form->PlayersVal->text(), QStringLiteral("25"));
+    const auto rows = rowsOf(form->ListView1);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0], (QStringList{QStringLiteral("Петров"), QStringLiteral("Россия"), QStringLiteral("Gk"),
+                                    QStringLiteral("17"), QStringLiteral("35,50"), QStringLiteral("4,250")}));
+    EXPECT_EQ(rows[1][2], QStringLiteral("DM"));
+    EXPECT_EQ(rows[1][4], QStringLiteral("5,13"));
+    const QString size = QString::number(talentPage(t).size());
+    EXPECT_EQ(form->Label1->text(), size);
+    EXPECT_EQ(form->Label4->text(), QString::number(300 + size.toInt()));
+    EXPECT_EQ(form->pageText(), talentPage(t));
+    EXPECT_TRUE(form->Button1->isEnabled());
+    EXPECT_EQ(form->PageControl1->currentIndex(), 0);
+}
+
+TEST_F(GetData, TalentThenAbilitiesMakeOneSnapshotWithBothLists)
+{
+    offer(1, team(QStringLiteral("Заря"), 4));
+    form->PageControl1->setCurrentIndex(0);
+    fetch(1);
+    fetch(1, true);
+    EXPECT_EQ(form->PageControl1->currentIndex(), 0); // a fetch never switches the tab
+    ASSERT_EQ(form->history().TeamCount, 1);
+    const CTeam &snapshot = form->history().at(0);
+    EXPECT_EQ(snapshot.TalCount, 4);
+    EXPECT_EQ(snapshot.SkillCount, 4);
+    EXPECT_EQ(form->ListView1->topLevelItemCount(), 4);
+    EXPECT_EQ(form->ListView2->topLevelItemCount(), 4);
+    EXPECT_EQ(rowsOf(form->ListView2)[0][4], QStringLiteral("11,50"));
+    EXPECT_FALSE(form->UpDown1->isEnabled());
+}
+
+TEST_F(GetData, SamePageKindTwiceChangesNothing)
+{
+    offer(1, team(QStringLiteral("Заря"), 2));
+    fetch(1);
+    teams[1].squad.push_back(fixturePlayer(QStringLiteral("Late"), QStringLiteral("Df"), QStringLiteral("15"),
+                                           QStringLiteral("1.00"), QStringLiteral("1.000")));
+    fetch(1);
+    EXPECT_EQ(form->history().TeamCount, 1);
+    EXPECT_EQ(form->history().at(0).TalCount, 2);
+    EXPECT_EQ(form->ListView1->topLevelItemCount(), 2);
+}
+
+TEST_F(GetData, SecondTeamEnablesBrowsingWithoutMovingThePosition)
+{
+    offer(1, team(QStringLiteral("Альфа")));
+    offer(2, team(QStringLiteral("Бета")));
+    fetch(1);
+    EXPECT_FALSE(form->UpDown1->isEnabled());
+    EXPECT_EQ(form->UpDown1->maximum(), 0);
+    fetch(2);
+    EXPECT_TRUE(form->UpDown1->isEnabled());
+    EXPECT_EQ(form->UpDown1->maximum(), 1);
+    EXPECT_EQ(form->UpDown1->position(), 0);
+    EXPECT_EQ(form->TeamVal->text(), QStringLiteral("Бета"));
+}
+
+TEST_F(GetData, BrowsingShowsThePositionBeforeTheMove)
+{
+    offer(1, team(QStringLiteral("Альфа")));
+    offer(2, team(QStringLiteral("Бета")));
+    offer(3, team(QStringLiteral("Гамма")));
+    fetch(1);
+    fetch(2);
+    fetch(3);
+    QStringList shown;
+    for (int i = 0; i < 4; ++i) {
+        form->UpDown1->rightArrow()->click();
+        shown << form->TeamVal->text();
+    }
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("Альфа"), QStringLiteral("Бета"), QStringLiteral("Гамма"),
+                                  QStringLiteral("Альфа")}));
+    EXPECT_EQ(form->UpDown1->position(), 1);
+    form->UpDown1->leftArrow()->click(); // turning round shows where the last click arrived
+    EXPECT_EQ(form->TeamVal->text(), QStringLiteral("Бета"));
+    EXPECT_EQ(form->UpDown1->position(), 0);
+    form->UpDown1->leftArrow()->click(); // and wraps below the minimum
+    EXPECT_EQ(form->TeamVal->text(), QStringLiteral("Альфа"));
+    EXPECT_EQ(form->UpDown1->position(), 2);
+}
+
+TEST_F(GetData, FailedRequestLeavesViewAndHistoryAlone)
+{
+    rawReplies[5] = "HTTP/1.1 302 Found\r\nLocation: http://a.example/x/y\r\n\r\n";
+    teams[5] = team(QStringLiteral("Nobody"));
+    form->ComboBox2->addItem(QStringLiteral("Nobody"), 5);
+    form->Label4->setText(QStringLiteral("100"));
+    fetch(5);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral(":/"));
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Произошла ошибка"));
+    EXPECT_EQ(form->history().TeamCount, 0); // no empty snapshot before the first page
+    EXPECT_EQ(form->TeamVal->text(), QString());
+    EXPECT_EQ(form->Label1->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->Label4->text(), QStringLiteral("138")); // 18 + 20 added
+    EXPECT_TRUE(form->Button1->isEnabled());
+
+    offer(6, team(QStringLiteral("Real")));
+    fetch(6);
+    fetch(5); // fails again: the page of team 6 stays on view and is not read twice
+    EXPECT_EQ(form->history().TeamCount, 1);
+    EXPECT_EQ(form->TeamVal->text(), QStringLiteral("Real"));
+}
+
+TEST_F(GetData, RefusedConnectionAddsNothingToTheTotal)
+{
+    offer(1, team(QStringLiteral("Альфа")));
+    quint16 closedPort;
+    {
+        LoopbackServer closed;
+        closedPort = closed.port();
+    }
+    qputenv("BRINDLEMARK_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(closedPort));
+    form->Label4->setText(QStringLiteral("77"));
+    fetch(1);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(form->Label1->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->Label4->text(), QStringLiteral("77"));
+}
+
+TEST_F(GetData, SiteFailurePagesShowTheirBoxesOnly)
+{
+    offer(1, team(QStringLiteral("Альфа")));
+    fetch(1);
+    rawReplies[2] = httpOk(toCp1251(QStringLiteral("На сайте проводится обновление данных. Команда не найдена")));
+    rawReplies[3] = httpOk(toCp1251(QStringLiteral("<b>На сайте проводится обновление данных</b>")));
+    form->ComboBox2->addItem(QStringLiteral("x"), 2);
+    form->ComboBox2->addItem(QStringLiteral("y"), 3);
+    fetch(2);
+    fetch(3);
+    ASSERT_EQ(recorder.boxes.size(), 2u);
+    EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("Команда не найдена"));
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Неправильно указан ИД."));
+    EXPECT_EQ(recorder.boxes[1].caption, QStringLiteral("Ахтунг"));
+    EXPECT_EQ(recorder.boxes[1].text, QStringLiteral("На сайте проводится обновление данных."));
+    EXPECT_EQ(form->TeamVal->text(), QStringLiteral("Альфа"));
+    EXPECT_EQ(form->history().TeamCount, 1);
+}
+
+TEST_F(GetData, ConversionFailureKeepsRowsOnScreenButNotInTheSnapshot)
+{
+    FixtureTeam t = team(QStringLiteral("Сбой"), 4);
+    t.squad[2].age = QStringLiteral("1x");
+    offer(1, t);
+    fetch(1);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].kind, QStringLiteral("error"));
+    EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("Brindlemark"));
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("'1x' is not a valid integer value."));
+    EXPECT_EQ(form->ListView1->topLevelItemCount(), 3); // the failing row with its raw cells
+    EXPECT_EQ(rowsOf(form->ListView1)[2][3], QStringLiteral("1x"));
+    ASSERT_EQ(form->history().TeamCount, 1);
+    EXPECT_EQ(form->history().at(0).TalCount, 0);
+    EXPECT_TRUE(form->Button1->isEnabled());
+
+    teams[1].squad[2].age = QStringLiteral("17"); // the site mends its page: a later fetch fills the list
+    fetch(1);
+    EXPECT_EQ(form->history().at(0).TalCount, 4);
+    EXPECT_EQ(form->ListView1->topLevelItemCount(), 4);
+}
+
+TEST_F(GetData, PageWithoutRowsShowsItsOwnEmptyTeam)
+{
+    offer(1, team(QStringLiteral("Альфа")));
+    offer(2, team(QStringLiteral("Пусто"), 0));
+    fetch(1);
+    fetch(2);
+    EXPECT_EQ(form->history().TeamCount, 2);
+    EXPECT_TRUE(form->UpDown1->isEnabled());
+    EXPECT_EQ(form->TeamVal->text(), QStringLiteral("Пусто"));
+    EXPECT_EQ(form->ListView1->topLevelItemCount(), 0); // no other team's players under this name
+}
+
+TEST_F(GetData, NoTeamChosenSendsNothing)
+{
+    form->Button1->click();
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("Ошибка"));
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Не выбрана команда."));
+    EXPECT_EQ(server.connections, 0);
+    EXPECT_TRUE(form->Button1->isEnabled());
+
+    form->ComboBox2->addItem(QStringLiteral("Альфа"), 1);
+    form->ComboBox2->setCurrentIndex(-1); // a division chosen, no team yet
+    form->Button1->click();
+    EXPECT_EQ(recorder.boxes.size(), 2u);
+    EXPECT_EQ(server.connections, 0);
+}

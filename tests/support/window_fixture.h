@@ -1,0 +1,101 @@
+#pragma once
+
+#include "app/main_window.h"
+#include "support/loopback_server.h"
+#include "support/message_recorder.h"
+#include "support/roster_pages.h"
+
+#include <QDir>
+#include <QToolButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+
+// The real main window, offscreen, in a fresh working folder, talking to a loopback roster server
+// that answers each team identifier with its own page.
+class WindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_previousDir = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(m_workDir.path()));
+        server.replyFor = [this](const std::string &request) { return replyTo(request); };
+        qputenv("BRINDLEMARK_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(server.port()));
+        form = std::make_unique<TForm1>();
+        form->setExchangeTimeouts({1000, 1000, 200, 200, 500});
+        recorder.boxes.clear(); // the empty folder has no catalogue; that box is not under test here
+    }
+
+    void TearDown() override
+    {
+        form.reset();
+        qunsetenv("BRINDLEMARK_SERVER");
+        QDir::setCurrent(m_previousDir);
+    }
+
+    std::string replyTo(const std::string &request)
+    {
+        const size_t at = request.find("?id=");
+        const int id = std::atoi(request.c_str() + at + 4);
+        const bool abilities = request.find("&act=abilities") < request.find(" HTTP/");
+        const auto special = rawReplies.find(id);
+        if (special != rawReplies.end())
+            return special->second;
+        const auto team = teams.find(id);
+        if (team == teams.end())
+            return httpOk(toCp1251(QStringLiteral("<p>Команда не найдена</p>")));
+        return httpOk(abilities ? abilitiesPage(team->second) : talentPage(team->second));
+    }
+
+    // A team with `count` players whose names run P1, P2, ...
+    static FixtureTeam team(const QString &name, int count = 3)
+    {
+        FixtureTeam t;
+        t.name = name;
+        for (int i = 1; i <= count; ++i)
+            t.squad.push_back(fixturePlayer(QStringLiteral("P%1").arg(i), QStringLiteral("Mf"),
+                                            QString::number(15 + i % 5), QStringLiteral("%1.25").arg(i),
+                                            QStringLiteral("%1.335").arg(i % 9)));
+        return t;
+    }
+
+    // Adds a team to the server and to the team selector, and chooses it.
+    void offer(int id, const FixtureTeam &t)
+    {
+        teams[id] = t;
+        form->ComboBox2->addItem(t.name, id);
+        form->ComboBox2->setCurrentIndex(form->ComboBox2->count() - 1);
+    }
+
+    void fetch(int id, bool abilities = false)
+    {
+        const int index = form->ComboBox2->findData(id);
+        ASSERT_GE(index, 0);
+        form->ComboBox2->setCurrentIndex(index);
+        (abilities ? form->RadioSkill : form->RadioTal)->setChecked(true);
+        form->Button1->click();
+    }
+
+    static std::vector<QStringList> rowsOf(QTreeWidget *list)
+    {
+        std::vector<QStringList> rows;
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            QStringList cells;
+            for (int c = 0; c < list->columnCount(); ++c)
+                cells << list->topLevelItem(i)->text(c);
+            rows.push_back(cells);
+        }
+        return rows;
+    }
+
+    MessageRecorder recorder;
+    LoopbackServer server;
+    std::map<int, FixtureTeam> teams;
+    std::map<int, std::string> rawReplies;
+    std::unique_ptr<TForm1> form;
+
+private:
+    QTemporaryDir m_workDir;
+    QString m_previousDir;
+};
