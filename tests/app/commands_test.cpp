@@ -1,0 +1,242 @@
+#include "export/division_file_name.h"
+#include "support/window_fixture.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace {
+
+std::string fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+// The team names of the blocks in an export file, in file order.
+QStringList blockTeams(const std::string &bytes)
+{
+    QStringList names;
+    const QStringList lines = fromCp1251(bytes).split(QStringLiteral("\r\n"));
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        if (lines[i] == QStringLiteral(" ") && (i == 0 || lines[i - 1].startsWith(QLatin1Char('*'))))
+            names << lines[i + 1].section(QLatin1Char(' '), 0, 0);
+    return names;
+}
+
+} // namespace
+
+class Commands : public WindowFixture {
+protected:
+    // A division of `count` teams offered in alphabetical order, as the team selector holds them.
+    QStringList offerDivision(int count)
+    {
+        form->ComboBox1->addItem(QStringLiteral("Высшая лига"), 1);
+        form->ComboBox1->setCurrentIndex(0);
+        QStringList names;
+        for (int i = 0; i < count; ++i) {
+            const QString name = QStringLiteral("Команда%1").arg(QChar(u'А' + i));
+            offer(100 + i, team(name, 2 + i % 3));
+            names << name;
+        }
+        form->Cdivision->setChecked(true);
+        return names;
+    }
+
+    QString divisionFile() const
+    {
+        return divisionFileName(QDate::currentDate(), QLocale::system(), QStringLiteral("Высшая лига"));
+    }
+};
+
+TEST_F(Commands, WholeDivisionWritesOneFileOfSixteenBlocks)
+{
+    const QStringList names = offerDivision(16);
+    form->PageControl1->setCurrentIndex(1);
+    form->Button1->click();
+    EXPECT_TRUE(recorder.boxes.empty());
+    EXPECT_EQ(server.requests.size(), 16u);
+    EXPECT_EQ(blockTeams(fileBytes(divisionFile())), names);
+    EXPECT_EQ(form->PageControl1->currentIndex(), 0); // switched to the talent list for the run
+    EXPECT_FALSE(form->ProgressBar1->isVisible());
+    EXPECT_EQ(form->ProgressBar1->value(), 16);
+
+    form->Button1->click(); // a second run the same day appends
+    EXPECT_EQ(blockTeams(fileBytes(divisionFile())), names + names);
+}
+
+TEST_F(Commands, DivisionOfTwelveEndsNormally)
+{
+    const QStringList names = offerDivision(12);
+    form->RadioSkill->setChecked(true);
+    form->Button1->click();
+    EXPECT_TRUE(recorder.boxes.empty());
+    EXPECT_EQ(blockTeams(fileBytes(divisionFile())), names);
+    EXPECT_EQ(form->PageControl1->currentIndex(), 1);
+    EXPECT_EQ(form->ProgressBar1->maximum(), 12);
+}
+
+TEST_F(Commands, FailedTeamInTheMiddleIsSkipped)
+{
+    QStringList names = offerDivision(5);
+    rawReplies[102] = "HTTP/1.0 500 Internal Server Error\r\n\r\n";
+    form->Button1->click();
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Произошла ошибка"));
+    names.removeAt(2);
+    EXPECT_EQ(blockTeams(fileBytes(divisionFile())), names);
+}
+
+TEST_F(Commands, DivisionWithoutTeamsFetchesNothing)
+{
+    form->Cdivision->setChecked(true);
+    form->Button1->click();
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("Ошибка"));
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Не выбрана команда."));
+    EXPECT_EQ(server.connections, 0);
+    EXPECT_FALSE(form->ProgressBar1->isVisible());
+}
+
+TEST_F(Commands, DivisionFileNameIsAlwaysAPlainName)
+{
+    const QDate day(2026, 12, 7);
+    EXPECT_EQ(divisionFileName(day, QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("Высшая лига")),
+              QStringLiteral("07.12.2026_Высшая лига.txt"));
+    const QString american = divisionFileName(day, QLocale(QLocale::English, QLocale::UnitedStates),
+                                              QStringLiteral("A/B: \"C\" <D>|E*?\\\t"));
+    EXPECT_EQ(american, QStringLiteral("12-7-26_A-B- -C- -D--E----.txt"));
+}
+
+TEST_F(Commands, SaveAppendsTheShownTeamToTheChosenFile)
+{
+    offer(1, team(QStringLiteral("Альфа"), 3));
+    form->N2->trigger();
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral(":\\"));
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Сохранять нечего :("));
+    EXPECT_TRUE(recorder.saveDialogs.empty());
+
+    fetch(1);
+    QTemporaryDir elsewhere;
+    recorder.saveAnswer = elsewhere.filePath(QStringLiteral("team.txt"));
+    form->N2->trigger();
+    form->N2->trigger();
+    ASSERT_EQ(recorder.saveDialogs.size(), 2u);
+    EXPECT_EQ(recorder.saveDialogs[0].defaultSuffix, QStringLiteral("txt"));
+    EXPECT_EQ(recorder.saveDialogs[1].directory, elsewhere.path()); // the chosen folder is now the working one
+    EXPECT_EQ(blockTeams(fileBytes(recorder.saveAnswer)), (QStringList{QStringLiteral("Альфа"), QStringLiteral("Альфа")}));
+
+    form->PageControl1->setCurrentIndex(1); // abilities tab with an empty list
+    form->N2->trigger();
+    EXPECT_EQ(recorder.boxes.back().text, QStringLiteral("Сохранять нечего :("));
+
+    recorder.saveAnswer.clear(); // cancelled dialog
+    form->PageControl1->setCurrentIndex(0);
+    form->N2->trigger();
+    EXPECT_EQ(blockTeams(fileBytes(elsewhere.filePath(QStringLiteral("team.txt")))).size(), 2);
+}
+
+TEST_F(Commands, SaveIntoAMissingFolderReportsTheSystemsError)
+{
+    offer(1, team(QStringLiteral("Альфа"), 3));
+    fetch(1);
+    QTemporaryDir dir;
+    recorder.saveAnswer = dir.filePath(QStringLiteral("gone/team.txt"));
+    form->N2->trigger();
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("Brindlemark"));
+    EXPECT_TRUE(recorder.boxes[0].text.contains(QStringLiteral("gone/team.txt"))) << recorder.boxes[0].text.toStdString();
+}
+
+TEST_F(Commands, SortingReordersRowsAndTheExportFollows)
+{
+    FixtureTeam t = team(QStringLiteral("Альфа"), 0);
+    for (const auto &[name, age] : {std::pair{"Carl", "16"}, std::pair{"anna", "9"}, std::pair{"Борис", "17"}})
+        t.squad.push_back(fixturePlayer(QString::fromUtf8(name), QStringLiteral("Mf"), QString::fromLatin1(age),
+                                        QStringLiteral("1.00"), QStringLiteral("2.000")));
+    offer(1, t);
+    fetch(1);
+    const auto names = [this] {
+        QStringList n;
+        for (const auto &row : rowsOf(form->ListView1))
+            n << row[0];
+        return n;
+    };
+    QHeaderView *header = form->ListView1->header();
+    Q_EMIT header->sectionClicked(3); // age, first click: ascending, by number
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("anna"), QStringLiteral("Carl"), QStringLiteral("Борис")}));
+    Q_EMIT header->sectionClicked(0); // name, the shared flag now says descending
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("Борис"), QStringLiteral("Carl"), QStringLiteral("anna")}));
+
+    recorder.saveAnswer = QDir::current().filePath(QStringLiteral("sorted.txt"));
+    form->N2->trigger();
+    EXPECT_EQ(blockTeams(fileBytes(recorder.saveAnswer)), QStringList{QStringLiteral("Альфа")});
+    const QString text = fromCp1251(fileBytes(recorder.saveAnswer));
+    EXPECT_LT(text.indexOf(QStringLiteral("Борис")), text.indexOf(QStringLiteral("anna")));
+
+    Q_EMIT form->ListView2->header()->sectionClicked(0); // the other list flips the same flag
+    EXPECT_TRUE(form->sortState().SortAscending);
+}
+
+TEST_F(Commands, PopupOffersTheProjectionOnlyForASelectedRow)
+{
+    offer(1, team(QStringLiteral("Альфа"), 2));
+    fetch(1);
+    form->ListView1ContextPopup(QPoint(5, 5));
+    EXPECT_FALSE(form->alant1->isEnabled());
+    form->PopupMenu1->hide();
+    form->ListView1->setCurrentItem(form->ListView1->topLevelItem(1));
+    form->ListView1ContextPopup(QPoint(5, 5));
+    EXPECT_TRUE(form->alant1->isEnabled());
+    form->PopupMenu1->hide();
+}
+
+TEST_F(Commands, ProjectionFillsTheCalculationPage)
+{
+    FixtureTeam t = team(QStringLiteral("Альфа"), 0);
+    t.squad.push_back(fixturePlayer(QStringLiteral("Юниор"), QStringLiteral("Mf"), QStringLiteral("16"),
+                                    QStringLiteral("40.00"), QStringLiteral("5.000")));
+    offer(1, t);
+    fetch(1);
+    form->ListView1->setCurrentItem(form->ListView1->topLevelItem(0));
+    form->alant1->setEnabled(true);
+    form->alant1->trigger();
+    EXPECT_TRUE(recorder.boxes.empty());
+    EXPECT_EQ(form->Label13->text(), QStringLiteral("Альфа"));
+    EXPECT_EQ(form->Label14->text(), QStringLiteral("Юниор"));
+    EXPECT_EQ(form->Label15->text(), QStringLiteral("Мастерство: 40,00"));
+    EXPECT_EQ(form->Label16->text(), QStringLiteral("Талант: 5,000"));
+    const auto rows = rowsOf(form->ListView3);
+    ASSERT_EQ(rows.size(), 136u);
+    EXPECT_EQ(rows[6], (QStringList{QStringLiteral("7"), QStringLiteral("0,058"), QStringLiteral("5,435"),
+                                    QStringLiteral("5,43")}));
+    EXPECT_EQ(rows[135], (QStringList{QStringLiteral("136"), QStringLiteral("0,016"), QStringLiteral("9,01"),
+                                      QStringLiteral("9,01")}));
+    EXPECT_EQ(form->PageControl2->currentIndex(), 0); // the user switches to the page
+
+    form->LabeledEdit1->setText(QString()); // an emptied level
+    form->alant1->trigger();
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("'' is not a valid integer value."));
+    ASSERT_EQ(form->ListView3->topLevelItemCount(), 1);
+    EXPECT_EQ(form->ListView3->topLevelItem(0)->text(0), QStringLiteral("1"));
+    EXPECT_EQ(form->ListView3->topLevelItem(0)->text(1), QString());
+}
+
+TEST_F(Commands, LevelEditsTakeOnlyOneTwoOrThree)
+{
+    QLineEdit *level = form->LabeledEdit2;
+    level->clear();
+    for (const QString &typed : {QStringLiteral("0"), QStringLiteral("4"), QStringLiteral("a"), QStringLiteral("2")}) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, typed);
+        QCoreApplication::sendEvent(level, &press);
+    }
+    EXPECT_EQ(level->text(), QStringLiteral("2"));
+    level->clear();
+    level->insert(QStringLiteral("7")); // pasted text meets the same rule
+    EXPECT_EQ(level->text(), QString());
+}
