@@ -2,6 +2,7 @@
 
 #include "app/error_guard.h"
 #include "app/messages.h"
+#include "ui_about_dialog.h"
 
 #include <QMouseEvent>
 #include <QScreen>
@@ -26,7 +27,17 @@ void colour(QLabel *label, QPalette::ColorRole role, const QColor &colour) {
 TForm2::TForm2(QWidget *parent)
     : QDialog(parent,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-    setupUi(this);
+    // The generated form class stays inside this file: its header is only seen by this library.
+    Ui::TForm2 ui;
+    ui.setupUi(this);
+    Label2 = ui.Label2;
+    Label6 = ui.Label6;
+    Label1 = ui.Label1;
+    Label8 = ui.Label8;
+    Label3 = ui.Label3;
+    Label4 = ui.Label4;
+    Label5 = ui.Label5;
+    Label7 = ui.Label7;
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
@@ -37,6 +48,8 @@ TForm2::TForm2(QWidget *parent)
         colour(label, QPalette::WindowText, navy);
     colour(Label3, QPalette::Window, QColor(0xFF, 0x00, 0x00));
     colour(Label5, QPalette::Window, QColor(0x00, 0x80, 0x00));
+    colour(Label5, QPalette::WindowText, Qt::white); // black on dark green is hard to read
+    Label5->setContentsMargins(4, 0, 4, 0);
     for (QLabel *link : {Label4, Label5}) {
         link->setCursor(Qt::PointingHandCursor);
         link->installEventFilter(this);

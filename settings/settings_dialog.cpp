@@ -2,6 +2,7 @@
 
 #include "app/error_guard.h"
 #include "settings/settings_store.h"
+#include "ui_settings_dialog.h"
 
 #include <QKeyEvent>
 #include <QScreen>
@@ -32,7 +33,23 @@ const QString flatTabs = QStringLiteral(
 
 TForm3::TForm3(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-    setupUi(this);
+    // The generated form class stays inside this file: its header is only seen by this library.
+    Ui::TForm3 ui;
+    ui.setupUi(this);
+    PageControl1 = ui.PageControl1;
+    CheckBox1 = ui.CheckBox1;
+    proxylogin = ui.proxylogin;
+    proxypasswd = ui.proxypasswd;
+    proxyserver = ui.proxyserver;
+    proxyport = ui.proxyport;
+    separ = ui.separ;
+    IDCheckbox = ui.IDCheckbox;
+    ManCheckbox = ui.ManCheckbox;
+    MoneyCheckbox = ui.MoneyCheckbox;
+    CoSPCheckbox = ui.CoSPCheckbox;
+    BitBtn1 = ui.BitBtn1;
+    BitBtn2 = ui.BitBtn2;
+
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);

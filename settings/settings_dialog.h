@@ -1,18 +1,36 @@
 #pragma once
 
-#include "ui_settings_dialog.h"
-
 #include <QDialog>
 #include <QPointer>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
 
 // The Settings dialog. Its controls are the live settings: the roster request reads CheckBox1 and the
 // proxy edits, the export reads separ and the four flags, always at the moment of use. The store is
 // read when the dialog is built and on Cancel, and written by OK and by every close.
-class TForm3 : public QDialog, public Ui::TForm3 {
+class TForm3 : public QDialog {
     Q_OBJECT
 
 public:
     explicit TForm3(QWidget *parent = nullptr);
+
+    // The controls, built from settings_dialog.ui, under their object names.
+    QTabWidget *PageControl1 = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+    QLineEdit *proxylogin = nullptr;
+    QLineEdit *proxypasswd = nullptr;
+    QLineEdit *proxyserver = nullptr;
+    QLineEdit *proxyport = nullptr;
+    QLineEdit *separ = nullptr;
+    QCheckBox *IDCheckbox = nullptr;
+    QCheckBox *ManCheckbox = nullptr;
+    QCheckBox *MoneyCheckbox = nullptr;
+    QCheckBox *CoSPCheckbox = nullptr;
+    QPushButton *BitBtn1 = nullptr;
+    QPushButton *BitBtn2 = nullptr;
 
     // Places the dialog over the centre of this window each time it is shown (the screen's centre
     // when none is set or it is gone).
