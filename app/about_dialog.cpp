@@ -14,7 +14,8 @@ namespace {
 const QString siteAddress = QStringLiteral("https://brindlemark.example.org/");
 const QString forumAddress = QStringLiteral("https://forum.brindlemark.example.org/index.php?showforum=85");
 
-void colour(QLabel *label, QPalette::ColorRole role, const QColor &colour) {
+void colour(QLabel *label, QPalette::ColorRole role, const QColor &colour)
+{
     QPalette palette = label->palette();
     palette.setColor(role, colour);
     label->setPalette(palette);
@@ -25,8 +26,8 @@ void colour(QLabel *label, QPalette::ColorRole role, const QColor &colour) {
 } // namespace
 
 TForm2::TForm2(QWidget *parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
     // The generated form class stays inside this file: its header is only seen by this library.
     Ui::TForm2 ui;
     ui.setupUi(this);
@@ -56,25 +57,21 @@ TForm2::TForm2(QWidget *parent)
     }
 }
 
-void TForm2::setCentreOver(QWidget *window) {
-    m_centreOver = window;
-}
+void TForm2::setCentreOver(QWidget *window) { m_centreOver = window; }
 
-void TForm2::Label4Click() {
-    messages().openUrl(QUrl(siteAddress));
-}
+void TForm2::Label4Click() { messages().openUrl(QUrl(siteAddress)); }
 
-void TForm2::Label5Click() {
-    messages().openUrl(QUrl(forumAddress));
-}
+void TForm2::Label5Click() { messages().openUrl(QUrl(forumAddress)); }
 
-void TForm2::Label4MouseEnter() {
+void TForm2::Label4MouseEnter()
+{
     QFont underlined = Label4->font();
     underlined.setUnderline(true);
     Label4->setFont(underlined);
 }
 
-void TForm2::Label4MouseLeave() {
+void TForm2::Label4MouseLeave()
+{
     // Back to a plain style, whatever it was before.
     QFont plain = Label4->font();
     plain.setUnderline(false);
@@ -84,7 +81,8 @@ void TForm2::Label4MouseLeave() {
     Label4->setFont(plain);
 }
 
-bool TForm2::eventFilter(QObject *watched, QEvent *event) {
+bool TForm2::eventFilter(QObject *watched, QEvent *event)
+{
     if (watched != Label4 && watched != Label5)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
@@ -119,12 +117,14 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TForm2::showEvent(QShowEvent *event) {
+void TForm2::showEvent(QShowEvent *event)
+{
     centre();
     QDialog::showEvent(event);
 }
 
-void TForm2::centre() {
+void TForm2::centre()
+{
     QScreen *onScreen = m_centreOver ? m_centreOver->screen() : screen();
     if (!onScreen)
         return;

@@ -31,8 +31,8 @@ const QString flatTabs = QStringLiteral(
 
 } // namespace
 
-TForm3::TForm3(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+TForm3::TForm3(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
     // The generated form class stays inside this file: its header is only seen by this library.
     Ui::TForm3 ui;
     ui.setupUi(this);
@@ -77,11 +77,10 @@ TForm3::TForm3(QWidget *parent)
     m_shown = shownValues();
 }
 
-void TForm3::setCentreOver(QWidget *window) {
-    m_centreOver = window;
-}
+void TForm3::setCentreOver(QWidget *window) { m_centreOver = window; }
 
-bool TForm3::LoadSettings() {
+bool TForm3::LoadSettings()
+{
     SettingsStore store;
     if (!store.sectionHasValues())
         return false;
@@ -98,7 +97,8 @@ bool TForm3::LoadSettings() {
     return true;
 }
 
-void TForm3::SaveSettings() {
+void TForm3::SaveSettings()
+{
     SettingsStore store;
     store.writeText(separatorKey, separ->text());
     store.writeFlag(useProxyKey, CheckBox1->isChecked());
@@ -116,41 +116,40 @@ void TForm3::SaveSettings() {
     store.close();
 }
 
-void TForm3::FormCreate() {
-    LoadSettings();
-}
+void TForm3::FormCreate() { LoadSettings(); }
 
-void TForm3::BitBtn1Click() {
-    SaveSettings();
-}
+void TForm3::BitBtn1Click() { SaveSettings(); }
 
-void TForm3::BitBtn2Click() {
+void TForm3::BitBtn2Click()
+{
     if (!LoadSettings())
         restoreShown();
 }
 
-void TForm3::FormClose() {
-    SaveSettings();
-}
+void TForm3::FormClose() { SaveSettings(); }
 
-void TForm3::CheckBox1Click() {
+void TForm3::CheckBox1Click()
+{
     const bool use = CheckBox1->isChecked();
     for (QLineEdit *edit : {proxylogin, proxypasswd, proxyserver, proxyport})
         edit->setEnabled(use);
 }
 
-void TForm3::done(int result) {
+void TForm3::done(int result)
+{
     runGuarded([this] { FormClose(); });
     QDialog::done(result);
 }
 
-void TForm3::showEvent(QShowEvent *event) {
+void TForm3::showEvent(QShowEvent *event)
+{
     m_shown = shownValues();
     centre();
     QDialog::showEvent(event);
 }
 
-void TForm3::keyPressEvent(QKeyEvent *event) {
+void TForm3::keyPressEvent(QKeyEvent *event)
+{
     // Esc is the Cancel button, so it reloads like a click on it rather than only closing.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         BitBtn2->click();
@@ -159,7 +158,8 @@ void TForm3::keyPressEvent(QKeyEvent *event) {
     QDialog::keyPressEvent(event);
 }
 
-TForm3::Shown TForm3::shownValues() const {
+TForm3::Shown TForm3::shownValues() const
+{
     return {separ->text(),
             CheckBox1->isChecked(),
             proxylogin->text(),
@@ -172,7 +172,8 @@ TForm3::Shown TForm3::shownValues() const {
             CoSPCheckbox->isChecked()};
 }
 
-void TForm3::restoreShown() {
+void TForm3::restoreShown()
+{
     showSeparator(m_shown.separator);
     CheckBox1->setChecked(m_shown.useProxy);
     proxylogin->setText(m_shown.login);
@@ -185,12 +186,14 @@ void TForm3::restoreShown() {
     CoSPCheckbox->setChecked(m_shown.saveCoSP);
 }
 
-void TForm3::showSeparator(const QString &text) {
+void TForm3::showSeparator(const QString &text)
+{
     separ->setMaxLength(std::max<qsizetype>(1, text.size())); // before the text, or it would be cut
     separ->setText(text);
 }
 
-void TForm3::centre() {
+void TForm3::centre()
+{
     QScreen *onScreen = m_centreOver ? m_centreOver->screen() : screen();
     if (!onScreen)
         return;

@@ -13,11 +13,10 @@ namespace {
 
 const QString section = QStringLiteral("StrKey");
 
-QString keyOf(const QString &name) {
-    return section + u'/' + name;
-}
+QString keyOf(const QString &name) { return section + u'/' + name; }
 
-bool isInteger(const QVariant &value) {
+bool isInteger(const QVariant &value)
+{
     switch (value.typeId()) {
     case QMetaType::Int:
     case QMetaType::UInt:
@@ -33,11 +32,13 @@ bool isInteger(const QVariant &value) {
     }
 }
 
-[[noreturn]] void throwInvalidType(const QString &name) {
+[[noreturn]] void throwInvalidType(const QString &name)
+{
     throw AppError("Invalid data type for '" + toCp1251(name) + "'");
 }
 
-std::unique_ptr<QSettings> openStore() {
+std::unique_ptr<QSettings> openStore()
+{
 #ifdef Q_OS_WIN
     return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\trovik"),
                                        QSettings::NativeFormat);
@@ -51,7 +52,8 @@ const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
 
 } // namespace
 
-bool flagFromStored(const QVariant &stored, const QString &name, bool fallback) {
+bool flagFromStored(const QVariant &stored, const QString &name, bool fallback)
+{
     if (!stored.isValid())
         return fallback;
     if (isInteger(stored))
@@ -65,7 +67,8 @@ bool flagFromStored(const QVariant &stored, const QString &name, bool fallback) 
     }
 }
 
-QString textFromStored(const QVariant &stored, const QString &name, const QString &fallback) {
+QString textFromStored(const QVariant &stored, const QString &name, const QString &fallback)
+{
     if (!stored.isValid())
         return fallback;
     if (stored.typeId() != QMetaType::QString)
@@ -75,7 +78,8 @@ QString textFromStored(const QVariant &stored, const QString &name, const QStrin
 
 SettingsStore::SettingsStore() : m_settings(openStore()) {}
 
-SettingsStore::~SettingsStore() {
+SettingsStore::~SettingsStore()
+{
     if (m_closed)
         return;
     try {
@@ -85,14 +89,16 @@ SettingsStore::~SettingsStore() {
     }
 }
 
-bool SettingsStore::sectionHasValues() const {
+bool SettingsStore::sectionHasValues() const
+{
     m_settings->beginGroup(section);
     const bool any = !m_settings->childKeys().isEmpty();
     m_settings->endGroup();
     return any;
 }
 
-bool SettingsStore::readFlag(const QString &name, bool fallback) const {
+bool SettingsStore::readFlag(const QString &name, bool fallback) const
+{
     const QString key = keyOf(name);
     if (!m_settings->contains(key))
         return fallback;
@@ -102,7 +108,8 @@ bool SettingsStore::readFlag(const QString &name, bool fallback) const {
     return flagFromStored(stored, name, fallback);
 }
 
-QString SettingsStore::readText(const QString &name, const QString &fallback) const {
+QString SettingsStore::readText(const QString &name, const QString &fallback) const
+{
     const QString key = keyOf(name);
     if (!m_settings->contains(key))
         return fallback;
@@ -112,20 +119,21 @@ QString SettingsStore::readText(const QString &name, const QString &fallback) co
     return textFromStored(stored, name, fallback);
 }
 
-void SettingsStore::writeFlag(const QString &name, bool value) {
+void SettingsStore::writeFlag(const QString &name, bool value)
+{
     writeText(name, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void SettingsStore::writeText(const QString &name, const QString &value) {
+void SettingsStore::writeText(const QString &name, const QString &value)
+{
     m_settings->setValue(keyOf(name), value);
     m_written = true;
 }
 
-QString SettingsStore::location() const {
-    return m_settings->fileName();
-}
+QString SettingsStore::location() const { return m_settings->fileName(); }
 
-void SettingsStore::close() {
+void SettingsStore::close()
+{
     m_closed = true;
     if (!m_written)
         return;
@@ -138,7 +146,8 @@ void SettingsStore::close() {
     makeFilePrivate();
 }
 
-void SettingsStore::makeFilePrivate() {
+void SettingsStore::makeFilePrivate()
+{
     if (m_settings->format() != QSettings::IniFormat)
         return; // the registry keeps its own access rights
     const QString path = location();

@@ -8,32 +8,37 @@
 
 namespace {
 
-void mouse(QWidget *target, QEvent::Type type, QPoint at) {
+void mouse(QWidget *target, QEvent::Type type, QPoint at)
+{
     const QPointF local(at);
     QMouseEvent event(type, local, target->mapToGlobal(local), Qt::LeftButton,
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &event);
 }
 
-void click(QWidget *target) {
+void click(QWidget *target)
+{
     mouse(target, QEvent::MouseButtonPress, target->rect().center());
     mouse(target, QEvent::MouseButtonRelease, target->rect().center());
 }
 
-void enter(QWidget *target) {
+void enter(QWidget *target)
+{
     const QPointF local(target->rect().center());
     QEnterEvent event(local, local, target->mapToGlobal(local));
     QCoreApplication::sendEvent(target, &event);
 }
 
-void leave(QWidget *target) {
+void leave(QWidget *target)
+{
     QEvent event(QEvent::Leave);
     QCoreApplication::sendEvent(target, &event);
 }
 
 } // namespace
 
-TEST(AboutDialog, LabelsTopToBottomWithTheirTextsAndColours) {
+TEST(AboutDialog, LabelsTopToBottomWithTheirTextsAndColours)
+{
     TForm2 form;
     const QColor navy(0x00, 0x00, 0x80);
     const struct {
@@ -66,7 +71,8 @@ TEST(AboutDialog, LabelsTopToBottomWithTheirTextsAndColours) {
     EXPECT_EQ(form.Label5->palette().color(QPalette::Window), QColor(0x00, 0x80, 0x00));
 }
 
-TEST(AboutDialog, FixedClientAreaWithOnlyACloseBox) {
+TEST(AboutDialog, FixedClientAreaWithOnlyACloseBox)
+{
     TForm2 form;
     EXPECT_EQ(form.windowTitle(), QStringLiteral("About"));
     EXPECT_EQ(form.minimumSize(), QSize(232, 154));
@@ -79,7 +85,8 @@ TEST(AboutDialog, FixedClientAreaWithOnlyACloseBox) {
     EXPECT_EQ(form.font().pixelSize(), 11);
 }
 
-TEST(AboutDialog, EveryLabelFitsTheClientArea) {
+TEST(AboutDialog, EveryLabelFitsTheClientArea)
+{
     TForm2 form;
     form.show();
     QApplication::processEvents();
@@ -91,7 +98,8 @@ TEST(AboutDialog, EveryLabelFitsTheClientArea) {
     }
 }
 
-TEST(AboutDialog, ClickingTheLinksAsksTheDesktopToOpenThem) {
+TEST(AboutDialog, ClickingTheLinksAsksTheDesktopToOpenThem)
+{
     MessageRecorder recorder;
     TForm2 form;
     form.show();
@@ -104,7 +112,8 @@ TEST(AboutDialog, ClickingTheLinksAsksTheDesktopToOpenThem) {
     EXPECT_TRUE(recorder.boxes.empty());
 }
 
-TEST(AboutDialog, PressAndReleaseElsewhereIsNoClick) {
+TEST(AboutDialog, PressAndReleaseElsewhereIsNoClick)
+{
     MessageRecorder recorder;
     TForm2 form;
     form.show();
@@ -116,7 +125,8 @@ TEST(AboutDialog, PressAndReleaseElsewhereIsNoClick) {
     EXPECT_TRUE(recorder.openedUrls.empty());
 }
 
-TEST(AboutDialog, SiteLinkIsUnderlinedOnlyWhileThePointerIsOverIt) {
+TEST(AboutDialog, SiteLinkIsUnderlinedOnlyWhileThePointerIsOverIt)
+{
     TForm2 form;
     form.show();
     EXPECT_FALSE(form.Label4->font().underline());
@@ -130,7 +140,8 @@ TEST(AboutDialog, SiteLinkIsUnderlinedOnlyWhileThePointerIsOverIt) {
     EXPECT_FALSE(form.Label5->font().underline()) << "the forum link has no hover effect";
 }
 
-TEST(AboutDialog, LinksShowTheHandCursor) {
+TEST(AboutDialog, LinksShowTheHandCursor)
+{
     TForm2 form;
     EXPECT_EQ(form.Label4->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(form.Label5->cursor().shape(), Qt::PointingHandCursor);

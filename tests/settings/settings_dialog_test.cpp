@@ -24,16 +24,19 @@ protected:
 
     std::unique_ptr<TForm3> build() { return std::make_unique<TForm3>(); }
 
-    static std::vector<QLineEdit *> proxyEdits(TForm3 &form) {
+    static std::vector<QLineEdit *> proxyEdits(TForm3 &form)
+    {
         return {form.proxylogin, form.proxypasswd, form.proxyserver, form.proxyport};
     }
 
-    static void expectProxyEditsEnabled(TForm3 &form, bool enabled) {
+    static void expectProxyEditsEnabled(TForm3 &form, bool enabled)
+    {
         for (QLineEdit *edit : proxyEdits(form))
             EXPECT_EQ(edit->isEnabled(), enabled) << edit->objectName().toStdString();
     }
 
-    static void press(QWidget *target, int key, const QString &text = QString()) {
+    static void press(QWidget *target, int key, const QString &text = QString())
+    {
         QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
         QCoreApplication::sendEvent(target, &down);
         QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
@@ -41,7 +44,8 @@ protected:
     }
 
     // A stored value as a fresh opening of the store sees it.
-    QVariant stored(const char *name) const {
+    QVariant stored(const char *name) const
+    {
         QSettings settings(dir.iniPath(), QSettings::IniFormat);
         return settings.value(QStringLiteral("StrKey/") + QString::fromLatin1(name));
     }
@@ -49,7 +53,8 @@ protected:
 
 } // namespace
 
-TEST_F(SettingsDialog, FirstRunShowsTheBuiltValues) {
+TEST_F(SettingsDialog, FirstRunShowsTheBuiltValues)
+{
     auto form = build();
     EXPECT_EQ(form->separ->text(), QStringLiteral("_"));
     EXPECT_FALSE(form->CheckBox1->isChecked());
@@ -64,7 +69,8 @@ TEST_F(SettingsDialog, FirstRunShowsTheBuiltValues) {
     EXPECT_FALSE(dir.exists()) << "loading writes nothing";
 }
 
-TEST_F(SettingsDialog, SectionWithoutSaveCoSPChecksAllowedAdditions) {
+TEST_F(SettingsDialog, SectionWithoutSaveCoSPChecksAllowedAdditions)
+{
     dir.writeIni("[StrKey]\nseparator=\";\"\n");
     auto form = build();
     EXPECT_TRUE(form->CoSPCheckbox->isChecked());
@@ -73,14 +79,16 @@ TEST_F(SettingsDialog, SectionWithoutSaveCoSPChecksAllowedAdditions) {
     EXPECT_EQ(form->separ->text(), QStringLiteral(";"));
 }
 
-TEST_F(SettingsDialog, SectionWithoutSeparatorShowsUnderscore) {
+TEST_F(SettingsDialog, SectionWithoutSeparatorShowsUnderscore)
+{
     dir.writeIni("[StrKey]\nSaveID=1\n");
     auto form = build();
     EXPECT_EQ(form->separ->text(), QStringLiteral("_"));
     EXPECT_TRUE(form->IDCheckbox->isChecked());
 }
 
-TEST(SettingsDialogFlags, StoredTextsReadAsIntegersOrTheDefault) {
+TEST(SettingsDialogFlags, StoredTextsReadAsIntegersOrTheDefault)
+{
     using Box = QCheckBox *TForm3::*;
     const struct {
         const char *key;
@@ -105,7 +113,8 @@ TEST(SettingsDialogFlags, StoredTextsReadAsIntegersOrTheDefault) {
     EXPECT_TRUE(recorder.boxes.empty());
 }
 
-TEST_F(SettingsDialog, UseProxyTogglesAllFourEditsTogether) {
+TEST_F(SettingsDialog, UseProxyTogglesAllFourEditsTogether)
+{
     auto form = build();
     form->CheckBox1->click();
     EXPECT_TRUE(form->CheckBox1->isChecked());
@@ -116,7 +125,8 @@ TEST_F(SettingsDialog, UseProxyTogglesAllFourEditsTogether) {
     expectProxyEditsEnabled(*form, true);
 }
 
-TEST_F(SettingsDialog, StoredProxyIsLoadedIntoEnabledEdits) {
+TEST_F(SettingsDialog, StoredProxyIsLoadedIntoEnabledEdits)
+{
     dir.writeIni("[StrKey]\nUseProxy=1\nProxyLogin=ivan\nProxyPasswd=\"p;w\"\nProxyServer=proxy.local\n"
                  "ProxyPort=3128\n");
     auto form = build();
@@ -128,7 +138,8 @@ TEST_F(SettingsDialog, StoredProxyIsLoadedIntoEnabledEdits) {
     EXPECT_EQ(form->proxyport->text(), QStringLiteral("3128"));
 }
 
-TEST_F(SettingsDialog, SavingWithProxyUntickedKeepsTheStoredProxy) {
+TEST_F(SettingsDialog, SavingWithProxyUntickedKeepsTheStoredProxy)
+{
     {
         auto form = build();
         form->CheckBox1->setChecked(true);
@@ -156,7 +167,8 @@ TEST_F(SettingsDialog, SavingWithProxyUntickedKeepsTheStoredProxy) {
     EXPECT_EQ(next->proxyport->text(), QStringLiteral("8080"));
 }
 
-TEST_F(SettingsDialog, OkSavesTheControlsInTheIniLayout) {
+TEST_F(SettingsDialog, OkSavesTheControlsInTheIniLayout)
+{
     auto form = build();
     form->open();
     form->separ->setText(QStringLiteral(";"));
@@ -176,7 +188,8 @@ TEST_F(SettingsDialog, OkSavesTheControlsInTheIniLayout) {
     EXPECT_EQ(dir.iniMode(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
-TEST_F(SettingsDialog, EnterPressesOkAndEscapePressesCancel) {
+TEST_F(SettingsDialog, EnterPressesOkAndEscapePressesCancel)
+{
     dir.writeIni("[StrKey]\nSaveID=0\n");
     auto form = build();
     form->open();
@@ -193,7 +206,8 @@ TEST_F(SettingsDialog, EnterPressesOkAndEscapePressesCancel) {
     EXPECT_EQ(stored("SaveID"), QVariant(QStringLiteral("1")));
 }
 
-TEST_F(SettingsDialog, CancelPutsBackTheStoredValuesAndTheCloseWritesThem) {
+TEST_F(SettingsDialog, CancelPutsBackTheStoredValuesAndTheCloseWritesThem)
+{
     dir.writeIni("[StrKey]\nseparator=#\nUseProxy=0\nProxyLogin=ivan\nSaveID=1\nSaveMoney=1\n");
     auto form = build();
     form->open();
@@ -221,7 +235,8 @@ TEST_F(SettingsDialog, CancelPutsBackTheStoredValuesAndTheCloseWritesThem) {
     EXPECT_EQ(stored("ProxyLogin"), QVariant(QStringLiteral("ivan")));
 }
 
-TEST_F(SettingsDialog, FirstRunCancelDiscardsTheEdits) {
+TEST_F(SettingsDialog, FirstRunCancelDiscardsTheEdits)
+{
     auto form = build();
     form->open();
     form->separ->setText(QStringLiteral("x"));
@@ -239,7 +254,8 @@ TEST_F(SettingsDialog, FirstRunCancelDiscardsTheEdits) {
     EXPECT_EQ(stored("separator"), QVariant(QStringLiteral("_")));
 }
 
-TEST_F(SettingsDialog, CancelAfterAnOkKeepsWhatOkSaved) {
+TEST_F(SettingsDialog, CancelAfterAnOkKeepsWhatOkSaved)
+{
     auto form = build();
     form->open();
     form->MoneyCheckbox->setChecked(true);
@@ -251,7 +267,8 @@ TEST_F(SettingsDialog, CancelAfterAnOkKeepsWhatOkSaved) {
     EXPECT_EQ(stored("SaveMoney"), QVariant(QStringLiteral("1")));
 }
 
-TEST_F(SettingsDialog, ClosingTheWindowOtherwiseStillSaves) {
+TEST_F(SettingsDialog, ClosingTheWindowOtherwiseStillSaves)
+{
     auto form = build();
     form->show();
     form->ManCheckbox->setChecked(true);
@@ -260,7 +277,8 @@ TEST_F(SettingsDialog, ClosingTheWindowOtherwiseStillSaves) {
     EXPECT_EQ(stored("SaveManager"), QVariant(QStringLiteral("1")));
 }
 
-TEST_F(SettingsDialog, FailedLoadIsReportedAndLaterSettingsKeepTheirBuiltValues) {
+TEST_F(SettingsDialog, FailedLoadIsReportedAndLaterSettingsKeepTheirBuiltValues)
+{
     dir.writeIni("[StrKey]\nseparator=#\nUseProxy=1\nProxyLogin=a, b\nProxyServer=proxy.local\nSaveID=1\n");
     auto form = build();
     ASSERT_EQ(recorder.boxes.size(), 1u);
@@ -274,7 +292,8 @@ TEST_F(SettingsDialog, FailedLoadIsReportedAndLaterSettingsKeepTheirBuiltValues)
     EXPECT_FALSE(form->IDCheckbox->isChecked());
 }
 
-TEST_F(SettingsDialog, FailingSaveIsReportedAndTheDialogStillCloses) {
+TEST_F(SettingsDialog, FailingSaveIsReportedAndTheDialogStillCloses)
+{
     auto form = build();
     QFile blocker(dir.root() + QStringLiteral("/Software")); // a file where the folder should be
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -287,7 +306,8 @@ TEST_F(SettingsDialog, FailingSaveIsReportedAndTheDialogStillCloses) {
     EXPECT_TRUE(recorder.boxes[0].text.startsWith(QStringLiteral("Cannot ")));
 }
 
-TEST_F(SettingsDialog, SeparatorTypingStopsAtOneCharacterButAStoredLongerOneIsShownWhole) {
+TEST_F(SettingsDialog, SeparatorTypingStopsAtOneCharacterButAStoredLongerOneIsShownWhole)
+{
     auto form = build();
     form->separ->clear();
     press(form->separ, Qt::Key_X, QStringLiteral("x"));
@@ -307,7 +327,8 @@ TEST_F(SettingsDialog, SeparatorTypingStopsAtOneCharacterButAStoredLongerOneIsSh
     EXPECT_EQ(loaded->separ->text(), QStringLiteral(" ")) << "shortened text is the new limit";
 }
 
-TEST_F(SettingsDialog, WindowHasNoTitleButtonsFixedSizeAndOpensOnTheSavingPage) {
+TEST_F(SettingsDialog, WindowHasNoTitleButtonsFixedSizeAndOpensOnTheSavingPage)
+{
     auto form = build();
     const Qt::WindowFlags flags = form->windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
@@ -326,7 +347,8 @@ TEST_F(SettingsDialog, WindowHasNoTitleButtonsFixedSizeAndOpensOnTheSavingPage) 
     EXPECT_EQ(form->font().pixelSize(), 11);
 }
 
-TEST_F(SettingsDialog, EveryCaptionFitsItsControlOnBothPages) {
+TEST_F(SettingsDialog, EveryCaptionFitsItsControlOnBothPages)
+{
     auto form = build();
     form->show();
     for (int page = 0; page < form->PageControl1->count(); ++page) {
@@ -353,7 +375,8 @@ TEST_F(SettingsDialog, EveryCaptionFitsItsControlOnBothPages) {
         EXPECT_GE(button->width(), button->sizeHint().width()) << button->objectName().toStdString();
 }
 
-TEST_F(SettingsDialog, ShowsOverTheCentreOfTheGivenWindow) {
+TEST_F(SettingsDialog, ShowsOverTheCentreOfTheGivenWindow)
+{
     QWidget main;
     main.setGeometry(100, 100, 600, 400);
     main.show();

@@ -17,7 +17,8 @@ struct FlagCase {
 
 } // namespace
 
-TEST(FlagFromStored, TextIsReadAsAnIntegerAndAnythingElseFallsBack) {
+TEST(FlagFromStored, TextIsReadAsAnIntegerAndAnythingElseFallsBack)
+{
     const FlagCase cases[] = {
         {"missing, fallback false", QVariant(), false, false},
         {"missing, fallback true", QVariant(), true, true},
@@ -43,7 +44,8 @@ TEST(FlagFromStored, TextIsReadAsAnIntegerAndAnythingElseFallsBack) {
         EXPECT_EQ(flagFromStored(c.stored, QStringLiteral("SaveID"), c.fallback), c.expected) << c.what;
 }
 
-TEST(FlagFromStored, ValueOfAnotherTypeIsAnError) {
+TEST(FlagFromStored, ValueOfAnotherTypeIsAnError)
+{
     try {
         flagFromStored(QStringList{QStringLiteral("a"), QStringLiteral("b")}, QStringLiteral("SaveMoney"),
                        true);
@@ -53,7 +55,8 @@ TEST(FlagFromStored, ValueOfAnotherTypeIsAnError) {
     }
 }
 
-TEST(TextFromStored, MissingGivesFallbackEmptyStaysEmptyOtherTypesFail) {
+TEST(TextFromStored, MissingGivesFallbackEmptyStaysEmptyOtherTypesFail)
+{
     EXPECT_EQ(textFromStored(QVariant(), QStringLiteral("separator"), QStringLiteral("_")),
               QStringLiteral("_"));
     EXPECT_EQ(textFromStored(QStringLiteral(""), QStringLiteral("separator"), QStringLiteral("_")),
@@ -66,13 +69,15 @@ TEST(TextFromStored, MissingGivesFallbackEmptyStaysEmptyOtherTypesFail) {
                  AppError);
 }
 
-TEST(SettingsStore, LivesInSoftwareTrovikIniUnderTheUserConfigFolder) {
+TEST(SettingsStore, LivesInSoftwareTrovikIniUnderTheUserConfigFolder)
+{
     TempSettingsDir dir;
     SettingsStore store;
     EXPECT_EQ(QFileInfo(store.location()).absoluteFilePath(), QFileInfo(dir.iniPath()).absoluteFilePath());
 }
 
-TEST(SettingsStore, WritesFlagsAsZeroAndOneAndTextsExactlyInSectionStrKey) {
+TEST(SettingsStore, WritesFlagsAsZeroAndOneAndTextsExactlyInSectionStrKey)
+{
     TempSettingsDir dir;
     {
         SettingsStore store;
@@ -95,7 +100,8 @@ TEST(SettingsStore, WritesFlagsAsZeroAndOneAndTextsExactlyInSectionStrKey) {
     EXPECT_FALSE(again.readFlag(QStringLiteral("SaveID"), true));
 }
 
-TEST(SettingsStore, TextsWithIniSpecialCharactersComeBackUnchanged) {
+TEST(SettingsStore, TextsWithIniSpecialCharactersComeBackUnchanged)
+{
     const QString texts[] = {
         QStringLiteral(","),
         QStringLiteral(";"),
@@ -127,7 +133,8 @@ TEST(SettingsStore, TextsWithIniSpecialCharactersComeBackUnchanged) {
     }
 }
 
-TEST(SettingsStore, FileIsReadableByItsOwnerOnlyAfterAWrite) {
+TEST(SettingsStore, FileIsReadableByItsOwnerOnlyAfterAWrite)
+{
     const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
     {
         TempSettingsDir dir;
@@ -149,7 +156,8 @@ TEST(SettingsStore, FileIsReadableByItsOwnerOnlyAfterAWrite) {
     }
 }
 
-TEST(SettingsStore, ReadingAloneCreatesNoFile) {
+TEST(SettingsStore, ReadingAloneCreatesNoFile)
+{
     TempSettingsDir dir;
     {
         SettingsStore store;
@@ -160,7 +168,8 @@ TEST(SettingsStore, ReadingAloneCreatesNoFile) {
     EXPECT_FALSE(dir.exists());
 }
 
-TEST(SettingsStore, SectionCountsOnlyWhenItHoldsAValue) {
+TEST(SettingsStore, SectionCountsOnlyWhenItHoldsAValue)
+{
     const struct {
         const char *ini;
         bool expected;
@@ -180,7 +189,8 @@ TEST(SettingsStore, SectionCountsOnlyWhenItHoldsAValue) {
     }
 }
 
-TEST(SettingsStore, StoredListIsNotTextAndNotAFlag) {
+TEST(SettingsStore, StoredListIsNotTextAndNotAFlag)
+{
     TempSettingsDir dir;
     dir.writeIni("[StrKey]\nProxyLogin=a, b\nSaveID=1, 2\n");
     SettingsStore store;
@@ -188,7 +198,8 @@ TEST(SettingsStore, StoredListIsNotTextAndNotAFlag) {
     EXPECT_THROW(store.readFlag(QStringLiteral("SaveID"), false), AppError);
 }
 
-TEST(SettingsStore, UnwritableLocationIsReportedByClose) {
+TEST(SettingsStore, UnwritableLocationIsReportedByClose)
+{
     TempSettingsDir dir;
     QFile blocker(dir.root() + QStringLiteral("/Software")); // a file where the folder should be
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));

@@ -12,7 +12,8 @@
 class TempSettingsDir {
 public:
     TempSettingsDir() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path()); }
-    ~TempSettingsDir() {
+    ~TempSettingsDir()
+    {
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     }
@@ -24,7 +25,8 @@ public:
     bool exists() const { return QFile::exists(iniPath()); }
 
     // Writes the file as a user or an older run would have left it; call before anything opens it.
-    void writeIni(const QByteArray &content) const {
+    void writeIni(const QByteArray &content) const
+    {
         QDir().mkpath(m_dir.path() + QStringLiteral("/Software"));
         QFile file(iniPath());
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -32,14 +34,16 @@ public:
     }
 
     // The owner, group and other bits of the file's mode, leaving out what Qt adds for the current user.
-    QFile::Permissions iniMode() const {
+    QFile::Permissions iniMode() const
+    {
         const QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                         QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                         QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
         return QFile::permissions(iniPath()) & mode;
     }
 
-    QByteArray readIni() const {
+    QByteArray readIni() const
+    {
         QFile file(iniPath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
