@@ -5,7 +5,9 @@
 #include "analysis/talent_projection.h"
 #include "app/messages.h"
 #include "catalogue/catalogue.h"
+#include "app/about_dialog.h"
 #include "export/division_file_name.h"
+#include "settings/settings_dialog.h"
 #include "retrieval/roster_request.h"
 #include "text/code_page.h"
 #include "text/markers.h"
@@ -18,6 +20,7 @@
 #include <QValidator>
 #include <QDir>
 #include <QFileInfo>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLocale>
 #include <QMenu>
@@ -200,18 +203,43 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::N5Click() {}
+void TForm1::N5Click()
+{
+    if (m_settings) {
+        m_settings->setCentreOver(this);
+        m_settings->exec();
+    }
+}
 
-void TForm1::About1Click() {}
+void TForm1::About1Click()
+{
+    if (m_about) {
+        m_about->setCentreOver(this);
+        m_about->exec();
+    }
+}
 
-ExportOptions TForm1::exportOptions() const { return {}; }
+ExportOptions TForm1::exportOptions() const
+{
+    if (!m_settings)
+        return {};
+    return {toCp1251(m_settings->separ->text()), m_settings->ManCheckbox->isChecked(),
+            m_settings->IDCheckbox->isChecked(), m_settings->MoneyCheckbox->isChecked(),
+            m_settings->CoSPCheckbox->isChecked()};
+}
 
 bool TForm1::RequestPage(int32_t teamId, const std::string &pageSuffix)
 {
+    // The proxy comes from the Settings dialog's controls as they stand now. A port that is not a
+    // number ends the call before anything is sent.
     bool viaProxy = false;
     std::string proxyHost;
     int32_t proxyPort = 0;
-    // The proxy is read from the Settings dialog when it exists (filled in by its own code).
+    if (m_settings && m_settings->CheckBox1->isChecked()) {
+        proxyHost = toCp1251(m_settings->proxyserver->text());
+        proxyPort = readInteger(toCp1251(m_settings->proxyport->text()));
+        viaProxy = !proxyHost.empty();
+    }
     const ServerAddress server = rosterServerAddress();
     const std::string request = buildRosterRequest(server, teamId, pageSuffix, viaProxy);
     RosterExchange exchange(m_timeouts);
