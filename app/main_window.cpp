@@ -25,6 +25,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QScopeGuard>
+#include <QScreen>
 
 namespace {
 
@@ -87,6 +88,12 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
                {60, 100, 100, 100});
     ListView3->header()->setSectionsClickable(false);
     ComboBox2->setEditText(QStringLiteral("Выберите дивизион"));
+    // A caption frame whose title sits on its border, so the two buttons inside stay clear of it.
+    RadioGroup1->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
