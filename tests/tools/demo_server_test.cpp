@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include "support/demo_server_process.h"
 #include <QProcess>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -25,16 +26,6 @@ const std::string body = "auth_name=qbm&auth_pass=wexpalcorn&";
 
 std::string cp(const char *utf8) {
     return toCp1251(QString::fromUtf8(utf8));
-}
-
-QString buildPath(const char *relative) {
-    return QFileInfo(QCoreApplication::applicationDirPath() + QStringLiteral("/../") +
-                     QString::fromUtf8(relative))
-        .absoluteFilePath();
-}
-
-QString serverPath() {
-    return buildPath("tools/demo_server/brindlemark-demo-server");
 }
 
 // ---- the program's cut rules, applied literally ----
@@ -146,39 +137,6 @@ struct Reply {
     std::string statusLine;
     std::map<std::string, std::string> headers;
     std::string body;
-};
-
-class ServerProcess {
-public:
-    explicit ServerProcess(const QStringList &extra = {}) {
-        m_process.setProgram(serverPath());
-        m_process.setArguments(QStringList{QStringLiteral("--port"), QStringLiteral("0")} + extra);
-        m_process.setProcessChannelMode(QProcess::SeparateChannels);
-        m_process.start();
-        if (!m_process.waitForStarted(5000))
-            return;
-        while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
-        }
-        const QByteArray first = m_process.readLine().trimmed();
-        const QByteArray prefix = "listening on 127.0.0.1:";
-        if (first.startsWith(prefix))
-            m_port = static_cast<quint16>(first.mid(prefix.size()).toUInt());
-    }
-    ~ServerProcess() {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-    quint16 port() const { return m_port; }
-
-    QByteArray nextLogLine() {
-        while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
-        }
-        return m_process.readLine().trimmed();
-    }
-
-private:
-    QProcess m_process;
-    quint16 m_port = 0;
 };
 
 std::string rawExchange(quint16 port, const std::vector<std::string> &pieces) {

@@ -1,0 +1,148 @@
+#include "app/main_window.h"
+#include "retrieval/page_extraction.h"
+#include "retrieval/roster_exchange.h"
+#include "retrieval/roster_request.h"
+#include "support/demo_server_process.h"
+#include "support/message_recorder.h"
+#include "text/code_page.h"
+
+#include <QDate>
+#include <QRegularExpression>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "export/division_file_name.h"
+
+namespace {
+
+// One block of an export file: the team name line and the player names of its rows.
+struct Block {
+    QString teamLine;
+    QStringList players;
+};
+
+std::vector<Block> blocksOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    const QStringList lines = fromCp1251(bytes.toStdString()).split(QStringLiteral("\r\n"));
+    std::vector<Block> blocks;
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        if (lines[i] != QStringLiteral(" ") || !(i == 0 || lines[i - 1].startsWith(QLatin1Char('*'))))
+            continue;
+        Block block{lines[i + 1], {}};
+        qsizetype row = i + 2;
+        while (row < lines.size() && !lines[row].startsWith(QStringLiteral("Имя")))
+            ++row;
+        for (++row; row < lines.size() && lines[row] != QStringLiteral(" "); ++row)
+            block.players << lines[row].left(23).remove(QRegularExpression(QStringLiteral("_+$")));
+        blocks.push_back(block);
+    }
+    return blocks;
+}
+
+// The player names the server's page of a team holds, read the program's own way.
+QStringList playersOnServer(quint16 port, int32_t teamId)
+{
+    RosterExchange exchange;
+    if (!exchange.run("127.0.0.1", port, buildRosterRequest({"127.0.0.1", port}, teamId, "", false)))
+        return {};
+    QStringList names;
+    for (const RawRow &row : readPage(exchange.reply().body(), PageKind::Talent).rows)
+        names << fromCp1251(row.cells[0]).left(23);
+    return names;
+}
+
+class DemoEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_previous = QDir::currentPath();
+        for (const char *file : {"divisions.cds", "teams.cds"})
+            ASSERT_TRUE(QFile::copy(buildPath((std::string("demo-data/") + file).c_str()),
+                                    m_dir.filePath(QString::fromLatin1(file))));
+        QDir::setCurrent(m_dir.path());
+    }
+    void TearDown() override
+    {
+        form.reset();
+        qunsetenv("BRINDLEMARK_SERVER");
+        QDir::setCurrent(m_previous);
+    }
+
+    void start(const QStringList &serverOptions = {})
+    {
+        server = std::make_unique<ServerProcess>(serverOptions);
+        ASSERT_NE(server->port(), 0) << "the demo server did not start: " << serverPath().toStdString();
+        qputenv("BRINDLEMARK_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(server->port()));
+        form = std::make_unique<TForm1>();
+        ASSERT_TRUE(recorder.boxes.empty());
+    }
+
+    void chooseDivision(const QString &name)
+    {
+        const int index = form->ComboBox1->findText(name);
+        ASSERT_GE(index, 0);
+        form->ComboBox1->setCurrentIndex(index);
+        Q_EMIT form->ComboBox1->activated(index);
+    }
+
+    std::vector<Block> runDivision(const QString &name)
+    {
+        chooseDivision(name);
+        form->Cdivision->setChecked(true);
+        form->Button1->click();
+        return blocksOf(divisionFileName(QDate::currentDate(), QLocale::system(), name));
+    }
+
+    MessageRecorder recorder;
+    std::unique_ptr<ServerProcess> server;
+    std::unique_ptr<TForm1> form;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+} // namespace
+
+TEST_F(DemoEndToEnd, SixteenTeamDivisionMatchesWhatTheServerGenerated)
+{
+    start();
+    const std::vector<Block> blocks = runDivision(QStringLiteral("Высшая лига"));
+    EXPECT_TRUE(recorder.boxes.empty());
+    ASSERT_EQ(blocks.size(), 16u);
+    ASSERT_EQ(form->ComboBox2->count(), 16);
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(blocks[static_cast<size_t>(i)].teamLine, form->ComboBox2->itemText(i) + QStringLiteral(" Высшая лига"));
+        EXPECT_EQ(blocks[static_cast<size_t>(i)].players,
+                  playersOnServer(server->port(), form->ComboBox2->itemData(i).toInt()))
+            << form->ComboBox2->itemText(i).toStdString();
+    }
+    EXPECT_EQ(form->history().TeamCount, 16);
+}
+
+TEST_F(DemoEndToEnd, TwelveTeamDivisionWritesTwelveBlocks)
+{
+    start();
+    const std::vector<Block> blocks = runDivision(QStringLiteral("Вторая лига Б"));
+    EXPECT_TRUE(recorder.boxes.empty());
+    EXPECT_EQ(blocks.size(), 12u);
+    EXPECT_FALSE(form->ProgressBar1->isVisible());
+}
+
+TEST_F(DemoEndToEnd, MaintenanceShowsItsBoxAndWritesNothing)
+{
+    start({QStringLiteral("--maintenance")});
+    chooseDivision(QStringLiteral("Высшая лига"));
+    form->ComboBox2->setCurrentIndex(0);
+    form->Button1->click();
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("Ахтунг"));
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("На сайте проводится обновление данных."));
+    EXPECT_EQ(form->history().TeamCount, 0);
+}
