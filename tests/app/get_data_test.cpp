@@ -205,3 +205,53 @@ TEST_F(GetData, NoTeamChosenSendsNothing)
     EXPECT_EQ(recorder.boxes.size(), 2u);
     EXPECT_EQ(server.connections, 0);
 }
+
+// Servers that misbehave: each fetch shows the failure box, keeps the team on view and lets the
+// program go on.
+TEST_F(GetData, MisbehavingServersLoseNothing)
+{
+    offer(1, team(QStringLiteral("Альфа")));
+    fetch(1);
+    const std::string page = form->pageText();
+    struct Case {
+        const char *what;
+        std::function<void(LoopbackServer &)> setUp;
+    };
+    const Case cases[] = {
+        {"never answers", [](LoopbackServer &s) { s.answer = false; }},
+        {"trickles", [](LoopbackServer &s) {
+             s.reply = "HTTP/1.0 200 OK\r\nContent-Length: 40\r\n\r\n" + std::string(40, 'x');
+             s.trickleIntervalMs = 1500;
+         }},
+        {"proxy wants credentials", [](LoopbackServer &s) {
+             s.reply = "HTTP/1.0 407 Proxy Authentication Required\r\nContent-Length: 0\r\n\r\n";
+         }},
+        {"resets mid-body", [](LoopbackServer &s) {
+             s.reply = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n2710\r\n" + std::string(500, 'y');
+             s.ending = LoopbackServer::Ending::Reset;
+         }},
+    };
+    for (const Case &c : cases) {
+        LoopbackServer bad;
+        c.setUp(bad);
+        qputenv("BRINDLEMARK_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(bad.port()));
+        recorder.boxes.clear();
+        fetch(1);
+        ASSERT_EQ(recorder.boxes.size(), 1u) << c.what;
+        EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Произошла ошибка")) << c.what;
+        EXPECT_EQ(form->pageText(), page) << c.what;
+        EXPECT_EQ(form->TeamVal->text(), QStringLiteral("Альфа")) << c.what;
+        EXPECT_EQ(form->ListView1->topLevelItemCount(), 3) << c.what;
+        EXPECT_TRUE(form->Button1->isEnabled()) << c.what;
+    }
+}
+
+TEST_F(GetData, BodyOverTheLimitIsRefused)
+{
+    offer(1, team(QStringLiteral("Альфа")));
+    rawReplies[1] = "HTTP/1.0 200 OK\r\nContent-Length: 40000000\r\n\r\nabc";
+    fetch(1);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Произошла ошибка"));
+    EXPECT_EQ(form->history().TeamCount, 0);
+}

@@ -4,6 +4,7 @@
 #include "../settings/temp_settings.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QDir>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -133,6 +134,20 @@ TEST(Startup, MissingCatalogueFilesAreReportedAndStartGoesOn)
         Q_EMIT windows.Form1->ComboBox1->activated(0);
         EXPECT_EQ(recorder.boxes.size(), 2u); // every later choice fails: the table never loaded
         EXPECT_EQ(windows.Form1->ComboBox2->count(), 0);
+    }
+    {
+        StartFolder folder;
+        folder.catalogue(divisions, nullptr);
+        QFile corrupt(QStringLiteral("teams.cds"));
+        ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
+        const qint64 written = corrupt.write(QByteArray("SQLite format 3") + QByteArray(4000, '\x5a'));
+        corrupt.close();
+        MessageRecorder recorder;
+        const Windows windows = createWindows();
+        ASSERT_EQ(recorder.boxes.size(), 1u);
+        EXPECT_TRUE(recorder.boxes[0].text.contains(QStringLiteral("teams.cds")));
+        EXPECT_EQ(windows.Form1->ComboBox1->count(), 3);
+        EXPECT_EQ(corrupt.size(), written); // read-only: the file is left as it was
     }
     {
         StartFolder folder;

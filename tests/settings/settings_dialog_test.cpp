@@ -387,3 +387,15 @@ TEST_F(SettingsDialog, ShowsOverTheCentreOfTheGivenWindow)
     EXPECT_NEAR(centre.x(), main.frameGeometry().center().x(), 2);
     EXPECT_NEAR(centre.y(), main.frameGeometry().center().y(), 2);
 }
+
+TEST_F(SettingsDialog, GarbageLinesAroundTheValuesAreIgnored)
+{
+    dir.writeIni("\x01\xff junk without equals\n[StrKey]\n;;;\n=nothing\nseparator=*\n%%%%\nSaveMoney=1\n"
+                 "garbage line\nSaveCoSP=zz\n[Other]\nSaveID=1\n");
+    auto form = build();
+    EXPECT_TRUE(recorder.boxes.empty());
+    EXPECT_EQ(form->separ->text(), QStringLiteral("*"));
+    EXPECT_TRUE(form->MoneyCheckbox->isChecked());
+    EXPECT_TRUE(form->CoSPCheckbox->isChecked()); // not a number: its default
+    EXPECT_FALSE(form->IDCheckbox->isChecked());  // another section's value is not ours
+}
