@@ -1,5 +1,6 @@
 #include "app/about_dialog.h"
 
+#include "app/dialog_placement.h"
 #include "app/error_guard.h"
 #include "app/messages.h"
 #include "ui_about_dialog.h"
@@ -119,22 +120,6 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
 
 void TForm2::showEvent(QShowEvent *event)
 {
-    centre();
+    centreOver(this, m_centreOver);
     QDialog::showEvent(event);
-}
-
-void TForm2::centre()
-{
-    QScreen *onScreen = m_centreOver ? m_centreOver->screen() : screen();
-    if (!onScreen)
-        return;
-    const QRect area = onScreen->availableGeometry();
-    const QRect over = m_centreOver ? m_centreOver->window()->frameGeometry() : area;
-    const QSize outer = frameGeometry().size();
-    QPoint topLeft = over.center() - QPoint(outer.width() / 2, outer.height() / 2);
-    topLeft.setX(
-        std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
-    topLeft.setY(
-        std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
-    move(topLeft);
 }

@@ -231,28 +231,36 @@ void ReplyReader::appendBody(std::string_view bytes)
     m_body.append(bytes);
 }
 
-void ReplyReader::parseBody()
+bool ReplyReader::takeRemaining()
 {
     const std::string_view rest = std::string_view(m_buffer).substr(m_pos);
+    const auto take = static_cast<size_t>(std::min<uint64_t>(m_remaining, rest.size()));
+    appendBody(rest.substr(0, take));
+    if (m_state == State::Failed)
+        return false;
+    m_pos += take;
+    m_remaining -= take;
+    return m_remaining == 0;
+}
+
+void ReplyReader::replyEnded()
+{
+    m_state = State::Done;
+    m_surplus += m_buffer.size() - m_pos;
+    m_pos = m_buffer.size();
+}
+
+void ReplyReader::parseBody()
+{
     switch (m_framing) {
     case Framing::UntilClose:
-        appendBody(rest);
+        appendBody(std::string_view(m_buffer).substr(m_pos));
         m_pos = m_buffer.size();
         break;
-    case Framing::Length: {
-        const size_t take = static_cast<size_t>(std::min<uint64_t>(m_remaining, rest.size()));
-        appendBody(rest.substr(0, take));
-        if (m_state == State::Failed)
-            return;
-        m_pos += take;
-        m_remaining -= take;
-        if (m_remaining == 0) {
-            m_state = State::Done;
-            m_surplus += m_buffer.size() - m_pos;
-            m_pos = m_buffer.size();
-        }
+    case Framing::Length:
+        if (takeRemaining())
+            replyEnded();
         break;
-    }
     case Framing::Chunked:
         parseChunked();
         break;
@@ -266,14 +274,7 @@ void ReplyReader::parseChunked()
     std::string line;
     while (m_state == State::Body) {
         if (m_chunkPart == ChunkPart::Data) {
-            const std::string_view rest = std::string_view(m_buffer).substr(m_pos);
-            const size_t take = static_cast<size_t>(std::min<uint64_t>(m_remaining, rest.size()));
-            appendBody(rest.substr(0, take));
-            if (m_state == State::Failed)
-                return;
-            m_pos += take;
-            m_remaining -= take;
-            if (m_remaining > 0)
+            if (!takeRemaining())
                 return;
             m_chunkPart = ChunkPart::DataEnd;
             continue;
@@ -311,9 +312,7 @@ void ReplyReader::parseChunked()
             m_remaining = value;
             m_chunkPart = value == 0 ? ChunkPart::Trailer : ChunkPart::Data;
         } else if (line.empty()) { // end of the trailer
-            m_state = State::Done;
-            m_surplus += m_buffer.size() - m_pos;
-            m_pos = m_buffer.size();
+            replyEnded();
         }
     }
 }

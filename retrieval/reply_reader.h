@@ -60,6 +60,9 @@ private:
     void parseBody();
     void parseChunked();
     void appendBody(std::string_view bytes);
+    // Moves up to the outstanding count of buffered bytes into the body; true once all have arrived.
+    bool takeRemaining();
+    void replyEnded();
 
     Limits m_limits;
     State m_state = State::StatusLine;

@@ -1,5 +1,6 @@
 #include "settings/settings_dialog.h"
 
+#include "app/dialog_placement.h"
 #include "app/error_guard.h"
 #include "settings/settings_store.h"
 #include "ui_settings_dialog.h"
@@ -144,7 +145,7 @@ void TForm3::done(int result)
 void TForm3::showEvent(QShowEvent *event)
 {
     m_shown = shownValues();
-    centre();
+    centreOver(this, m_centreOver);
     QDialog::showEvent(event);
 }
 
@@ -190,20 +191,4 @@ void TForm3::showSeparator(const QString &text)
 {
     separ->setMaxLength(std::max<qsizetype>(1, text.size())); // before the text, or it would be cut
     separ->setText(text);
-}
-
-void TForm3::centre()
-{
-    QScreen *onScreen = m_centreOver ? m_centreOver->screen() : screen();
-    if (!onScreen)
-        return;
-    const QRect area = onScreen->availableGeometry();
-    const QRect over = m_centreOver ? m_centreOver->window()->frameGeometry() : area;
-    const QSize outer = frameGeometry().size();
-    QPoint topLeft = over.center() - QPoint(outer.width() / 2, outer.height() / 2);
-    topLeft.setX(
-        std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
-    topLeft.setY(
-        std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
-    move(topLeft);
 }

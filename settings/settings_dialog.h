@@ -68,7 +68,6 @@ private:
     Shown shownValues() const;
     void restoreShown();
     void showSeparator(const QString &text);
-    void centre();
 
     Shown m_shown;
     QPointer<QWidget> m_centreOver;

@@ -69,7 +69,7 @@ int32_t readInteger(const std::string &text)
     return static_cast<int32_t>(value);
 }
 
-long double readDecimal(const std::string &text)
+std::optional<long double> parseDecimal(std::string_view text)
 {
     const std::string_view s = trimBlanks(text);
     std::string plain; // the same number with "." as separator, for the locale-free parser
@@ -100,16 +100,22 @@ long double readDecimal(const std::string &text)
             plain += s[i++];
         ok = i > expStart;
     }
-    ok = ok && i == s.size();
+    if (!ok || i != s.size())
+        return std::nullopt;
     long double value = 0;
-    if (ok) {
-        const char *first = plain.data() + (plain.front() == '+' ? 1 : 0);
-        const auto [end, error] = std::from_chars(first, plain.data() + plain.size(), value);
-        ok = error == std::errc() && end == plain.data() + plain.size();
-    }
-    if (!ok)
-        throw ConvertError("'" + text + "' is not a valid floating point value");
+    const char *first = plain.data() + (plain.front() == '+' ? 1 : 0);
+    const auto [end, error] = std::from_chars(first, plain.data() + plain.size(), value);
+    if (error != std::errc() || end != plain.data() + plain.size())
+        return std::nullopt;
     return value;
+}
+
+long double readDecimal(const std::string &text)
+{
+    const std::optional<long double> value = parseDecimal(text);
+    if (!value)
+        throw ConvertError("'" + text + "' is not a valid floating point value");
+    return *value;
 }
 
 std::string formatFixed(long double value, int decimals)

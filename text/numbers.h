@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
+#include <string_view>
 
 static_assert(std::numeric_limits<long double>::digits == 64,
               "the projection and the number texts need an 80-bit long double (64-bit significand)");
@@ -12,6 +14,10 @@ static_assert(std::numeric_limits<long double>::digits == 64,
 
 // "'%s' is not a valid integer value" unless text is a 32-bit signed decimal integer.
 int32_t readInteger(const std::string &text);
+
+// The decimal number a text holds, or nothing: blanks around, an optional sign, digits with at most
+// one "," separator (at least one digit), an optional exponent, and a value in range.
+std::optional<long double> parseDecimal(std::string_view text);
 
 // "'%s' is not a valid floating point value" unless text is a decimal number with at most one ","
 // separator, at least one digit and an optional exponent (E or e, optional sign, digits).

@@ -1,5 +1,7 @@
 #include "view/column_sort.h"
 
+#include "text/numbers.h"
+
 #include <algorithm>
 #include <charconv>
 #include <climits>
@@ -13,51 +15,6 @@ unsigned char foldLatin(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
     return byte >= 'a' && byte <= 'z' ? static_cast<unsigned char>(byte - 0x20) : byte;
-}
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The number in `text` with "." as separator, or empty when the text is not one.
-std::string plainNumber(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    std::string plain;
-    size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            plain += '-';
-        ++i;
-    }
-    bool anyDigit = false;
-    bool separator = false;
-    for (; i < text.size(); ++i) {
-        if (isDigit(text[i])) {
-            anyDigit = true;
-            plain += text[i];
-        } else if (text[i] == ',' && !separator) {
-            separator = true;
-            plain += '.';
-        } else {
-            break;
-        }
-    }
-    if (!anyDigit)
-        return {};
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
-        plain += 'e';
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            plain += text[i++];
-        const size_t exponentStart = i;
-        while (i < text.size() && isDigit(text[i]))
-            plain += text[i++];
-        if (i == exponentStart)
-            return {};
-    }
-    return i == text.size() ? plain : std::string();
 }
 
 // A missing cell reads as an empty text.
@@ -80,15 +37,7 @@ int compareText(std::string_view a, std::string_view b)
     return static_cast<int>(std::clamp<std::ptrdiff_t>(lengths, INT_MIN, INT_MAX));
 }
 
-long double readSortNumber(std::string_view text)
-{
-    const std::string plain = plainNumber(text);
-    if (plain.empty())
-        return 0;
-    long double value = 0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    return error == std::errc() && end == plain.data() + plain.size() ? value : 0;
-}
+long double readSortNumber(std::string_view text) { return parseDecimal(text).value_or(0); }
 
 int compareNumbers(std::string_view t1, std::string_view t2)
 {
