@@ -29,8 +29,6 @@
 
 namespace {
 
-QString caption(const std::string &bytes) { return fromCp1251(bytes); }
-
 void appendRow(QTreeWidget *list, const std::vector<std::string> &texts)
 {
     auto *item = new QTreeWidgetItem(list);
@@ -197,16 +195,18 @@ void TForm1::alant1Click()
         messages().information(noGrowthCaption(), noGrowthText());
 }
 
+bool TForm1::LabeledEdit1KeyPress(const QKeyEvent &key) const
+{
+    // Keys that type nothing (arrows, Tab, Delete) work as usual; a typed character must be a level.
+    const QString text = key.text();
+    return text.isEmpty() || key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Delete ||
+           (text.size() == 1 && isLevelKey(text.at(0).unicode()));
+}
+
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
-    if ((watched == LabeledEdit1 || watched == LabeledEdit2) && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const QString text = key->text();
-        // Keys that type nothing (arrows, Tab) move as usual; typed characters must be levels.
-        if (!text.isEmpty() && !(text.size() == 1 && isLevelKey(text.at(0).unicode())) &&
-            key->key() != Qt::Key_Backspace && key->key() != Qt::Key_Delete)
-            return true;
-    }
+    if ((watched == LabeledEdit1 || watched == LabeledEdit2) && event->type() == QEvent::KeyPress)
+        return !LabeledEdit1KeyPress(*static_cast<QKeyEvent *>(event));
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -315,7 +315,7 @@ void TForm1::showSummary(const TeamSummary &s)
         {CityVal, &s.City},   {StadVal, &s.Stadium},    {DivVal, &s.Division}, {MoneyVal, &s.Money},
         {PlayersVal, &s.Players}, {CoSPVal, &s.CoSP}, {PowerVal, &s.Power},  {VisRatVal, &s.VisRat}};
     for (const auto &[label, text] : labels)
-        label->setText(caption(*text));
+        label->setText(fromCp1251(*text));
 }
 
 TeamSummary TForm1::summaryOnView() const

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+class QKeyEvent;
 class QMenu;
 class QTreeWidget;
 class TForm2;
@@ -50,6 +51,8 @@ public:
     void ListView1ContextPopup(const QPoint &pos);
     void ListView1ColumnClick(QTreeWidget *list, int column);
     void alant1Click();
+    // The key filter of both level edits: true when the key may reach the edit.
+    bool LabeledEdit1KeyPress(const QKeyEvent &key) const;
 
     const SortState &sortState() const { return m_sort; }
     CatalogueTable ClientDataSet1;
