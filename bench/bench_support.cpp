@@ -25,7 +25,7 @@ const DemoCatalogue &sampleCatalogue()
     return catalogue;
 }
 
-// The first team identifiers, counting from `from`, whose demo squad has `players` players.
+// The first team identifier, counting from `from`, whose demo squad has `players` players.
 int32_t teamWithSquadOf(size_t players, int32_t from = 1)
 {
     for (int32_t id = from; id < from + 10000; ++id)
