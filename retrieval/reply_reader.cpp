@@ -159,8 +159,14 @@ void ReplyReader::parse()
         else
             parseHeaderLine(line);
     }
-    if (m_state == State::Body)
+    if (m_state == State::Body) {
         parseBody();
+    } else if (m_state == State::Done) {
+        // A reply without a body ends with its headers; what came in the same piece after them is
+        // surplus, just as it is when it comes in a later piece.
+        m_surplus += m_buffer.size() - m_pos;
+        m_pos = m_buffer.size();
+    }
 }
 
 void ReplyReader::parseStatusLine(const std::string &line)

@@ -1,0 +1,146 @@
+// A whole-division run as the user starts it: the real main window, offscreen, fetching 16 teams from
+// the demo server and appending each to the division's export file.
+#include "app/main_window.h"
+#include "app/messages.h"
+#include "bench/bench_support.h"
+#include "bench/demo_server_process.h"
+#include "tools/demo_server/demo_catalogue.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <stdexcept>
+
+namespace {
+
+// Answers every box at once and remembers the first, so a run that went wrong is reported.
+class SilentMessages : public Messages {
+public:
+    SilentMessages() { installMessages(this); }
+    ~SilentMessages() override { installMessages(nullptr); }
+    SilentMessages(const SilentMessages &) = delete;
+    SilentMessages &operator=(const SilentMessages &) = delete;
+
+    void information(const QString &caption, const QString &text) override { note(caption, text); }
+    void error(const QString &caption, const QString &text) override { note(caption, text); }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    void openUrl(const QUrl &) override {}
+
+    void clear()
+    {
+        count = 0;
+        first.clear();
+    }
+
+    int count = 0;
+    QString first;
+
+private:
+    void note(const QString &caption, const QString &text)
+    {
+        if (count++ == 0)
+            first = caption + QStringLiteral(": ") + text;
+    }
+};
+
+struct Division {
+    QString name;
+    int32_t id = 0;
+    std::vector<const DemoTeam *> teams;
+};
+
+// The sample catalogue the demo server serves, and its first division of 16 teams.
+const Division &sixteenTeamDivision()
+{
+    static const DemoCatalogue catalogue = [] {
+        QFile file(QStringLiteral(BRINDLEMARK_DEMO_CATALOGUE_SQL));
+        if (!file.open(QIODevice::ReadOnly))
+            throw std::runtime_error("cannot read " + file.fileName().toStdString());
+        return DemoCatalogue::fromSql(QString::fromUtf8(file.readAll()));
+    }();
+    static const Division division = [] {
+        for (const DemoDivision &d : catalogue.divisions())
+            if (catalogue.divisionTeams(d.id).size() == 16)
+                return Division{d.name, d.id, catalogue.divisionTeams(d.id)};
+        throw std::runtime_error("the sample catalogue has no division of 16 teams");
+    }();
+    return division;
+}
+
+// The window loads the catalogue from its working folder when it starts; the build's sample files
+// spare it the error box of a missing catalogue.
+void copySampleCatalogue(const QString &to)
+{
+    const QString from = QCoreApplication::applicationDirPath() + QStringLiteral("/../demo-data/");
+    for (const QString &name : {QStringLiteral("divisions.cds"), QStringLiteral("teams.cds")})
+        QFile::copy(from + name, to + u'/' + name);
+}
+
+// One window per iteration, so every run fetches and reads all 16 pages; only the click is timed.
+void BM_DivisionRun(benchmark::State &state, bool talent)
+{
+    static std::string failure; // the library keeps a pointer to the message
+    try {
+        const Division &division = sixteenTeamDivision();
+        DemoServerProcess server;
+        QTemporaryDir workDir;
+        if (!workDir.isValid())
+            throw std::runtime_error("no temporary folder");
+        const QString previousDir = QDir::currentPath();
+        QDir::setCurrent(workDir.path());
+        qputenv("BRINDLEMARK_SERVER", "127.0.0.1:" + QByteArray::number(server.port()));
+        copySampleCatalogue(workDir.path());
+        SilentMessages boxes;
+
+        qint64 exportBytes = 0;
+        LoopClock clock;
+        for (auto _ : state) {
+            TForm1 form;
+            form.show();
+            QCoreApplication::processEvents();
+            boxes.clear();
+            form.Cdivision->setChecked(true);
+            (talent ? form.RadioTal : form.RadioSkill)->setChecked(true);
+            form.ComboBox1->clear();
+            form.ComboBox1->addItem(division.name, division.id);
+            form.ComboBox1->setCurrentIndex(0);
+            form.ComboBox2->clear();
+            for (const DemoTeam *team : division.teams)
+                form.ComboBox2->addItem(team->name, team->teamId);
+
+            QElapsedTimer timer;
+            timer.start();
+            form.Button1->click();
+            const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+            state.SetIterationTime(seconds);
+            clock.add(seconds);
+
+            const QStringList written = QDir::current().entryList({QStringLiteral("*.txt")}, QDir::Files);
+            if (boxes.count > 0 || written.size() != 1) {
+                failure = boxes.count > 0
+                              ? "the run showed a box: " + boxes.first.toStdString()
+                              : "expected one export file, found " + std::to_string(written.size());
+                state.SkipWithError(failure.c_str());
+                break;
+            }
+            exportBytes = QFileInfo(written.front()).size();
+            QFile::remove(written.front());
+        }
+        QDir::setCurrent(previousDir);
+        qunsetenv("BRINDLEMARK_SERVER");
+        state.counters["teams"] = static_cast<double>(division.teams.size());
+        state.counters["export_bytes"] = static_cast<double>(exportBytes);
+        reportMemchrRatio(state, clock, pagesOf20Players().talent);
+    } catch (const std::exception &e) {
+        failure = e.what();
+        state.SkipWithError(failure.c_str());
+    }
+}
+BENCHMARK_CAPTURE(BM_DivisionRun, talent, true)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DivisionRun, abilities, false)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
