@@ -36,7 +36,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-
     QPointer<QWidget> m_centreOver;
     QObject *m_pressed = nullptr; // the link label a left press went down on, until it comes up
 };

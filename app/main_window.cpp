@@ -1,31 +1,31 @@
 #include "app/main_window.h"
 
-#include "app/error_guard.h"
 #include "analysis/level_keys.h"
 #include "analysis/talent_projection.h"
+#include "app/about_dialog.h"
+#include "app/error_guard.h"
 #include "app/messages.h"
 #include "catalogue/catalogue.h"
-#include "app/about_dialog.h"
 #include "export/division_file_name.h"
-#include "settings/settings_dialog.h"
 #include "retrieval/roster_request.h"
+#include "settings/settings_dialog.h"
 #include "text/code_page.h"
 #include "text/markers.h"
 #include "text/numbers.h"
 #include "view/row_texts.h"
 
+#include <QCheckBox>
 #include <QCollator>
 #include <QDate>
-#include <QKeyEvent>
-#include <QValidator>
 #include <QDir>
 #include <QFileInfo>
-#include <QCheckBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QValidator>
 
 namespace {
 
@@ -60,7 +60,8 @@ QFont windowFont()
 {
     // The layout is measured for an 11-pixel sans-serif face of the classic width.
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     return font;
@@ -70,26 +71,29 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setFont(windowFont());
     setupUi(this);
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(796, 329 + MainMenu1->sizeHint().height());
 
-    setColumns(ListView1, {QStringLiteral("Имя"), QStringLiteral("Страна"), QStringLiteral("Поз"),
-                           QStringLiteral("Возр"), QStringLiteral("Маст"), QStringLiteral("Талант")},
+    setColumns(ListView1,
+               {QStringLiteral("Имя"), QStringLiteral("Страна"), QStringLiteral("Поз"),
+                QStringLiteral("Возр"), QStringLiteral("Маст"), QStringLiteral("Талант")},
                {130, 100, 50, 50, 50, 50});
     setColumns(ListView2,
                {QStringLiteral("Имя"), QStringLiteral("Поз"), QStringLiteral("Возр"), QStringLiteral("Маст"),
                 QStringLiteral("От"), QStringLiteral("Оп"), QStringLiteral("Др"), QStringLiteral("Пм"),
                 QStringLiteral("Вн"), QStringLiteral("Пс"), QStringLiteral("Сл"), QStringLiteral("Тч")},
                {110, 32, 37, 45, 45, 45, 45, 45, 45, 45, 45, 45});
-    setColumns(ListView3, {QStringLiteral("№"), QStringLiteral("Трен"), QStringLiteral("Балл"), QStringLiteral("Талант")},
-               {60, 100, 100, 100});
+    setColumns(
+        ListView3,
+        {QStringLiteral("№"), QStringLiteral("Трен"), QStringLiteral("Балл"), QStringLiteral("Талант")},
+        {60, 100, 100, 100});
     ListView3->header()->setSectionsClickable(false);
     ComboBox2->setEditText(QStringLiteral("Выберите дивизион"));
     // A caption frame whose title sits on its border, so the two buttons inside stay clear of it.
-    RadioGroup1->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+    RadioGroup1->setStyleSheet(
+        QStringLiteral("QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 
@@ -105,14 +109,18 @@ TForm1::~TForm1() = default;
 
 void TForm1::wireCommands()
 {
-    const auto guarded = [this](auto member) { return [this, member] { runGuarded([this, member] { (this->*member)(); }); }; };
+    const auto guarded = [this](auto member) {
+        return [this, member] { runGuarded([this, member] { (this->*member)(); }); };
+    };
     connect(Button1, &QPushButton::clicked, this, guarded(&TForm1::Button1Click));
     connect(N2, &QAction::triggered, this, guarded(&TForm1::N2Click));
     connect(N4, &QAction::triggered, this, guarded(&TForm1::N4Click));
     connect(N5, &QAction::triggered, this, guarded(&TForm1::N5Click));
     connect(About1, &QAction::triggered, this, guarded(&TForm1::About1Click));
-    connect(ComboBox1, &QComboBox::activated, this, [this](int index) { runGuarded([&] { ComboBox1Select(index); }); });
-    connect(UpDown1, &TUpDown::changing, this, [this](bool &allow) { runGuarded([&] { UpDown1Changing(allow); }); });
+    connect(ComboBox1, &QComboBox::activated, this,
+            [this](int index) { runGuarded([&] { ComboBox1Select(index); }); });
+    connect(UpDown1, &TUpDown::changing, this,
+            [this](bool &allow) { runGuarded([&] { UpDown1Changing(allow); }); });
     connect(alant1, &QAction::triggered, this, guarded(&TForm1::alant1Click));
     for (QTreeWidget *list : {ListView1, ListView2}) {
         list->header()->setSectionsClickable(true);
@@ -181,9 +189,9 @@ void TForm1::alant1Click()
     Label14->setText(row->text(0));
     Label15->setText(QStringLiteral("Мастерство: ") + row->text(4));
     Label16->setText(QStringLiteral("Талант: ") + row->text(5));
-    const ProjectionResult result =
-        projectTalent(toCp1251(row->text(4)), toCp1251(row->text(5)), [this] { return toCp1251(LabeledEdit1->text()); },
-                      [this] { return toCp1251(LabeledEdit2->text()); });
+    const ProjectionResult result = projectTalent(
+        toCp1251(row->text(4)), toCp1251(row->text(5)), [this] { return toCp1251(LabeledEdit1->text()); },
+        [this] { return toCp1251(LabeledEdit2->text()); });
     for (const ProjectionRow &step : result.rows) {
         if (step.tren.empty())
             appendRow(ListView3, {step.number});
@@ -260,7 +268,8 @@ bool TForm1::RequestPage(int32_t teamId, const std::string &pageSuffix)
     }
     messages().information(QStringLiteral(":/"), QStringLiteral("Произошла ошибка"));
     Label1->setText(QString::number(exchange.drainRest()));
-    addCounter(Label4, static_cast<int64_t>(exchange.reply().statusLine().size() + exchange.reply().location().size()));
+    addCounter(Label4, static_cast<int64_t>(exchange.reply().statusLine().size() +
+                                            exchange.reply().location().size()));
     return false;
 }
 
@@ -282,10 +291,12 @@ bool TForm1::GetData(int32_t teamId, const std::string &pageSuffix)
         return false;
     switch (detectFailurePage(PageText)) {
     case FailurePage::TeamNotFound:
-        messages().information(QStringLiteral("Команда не найдена"), QStringLiteral("Неправильно указан ИД."));
+        messages().information(QStringLiteral("Команда не найдена"),
+                               QStringLiteral("Неправильно указан ИД."));
         return false;
     case FailurePage::Maintenance:
-        messages().information(QStringLiteral("Ахтунг"), QStringLiteral("На сайте проводится обновление данных."));
+        messages().information(QStringLiteral("Ахтунг"),
+                               QStringLiteral("На сайте проводится обновление данных."));
         return false;
     case FailurePage::None:
         break;
@@ -311,19 +322,19 @@ bool TForm1::GetData(int32_t teamId, const std::string &pageSuffix)
 void TForm1::showSummary(const TeamSummary &s)
 {
     const std::pair<QLabel *, const std::string *> labels[] = {
-        {TeamVal, &s.Name},   {IDval, &s.ID},           {Manval, &s.Manager}, {RangVal, &s.Rang},
-        {CityVal, &s.City},   {StadVal, &s.Stadium},    {DivVal, &s.Division}, {MoneyVal, &s.Money},
-        {PlayersVal, &s.Players}, {CoSPVal, &s.CoSP}, {PowerVal, &s.Power},  {VisRatVal, &s.VisRat}};
+        {TeamVal, &s.Name},       {IDval, &s.ID},        {Manval, &s.Manager},  {RangVal, &s.Rang},
+        {CityVal, &s.City},       {StadVal, &s.Stadium}, {DivVal, &s.Division}, {MoneyVal, &s.Money},
+        {PlayersVal, &s.Players}, {CoSPVal, &s.CoSP},    {PowerVal, &s.Power},  {VisRatVal, &s.VisRat}};
     for (const auto &[label, text] : labels)
         label->setText(fromCp1251(*text));
 }
 
 TeamSummary TForm1::summaryOnView() const
 {
-    return {toCp1251(TeamVal->text()),  toCp1251(IDval->text()),     toCp1251(Manval->text()),
-            toCp1251(RangVal->text()),  toCp1251(CityVal->text()),   toCp1251(StadVal->text()),
-            toCp1251(DivVal->text()),   toCp1251(MoneyVal->text()),  toCp1251(PlayersVal->text()),
-            toCp1251(CoSPVal->text()),  toCp1251(PowerVal->text()),  toCp1251(VisRatVal->text())};
+    return {toCp1251(TeamVal->text()), toCp1251(IDval->text()),    toCp1251(Manval->text()),
+            toCp1251(RangVal->text()), toCp1251(CityVal->text()),  toCp1251(StadVal->text()),
+            toCp1251(DivVal->text()),  toCp1251(MoneyVal->text()), toCp1251(PlayersVal->text()),
+            toCp1251(CoSPVal->text()), toCp1251(PowerVal->text()), toCp1251(VisRatVal->text())};
 }
 
 CTeam &TForm1::appendSnapshot(const TeamSummary &summary)
@@ -445,8 +456,8 @@ void TForm1::N2Click()
         messages().information(QStringLiteral(":\\"), QStringLiteral("Сохранять нечего :("));
         return;
     }
-    const QString fileName = messages().saveFileName(this, QDir::currentPath(), QStringLiteral("Text file (*.txt)"),
-                                                     QStringLiteral("txt"));
+    const QString fileName = messages().saveFileName(
+        this, QDir::currentPath(), QStringLiteral("Text file (*.txt)"), QStringLiteral("txt"));
     if (fileName.isEmpty())
         return;
     // Like the file dialog of old, the chosen folder becomes the working directory.

@@ -4,8 +4,8 @@
 #include "export/team_block.h"
 #include "retrieval/roster_exchange.h"
 #include "retrieval/team_records.h"
-#include "view/column_sort.h"
 #include "ui_main_window.h"
+#include "view/column_sort.h"
 
 #include <QMainWindow>
 #include <cstdint>

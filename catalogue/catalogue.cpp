@@ -1,6 +1,7 @@
 #include "catalogue/catalogue.h"
 
-std::vector<CatalogueEntry> readDivisions(CatalogueTable &divisions) {
+std::vector<CatalogueEntry> readDivisions(CatalogueTable &divisions)
+{
     std::vector<CatalogueEntry> entries;
     do {
         const int32_t id = divisions.fieldAsInteger(1);
@@ -10,7 +11,8 @@ std::vector<CatalogueEntry> readDivisions(CatalogueTable &divisions) {
     return entries;
 }
 
-std::vector<CatalogueEntry> readTeamsOfDivision(CatalogueTable &teams, int32_t divisionId) {
+std::vector<CatalogueEntry> readTeamsOfDivision(CatalogueTable &teams, int32_t divisionId)
+{
     std::vector<CatalogueEntry> entries;
     if (!teams.locate("divId", divisionId))
         return entries;

@@ -12,7 +12,8 @@
 
 namespace {
 
-void runScript(const std::string &sqlText, const QString &path) {
+void runScript(const std::string &sqlText, const QString &path)
+{
     const SqliteDatabase db(path, SqliteDatabase::Mode::Create);
     db.execute(sqlText);
     if (db.inTransaction())
@@ -26,7 +27,8 @@ void runScript(const std::string &sqlText, const QString &path) {
 
 } // namespace
 
-void buildDatabaseFromSql(const std::string &sqlText, const QString &outputPath) {
+void buildDatabaseFromSql(const std::string &sqlText, const QString &outputPath)
+{
     const QFileInfo output(outputPath);
     try {
         QTemporaryFile temporary(output.absolutePath() + QStringLiteral("/.") + output.fileName() +

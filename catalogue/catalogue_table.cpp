@@ -20,11 +20,13 @@ struct LoadedTable {
     std::vector<std::vector<std::variant<std::monostate, int64_t, double, std::string>>> rows;
 };
 
-std::string fromUtf8(const std::string &utf8) {
+std::string fromUtf8(const std::string &utf8)
+{
     return toCp1251(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
-std::string quoteIdentifier(const std::string &name) {
+std::string quoteIdentifier(const std::string &name)
+{
     std::string quoted = "\"";
     for (char c : name) {
         quoted += c;
@@ -34,13 +36,15 @@ std::string quoteIdentifier(const std::string &name) {
     return quoted + "\"";
 }
 
-bool sameName(const std::string &a, const std::string &b) {
+bool sameName(const std::string &a, const std::string &b)
+{
     return QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size()))
                .compare(QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size())), Qt::CaseInsensitive) ==
            0;
 }
 
-std::string reasonFor(const SqliteError &error) {
+std::string reasonFor(const SqliteError &error)
+{
     switch (error.code()) {
     case SQLITE_NOTADB:
         return notADatabase;
@@ -59,7 +63,8 @@ std::string reasonFor(const SqliteError &error) {
 }
 
 // The one user table of the database; the file must hold exactly one.
-std::string singleTableName(const SqliteDatabase &db) {
+std::string singleTableName(const SqliteDatabase &db)
+{
     const std::vector<std::string> names = db.userTableNames();
     if (names.empty())
         throw AppError("it holds no table");
@@ -71,7 +76,8 @@ std::string singleTableName(const SqliteDatabase &db) {
 // Rows come in rowid order: a user column may shadow one or two of rowid's three names, and a WITHOUT
 // ROWID table has none, so it is read in its own (key) order.
 SqliteStatement selectInRowidOrder(const SqliteDatabase &db, const std::string &table,
-                                   const std::vector<std::string> &columns) {
+                                   const std::vector<std::string> &columns)
+{
     const std::string select = "SELECT * FROM " + quoteIdentifier(table);
     for (const char *alias : {"rowid", "_rowid_", "oid"}) {
         bool shadowed = false;
@@ -90,7 +96,8 @@ SqliteStatement selectInRowidOrder(const SqliteDatabase &db, const std::string &
     return db.prepare(select);
 }
 
-LoadedTable readDatabase(const QString &path) {
+LoadedTable readDatabase(const QString &path)
+{
     const SqliteDatabase db(path, SqliteDatabase::Mode::ReadOnly);
     const std::string table = singleTableName(db);
 
@@ -134,7 +141,8 @@ LoadedTable readDatabase(const QString &path) {
 }
 
 // Checks the plain file first, so the common mistakes get a clear reason rather than SQLite's.
-void checkFile(const QString &path) {
+void checkFile(const QString &path)
+{
     const QFileInfo info(path);
     if (!info.exists())
         throw AppError("file not found");
@@ -155,7 +163,8 @@ void checkFile(const QString &path) {
 
 } // namespace
 
-void CatalogueTable::loadFromFile(const std::string &fileName) {
+void CatalogueTable::loadFromFile(const std::string &fileName)
+{
     close();
     m_failedFileName.clear();
     LoadedTable loaded;
@@ -179,7 +188,8 @@ void CatalogueTable::loadFromFile(const std::string &fileName) {
     m_open = true;
 }
 
-void CatalogueTable::close() {
+void CatalogueTable::close()
+{
     m_open = false;
     m_eof = true;
     m_row = 0;
@@ -188,7 +198,8 @@ void CatalogueTable::close() {
     m_rows.clear();
 }
 
-void CatalogueTable::requireOpen() const {
+void CatalogueTable::requireOpen() const
+{
     if (m_open)
         return;
     if (m_failedFileName.empty())
@@ -196,7 +207,8 @@ void CatalogueTable::requireOpen() const {
     throw AppError("The catalogue table is closed: " + m_failedFileName + " could not be loaded");
 }
 
-const CatalogueTable::Cell &CatalogueTable::currentCell(int column) const {
+const CatalogueTable::Cell &CatalogueTable::currentCell(int column) const
+{
     requireOpen();
     if (m_rows.empty())
         throw AppError("No current row: the table in " + m_fileName + " has no rows");
@@ -206,7 +218,8 @@ const CatalogueTable::Cell &CatalogueTable::currentCell(int column) const {
     return m_rows[m_row][static_cast<size_t>(column)];
 }
 
-std::string CatalogueTable::cellText(const Cell &cell) {
+std::string CatalogueTable::cellText(const Cell &cell)
+{
     if (const auto *text = std::get_if<std::string>(&cell))
         return *text;
     if (const auto *integer = std::get_if<int64_t>(&cell))
@@ -219,7 +232,8 @@ std::string CatalogueTable::cellText(const Cell &cell) {
     return {}; // NULL
 }
 
-int32_t CatalogueTable::fieldAsInteger(int column) const {
+int32_t CatalogueTable::fieldAsInteger(int column) const
+{
     const Cell &cell = currentCell(column);
     if (const auto *integer = std::get_if<int64_t>(&cell)) {
         if (*integer >= std::numeric_limits<int32_t>::min() &&
@@ -230,11 +244,10 @@ int32_t CatalogueTable::fieldAsInteger(int column) const {
     return readInteger(cellText(cell));
 }
 
-std::string CatalogueTable::fieldAsText(int column) const {
-    return cellText(currentCell(column));
-}
+std::string CatalogueTable::fieldAsText(int column) const { return cellText(currentCell(column)); }
 
-void CatalogueTable::next() {
+void CatalogueTable::next()
+{
     requireOpen();
     if (m_row + 1 < m_rows.size())
         ++m_row;
@@ -242,12 +255,14 @@ void CatalogueTable::next() {
         m_eof = true;
 }
 
-bool CatalogueTable::eof() const {
+bool CatalogueTable::eof() const
+{
     requireOpen();
     return m_eof;
 }
 
-int CatalogueTable::fieldIndex(const std::string &fieldName) const {
+int CatalogueTable::fieldIndex(const std::string &fieldName) const
+{
     const QString wanted = fromCp1251(fieldName);
     for (size_t i = 0; i < m_fieldNames.size(); ++i)
         if (fromCp1251(m_fieldNames[i]).compare(wanted, Qt::CaseInsensitive) == 0)
@@ -255,7 +270,8 @@ int CatalogueTable::fieldIndex(const std::string &fieldName) const {
     throw AppError("Field '" + fieldName + "' not found in " + m_fileName);
 }
 
-template <class Matches> bool CatalogueTable::locateWhere(const std::string &fieldName, Matches matches) {
+template <class Matches> bool CatalogueTable::locateWhere(const std::string &fieldName, Matches matches)
+{
     requireOpen();
     const auto column = static_cast<size_t>(fieldIndex(fieldName));
     for (size_t row = 0; row < m_rows.size(); ++row) {
@@ -268,13 +284,15 @@ template <class Matches> bool CatalogueTable::locateWhere(const std::string &fie
     return false;
 }
 
-bool CatalogueTable::locate(const std::string &fieldName, const std::string &value) {
+bool CatalogueTable::locate(const std::string &fieldName, const std::string &value)
+{
     return locateWhere(fieldName, [&](const Cell &cell) {
         return !std::holds_alternative<std::monostate>(cell) && cellText(cell) == value;
     });
 }
 
-bool CatalogueTable::locate(const std::string &fieldName, int32_t value) {
+bool CatalogueTable::locate(const std::string &fieldName, int32_t value)
+{
     const std::string valueText = formatInteger(value);
     return locateWhere(fieldName, [&](const Cell &cell) {
         if (const auto *integer = std::get_if<int64_t>(&cell))

@@ -6,12 +6,14 @@
 
 namespace {
 
-[[noreturn]] void fail(sqlite3 *db, int code) {
+[[noreturn]] void fail(sqlite3 *db, int code)
+{
     const char *text = db ? sqlite3_errmsg(db) : sqlite3_errstr(code);
     throw SqliteError(code, text ? text : "unknown SQLite error");
 }
 
-std::string copyBytes(const void *data, int size) {
+std::string copyBytes(const void *data, int size)
+{
     if (!data || size <= 0)
         return {};
     return std::string(static_cast<const char *>(data), static_cast<size_t>(size));
@@ -19,7 +21,8 @@ std::string copyBytes(const void *data, int size) {
 
 } // namespace
 
-SqliteStatement::SqliteStatement(sqlite3 *db, const std::string &sql) : m_db(db) {
+SqliteStatement::SqliteStatement(sqlite3 *db, const std::string &sql) : m_db(db)
+{
     const int rc =
         sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()) + 1, &m_statement, nullptr);
     if (rc != SQLITE_OK) {
@@ -29,14 +32,15 @@ SqliteStatement::SqliteStatement(sqlite3 *db, const std::string &sql) : m_db(db)
     }
 }
 
-SqliteStatement::~SqliteStatement() {
-    sqlite3_finalize(m_statement);
-}
+SqliteStatement::~SqliteStatement() { sqlite3_finalize(m_statement); }
 
 SqliteStatement::SqliteStatement(SqliteStatement &&other) noexcept
-    : m_db(std::exchange(other.m_db, nullptr)), m_statement(std::exchange(other.m_statement, nullptr)) {}
+    : m_db(std::exchange(other.m_db, nullptr)), m_statement(std::exchange(other.m_statement, nullptr))
+{
+}
 
-SqliteStatement &SqliteStatement::operator=(SqliteStatement &&other) noexcept {
+SqliteStatement &SqliteStatement::operator=(SqliteStatement &&other) noexcept
+{
     if (this != &other) {
         sqlite3_finalize(m_statement);
         m_db = std::exchange(other.m_db, nullptr);
@@ -45,7 +49,8 @@ SqliteStatement &SqliteStatement::operator=(SqliteStatement &&other) noexcept {
     return *this;
 }
 
-bool SqliteStatement::step() {
+bool SqliteStatement::step()
+{
     if (!m_statement)
         return false; // an empty statement (only blanks or comments) yields nothing
     const int rc = sqlite3_step(m_statement);
@@ -56,40 +61,36 @@ bool SqliteStatement::step() {
     fail(m_db, rc);
 }
 
-int SqliteStatement::columnCount() const {
-    return m_statement ? sqlite3_column_count(m_statement) : 0;
-}
+int SqliteStatement::columnCount() const { return m_statement ? sqlite3_column_count(m_statement) : 0; }
 
-std::string SqliteStatement::columnName(int column) const {
+std::string SqliteStatement::columnName(int column) const
+{
     const char *name = sqlite3_column_name(m_statement, column);
     if (!name)
         fail(m_db, SQLITE_NOMEM);
     return name;
 }
 
-int SqliteStatement::columnType(int column) const {
-    return sqlite3_column_type(m_statement, column);
-}
+int SqliteStatement::columnType(int column) const { return sqlite3_column_type(m_statement, column); }
 
-int64_t SqliteStatement::columnInteger(int column) const {
-    return sqlite3_column_int64(m_statement, column);
-}
+int64_t SqliteStatement::columnInteger(int column) const { return sqlite3_column_int64(m_statement, column); }
 
-double SqliteStatement::columnReal(int column) const {
-    return sqlite3_column_double(m_statement, column);
-}
+double SqliteStatement::columnReal(int column) const { return sqlite3_column_double(m_statement, column); }
 
-std::string SqliteStatement::columnText(int column) const {
+std::string SqliteStatement::columnText(int column) const
+{
     const unsigned char *text = sqlite3_column_text(m_statement, column);
     return copyBytes(text, sqlite3_column_bytes(m_statement, column));
 }
 
-std::string SqliteStatement::columnBlob(int column) const {
+std::string SqliteStatement::columnBlob(int column) const
+{
     const void *blob = sqlite3_column_blob(m_statement, column);
     return copyBytes(blob, sqlite3_column_bytes(m_statement, column));
 }
 
-SqliteDatabase::SqliteDatabase(const QString &path, Mode mode) {
+SqliteDatabase::SqliteDatabase(const QString &path, Mode mode)
+{
 #ifdef _WIN32
     const QByteArray name = path.toUtf8(); // SQLite's Windows file layer takes UTF-8
 #else
@@ -111,15 +112,12 @@ SqliteDatabase::SqliteDatabase(const QString &path, Mode mode) {
 }
 
 // close_v2: a statement that outlives its connection still gets the file closed once it is finalized.
-SqliteDatabase::~SqliteDatabase() {
-    sqlite3_close_v2(m_db);
-}
+SqliteDatabase::~SqliteDatabase() { sqlite3_close_v2(m_db); }
 
-SqliteStatement SqliteDatabase::prepare(const std::string &sql) const {
-    return SqliteStatement(m_db, sql);
-}
+SqliteStatement SqliteDatabase::prepare(const std::string &sql) const { return SqliteStatement(m_db, sql); }
 
-void SqliteDatabase::execute(const std::string &sql) const {
+void SqliteDatabase::execute(const std::string &sql) const
+{
     char *message = nullptr;
     const int rc = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, &message);
     if (rc != SQLITE_OK) {
@@ -129,11 +127,10 @@ void SqliteDatabase::execute(const std::string &sql) const {
     }
 }
 
-bool SqliteDatabase::inTransaction() const {
-    return sqlite3_get_autocommit(m_db) == 0;
-}
+bool SqliteDatabase::inTransaction() const { return sqlite3_get_autocommit(m_db) == 0; }
 
-std::vector<std::string> SqliteDatabase::userTableNames() const {
+std::vector<std::string> SqliteDatabase::userTableNames() const
+{
     SqliteStatement query = prepare(
         "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
     std::vector<std::string> names;

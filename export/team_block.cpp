@@ -22,13 +22,14 @@ std::string headerLine(const ExportView &view, const std::string &s)
                                        ? int64_t{0}
                                        : static_cast<int64_t>(view.rows[0][1].size());
         // "Имя" ... "Гр" ... "Поз" "Воз" "Мас" "Тал"
-        return "\xC8\xEC\xFF" + repeated(s, 20) + "\xC3\xF0" + repeated(s, countryLength - 3) + s + "\xCF\xEE\xE7" +
-               s + "\xC2\xEE\xE7" + s + "\xCC\xE0\xF1" + repeated(s, 3) + "\xD2\xE0\xEB";
+        return "\xC8\xEC\xFF" + repeated(s, 20) + "\xC3\xF0" + repeated(s, countryLength - 3) + s +
+               "\xCF\xEE\xE7" + s + "\xC2\xEE\xE7" + s + "\xCC\xE0\xF1" + repeated(s, 3) + "\xD2\xE0\xEB";
     }
-    std::string line = "\xC8\xEC\xFF" + repeated(s, 18) + s + "\xCF\xEE\xE7" + s + "\xC2\xEE\xE7" + s + "\xCC\xE0\xF1";
+    std::string line =
+        "\xC8\xEC\xFF" + repeated(s, 18) + s + "\xCF\xEE\xE7" + s + "\xC2\xEE\xE7" + s + "\xCC\xE0\xF1";
     // "От", "Оп", "Др", "Пм", "Вн", "Пс", "Сл", "Тч"
-    for (const char *ability : {"\xCE\xF2", "\xCE\xEF", "\xC4\xF0", "\xCF\xEC", "\xC2\xED", "\xCF\xF1", "\xD1\xEB",
-                                "\xD2\xF7"})
+    for (const char *ability :
+         {"\xCE\xF2", "\xCE\xEF", "\xC4\xF0", "\xCF\xEC", "\xC2\xED", "\xCF\xF1", "\xD1\xEB", "\xD2\xF7"})
         line += repeated(s, 3) + ability;
     return line;
 }
@@ -56,8 +57,9 @@ std::string buildTeamBlock(const ExportView &view, const ExportOptions &options)
     if (options.money)
         lines.push_back("\xC4\xE5\xED\xFC\xE3\xE8: " + t.Money); // "Деньги: "
     if (options.additions) // "Разрешенных пополнений: "
-        lines.push_back("\xD0\xE0\xE7\xF0\xE5\xF8\xE5\xED\xED\xFB\xF5 \xEF\xEE\xEF\xEE\xEB\xED\xE5\xED\xE8\xE9: " +
-                        t.CoSP);
+        lines.push_back(
+            "\xD0\xE0\xE7\xF0\xE5\xF8\xE5\xED\xED\xFB\xF5 \xEF\xEE\xEF\xEE\xEB\xED\xE5\xED\xE8\xE9: " +
+            t.CoSP);
     lines.push_back(" ");
     lines.push_back(headerLine(view, options.separator));
     for (const auto &row : view.rows)
@@ -75,7 +77,8 @@ void appendToFile(const QString &path, const std::string &bytes)
     QFile file(path);
     // Append mode creates a missing file and never truncates an existing one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        throw InputOutputError(toCp1251(QStringLiteral("Не удалось открыть файл %1: %2").arg(path, file.errorString())));
+        throw InputOutputError(
+            toCp1251(QStringLiteral("Не удалось открыть файл %1: %2").arg(path, file.errorString())));
     const auto size = static_cast<qint64>(bytes.size());
     if (file.write(bytes.data(), size) != size || !file.flush())
         throw InputOutputError(

@@ -8,9 +8,8 @@ char lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) :
 
 bool sameText(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return lower(x) == lower(y);
-           });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lower(x) == lower(y); });
 }
 
 bool containsText(std::string_view haystack, std::string_view needle)
@@ -101,8 +100,9 @@ void ReplyReader::finish()
 {
     switch (m_state) {
     case State::StatusLine:
-        fail(m_statusLine.empty() && m_headerBytes == 0 && m_buffer.empty() ? "no reply"
-                                                                             : "reply ended in its status line");
+        fail(m_statusLine.empty() && m_headerBytes == 0 && m_buffer.empty()
+                 ? "no reply"
+                 : "reply ended in its status line");
         break;
     case State::Headers:
         fail("reply ended in its headers");

@@ -9,11 +9,11 @@
 
 // How long one exchange may wait; every wait is bounded.
 struct ExchangeTimeouts {
-    int connectMs = 15000;          // name lookup and connection
-    int replyIdleMs = 30000;        // silence while the reply is still needed
-    int failedBodyPieceMs = 2000;   // each piece of a failed reply's body, which is dropped anyway
-    int drainPieceMs = 2000;        // each piece left on a kept-alive connection after a failure
-    int drainTotalMs = 5000;        // that drain in all
+    int connectMs = 15000;        // name lookup and connection
+    int replyIdleMs = 30000;      // silence while the reply is still needed
+    int failedBodyPieceMs = 2000; // each piece of a failed reply's body, which is dropped anyway
+    int drainPieceMs = 2000;      // each piece left on a kept-alive connection after a failure
+    int drainTotalMs = 5000;      // that drain in all
 };
 
 // One request on a connection of its own. The wait runs a local event loop that excludes user input,

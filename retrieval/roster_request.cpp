@@ -4,7 +4,10 @@
 
 namespace {
 
-bool isAlphaNumeric(unsigned char c) { return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z'); }
+bool isAlphaNumeric(unsigned char c)
+{
+    return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z');
+}
 
 std::string trimmed(const std::string &s)
 {

@@ -25,8 +25,8 @@ public:
     std::string Country;
     double Talent = 0;
 
-    CPlayerTal(std::string name, std::string country, const std::string &position, int16_t age, double mastery,
-               double talent);
+    CPlayerTal(std::string name, std::string country, const std::string &position, int16_t age,
+               double mastery, double talent);
 };
 
 // A player of the abilities page; the abilities in the list's column order.

@@ -4,7 +4,12 @@
 
 std::vector<std::string> talentRowTexts(const CPlayerTal &p)
 {
-    return {p.Name, p.Country, p.Position, formatInteger(p.Age), formatFixed(p.Mastery, 2), formatFixed(p.Talent, 3)};
+    return {p.Name,
+            p.Country,
+            p.Position,
+            formatInteger(p.Age),
+            formatFixed(p.Mastery, 2),
+            formatFixed(p.Talent, 3)};
 }
 
 std::vector<std::string> skillRowTexts(const CPlayerSkill &p)

@@ -3,7 +3,8 @@
 #include <QHBoxLayout>
 #include <QToolButton>
 
-TUpDown::TUpDown(QWidget *parent) : QWidget(parent), m_left(new QToolButton(this)), m_right(new QToolButton(this))
+TUpDown::TUpDown(QWidget *parent)
+    : QWidget(parent), m_left(new QToolButton(this)), m_right(new QToolButton(this))
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

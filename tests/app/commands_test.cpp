@@ -104,8 +104,9 @@ TEST_F(Commands, DivisionWithoutTeamsFetchesNothing)
 TEST_F(Commands, DivisionFileNameIsAlwaysAPlainName)
 {
     const QDate day(2026, 12, 7);
-    EXPECT_EQ(divisionFileName(day, QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("Высшая лига")),
-              QStringLiteral("07.12.2026_Высшая лига.txt"));
+    EXPECT_EQ(
+        divisionFileName(day, QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("Высшая лига")),
+        QStringLiteral("07.12.2026_Высшая лига.txt"));
     const QString american = divisionFileName(day, QLocale(QLocale::English, QLocale::UnitedStates),
                                               QStringLiteral("A/B: \"C\" <D>|E*?\\\t"));
     EXPECT_EQ(american, QStringLiteral("12-7-26_A-B- -C- -D--E----.txt"));
@@ -127,8 +128,10 @@ TEST_F(Commands, SaveAppendsTheShownTeamToTheChosenFile)
     form->N2->trigger();
     ASSERT_EQ(recorder.saveDialogs.size(), 2u);
     EXPECT_EQ(recorder.saveDialogs[0].defaultSuffix, QStringLiteral("txt"));
-    EXPECT_EQ(recorder.saveDialogs[1].directory, elsewhere.path()); // the chosen folder is now the working one
-    EXPECT_EQ(blockTeams(fileBytes(recorder.saveAnswer)), (QStringList{QStringLiteral("Альфа"), QStringLiteral("Альфа")}));
+    EXPECT_EQ(recorder.saveDialogs[1].directory,
+              elsewhere.path()); // the chosen folder is now the working one
+    EXPECT_EQ(blockTeams(fileBytes(recorder.saveAnswer)),
+              (QStringList{QStringLiteral("Альфа"), QStringLiteral("Альфа")}));
 
     form->PageControl1->setCurrentIndex(1); // abilities tab with an empty list
     form->N2->trigger();
@@ -149,15 +152,18 @@ TEST_F(Commands, SaveIntoAMissingFolderReportsTheSystemsError)
     form->N2->trigger();
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("Brindlemark"));
-    EXPECT_TRUE(recorder.boxes[0].text.contains(QStringLiteral("gone/team.txt"))) << recorder.boxes[0].text.toStdString();
+    EXPECT_TRUE(recorder.boxes[0].text.contains(QStringLiteral("gone/team.txt")))
+        << recorder.boxes[0].text.toStdString();
 }
 
 TEST_F(Commands, SortingReordersRowsAndTheExportFollows)
 {
     FixtureTeam t = team(QStringLiteral("Альфа"), 0);
-    for (const auto &[name, age] : {std::pair{"Carl", "16"}, std::pair{"anna", "9"}, std::pair{"Борис", "17"}})
-        t.squad.push_back(fixturePlayer(QString::fromUtf8(name), QStringLiteral("Mf"), QString::fromLatin1(age),
-                                        QStringLiteral("1.00"), QStringLiteral("2.000")));
+    for (const auto &[name, age] :
+         {std::pair{"Carl", "16"}, std::pair{"anna", "9"}, std::pair{"Борис", "17"}})
+        t.squad.push_back(fixturePlayer(QString::fromUtf8(name), QStringLiteral("Mf"),
+                                        QString::fromLatin1(age), QStringLiteral("1.00"),
+                                        QStringLiteral("2.000")));
     offer(1, t);
     fetch(1);
     const auto names = [this] {
@@ -168,9 +174,11 @@ TEST_F(Commands, SortingReordersRowsAndTheExportFollows)
     };
     QHeaderView *header = form->ListView1->header();
     Q_EMIT header->sectionClicked(3); // age, first click: ascending, by number
-    EXPECT_EQ(names(), (QStringList{QStringLiteral("anna"), QStringLiteral("Carl"), QStringLiteral("Борис")}));
+    EXPECT_EQ(names(),
+              (QStringList{QStringLiteral("anna"), QStringLiteral("Carl"), QStringLiteral("Борис")}));
     Q_EMIT header->sectionClicked(0); // name, the shared flag now says descending
-    EXPECT_EQ(names(), (QStringList{QStringLiteral("Борис"), QStringLiteral("Carl"), QStringLiteral("anna")}));
+    EXPECT_EQ(names(),
+              (QStringList{QStringLiteral("Борис"), QStringLiteral("Carl"), QStringLiteral("anna")}));
 
     recorder.saveAnswer = QDir::current().filePath(QStringLiteral("sorted.txt"));
     form->N2->trigger();
@@ -231,7 +239,8 @@ TEST_F(Commands, LevelEditsTakeOnlyOneTwoOrThree)
 {
     QLineEdit *level = form->LabeledEdit2;
     level->clear();
-    for (const QString &typed : {QStringLiteral("0"), QStringLiteral("4"), QStringLiteral("a"), QStringLiteral("2")}) {
+    for (const QString &typed :
+         {QStringLiteral("0"), QStringLiteral("4"), QStringLiteral("a"), QStringLiteral("2")}) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, typed);
         QCoreApplication::sendEvent(level, &press);
     }

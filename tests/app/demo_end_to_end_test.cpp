@@ -7,9 +7,9 @@
 #include "text/code_page.h"
 
 #include <QDate>
-#include <QRegularExpression>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -118,7 +118,8 @@ TEST_F(DemoEndToEnd, SixteenTeamDivisionMatchesWhatTheServerGenerated)
     ASSERT_EQ(blocks.size(), 16u);
     ASSERT_EQ(form->ComboBox2->count(), 16);
     for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(blocks[static_cast<size_t>(i)].teamLine, form->ComboBox2->itemText(i) + QStringLiteral(" Высшая лига"));
+        EXPECT_EQ(blocks[static_cast<size_t>(i)].teamLine,
+                  form->ComboBox2->itemText(i) + QStringLiteral(" Высшая лига"));
         EXPECT_EQ(blocks[static_cast<size_t>(i)].players,
                   playersOnServer(server->port(), form->ComboBox2->itemData(i).toInt()))
             << form->ComboBox2->itemText(i).toStdString();

@@ -6,9 +6,11 @@ TEST_F(GetData, OneTeamShownWithFormattedNumbersAndCounters)
 {
     FixtureTeam t = team(QStringLiteral("Динамо"), 0);
     t.squad.push_back(fixturePlayer(QStringLiteral("Петров"), QStringLiteral("Gk"), QStringLiteral("17"),
-                                    QStringLiteral("35.5"), QStringLiteral("4.25"), QStringLiteral("Россия")));
+                                    QStringLiteral("35.5"), QStringLiteral("4.25"),
+                                    QStringLiteral("Россия")));
     t.squad.push_back(fixturePlayer(QStringLiteral("Smith"), QStringLiteral("DMf"), QStringLiteral("16"),
-                                    QStringLiteral("5,125"), QStringLiteral("1.335"), QStringLiteral("England")));
+                                    QStringLiteral("5,125"), QStringLiteral("1.335"),
+                                    QStringLiteral("England")));
     offer(10, t);
     form->Label4->setText(QStringLiteral("300"));
     fetch(10);
@@ -141,7 +143,8 @@ TEST_F(GetData, SiteFailurePagesShowTheirBoxesOnly)
 {
     offer(1, team(QStringLiteral("Альфа")));
     fetch(1);
-    rawReplies[2] = httpOk(toCp1251(QStringLiteral("На сайте проводится обновление данных. Команда не найдена")));
+    rawReplies[2] =
+        httpOk(toCp1251(QStringLiteral("На сайте проводится обновление данных. Команда не найдена")));
     rawReplies[3] = httpOk(toCp1251(QStringLiteral("<b>На сайте проводится обновление данных</b>")));
     form->ComboBox2->addItem(QStringLiteral("x"), 2);
     form->ComboBox2->addItem(QStringLiteral("y"), 3);
@@ -219,15 +222,19 @@ TEST_F(GetData, MisbehavingServersLoseNothing)
     };
     const Case cases[] = {
         {"never answers", [](LoopbackServer &s) { s.answer = false; }},
-        {"trickles", [](LoopbackServer &s) {
+        {"trickles",
+         [](LoopbackServer &s) {
              s.reply = "HTTP/1.0 200 OK\r\nContent-Length: 40\r\n\r\n" + std::string(40, 'x');
              s.trickleIntervalMs = 1500;
          }},
-        {"proxy wants credentials", [](LoopbackServer &s) {
+        {"proxy wants credentials",
+         [](LoopbackServer &s) {
              s.reply = "HTTP/1.0 407 Proxy Authentication Required\r\nContent-Length: 0\r\n\r\n";
          }},
-        {"resets mid-body", [](LoopbackServer &s) {
-             s.reply = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n2710\r\n" + std::string(500, 'y');
+        {"resets mid-body",
+         [](LoopbackServer &s) {
+             s.reply =
+                 "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n2710\r\n" + std::string(500, 'y');
              s.ending = LoopbackServer::Ending::Reset;
          }},
     };

@@ -1,6 +1,6 @@
+#include "../settings/temp_settings.h"
 #include "settings/settings_dialog.h"
 #include "support/window_fixture.h"
-#include "../settings/temp_settings.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -42,7 +42,8 @@ TEST_F(LiveSettings, TickedProxyGetsTheAbsoluteFormRequest)
     EXPECT_EQ(server.requests.size(), 0u);
     const std::string &request = proxy.requests[0];
     const std::string serverAddress = "127.0.0.1:" + std::to_string(server.port());
-    EXPECT_EQ(request.rfind("POST http://" + serverAddress + "/xml/school/roster.php?id=7 HTTP/1.0\r\n", 0), 0u);
+    EXPECT_EQ(request.rfind("POST http://" + serverAddress + "/xml/school/roster.php?id=7 HTTP/1.0\r\n", 0),
+              0u);
     EXPECT_NE(request.find("Content-Length: 35\r\nProxy-Connection: keep-alive\r\nHost: 127.0.0.1\r\n"),
               std::string::npos);
     EXPECT_EQ(request.find("Connection: keep-alive\r\nContent-Type"), std::string::npos);
@@ -57,7 +58,8 @@ TEST_F(LiveSettings, TickedProxyWithoutHostGoesDirect)
     settings->proxyport->setText(QStringLiteral("8080"));
     fetch(7);
     ASSERT_EQ(server.requests.size(), 1u);
-    EXPECT_EQ(server.requests[0].rfind("POST /xml/school/roster.php?id=7 HTTP/1.0\r\nConnection: keep-alive\r\n", 0),
+    EXPECT_EQ(server.requests[0].rfind(
+                  "POST /xml/school/roster.php?id=7 HTTP/1.0\r\nConnection: keep-alive\r\n", 0),
               0u);
 }
 
@@ -97,5 +99,6 @@ TEST_F(LiveSettings, ExportUsesTheSeparatorAndFlagsAsTheyStand)
     EXPECT_EQ(lines[2], QStringLiteral("ID: DYN"));
     EXPECT_EQ(lines[3], QStringLiteral("Разрешенных пополнений: 3"));
     EXPECT_TRUE(lines[5].startsWith(QStringLiteral("Имя....................Гр")));
-    EXPECT_TRUE(lines[6].startsWith(QStringLiteral("P1") + QString(21, QLatin1Char('.')) + QStringLiteral("Россия")));
+    EXPECT_TRUE(
+        lines[6].startsWith(QStringLiteral("P1") + QString(21, QLatin1Char('.')) + QStringLiteral("Россия")));
 }

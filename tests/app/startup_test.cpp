@@ -1,11 +1,11 @@
+#include "../settings/temp_settings.h"
 #include "app/startup.h"
 #include "catalogue/catalogue_builder.h"
 #include "support/message_recorder.h"
-#include "../settings/temp_settings.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -81,8 +81,9 @@ TEST(Startup, BuildsThreeWindowsWithTheirDesignTimeState)
     EXPECT_EQ(f.ListView3->headerItem()->text(1), QStringLiteral("Трен"));
     EXPECT_EQ(f.Label1->text(), QStringLiteral("0"));
     EXPECT_EQ(f.ComboBox2->currentText(), QStringLiteral("Выберите дивизион"));
-    EXPECT_EQ(entries(f.ComboBox1), (QStringList{QStringLiteral("Высшая лига=1"), QStringLiteral("Первая лига=2"),
-                                                 QStringLiteral("Пустая=3")}));
+    EXPECT_EQ(entries(f.ComboBox1),
+              (QStringList{QStringLiteral("Высшая лига=1"), QStringLiteral("Первая лига=2"),
+                           QStringLiteral("Пустая=3")}));
 }
 
 TEST(Startup, ChoosingADivisionFillsItsTeamsAlphabetically)
@@ -95,8 +96,9 @@ TEST(Startup, ChoosingADivisionFillsItsTeamsAlphabetically)
     TForm1 &f = *windows.Form1;
     f.ComboBox1->setCurrentIndex(0);
     Q_EMIT f.ComboBox1->activated(0);
-    EXPECT_EQ(entries(f.ComboBox2), (QStringList{QStringLiteral("Арсенал=12"), QStringLiteral("Буревестник=13"),
-                                                 QStringLiteral("Заря=11")}));
+    EXPECT_EQ(entries(f.ComboBox2),
+              (QStringList{QStringLiteral("Арсенал=12"), QStringLiteral("Буревестник=13"),
+                           QStringLiteral("Заря=11")}));
     EXPECT_EQ(f.ComboBox2->currentText(), QString());
     f.ComboBox2->setCurrentIndex(1);
     f.ComboBox1->setCurrentIndex(1); // the last rows of the table, listed once each

@@ -12,13 +12,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QStringList filesIn(const QString &folder) {
+QStringList filesIn(const QString &folder)
+{
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
 } // namespace
 
-TEST(BuildDatabaseFromSql, BuildsACatalogueTheTableReads) {
+TEST(BuildDatabaseFromSql, BuildsACatalogueTheTableReads)
+{
     CatalogueFolder folder;
     const QString output = QDir(folder.folder()).filePath(u"teams.cds"_s);
     // Even a script that turns WAL on gives a self-contained file that a read-only reader opens.
@@ -38,7 +40,8 @@ TEST(BuildDatabaseFromSql, BuildsACatalogueTheTableReads) {
     EXPECT_EQ(table.fieldAsInteger(2), 12);
 }
 
-TEST(BuildDatabaseFromSql, ReplacesTheOutputOnlyWhenTheScriptSucceeds) {
+TEST(BuildDatabaseFromSql, ReplacesTheOutputOnlyWhenTheScriptSucceeds)
+{
     CatalogueFolder folder;
     const QString output = QDir(folder.folder()).filePath(u"divisions.cds"_s);
     buildDatabaseFromSql("CREATE TABLE d(name TEXT, id INTEGER); INSERT INTO d VALUES ('Old', 1);", output);
@@ -68,7 +71,8 @@ TEST(BuildDatabaseFromSql, ReplacesTheOutputOnlyWhenTheScriptSucceeds) {
     EXPECT_EQ(table.fieldAsText(0), "New");
 }
 
-TEST(BuildDatabaseFromSql, FailsInAFolderThatDoesNotExist) {
+TEST(BuildDatabaseFromSql, FailsInAFolderThatDoesNotExist)
+{
     CatalogueFolder folder;
     const QString output = QDir(folder.folder()).filePath(u"no/such/teams.cds"_s);
     EXPECT_THAT(thrownMessage([&] { buildDatabaseFromSql("CREATE TABLE t(a);", output); }),

@@ -15,13 +15,15 @@ class CatalogueFolder {
 public:
     // A database made by running the SQL script (UTF-8) directly, with no checks, so tests can make
     // files the builder refuses (no table, two tables).
-    std::string database(const QString &name, const std::string &sql) {
+    std::string database(const QString &name, const std::string &sql)
+    {
         const QString path = m_dir.filePath(name);
         SqliteDatabase(path, SqliteDatabase::Mode::Create).execute(sql);
         return toCp1251(path);
     }
 
-    std::string raw(const QString &name, const std::string &bytes) {
+    std::string raw(const QString &name, const std::string &bytes)
+    {
         const QString path = m_dir.filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -29,7 +31,8 @@ public:
         return toCp1251(path);
     }
 
-    std::string read(const std::string &path) {
+    std::string read(const std::string &path)
+    {
         QFile file(fromCp1251(path));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -44,7 +47,8 @@ private:
 };
 
 // The message of the exception of type E the call throws; a test failure when it throws none or another.
-template <class E = AppError, class F> std::string thrownMessage(F &&call) {
+template <class E = AppError, class F> std::string thrownMessage(F &&call)
+{
     try {
         call();
     } catch (const E &error) {

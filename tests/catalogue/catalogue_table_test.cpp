@@ -20,7 +20,8 @@ const char *const kTeams = R"sql(
     INSERT INTO teams VALUES ('Alpha', 1, 101), ('Beta', 1, 102), ('Gamma', 2, 201);
 )sql";
 
-std::vector<std::string> column0(CatalogueTable &table) {
+std::vector<std::string> column0(CatalogueTable &table)
+{
     std::vector<std::string> names;
     while (!table.eof()) {
         names.push_back(table.fieldAsText(0));
@@ -31,7 +32,8 @@ std::vector<std::string> column0(CatalogueTable &table) {
 
 } // namespace
 
-TEST(CatalogueTable, LoadsInRowidOrderWhateverTheInsertionOrPrimaryKeyOrder) {
+TEST(CatalogueTable, LoadsInRowidOrderWhateverTheInsertionOrPrimaryKeyOrder)
+{
     CatalogueFolder folder;
     // Inserted C, B, A; keyed A, B, C; rowids make it B, A, C.
     const std::string keyed = folder.database(u"keyed.cds"_s, R"sql(
@@ -65,7 +67,8 @@ TEST(CatalogueTable, LoadsInRowidOrderWhateverTheInsertionOrPrimaryKeyOrder) {
     }
 }
 
-TEST(CatalogueTable, ReadsFieldsByDeclaredPositionAsTextOrInteger) {
+TEST(CatalogueTable, ReadsFieldsByDeclaredPositionAsTextOrInteger)
+{
     CatalogueFolder folder;
     const std::string file = folder.database(u"fields.cds"_s, R"sql(
         CREATE TABLE t(a, b, c, d, e, f);
@@ -103,7 +106,8 @@ TEST(CatalogueTable, ReadsFieldsByDeclaredPositionAsTextOrInteger) {
     EXPECT_THAT(thrownMessage([&] { table.fieldAsText(-1); }), HasSubstr("Field index -1"));
 }
 
-TEST(CatalogueTable, NextStopsOnTheLastRowAndSetsTheEndFlag) {
+TEST(CatalogueTable, NextStopsOnTheLastRowAndSetsTheEndFlag)
+{
     CatalogueFolder folder;
     CatalogueTable table;
     table.loadFromFile(folder.database(u"teams.cds"_s, kTeams));
@@ -120,7 +124,8 @@ TEST(CatalogueTable, NextStopsOnTheLastRowAndSetsTheEndFlag) {
     EXPECT_EQ(table.fieldAsInteger(2), 201);
 }
 
-TEST(CatalogueTable, LocateFindsTheFirstMatchOrLeavesTheCursor) {
+TEST(CatalogueTable, LocateFindsTheFirstMatchOrLeavesTheCursor)
+{
     CatalogueFolder folder;
     CatalogueTable table;
     table.loadFromFile(folder.database(u"teams.cds"_s, kTeams));
@@ -152,7 +157,8 @@ TEST(CatalogueTable, LocateFindsTheFirstMatchOrLeavesTheCursor) {
     EXPECT_THAT(thrownMessage([&] { table.locate("division", 1); }), HasSubstr("'division'"));
 }
 
-TEST(CatalogueTable, LocateMatchesIntegersStoredAsTextOrReal) {
+TEST(CatalogueTable, LocateMatchesIntegersStoredAsTextOrReal)
+{
     CatalogueFolder folder;
     CatalogueTable table;
     table.loadFromFile(folder.database(u"mixed.cds"_s, R"sql(
@@ -169,7 +175,8 @@ TEST(CatalogueTable, LocateMatchesIntegersStoredAsTextOrReal) {
     EXPECT_FALSE(table.locate("divId", std::string()));
 }
 
-TEST(CatalogueTable, EmptyTableHasNoCurrentRow) {
+TEST(CatalogueTable, EmptyTableHasNoCurrentRow)
+{
     CatalogueFolder folder;
     const std::string file =
         folder.database(u"divisions.cds"_s, "CREATE TABLE divisions(name TEXT, id INTEGER);");
@@ -184,7 +191,8 @@ TEST(CatalogueTable, EmptyTableHasNoCurrentRow) {
     EXPECT_TRUE(table.eof());
 }
 
-TEST(CatalogueTable, EveryOperationOnAClosedTableFails) {
+TEST(CatalogueTable, EveryOperationOnAClosedTableFails)
+{
     CatalogueFolder folder;
     CatalogueTable table;
     EXPECT_FALSE(table.isOpen());
@@ -215,7 +223,8 @@ TEST(CatalogueTable, EveryOperationOnAClosedTableFails) {
     EXPECT_EQ(table.fieldAsText(0), "Alpha");
 }
 
-TEST(CatalogueTable, LoadingAnotherFileReplacesTheTable) {
+TEST(CatalogueTable, LoadingAnotherFileReplacesTheTable)
+{
     CatalogueFolder folder;
     CatalogueTable table;
     table.loadFromFile(folder.database(u"teams.cds"_s, kTeams));
@@ -230,7 +239,8 @@ TEST(CatalogueTable, LoadingAnotherFileReplacesTheTable) {
     EXPECT_THAT(thrownMessage([&] { table.locate("divId", 1); }), HasSubstr("divisions.cds"));
 }
 
-TEST(CatalogueTable, UnloadableFilesFailNamingTheFile) {
+TEST(CatalogueTable, UnloadableFilesFailNamingTheFile)
+{
     CatalogueFolder folder;
     std::mt19937 random(20240607);
     std::string garbage(4096, '\0');
@@ -270,7 +280,8 @@ TEST(CatalogueTable, UnloadableFilesFailNamingTheFile) {
     }
 }
 
-TEST(CatalogueTable, UnreadableFileFailsNamingTheFile) {
+TEST(CatalogueTable, UnreadableFileFailsNamingTheFile)
+{
     if (geteuid() == 0)
         GTEST_SKIP() << "root reads every file";
     CatalogueFolder folder;
@@ -283,7 +294,8 @@ TEST(CatalogueTable, UnreadableFileFailsNamingTheFile) {
 
 // Catalogue files may be edited by hand or damaged on disk: whatever the bytes, loading either works or
 // fails with an AppError.
-TEST(CatalogueTable, DamagedDatabasesNeverEscapeAsAnythingButAppError) {
+TEST(CatalogueTable, DamagedDatabasesNeverEscapeAsAnythingButAppError)
+{
     CatalogueFolder folder;
     const std::string valid = folder.read(folder.database(u"valid.cds"_s, std::string(kTeams) + R"sql(
         CREATE INDEX byDivision ON teams(divId);

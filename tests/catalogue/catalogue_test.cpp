@@ -23,7 +23,8 @@ const char *const kTeams = R"sql(
 
 } // namespace
 
-TEST(ReadTeamsOfDivision, ListsTheConsecutiveRowsOfTheDivisionInTableOrder) {
+TEST(ReadTeamsOfDivision, ListsTheConsecutiveRowsOfTheDivisionInTableOrder)
+{
     CatalogueFolder folder;
     CatalogueTable teams;
     teams.loadFromFile(folder.database(u"teams.cds"_s, kTeams));
@@ -45,7 +46,8 @@ TEST(ReadTeamsOfDivision, ListsTheConsecutiveRowsOfTheDivisionInTableOrder) {
         EXPECT_EQ(readTeamsOfDivision(teams, c.division), c.expected) << "division " << c.division;
 }
 
-TEST(ReadTeamsOfDivision, OneRowTableAndLastDivisionOfOneTeam) {
+TEST(ReadTeamsOfDivision, OneRowTableAndLastDivisionOfOneTeam)
+{
     CatalogueFolder folder;
     CatalogueTable teams;
     teams.loadFromFile(folder.database(u"one.cds"_s, R"sql(
@@ -62,7 +64,8 @@ TEST(ReadTeamsOfDivision, OneRowTableAndLastDivisionOfOneTeam) {
     EXPECT_EQ(readTeamsOfDivision(teams, 1), (std::vector<CatalogueEntry>{{"A", 1}, {"B", 2}}));
 }
 
-TEST(ReadTeamsOfDivision, EmptyTableGivesNoTeams) {
+TEST(ReadTeamsOfDivision, EmptyTableGivesNoTeams)
+{
     CatalogueFolder folder;
     CatalogueTable teams;
     teams.loadFromFile(
@@ -70,7 +73,8 @@ TEST(ReadTeamsOfDivision, EmptyTableGivesNoTeams) {
     EXPECT_TRUE(readTeamsOfDivision(teams, 1).empty());
 }
 
-TEST(ReadTeamsOfDivision, FailsWhenTheTeamsFileCouldNotBeLoaded) {
+TEST(ReadTeamsOfDivision, FailsWhenTheTeamsFileCouldNotBeLoaded)
+{
     CatalogueFolder folder;
     CatalogueTable teams;
     const std::string missing = folder.path(u"teams.cds"_s);
@@ -79,7 +83,8 @@ TEST(ReadTeamsOfDivision, FailsWhenTheTeamsFileCouldNotBeLoaded) {
               "The catalogue table is closed: " + missing + " could not be loaded");
 }
 
-TEST(ReadTeamsOfDivision, TeamIdentifierThatIsNotANumberFails) {
+TEST(ReadTeamsOfDivision, TeamIdentifierThatIsNotANumberFails)
+{
     CatalogueFolder folder;
     CatalogueTable teams;
     teams.loadFromFile(folder.database(u"teams.cds"_s, R"sql(
@@ -90,7 +95,8 @@ TEST(ReadTeamsOfDivision, TeamIdentifierThatIsNotANumberFails) {
               "'x12' is not a valid integer value");
 }
 
-TEST(ReadDivisions, ListsEveryRowInTableOrder) {
+TEST(ReadDivisions, ListsEveryRowInTableOrder)
+{
     CatalogueFolder folder;
     CatalogueTable divisions;
     divisions.loadFromFile(folder.database(u"divisions.cds"_s, R"sql(
@@ -110,7 +116,8 @@ TEST(ReadDivisions, ListsEveryRowInTableOrder) {
     EXPECT_EQ(readDivisions(divisions), (std::vector<CatalogueEntry>{{"Only", 9}}));
 }
 
-TEST(ReadDivisions, EmptyTableFailsOnTheFirstRow) {
+TEST(ReadDivisions, EmptyTableFailsOnTheFirstRow)
+{
     CatalogueFolder folder;
     CatalogueTable divisions;
     const std::string file =
@@ -120,7 +127,8 @@ TEST(ReadDivisions, EmptyTableFailsOnTheFirstRow) {
               "No current row: the table in " + file + " has no rows");
 }
 
-TEST(ReadDivisions, IdentifierThatIsNotANumberFails) {
+TEST(ReadDivisions, IdentifierThatIsNotANumberFails)
+{
     CatalogueFolder folder;
     CatalogueTable divisions;
     divisions.loadFromFile(folder.database(u"divisions.cds"_s, R"sql(

@@ -91,7 +91,8 @@ TEST(TeamBlock, NamePaddingAroundTwentyThreeCharacters)
         ExportView view = talentView();
         view.rows[0][0] = std::string(c.length, 'n');
         const std::string row = lines(buildTeamBlock(view, {}))[4];
-        EXPECT_EQ(row, std::string(c.length, 'n') + std::string(c.separators, '_') + "Russia Gk 16 35,50 4,250")
+        EXPECT_EQ(row,
+                  std::string(c.length, 'n') + std::string(c.separators, '_') + "Russia Gk 16 35,50 4,250")
             << c.length;
     }
 }
@@ -115,16 +116,19 @@ TEST(TeamBlock, ShortFirstCountryGivesOneSeparatorAfterGr)
     ExportView view = talentView();
     view.rows[0][1] = "USA";
     view.rows.push_back({"Second", "Argentina", "Df", "17", "1,00", "2,000"});
-    EXPECT_EQ(lines(buildTeamBlock(view, {}))[3], cp(QStringLiteral("Имя____________________Гр_Поз_Воз_Мас___Тал")));
+    EXPECT_EQ(lines(buildTeamBlock(view, {}))[3],
+              cp(QStringLiteral("Имя____________________Гр_Поз_Воз_Мас___Тал")));
 }
 
 TEST(TeamBlock, AbilitiesHeaderAndRow)
 {
     ExportView view = talentView();
     view.kind = PageKind::Abilities;
-    view.rows = {{"Sidorov", "Df", "17", "5,00", "1,00", "2,00", "3,00", "4,00", "5,00", "6,00", "7,00", "8,00"}};
+    view.rows = {
+        {"Sidorov", "Df", "17", "5,00", "1,00", "2,00", "3,00", "4,00", "5,00", "6,00", "7,00", "8,00"}};
     const auto l = lines(buildTeamBlock(view, {}));
-    EXPECT_EQ(l[3], cp(QStringLiteral("Имя___________________Поз_Воз_Мас___От___Оп___Др___Пм___Вн___Пс___Сл___Тч")));
+    EXPECT_EQ(l[3], cp(QStringLiteral(
+                        "Имя___________________Поз_Воз_Мас___От___Оп___Др___Пм___Вн___Пс___Сл___Тч")));
     EXPECT_EQ(l[4], "Sidorov________________Df 17 5,00 1,00 2,00 3,00 4,00 5,00 6,00 7,00 8,00");
 }
 

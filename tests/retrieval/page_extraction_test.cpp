@@ -45,9 +45,9 @@ TEST(ExtractSummary, ReadsTwelveValuesInPageOrder)
     FixtureTeam team;
     team.players = QStringLiteral("012");
     const TeamSummary s = summaryOf(summaryHtml(team));
-    const TeamSummary expected{cp(team.name),     cp(team.id),         cp(team.manager), cp(team.rank),
-                               cp(team.city),     cp(team.stadium),    cp(team.division), cp(team.money),
-                               "12",              cp(team.additions),  cp(team.power),   cp(team.rating)};
+    const TeamSummary expected{cp(team.name), cp(team.id),        cp(team.manager),  cp(team.rank),
+                               cp(team.city), cp(team.stadium),   cp(team.division), cp(team.money),
+                               "12",          cp(team.additions), cp(team.power),    cp(team.rating)};
     EXPECT_EQ(s, expected);
 }
 
@@ -146,7 +146,7 @@ TEST(CutRows, GoalkeeperRuleOnTheAbilitiesPage)
     EXPECT_EQ(wing->Position, "DM");
     EXPECT_DOUBLE_EQ(wing->Ability8, 18.5);
     EXPECT_DOUBLE_EQ(skillRecordOf(rows[2])->Mastery, 4.75); // a comma reads the same as a point
-    EXPECT_EQ(rows[3].cells[1], "DMf");                         // the cell itself keeps all three letters
+    EXPECT_EQ(rows[3].cells[1], "DMf");                      // the cell itself keeps all three letters
 }
 
 TEST(CutRows, PageWithoutRowsGivesNone)
@@ -157,12 +157,12 @@ TEST(CutRows, PageWithoutRowsGivesNone)
 TEST(CutRows, ConversionFailureNamesTheCell)
 {
     FixtureTeam team;
-    team.squad = {fixturePlayer(QStringLiteral("A"), QStringLiteral("Df"), QStringLiteral("16"), QStringLiteral("1.00"),
-                                QStringLiteral("2.000")),
-                  fixturePlayer(QStringLiteral("B"), QStringLiteral("Df"), QStringLiteral("1x"), QStringLiteral("1.00"),
-                                QStringLiteral("2.000")),
-                  fixturePlayer(QStringLiteral("C"), QStringLiteral("Df"), QStringLiteral("16"), QStringLiteral("1.0.0"),
-                                QStringLiteral("2.000"))};
+    team.squad = {fixturePlayer(QStringLiteral("A"), QStringLiteral("Df"), QStringLiteral("16"),
+                                QStringLiteral("1.00"), QStringLiteral("2.000")),
+                  fixturePlayer(QStringLiteral("B"), QStringLiteral("Df"), QStringLiteral("1x"),
+                                QStringLiteral("1.00"), QStringLiteral("2.000")),
+                  fixturePlayer(QStringLiteral("C"), QStringLiteral("Df"), QStringLiteral("16"),
+                                QStringLiteral("1.0.0"), QStringLiteral("2.000"))};
     const auto rows = rowsOf(talentPage(team), PageKind::Talent);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_NO_THROW(talentRecordOf(rows[0]));
@@ -194,8 +194,9 @@ TEST(ExtractionRobustness, TruncatedShuffledAndRandomPages)
 {
     FixtureTeam team;
     for (int i = 0; i < 5; ++i)
-        team.squad.push_back(fixturePlayer(QStringLiteral("P%1").arg(i), QStringLiteral("Mf"), QStringLiteral("17"),
-                                           QStringLiteral("5.25"), QStringLiteral("1.335")));
+        team.squad.push_back(fixturePlayer(QStringLiteral("P%1").arg(i), QStringLiteral("Mf"),
+                                           QStringLiteral("17"), QStringLiteral("5.25"),
+                                           QStringLiteral("1.335")));
     const std::string pages[] = {talentPage(team), abilitiesPage(team)};
     std::mt19937 random(12345);
     for (const std::string &page : pages) {

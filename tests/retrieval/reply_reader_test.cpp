@@ -53,7 +53,8 @@ TEST(ReplyReader, ContentLengthBody)
 
 TEST(ReplyReader, EarlyCloseGivesWhatArrived)
 {
-    const Outcome o = readEverySplit("HTTP/1.0 200 OK\r\nContent-Length: 800\r\n\r\n" + std::string(300, 'x'));
+    const Outcome o =
+        readEverySplit("HTTP/1.0 200 OK\r\nContent-Length: 800\r\n\r\n" + std::string(300, 'x'));
     EXPECT_TRUE(o.succeeded);
     EXPECT_EQ(o.body.size(), 300u);
 }
@@ -105,7 +106,8 @@ TEST(ReplyReader, BadOrOversizedChunkSizesFail)
 
 TEST(ReplyReader, NoContentAndZeroLengthGiveEmptyBody)
 {
-    for (const char *reply : {"HTTP/1.1 204 No Content\r\n\r\n", "HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n"}) {
+    for (const char *reply :
+         {"HTTP/1.1 204 No Content\r\n\r\n", "HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n"}) {
         const Outcome o = readEverySplit(reply, false);
         EXPECT_TRUE(o.succeeded) << reply;
         EXPECT_EQ(o.body, "");
@@ -129,7 +131,8 @@ TEST(ReplyReader, FailingReplies)
         const char *statusLine;
     };
     const Case cases[] = {
-        {"HTTP/1.1 104 Experiment\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok", "HTTP/1.1 104 Experiment"},
+        {"HTTP/1.1 104 Experiment\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok",
+         "HTTP/1.1 104 Experiment"},
         {"HTTP/1.1 302 Found\r\nLocation: http://example.invalid/\r\n\r\n", "HTTP/1.1 302 Found"},
         {"HTTP/1.1 304 Not Modified\r\n\r\n", "HTTP/1.1 304 Not Modified"},
         {"HTTP/1.1 200 OK\r\nLocation: /elsewhere\r\nContent-Length: 2\r\n\r\nok", "HTTP/1.1 200 OK"},

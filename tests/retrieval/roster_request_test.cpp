@@ -19,15 +19,16 @@ TEST(RosterRequest, DirectRequestCarriesSixHeadersInOrder)
 
 TEST(RosterRequest, ProxyRequestUsesAbsoluteFormAndProxyConnection)
 {
-    const std::string expected = "POST http://10.1.2.3:80/xml/school/roster.php?id=123&act=abilities HTTP/1.0\r\n"
-                                 "Content-Type: application/x-www-form-urlencoded\r\n"
-                                 "Content-Length: 35\r\n"
-                                 "Proxy-Connection: keep-alive\r\n"
-                                 "Host: 10.1.2.3\r\n"
-                                 "Accept: text/html, */*\r\n"
-                                 "User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n"
-                                 "\r\n"
-                                 "auth_name=qbm&auth_pass=wexpalcorn&";
+    const std::string expected =
+        "POST http://10.1.2.3:80/xml/school/roster.php?id=123&act=abilities HTTP/1.0\r\n"
+        "Content-Type: application/x-www-form-urlencoded\r\n"
+        "Content-Length: 35\r\n"
+        "Proxy-Connection: keep-alive\r\n"
+        "Host: 10.1.2.3\r\n"
+        "Accept: text/html, */*\r\n"
+        "User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n"
+        "\r\n"
+        "auth_name=qbm&auth_pass=wexpalcorn&";
     EXPECT_EQ(buildRosterRequest({"10.1.2.3", 80}, 123, "&act=abilities", true), expected);
 }
 

@@ -8,7 +8,8 @@
 // Paths into the build tree, relative to the test binary.
 inline QString buildPath(const char *relative)
 {
-    return QFileInfo(QCoreApplication::applicationDirPath() + QStringLiteral("/../") + QString::fromUtf8(relative))
+    return QFileInfo(QCoreApplication::applicationDirPath() + QStringLiteral("/../") +
+                     QString::fromUtf8(relative))
         .absoluteFilePath();
 }
 
@@ -50,4 +51,3 @@ private:
     QProcess m_process;
     quint16 m_port = 0;
 };
-

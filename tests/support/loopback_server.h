@@ -26,8 +26,8 @@ public:
     // Chooses the reply from the request instead, when set.
     std::function<std::string(const std::string &request)> replyFor;
     Ending ending = Ending::Close;
-    bool answer = true;           // false: accept, read, never send anything
-    int trickleIntervalMs = 0;    // >0: send the reply one byte per interval
+    bool answer = true;        // false: accept, read, never send anything
+    int trickleIntervalMs = 0; // >0: send the reply one byte per interval
     std::vector<std::string> requests;
     int connections = 0;
 

@@ -6,8 +6,8 @@
 #include "support/roster_pages.h"
 
 #include <QDir>
-#include <QToolButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>

@@ -32,10 +32,12 @@ TEST(SubText, ClampsStartAndCount)
         const char *expected;
     };
     const Case cases[] = {
-        {"abcdef", 2, 3, "bcd"}, {"abcdef", 0, 2, "ab"},  {"abcdef", -5, 2, "ab"}, {"abcdef", 6, 1, "f"},
-        {"abcdef", 7, 1, ""},    {"abcdef", 3, -1, ""},   {"abcdef", 3, 0, ""},    {"abcdef", 4, 100, "def"},
-        {"", 1, 1, ""},          {"abcdef", 1, 6, "abcdef"},
+        {"abcdef", 2, 3, "bcd"},    {"abcdef", 0, 2, "ab"},    {"abcdef", -5, 2, "ab"},
+        {"abcdef", 6, 1, "f"},      {"abcdef", 7, 1, ""},      {"abcdef", 3, -1, ""},
+        {"abcdef", 3, 0, ""},       {"abcdef", 4, 100, "def"}, {"", 1, 1, ""},
+        {"abcdef", 1, 6, "abcdef"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(SubText(c.text, c.start, c.count), c.expected) << c.text << " " << c.start << " " << c.count;
+        EXPECT_EQ(SubText(c.text, c.start, c.count), c.expected)
+            << c.text << " " << c.start << " " << c.count;
 }

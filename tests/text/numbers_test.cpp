@@ -16,8 +16,8 @@ TEST(ReadInteger, AcceptsSignedDecimalIntegers)
 
 TEST(ReadInteger, RejectsEverythingElseWithItsMessage)
 {
-    for (const char *bad : {"", " ", "abc", "1a", "1.5", "1,5", "+", "-", "2147483648", "99999999999999999999",
-                            "1 2", "0x10", "\xEF"}) {
+    for (const char *bad : {"", " ", "abc", "1a", "1.5", "1,5", "+", "-", "2147483648",
+                            "99999999999999999999", "1 2", "0x10", "\xEF"}) {
         try {
             readInteger(bad);
             ADD_FAILURE() << "accepted '" << bad << "'";
@@ -41,12 +41,14 @@ TEST(ReadDecimal, AcceptsCommaSeparatedNumbersAndExponents)
 
 TEST(ReadDecimal, RejectsStrayCharactersWithItsMessage)
 {
-    for (const char *bad : {"", ",", "5.25", "1,2,3", "abc", "1e", "1e+", "--1", "1 2", "nan", "inf", "1e99999"}) {
+    for (const char *bad :
+         {"", ",", "5.25", "1,2,3", "abc", "1e", "1e+", "--1", "1 2", "nan", "inf", "1e99999"}) {
         try {
             readDecimal(bad);
             ADD_FAILURE() << "accepted '" << bad << "'";
         } catch (const ConvertError &e) {
-            EXPECT_EQ(std::string(e.what()), std::string("'") + bad + "' is not a valid floating point value");
+            EXPECT_EQ(std::string(e.what()),
+                      std::string("'") + bad + "' is not a valid floating point value");
         }
     }
 }
@@ -59,10 +61,12 @@ TEST(FormatFixed, RoundsHalfUpOnEighteenDigits)
         const char *expected;
     };
     const Case cases[] = {
-        {35.5L, 2, "35,50"},  {4.25L, 3, "4,250"},     {5.125L, 2, "5,13"},   {5.125, 2, "5,13"},
-        {40, 2, "40,00"},     {3.1, 3, "3,100"},       {0, 2, "0,00"},        {-5.125L, 2, "-5,13"},
-        {-0.001L, 2, "0,00"}, {0.005, 2, "0,01"},      {9.995L, 2, "10,00"}, {9.995, 2, "9,99"},   {1.335, 3, "1,335"},
-        {0.0049, 2, "0,00"},  {123456.789, 2, "123456,79"}, {-12.5, 2, "-12,50"}, {99.9999, 3, "100,000"},
+        {35.5L, 2, "35,50"},  {4.25L, 3, "4,250"},     {5.125L, 2, "5,13"},
+        {5.125, 2, "5,13"},   {40, 2, "40,00"},        {3.1, 3, "3,100"},
+        {0, 2, "0,00"},       {-5.125L, 2, "-5,13"},   {-0.001L, 2, "0,00"},
+        {0.005, 2, "0,01"},   {9.995L, 2, "10,00"},    {9.995, 2, "9,99"},
+        {1.335, 3, "1,335"},  {0.0049, 2, "0,00"},     {123456.789, 2, "123456,79"},
+        {-12.5, 2, "-12,50"}, {99.9999, 3, "100,000"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(formatFixed(c.value, c.decimals), c.expected) << static_cast<double>(c.value);

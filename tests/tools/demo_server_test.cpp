@@ -5,10 +5,10 @@
 #include "text/markers.h"
 #include "text/numbers.h"
 
+#include "support/demo_server_process.h"
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include "support/demo_server_process.h"
 #include <QProcess>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -24,9 +24,7 @@ namespace {
 
 const std::string body = "auth_name=qbm&auth_pass=wexpalcorn&";
 
-std::string cp(const char *utf8) {
-    return toCp1251(QString::fromUtf8(utf8));
-}
+std::string cp(const char *utf8) { return toCp1251(QString::fromUtf8(utf8)); }
 
 // ---- the program's cut rules, applied literally ----
 
@@ -38,7 +36,8 @@ struct PageReader {
     std::string w;
 
     // W becomes its part from p1 on when marker 1 is there; the value lies between markers 2 and 3.
-    std::string extract(const std::string &m1, const std::string &m2, const std::string &m3) {
+    std::string extract(const std::string &m1, const std::string &m2, const std::string &m3)
+    {
         const int32_t p1 = MarkerPos(m1, w);
         if (p1 > 0)
             w = SubText(w, p1, static_cast<int64_t>(w.size()));
@@ -47,12 +46,14 @@ struct PageReader {
         const auto len = static_cast<int64_t>(m2.size());
         return SubText(w, p2 + len, p3 - p2 - len);
     }
-    void movePast(const std::string &m, int64_t k) {
+    void movePast(const std::string &m, int64_t k)
+    {
         w = SubText(w, MarkerPos(m, w) + k, static_cast<int64_t>(w.size()));
     }
     std::string textBefore(const std::string &m) const { return SubText(w, 1, MarkerPos(m, w) - 1); }
 
-    Summary summary() {
+    Summary summary()
+    {
         Summary s;
         s.team = extract("name=\"Team\"", ">", "</a>");
         s.id = extract("name=\"ShortName\"", "value=\"", "\"/");
@@ -77,7 +78,8 @@ struct PageReader {
     }
 
     // Cells of each row: name, [country,] position, age, mastery, then talent or the eight abilities.
-    std::vector<std::vector<std::string>> rows(bool talentPage) {
+    std::vector<std::vector<std::string>> rows(bool talentPage)
+    {
         std::vector<std::vector<std::string>> rows;
         for (int32_t p = MarkerPos("info.php?id=", w); p > 0; p = MarkerPos("info.php?id=", w)) {
             std::vector<std::string> cells;
@@ -113,18 +115,21 @@ struct PageReader {
 };
 
 // A decimal cell as the program reads it: every "." becomes "," first.
-long double readCell(std::string cell) {
+long double readCell(std::string cell)
+{
     std::replace(cell.begin(), cell.end(), '.', ',');
     return readDecimal(cell);
 }
 
-bool hasDecimals(const std::string &cell, size_t decimals) {
+bool hasDecimals(const std::string &cell, size_t decimals)
+{
     const size_t dot = cell.find('.');
     return dot != std::string::npos && dot > 0 && cell.size() - dot - 1 == decimals &&
            cell.find_first_not_of("0123456789.") == std::string::npos;
 }
 
-int occurrences(const std::string &text, const std::string &marker) {
+int occurrences(const std::string &text, const std::string &marker)
+{
     int count = 0;
     for (size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at + 1))
         ++count;
@@ -139,7 +144,8 @@ struct Reply {
     std::string body;
 };
 
-std::string rawExchange(quint16 port, const std::vector<std::string> &pieces) {
+std::string rawExchange(quint16 port, const std::vector<std::string> &pieces)
+{
     QTcpSocket socket;
     socket.connectToHost(QStringLiteral("127.0.0.1"), port);
     if (!socket.waitForConnected(5000))
@@ -156,7 +162,8 @@ std::string rawExchange(quint16 port, const std::vector<std::string> &pieces) {
     return received.toStdString();
 }
 
-std::string requestBytes(const std::string &target) {
+std::string requestBytes(const std::string &target)
+{
     return "POST " + target +
            " HTTP/1.0\r\nConnection: keep-alive\r\nContent-Type: "
            "application/x-www-form-urlencoded\r\nContent-Length: " +
@@ -166,7 +173,8 @@ std::string requestBytes(const std::string &target) {
            body;
 }
 
-Reply parseReply(const std::string &raw) {
+Reply parseReply(const std::string &raw)
+{
     Reply reply;
     const size_t headEnd = raw.find("\r\n\r\n");
     if (headEnd == std::string::npos)
@@ -191,11 +199,13 @@ Reply parseReply(const std::string &raw) {
     return reply;
 }
 
-Reply fetch(quint16 port, const std::string &target) {
+Reply fetch(quint16 port, const std::string &target)
+{
     return parseReply(rawExchange(port, {requestBytes(target)}));
 }
 
-std::string rosterTarget(int32_t teamId, bool abilities) {
+std::string rosterTarget(int32_t teamId, bool abilities)
+{
     return "/xml/school/roster.php?id=" + std::to_string(teamId) + (abilities ? "&act=abilities" : "");
 }
 
@@ -217,7 +227,8 @@ struct Catalogue {
 
 using Database = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
 
-Database openDatabase(const QString &path) {
+Database openDatabase(const QString &path)
+{
     sqlite3 *db = nullptr;
     const QByteArray name = path.toUtf8();
     if (sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
@@ -227,7 +238,8 @@ Database openDatabase(const QString &path) {
     return Database(db, &sqlite3_close);
 }
 
-template <class Row> void forEachRow(sqlite3 *db, const char *sql, Row row) {
+template <class Row> void forEachRow(sqlite3 *db, const char *sql, Row row)
+{
     sqlite3_stmt *statement = nullptr;
     if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK)
         return;
@@ -236,12 +248,14 @@ template <class Row> void forEachRow(sqlite3 *db, const char *sql, Row row) {
     sqlite3_finalize(statement);
 }
 
-std::string textColumn(sqlite3_stmt *statement, int column) {
+std::string textColumn(sqlite3_stmt *statement, int column)
+{
     const auto *text = sqlite3_column_text(statement, column);
     return toCp1251(QString::fromUtf8(reinterpret_cast<const char *>(text)));
 }
 
-bool readCatalogue(Catalogue &catalogue) {
+bool readCatalogue(Catalogue &catalogue)
+{
     const Database divisions = openDatabase(buildPath("demo-data/divisions.cds"));
     const Database teams = openDatabase(buildPath("demo-data/teams.cds"));
     if (!divisions || !teams)
@@ -264,7 +278,8 @@ bool readCatalogue(Catalogue &catalogue) {
 
 class DemoServerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         if (!QFileInfo::exists(serverPath()))
             GTEST_SKIP() << "demo server not built: " << serverPath().toStdString();
     }
@@ -272,7 +287,8 @@ protected:
 
 class DemoCatalogueTest : public DemoServerTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         DemoServerTest::SetUp();
         if (IsSkipped())
             return;
@@ -287,7 +303,8 @@ constexpr int32_t otherTeam = 4390; // "Заря"
 
 } // namespace
 
-TEST_F(DemoServerTest, PrintsItsPortAndAnswersBothRequestForms) {
+TEST_F(DemoServerTest, PrintsItsPortAndAnswersBothRequestForms)
+{
     ServerProcess server;
     ASSERT_NE(server.port(), 0);
     const std::string port = std::to_string(server.port());
@@ -307,7 +324,8 @@ TEST_F(DemoServerTest, PrintsItsPortAndAnswersBothRequestForms) {
     }
 }
 
-TEST_F(DemoServerTest, FailurePagesAndStatuses) {
+TEST_F(DemoServerTest, FailurePagesAndStatuses)
+{
     ServerProcess server({QStringLiteral("--fail-team"), QString::number(otherTeam)});
     ASSERT_NE(server.port(), 0);
 
@@ -330,7 +348,8 @@ TEST_F(DemoServerTest, FailurePagesAndStatuses) {
               "HTTP/1.0 400 Bad Request");
 }
 
-TEST_F(DemoServerTest, MaintenanceAnswersEveryTeam) {
+TEST_F(DemoServerTest, MaintenanceAnswersEveryTeam)
+{
     ServerProcess server({QStringLiteral("--maintenance")});
     ASSERT_NE(server.port(), 0);
     for (int32_t id : {knownTeam, otherTeam, 999999}) {
@@ -341,7 +360,8 @@ TEST_F(DemoServerTest, MaintenanceAnswersEveryTeam) {
     }
 }
 
-TEST_F(DemoServerTest, RequestArrivingInPiecesIsAnsweredOnceComplete) {
+TEST_F(DemoServerTest, RequestArrivingInPiecesIsAnsweredOnceComplete)
+{
     ServerProcess server;
     ASSERT_NE(server.port(), 0);
     const std::string whole = requestBytes(rosterTarget(knownTeam, true));
@@ -354,7 +374,8 @@ TEST_F(DemoServerTest, RequestArrivingInPiecesIsAnsweredOnceComplete) {
     EXPECT_EQ(pieces.body, once.body);
 }
 
-TEST_F(DemoServerTest, LogsOneLinePerRequest) {
+TEST_F(DemoServerTest, LogsOneLinePerRequest)
+{
     ServerProcess server({QStringLiteral("--fail-team"), QString::number(otherTeam)});
     ASSERT_NE(server.port(), 0);
     const Reply talent = fetch(server.port(), rosterTarget(knownTeam, false));
@@ -372,7 +393,8 @@ TEST_F(DemoServerTest, LogsOneLinePerRequest) {
     EXPECT_TRUE(server.nextLogLine().startsWith("id=999999 page=not-found status=200"));
 }
 
-TEST_F(DemoServerTest, PagesAreTheSameBytesEveryTimeAndInEveryRun) {
+TEST_F(DemoServerTest, PagesAreTheSameBytesEveryTimeAndInEveryRun)
+{
     std::string first[2];
     {
         ServerProcess server;
@@ -389,7 +411,8 @@ TEST_F(DemoServerTest, PagesAreTheSameBytesEveryTimeAndInEveryRun) {
     EXPECT_NE(fetch(again.port(), rosterTarget(otherTeam, false)).body, first[0]);
 }
 
-TEST_F(DemoServerTest, TakesTeamsFromAnotherCatalogueSql) {
+TEST_F(DemoServerTest, TakesTeamsFromAnotherCatalogueSql)
+{
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const auto writeSql = [&dir](const char *name, const char *sql) {
@@ -441,7 +464,8 @@ TEST_F(DemoServerTest, TakesTeamsFromAnotherCatalogueSql) {
     }
 }
 
-TEST_F(DemoCatalogueTest, FilesHoldOneTableEachWithDivisionsInConsecutiveRows) {
+TEST_F(DemoCatalogueTest, FilesHoldOneTableEachWithDivisionsInConsecutiveRows)
+{
     EXPECT_EQ(catalogue.divisionTables, 1);
     EXPECT_EQ(catalogue.teamTables, 1);
     EXPECT_EQ(catalogue.teamColumns, (std::vector<std::string>{"name", "divId", "teamId"}));
@@ -473,7 +497,8 @@ TEST_F(DemoCatalogueTest, FilesHoldOneTableEachWithDivisionsInConsecutiveRows) {
     EXPECT_EQ(catalogue.divisions.front().first, cp("Высшая лига"));
 }
 
-TEST_F(DemoCatalogueTest, EveryTeamsPagesReadByTheCutRules) {
+TEST_F(DemoCatalogueTest, EveryTeamsPagesReadByTheCutRules)
+{
     ServerProcess server;
     ASSERT_NE(server.port(), 0);
     std::map<int32_t, std::string> divisionNames;

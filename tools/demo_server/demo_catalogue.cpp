@@ -14,20 +14,15 @@ struct Token {
     QString text;
 };
 
-[[noreturn]] void fail(const QString &what) {
-    throw DemoCatalogueError(what.toStdString());
-}
+[[noreturn]] void fail(const QString &what) { throw DemoCatalogueError(what.toStdString()); }
 
-bool isWordStart(QChar c) {
-    return c.isLetter() || c == u'_';
-}
-bool isWordPart(QChar c) {
-    return c.isLetterOrNumber() || c == u'_';
-}
+bool isWordStart(QChar c) { return c.isLetter() || c == u'_'; }
+bool isWordPart(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
 
 // Just enough of SQL's lexical rules for a hand-written catalogue: words, 'texts' with '' escapes,
 // "quoted names", signed integers, punctuation, -- and /* */ comments.
-std::vector<Token> tokenize(const QString &sql) {
+std::vector<Token> tokenize(const QString &sql)
+{
     std::vector<Token> tokens;
     qsizetype i = 0;
     const qsizetype n = sql.size();
@@ -88,7 +83,8 @@ class Parser {
 public:
     explicit Parser(std::vector<Token> tokens) : m_tokens(std::move(tokens)) {}
 
-    QHash<QString, Table> run() {
+    QHash<QString, Table> run()
+    {
         while (!atEnd()) {
             if (isWord(u"CREATE") && isWordAt(1, u"TABLE")) {
                 createTable();
@@ -103,45 +99,53 @@ public:
 
 private:
     bool atEnd() const { return m_at >= m_tokens.size(); }
-    const Token &peek(size_t ahead = 0) const {
+    const Token &peek(size_t ahead = 0) const
+    {
         if (m_at + ahead >= m_tokens.size())
             fail(QStringLiteral("unexpected end of the SQL text"));
         return m_tokens[m_at + ahead];
     }
-    bool isWordAt(size_t ahead, QStringView word) const {
+    bool isWordAt(size_t ahead, QStringView word) const
+    {
         return m_at + ahead < m_tokens.size() && m_tokens[m_at + ahead].kind == TokenKind::Word &&
                m_tokens[m_at + ahead].text.compare(word, Qt::CaseInsensitive) == 0;
     }
     bool isWord(QStringView word) const { return isWordAt(0, word); }
-    bool isSymbol(QChar symbol) const {
+    bool isSymbol(QChar symbol) const
+    {
         return !atEnd() && m_tokens[m_at].kind == TokenKind::Symbol && m_tokens[m_at].text[0] == symbol;
     }
-    void expectSymbol(QChar symbol) {
+    void expectSymbol(QChar symbol)
+    {
         if (!isSymbol(symbol))
             fail(
                 QStringLiteral("expected '%1' near '%2'").arg(symbol).arg(atEnd() ? QString() : peek().text));
         ++m_at;
     }
-    void expectWord(QStringView word) {
+    void expectWord(QStringView word)
+    {
         if (!isWord(word))
             fail(QStringLiteral("expected %1").arg(word));
         ++m_at;
     }
-    QString name() {
+    QString name()
+    {
         const Token &t = peek();
         if (t.kind != TokenKind::Word)
             fail(QStringLiteral("expected a name near '%1'").arg(t.text));
         ++m_at;
         return t.text.toLower();
     }
-    void skipStatement() {
+    void skipStatement()
+    {
         while (!atEnd() && !isSymbol(u';'))
             ++m_at;
         if (!atEnd())
             ++m_at;
     }
 
-    void createTable() {
+    void createTable()
+    {
         m_at += 2;
         if (isWord(u"IF")) {
             expectWord(u"IF");
@@ -176,7 +180,8 @@ private:
         skipStatement();
     }
 
-    void insert() {
+    void insert()
+    {
         ++m_at;
         if (isWord(u"OR")) // INSERT OR REPLACE / IGNORE
             m_at += 2;
@@ -218,7 +223,8 @@ private:
         skipStatement();
     }
 
-    QStringList tuple() {
+    QStringList tuple()
+    {
         QStringList values;
         expectSymbol(u'(');
         for (;;) {
@@ -244,7 +250,8 @@ private:
 };
 
 const Table &requireTable(const QHash<QString, Table> &tables, const QString &table,
-                          const QStringList &columns) {
+                          const QStringList &columns)
+{
     const auto found = tables.constFind(table);
     if (found == tables.constEnd())
         fail(QStringLiteral("no table %1").arg(table));
@@ -255,7 +262,8 @@ const Table &requireTable(const QHash<QString, Table> &tables, const QString &ta
     return *found;
 }
 
-int32_t integerCell(const Table &table, const QStringList &row, const QString &column) {
+int32_t integerCell(const Table &table, const QStringList &row, const QString &column)
+{
     bool ok = false;
     const int value = row[table.columns.indexOf(column)].toInt(&ok);
     if (!ok)
@@ -264,13 +272,15 @@ int32_t integerCell(const Table &table, const QStringList &row, const QString &c
     return value;
 }
 
-QString textCell(const Table &table, const QStringList &row, const QString &column) {
+QString textCell(const Table &table, const QStringList &row, const QString &column)
+{
     return row[table.columns.indexOf(column)];
 }
 
 } // namespace
 
-DemoCatalogue DemoCatalogue::fromSql(const QString &sql) {
+DemoCatalogue DemoCatalogue::fromSql(const QString &sql)
+{
     const QHash<QString, Table> tables = Parser(tokenize(sql)).run();
     const QString nameColumn = QStringLiteral("name");
     const QString idColumn = QStringLiteral("id");
@@ -297,19 +307,22 @@ DemoCatalogue DemoCatalogue::fromSql(const QString &sql) {
     return catalogue;
 }
 
-const DemoTeam *DemoCatalogue::team(int32_t teamId) const {
+const DemoTeam *DemoCatalogue::team(int32_t teamId) const
+{
     const auto found = std::find_if(m_teams.begin(), m_teams.end(),
                                     [teamId](const DemoTeam &t) { return t.teamId == teamId; });
     return found == m_teams.end() ? nullptr : &*found;
 }
 
-const DemoDivision *DemoCatalogue::division(int32_t divId) const {
+const DemoDivision *DemoCatalogue::division(int32_t divId) const
+{
     const auto found = std::find_if(m_divisions.begin(), m_divisions.end(),
                                     [divId](const DemoDivision &d) { return d.id == divId; });
     return found == m_divisions.end() ? nullptr : &*found;
 }
 
-std::vector<const DemoTeam *> DemoCatalogue::divisionTeams(int32_t divId) const {
+std::vector<const DemoTeam *> DemoCatalogue::divisionTeams(int32_t divId) const
+{
     std::vector<const DemoTeam *> found;
     for (const DemoTeam &t : m_teams) {
         if (t.divId == divId)

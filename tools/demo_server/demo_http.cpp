@@ -12,7 +12,8 @@ constexpr qsizetype maxBodyBytes = 1024 * 1024;
 
 const QByteArray rosterPath = "/xml/school/roster.php";
 
-std::optional<qsizetype> contentLength(const QList<QByteArray> &headerLines) {
+std::optional<qsizetype> contentLength(const QList<QByteArray> &headerLines)
+{
     for (const QByteArray &line : headerLines) {
         const qsizetype colon = line.indexOf(':');
         if (colon <= 0 || line.left(colon).trimmed().toLower() != "content-length")
@@ -27,14 +28,16 @@ std::optional<qsizetype> contentLength(const QList<QByteArray> &headerLines) {
 }
 
 // Strips "http://host:port" from the absolute form a proxy receives.
-QByteArray originForm(const QByteArray &target) {
+QByteArray originForm(const QByteArray &target)
+{
     if (!target.toLower().startsWith("http://"))
         return target;
     const qsizetype slash = target.indexOf('/', 7);
     return slash < 0 ? QByteArray("/") : target.mid(slash);
 }
 
-bool isDecimalInteger(const QByteArray &text) {
+bool isDecimalInteger(const QByteArray &text)
+{
     const qsizetype start = text.startsWith('-') ? 1 : 0;
     if (text.size() <= start || text.size() - start > 10)
         return false;
@@ -46,7 +49,8 @@ bool isDecimalInteger(const QByteArray &text) {
 }
 
 DemoReply reply(int status, const QByteArray &reason, std::string body, const QByteArray &kind,
-                const QByteArray &idText) {
+                const QByteArray &idText)
+{
     DemoReply r;
     r.status = status;
     r.reason = reason;
@@ -56,13 +60,15 @@ DemoReply reply(int status, const QByteArray &reason, std::string body, const QB
     return r;
 }
 
-DemoReply failure(int status, const QByteArray &reason, const QByteArray &idText) {
+DemoReply failure(int status, const QByteArray &reason, const QByteArray &idText)
+{
     return reply(status, reason, errorPage(status, reason.toStdString()), "error", idText);
 }
 
 } // namespace
 
-DemoRequestState parseDemoRequest(const QByteArray &received, DemoRequest &request) {
+DemoRequestState parseDemoRequest(const QByteArray &received, DemoRequest &request)
+{
     qsizetype headerEnd = received.indexOf("\r\n\r\n");
     qsizetype separator = 4;
     const qsizetype bareEnd = received.indexOf("\n\n");
@@ -97,7 +103,8 @@ DemoRequestState parseDemoRequest(const QByteArray &received, DemoRequest &reque
 }
 
 DemoReply answerDemoRequest(const DemoRequest &request, const DemoCatalogue &catalogue,
-                            const DemoServerOptions &options) {
+                            const DemoServerOptions &options)
+{
     const QByteArray target = originForm(request.target);
     const qsizetype question = target.indexOf('?');
     const QByteArray path = question < 0 ? target : target.left(question);
@@ -134,7 +141,8 @@ DemoReply answerDemoRequest(const DemoRequest &request, const DemoCatalogue &cat
     return reply(200, "OK", rosterPage(catalogue, *team, kind), abilities ? "abilities" : "talent", idText);
 }
 
-QByteArray serializeDemoReply(const DemoReply &reply) {
+QByteArray serializeDemoReply(const DemoReply &reply)
+{
     QByteArray bytes = "HTTP/1.0 " + QByteArray::number(reply.status) + ' ' + reply.reason + "\r\n";
     bytes += "Content-Type: text/html; charset=windows-1251\r\n";
     bytes += "Content-Length: " + QByteArray::number(static_cast<qsizetype>(reply.body.size())) + "\r\n";
@@ -143,11 +151,10 @@ QByteArray serializeDemoReply(const DemoReply &reply) {
     return bytes;
 }
 
-QByteArray demoLogLine(const DemoReply &reply) {
+QByteArray demoLogLine(const DemoReply &reply)
+{
     return "id=" + reply.idText + " page=" + reply.pageKind + " status=" + QByteArray::number(reply.status) +
            " bytes=" + QByteArray::number(static_cast<qsizetype>(reply.body.size()));
 }
 
-DemoReply badRequestReply() {
-    return failure(400, "Bad Request", QByteArray());
-}
+DemoReply badRequestReply() { return failure(400, "Bad Request", QByteArray()); }

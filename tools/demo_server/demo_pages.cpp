@@ -26,19 +26,23 @@ constexpr uint64_t pageStream = 0x50414745ULL;
 
 class Html {
 public:
-    Html &operator<<(QStringView text) {
+    Html &operator<<(QStringView text)
+    {
         m_text.append(text);
         return *this;
     }
-    Html &operator<<(const QString &text) {
+    Html &operator<<(const QString &text)
+    {
         m_text.append(text);
         return *this;
     }
-    Html &operator<<(int value) {
+    Html &operator<<(int value)
+    {
         m_text.append(QString::number(value));
         return *this;
     }
-    Html &operator<<(int64_t value) {
+    Html &operator<<(int64_t value)
+    {
         m_text.append(QString::number(value));
         return *this;
     }
@@ -48,12 +52,11 @@ private:
     QString m_text;
 };
 
-QString escaped(const QString &text) {
-    return text.toHtmlEscaped();
-}
+QString escaped(const QString &text) { return text.toHtmlEscaped(); }
 
 // 1250 with 2 decimals -> "12.50": the site writes its numbers with a point.
-QString fixed(int scaled, int decimals) {
+QString fixed(int scaled, int decimals)
+{
     int unit = 1;
     for (int i = 0; i < decimals; ++i)
         unit *= 10;
@@ -69,7 +72,8 @@ const char16_t *const keeperSkills[4] = {u"Реакция", u"Выход", u"П�
 
 void writeForumBox(Html &out, const DemoTeam &team);
 
-void writeHead(Html &out, const DemoTeam &team, DemoPageKind kind) {
+void writeHead(Html &out, const DemoTeam &team, DemoPageKind kind)
+{
     out << uR"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN" "http://www.w3.org/TR/html4/loose.dtd">
 <html>
 <head>
@@ -171,7 +175,8 @@ function sortRoster(col) {
 )";
 }
 
-void writeSiteHeader(Html &out, const DemoTeam &team) {
+void writeSiteHeader(Html &out, const DemoTeam &team)
+{
     out << uR"(<body>
 <div id="wrap">
 <div id="head"><div class="logo"><a href="/index.php"><img src="/img/spacer.gif" width=240 height=60 border=0 alt="На главную"></a></div>
@@ -191,7 +196,8 @@ void writeSiteHeader(Html &out, const DemoTeam &team) {
 )";
 }
 
-void writeSideMenu(Html &out, const DemoTeam &team, DemoPageKind kind) {
+void writeSideMenu(Html &out, const DemoTeam &team, DemoPageKind kind)
+{
     const QString id = QString::number(team.teamId);
     out << uR"(<div id="side">
 <div class="box"><div class="t">Школа</div><ul>
@@ -243,7 +249,8 @@ void writeSideMenu(Html &out, const DemoTeam &team, DemoPageKind kind) {
 )";
 }
 
-void writeSummary(Html &out, const DemoTeam &team, const DemoDivision &division, const TeamFacts &facts) {
+void writeSummary(Html &out, const DemoTeam &team, const DemoDivision &division, const TeamFacts &facts)
+{
     const QString id = QString::number(team.teamId);
     out << u"<h1>Детско-юношеская спортивная школа</h1>\n"
         << u"<form action=\"roster.php\" method=\"get\">\n"
@@ -288,7 +295,8 @@ void writeSummary(Html &out, const DemoTeam &team, const DemoDivision &division,
         << u"</table>\n</form>\n";
 }
 
-void writeSchool(Html &out, const TeamFacts &facts, int playerCount) {
+void writeSchool(Html &out, const TeamFacts &facts, int playerCount)
+{
     static const char16_t *const days[] = {u"Понедельник", u"Вторник", u"Среда",      u"Четверг",
                                            u"Пятница",     u"Суббота", u"Воскресенье"};
     static const char16_t *const sessions[] = {u"Техника",   u"Тактика",    u"Физподготовка", u"Игровая",
@@ -312,7 +320,8 @@ void writeSchool(Html &out, const TeamFacts &facts, int playerCount) {
            u"тренера, тем быстрее.</div>\n";
 }
 
-void writeRosterHeader(Html &out, DemoPageKind kind) {
+void writeRosterHeader(Html &out, DemoPageKind kind)
+{
     out << u"<h2>Воспитанники</h2>\n<table class=\"roster\" id=\"roster\">\n<tbody>\n<tr>"
         << u"<th onclick=\"sortRoster(0)\">Имя</th><th onclick=\"sortRoster(1)\">"
         << (kind == DemoPageKind::Talent ? u"Страна" : u"&nbsp;") << u"</th>"
@@ -330,7 +339,8 @@ void writeRosterHeader(Html &out, DemoPageKind kind) {
     out << u"</tr>\n";
 }
 
-void writePlayerRow(Html &out, const YouthPlayer &p, int index, DemoPageKind kind) {
+void writePlayerRow(Html &out, const YouthPlayer &p, int index, DemoPageKind kind)
+{
     out << u"<tr class=\"" << (index % 2 == 0 ? u"r1" : u"r2") << u"\"><td class=\"nm\"><a href=info.php?id="
         << p.number << u"&school=>" << escaped(p.name) << u"</a></td><td class=\"fl\"><img src=\"/img/flags/"
         << p.flag << u".gif\" width=16 height=11 title=\"" << escaped(p.country)
@@ -352,7 +362,8 @@ void writePlayerRow(Html &out, const YouthPlayer &p, int index, DemoPageKind kin
     out << u"</tr>\n";
 }
 
-void writeLegend(Html &out, DemoPageKind kind) {
+void writeLegend(Html &out, DemoPageKind kind)
+{
     out << u"</tbody>\n</table>\n<div class=\"legend\">";
     if (kind == DemoPageKind::Talent) {
         out << u"Маст &mdash; мастерство игрока, Талант &mdash; скорость роста мастерства на тренировках "
@@ -366,7 +377,8 @@ void writeLegend(Html &out, DemoPageKind kind) {
 }
 
 void writeStandings(Html &out, const DemoCatalogue &catalogue, const DemoTeam &team,
-                    const DemoDivision &division) {
+                    const DemoDivision &division)
+{
     struct Line {
         const DemoTeam *team;
         int won, drawn, lost, scored, conceded;
@@ -402,7 +414,8 @@ void writeStandings(Html &out, const DemoCatalogue &catalogue, const DemoTeam &t
     out << u"</table>\n";
 }
 
-void writeFixtures(Html &out, const DemoCatalogue &catalogue, const DemoTeam &team) {
+void writeFixtures(Html &out, const DemoCatalogue &catalogue, const DemoTeam &team)
+{
     SplitMix64 rng = teamStream(team.teamId, pageStream + 2);
     out << u"<h2>Календарь молодёжного первенства</h2>\n<table class=\"standings\">\n"
            u"<tr><th>Тур</th><th>Дата</th><th>Хозяева</th><th>Гости</th><th>Счёт</th><th>Зрителей</th></"
@@ -429,7 +442,8 @@ void writeFixtures(Html &out, const DemoCatalogue &catalogue, const DemoTeam &te
     out << u"</table>\n";
 }
 
-void writeGraduates(Html &out, const DemoTeam &team) {
+void writeGraduates(Html &out, const DemoTeam &team)
+{
     static const char16_t *const clubs[] = {u"основная команда", u"аренда", u"дубль", u"сборная области"};
     SplitMix64 rng = teamStream(team.teamId, pageStream + 3);
     out << u"<h2>Выпускники прошлых лет</h2>\n<table class=\"school\">\n"
@@ -445,7 +459,8 @@ void writeGraduates(Html &out, const DemoTeam &team) {
     out << u"</table>\n";
 }
 
-void writeRules(Html &out) {
+void writeRules(Html &out)
+{
     out << uR"(<h2>Как работает школа</h2>
 <div class="legend">
 <p>В школе одновременно занимаются не более 25 воспитанников в возрасте от 15 до 19 лет. Новые ребята приходят после
@@ -463,7 +478,8 @@ void writeRules(Html &out) {
 )";
 }
 
-void writeForumBox(Html &out, const DemoTeam &team) {
+void writeForumBox(Html &out, const DemoTeam &team)
+{
     static const char16_t *const topics[] = {u"Кого переводить в основу этой зимой?",
                                              u"Сравнение школ по уровню тренеров",
                                              u"Вопрос по расчёту таланта",
@@ -486,7 +502,8 @@ void writeForumBox(Html &out, const DemoTeam &team) {
     out << u"</ul></div>\n";
 }
 
-void writeStaff(Html &out, const DemoTeam &team, const TeamFacts &facts) {
+void writeStaff(Html &out, const DemoTeam &team, const TeamFacts &facts)
+{
     static const char16_t *const roles[] = {
         u"Главный тренер школы", u"Тренер вратарей", u"Тренер по физподготовке", u"Врач", u"Массажист",
         u"Селекционер"};
@@ -507,7 +524,8 @@ void writeStaff(Html &out, const DemoTeam &team, const TeamFacts &facts) {
     out << u"</table>\n";
 }
 
-void writeBudget(Html &out, const DemoTeam &team, const TeamFacts &facts) {
+void writeBudget(Html &out, const DemoTeam &team, const TeamFacts &facts)
+{
     static const char16_t *const items[] = {
         u"Содержание поля и зала", u"Зарплата тренеров", u"Питание и проживание", u"Экипировка",
         u"Выезды на турниры",      u"Медицина",          u"Просмотр новичков"};
@@ -525,7 +543,8 @@ void writeBudget(Html &out, const DemoTeam &team, const TeamFacts &facts) {
         << u"</b></td></tr>\n</table>\n";
 }
 
-void writeSiteMap(Html &out) {
+void writeSiteMap(Html &out)
+{
     out << uR"(<div class="legend" style="column-count: 4">
 <b>Игра</b><br><a href="/index.php">Главная</a><br><a href="/news.php">Новости</a><br><a href="/champ.php">Чемпионат</a><br>
 <a href="/cup.php">Кубок страны</a><br><a href="/eurocup.php">Еврокубки</a><br><a href="/national.php">Сборные</a><br>
@@ -541,7 +560,8 @@ void writeSiteMap(Html &out) {
 )";
 }
 
-void writeNews(Html &out, const DemoTeam &team) {
+void writeNews(Html &out, const DemoTeam &team)
+{
     static const char16_t *const headlines[] = {
         u"Школа провела открытый просмотр для ребят из соседних районов",
         u"Воспитанники школы сыграли товарищеский матч со сверстниками",
@@ -564,7 +584,8 @@ void writeNews(Html &out, const DemoTeam &team) {
            u"<a href=\"/news.php?page=3\">3</a></div>\n";
 }
 
-void writeFooter(Html &out) {
+void writeFooter(Html &out)
+{
     out << uR"(</div>
 <div id="foot">
 <a href="/about.php">О проекте</a> | <a href="/rules.php">Правила</a> | <a href="/contacts.php">Контакты</a> | <a href="/adv.php">Реклама</a><br>
@@ -583,7 +604,8 @@ counterImage.src = '/counter.php?r=' + escape(document.referrer) + '&s=' + scree
 )";
 }
 
-std::string simplePage(const QString &title, const QString &message) {
+std::string simplePage(const QString &title, const QString &message)
+{
     Html out;
     out << u"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\n<html>\n<head>\n"
            u"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">\n<title>"
@@ -596,7 +618,8 @@ std::string simplePage(const QString &title, const QString &message) {
 
 } // namespace
 
-std::string rosterPage(const DemoCatalogue &catalogue, const DemoTeam &team, DemoPageKind kind) {
+std::string rosterPage(const DemoCatalogue &catalogue, const DemoTeam &team, DemoPageKind kind)
+{
     const DemoDivision *division = catalogue.division(team.divId);
     const DemoDivision none{team.divId, QString()};
     const std::vector<YouthPlayer> squad = youthSquad(team.teamId);
@@ -624,20 +647,23 @@ std::string rosterPage(const DemoCatalogue &catalogue, const DemoTeam &team, Dem
     return out.bytes();
 }
 
-std::string teamNotFoundPage() {
+std::string teamNotFoundPage()
+{
     return simplePage(QStringLiteral("Ошибка"),
                       QStringLiteral("<h2>Команда не найдена</h2>\n"
                                      "<p>Проверьте номер команды в адресе страницы.</p>"));
 }
 
-std::string maintenancePage() {
+std::string maintenancePage()
+{
     return simplePage(
         QStringLiteral("Технический перерыв"),
         QStringLiteral("<h2>На сайте проводится обновление данных</h2>\n"
                        "<p>Обычно это занимает несколько минут. Зайдите, пожалуйста, позже.</p>"));
 }
 
-std::string errorPage(int status, const std::string &reason) {
+std::string errorPage(int status, const std::string &reason)
+{
     const QString title = QString::number(status) + u' ' +
                           QString::fromLatin1(reason.data(), static_cast<qsizetype>(reason.size()));
     return simplePage(title, u"<h2>" + title + u"</h2>");

@@ -89,7 +89,8 @@ const char16_t *const cityNames[] = {u"Лесногорск", u"Краснобо
 const char16_t *const stadiumNames[] = {u"Центральный", u"Труд",   u"Юность",    u"Олимпийский",
                                         u"Локомотив",   u"Восход", u"Городской", u"Спартакиада"};
 
-YouthPlayer makePlayer(SplitMix64 &rng, const QString &position) {
+YouthPlayer makePlayer(SplitMix64 &rng, const QString &position)
+{
     YouthPlayer p;
     p.number = static_cast<int32_t>(rng.between(100000, 999999));
     if (rng.percent(70)) {
@@ -118,7 +119,8 @@ YouthPlayer makePlayer(SplitMix64 &rng, const QString &position) {
 
 } // namespace
 
-std::vector<YouthPlayer> youthSquad(int32_t teamId) {
+std::vector<YouthPlayer> youthSquad(int32_t teamId)
+{
     SplitMix64 rng = teamStream(teamId, squadStream);
     const auto count = static_cast<int>(rng.between(8, 25));
     const int keepers = count < 12 ? 1 : (count < 20 ? 2 : 3);
@@ -145,14 +147,16 @@ std::vector<YouthPlayer> youthSquad(int32_t teamId) {
     return squad;
 }
 
-QString groupedDigits(int64_t value) {
+QString groupedDigits(int64_t value)
+{
     QString digits = QString::number(value);
     for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
         digits.insert(at, u' ');
     return digits;
 }
 
-TeamFacts teamFacts(const DemoTeam &team) {
+TeamFacts teamFacts(const DemoTeam &team)
+{
     SplitMix64 rng = teamStream(team.teamId, factsStream);
     TeamFacts f;
     const QStringList words = team.name.split(u' ', Qt::SkipEmptyParts);

@@ -10,14 +10,16 @@
 
 namespace {
 
-int failStartup(const QString &message) {
+int failStartup(const QString &message)
+{
     std::fprintf(stderr, "brindlemark-demo-server: %s\n", qPrintable(message));
     return 1;
 }
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("brindlemark-demo-server"));
 

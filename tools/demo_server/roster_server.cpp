@@ -10,7 +10,8 @@ namespace {
 // A client that connects and sends nothing must not hold its socket for ever.
 constexpr int idleMilliseconds = 15000;
 
-void logLine(const QByteArray &line) {
+void logLine(const QByteArray &line)
+{
     std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
@@ -19,20 +20,21 @@ void logLine(const QByteArray &line) {
 } // namespace
 
 DemoRosterServer::DemoRosterServer(DemoCatalogue catalogue, DemoServerOptions options, QObject *parent)
-    : QObject(parent), m_catalogue(std::move(catalogue)), m_options(std::move(options)) {
+    : QObject(parent), m_catalogue(std::move(catalogue)), m_options(std::move(options))
+{
     connect(&m_server, &QTcpServer::newConnection, this, &DemoRosterServer::accept);
 }
 
-bool DemoRosterServer::listen(quint16 port) {
-    return m_server.listen(QHostAddress::LocalHost, port);
-}
+bool DemoRosterServer::listen(quint16 port) { return m_server.listen(QHostAddress::LocalHost, port); }
 
-void DemoRosterServer::accept() {
+void DemoRosterServer::accept()
+{
     while (QTcpSocket *socket = m_server.nextPendingConnection())
         serve(socket);
 }
 
-void DemoRosterServer::serve(QTcpSocket *socket) {
+void DemoRosterServer::serve(QTcpSocket *socket)
+{
     auto received = std::make_shared<QByteArray>();
     auto *idle = new QTimer(socket);
     idle->setSingleShot(true);
