@@ -6,9 +6,7 @@
 #include "ui_about_dialog.h"
 
 #include <QMouseEvent>
-#include <QScreen>
 
-#include <algorithm>
 
 namespace {
 

@@ -6,7 +6,6 @@
 #include "ui_settings_dialog.h"
 
 #include <QKeyEvent>
-#include <QScreen>
 #include <QStyle>
 
 #include <algorithm>
