@@ -105,6 +105,8 @@ TEST(Startup, ChoosingADivisionFillsItsTeamsAlphabetically)
     Q_EMIT f.ComboBox1->activated(1);
     EXPECT_EQ(entries(f.ComboBox2), (QStringList{QStringLiteral("Волга=21"), QStringLiteral("Ястреб=22")}));
     EXPECT_EQ(f.ComboBox2->currentText(), QString());
+    Q_EMIT f.ComboBox1->activated(1); // the same division again: emptied first, not listed twice
+    EXPECT_EQ(entries(f.ComboBox2), (QStringList{QStringLiteral("Волга=21"), QStringLiteral("Ястреб=22")}));
     f.ComboBox1->setCurrentIndex(2);
     Q_EMIT f.ComboBox1->activated(2);
     EXPECT_EQ(f.ComboBox2->count(), 0);
