@@ -13,7 +13,10 @@
 
 namespace {
 
-const char *const notADatabase = "it is not an SQLite 3 database";
+// The catalogue speaks to the user in the program's language; texts are held in windows-1251.
+std::string ru(const char16_t *text) { return toCp1251(QString::fromUtf16(text)); }
+
+const char16_t *const notADatabase = u"это не база данных SQLite 3";
 
 struct LoadedTable {
     std::vector<std::string> fieldNames;
@@ -47,16 +50,16 @@ std::string reasonFor(const SqliteError &error)
 {
     switch (error.code()) {
     case SQLITE_NOTADB:
-        return notADatabase;
+        return ru(notADatabase);
     case SQLITE_CORRUPT:
-        return "the file is damaged (" + std::string(error.what()) + ")";
+        return ru(u"файл поврежден (") + error.what() + ")";
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
     case SQLITE_AUTH:
-        return "the file cannot be read (" + std::string(error.what()) + ")";
+        return ru(u"файл не читается (") + error.what() + ")";
     case SQLITE_NOMEM:
     case SQLITE_TOOBIG:
-        return "the table is too large";
+        return ru(u"таблица слишком велика");
     default:
         return error.what();
     }
@@ -67,9 +70,9 @@ std::string singleTableName(const SqliteDatabase &db)
 {
     const std::vector<std::string> names = db.userTableNames();
     if (names.empty())
-        throw AppError("it holds no table");
+        throw AppError(ru(u"в нем нет таблицы"));
     if (names.size() > 1)
-        throw AppError("it holds " + std::to_string(names.size()) + " tables where one is expected");
+        throw AppError(ru(u"в нем таблиц: ") + std::to_string(names.size()) + ru(u", а должна быть одна"));
     return names.front();
 }
 
@@ -145,20 +148,20 @@ void checkFile(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw AppError("file not found");
+        throw AppError(ru(u"файл не найден"));
     if (info.isDir())
-        throw AppError("it is a folder");
+        throw AppError(ru(u"это папка"));
     if (!info.isFile())
-        throw AppError("it is not a regular file");
+        throw AppError(ru(u"это не обычный файл"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError("the file cannot be read (" + toCp1251(file.errorString()) + ")");
+        throw AppError(ru(u"файл не читается (") + toCp1251(file.errorString()) + ")");
     if (file.size() == 0)
-        throw AppError("the file is empty");
+        throw AppError(ru(u"файл пуст"));
     // SQLite takes a file shorter than its header for an empty database; a catalogue must be a real one.
     static const QByteArray magic("SQLite format 3", 16); // with its terminating zero
     if (file.read(magic.size()) != magic)
-        throw AppError(notADatabase);
+        throw AppError(ru(notADatabase));
 }
 
 } // namespace
@@ -178,7 +181,7 @@ void CatalogueTable::loadFromFile(const std::string &fileName)
         }
     } catch (const AppError &error) {
         m_failedFileName = fileName;
-        throw AppError("Cannot open catalogue file " + fileName + ": " + error.what());
+        throw AppError(ru(u"Не удалось открыть файл каталога ") + fileName + ": " + error.what());
     }
     m_fieldNames = std::move(loaded.fieldNames);
     m_rows = std::move(loaded.rows);
@@ -203,18 +206,18 @@ void CatalogueTable::requireOpen() const
     if (m_open)
         return;
     if (m_failedFileName.empty())
-        throw AppError("The catalogue table is closed");
-    throw AppError("The catalogue table is closed: " + m_failedFileName + " could not be loaded");
+        throw AppError(ru(u"Таблица каталога не загружена"));
+    throw AppError(ru(u"Таблица каталога не загружена: не удалось загрузить ") + m_failedFileName);
 }
 
 const CatalogueTable::Cell &CatalogueTable::currentCell(int column) const
 {
     requireOpen();
     if (m_rows.empty())
-        throw AppError("No current row: the table in " + m_fileName + " has no rows");
+        throw AppError(ru(u"Нет текущей строки: таблица в ") + m_fileName + ru(u" пуста"));
     if (column < 0 || static_cast<size_t>(column) >= m_fieldNames.size())
-        throw AppError("Field index " + std::to_string(column) + " out of range: the table in " + m_fileName +
-                       " has " + std::to_string(m_fieldNames.size()) + " fields");
+        throw AppError(ru(u"Нет поля с номером ") + std::to_string(column) + ru(u": в таблице ") +
+                       m_fileName + ru(u" полей: ") + std::to_string(m_fieldNames.size()));
     return m_rows[m_row][static_cast<size_t>(column)];
 }
 
@@ -267,7 +270,7 @@ int CatalogueTable::fieldIndex(const std::string &fieldName) const
     for (size_t i = 0; i < m_fieldNames.size(); ++i)
         if (fromCp1251(m_fieldNames[i]).compare(wanted, Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
-    throw AppError("Field '" + fieldName + "' not found in " + m_fileName);
+    throw AppError(ru(u"Поле '") + fieldName + ru(u"' не найдено в ") + m_fileName);
 }
 
 template <class Matches> bool CatalogueTable::locateWhere(const std::string &fieldName, Matches matches)

@@ -9,6 +9,9 @@
 #include <gtest/gtest.h>
 #include <string>
 
+// A UTF-8 text of the test as the windows-1251 bytes the catalogue reports in.
+inline std::string cp(const char *utf8) { return toCp1251(QString::fromUtf8(utf8)); }
+
 // A temporary folder of catalogue files made for one test. Paths come back as the 8-bit names the
 // table takes.
 class CatalogueFolder {

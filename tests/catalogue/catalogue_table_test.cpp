@@ -103,7 +103,7 @@ TEST(CatalogueTable, ReadsFieldsByDeclaredPositionAsTextOrInteger)
     EXPECT_EQ(table.fieldAsText(5), "\xA8\xEB\xEA\xE8-\xB8 \xB9\x31");
 
     EXPECT_THAT(thrownMessage([&] { table.fieldAsText(6); }), HasSubstr("fields.cds"));
-    EXPECT_THAT(thrownMessage([&] { table.fieldAsText(-1); }), HasSubstr("Field index -1"));
+    EXPECT_THAT(thrownMessage([&] { table.fieldAsText(-1); }), HasSubstr(cp("Нет поля с номером -1")));
 }
 
 TEST(CatalogueTable, NextStopsOnTheLastRowAndSetsTheEndFlag)
@@ -185,8 +185,8 @@ TEST(CatalogueTable, EmptyTableHasNoCurrentRow)
     EXPECT_TRUE(table.isOpen());
     EXPECT_TRUE(table.eof());
     EXPECT_FALSE(table.locate("id", 1));
-    EXPECT_THAT(thrownMessage([&] { table.fieldAsText(0); }), HasSubstr(file + " has no rows"));
-    EXPECT_THAT(thrownMessage([&] { table.fieldAsInteger(1); }), HasSubstr(file + " has no rows"));
+    EXPECT_THAT(thrownMessage([&] { table.fieldAsText(0); }), HasSubstr(file + cp(" пуста")));
+    EXPECT_THAT(thrownMessage([&] { table.fieldAsInteger(1); }), HasSubstr(file + cp(" пуста")));
     table.next();
     EXPECT_TRUE(table.eof());
 }
@@ -205,17 +205,17 @@ TEST(CatalogueTable, EveryOperationOnAClosedTableFails)
         EXPECT_EQ(thrownMessage([&] { table.locate("divId", 1); }), why);
         EXPECT_EQ(thrownMessage([&] { table.locate("name", std::string("x")); }), why);
     };
-    expectClosed("The catalogue table is closed");
+    expectClosed(cp("Таблица каталога не загружена"));
 
     table.loadFromFile(folder.database(u"teams.cds"_s, kTeams));
     table.close();
-    expectClosed("The catalogue table is closed");
+    expectClosed(cp("Таблица каталога не загружена"));
 
     // A failed load closes what was open and says which file is missing.
     table.loadFromFile(folder.path(u"teams.cds"_s));
     const std::string missing = folder.path(u"missing.cds"_s);
     EXPECT_THROW(table.loadFromFile(missing), AppError);
-    expectClosed("The catalogue table is closed: " + missing + " could not be loaded");
+    expectClosed(cp("Таблица каталога не загружена: не удалось загрузить ") + missing);
 
     // A later load opens it again.
     table.loadFromFile(folder.path(u"teams.cds"_s));
@@ -235,7 +235,7 @@ TEST(CatalogueTable, LoadingAnotherFileReplacesTheTable)
     )sql"));
     EXPECT_EQ(table.fieldAsInteger(1), 10);
     EXPECT_FALSE(table.eof());
-    EXPECT_THAT(thrownMessage([&] { table.fieldAsText(2); }), HasSubstr("2 fields"));
+    EXPECT_THAT(thrownMessage([&] { table.fieldAsText(2); }), HasSubstr(cp("полей: 2")));
     EXPECT_THAT(thrownMessage([&] { table.locate("divId", 1); }), HasSubstr("divisions.cds"));
 }
 
@@ -259,23 +259,23 @@ TEST(CatalogueTable, UnloadableFilesFailNamingTheFile)
         std::string reason;
     };
     const Case cases[] = {
-        {folder.path(u"missing.cds"_s), "file not found"},
-        {folder.path(u"folder.cds"_s), "it is a folder"},
-        {folder.raw(u"empty.cds"_s, ""), "the file is empty"},
-        {folder.raw(u"garbage.cds"_s, garbage), "it is not an SQLite 3 database"},
-        {folder.raw(u"text.cds"_s, "name;divId;id\nAlpha;1;101\n"), "it is not an SQLite 3 database"},
-        {folder.raw(u"short.cds"_s, "x"), "it is not an SQLite 3 database"},
-        {folder.raw(u"halved.cds"_s, damaged), "the file is damaged"},
-        {folder.raw(u"badpage.cds"_s, badPage), "the file is damaged"},
-        {folder.database(u"notable.cds"_s, "PRAGMA user_version = 7;"), "it holds no table"},
-        {folder.database(u"viewonly.cds"_s, "CREATE VIEW v AS SELECT 1 AS a;"), "it holds no table"},
+        {folder.path(u"missing.cds"_s), cp("файл не найден")},
+        {folder.path(u"folder.cds"_s), cp("это папка")},
+        {folder.raw(u"empty.cds"_s, ""), cp("файл пуст")},
+        {folder.raw(u"garbage.cds"_s, garbage), cp("это не база данных SQLite 3")},
+        {folder.raw(u"text.cds"_s, "name;divId;id\nAlpha;1;101\n"), cp("это не база данных SQLite 3")},
+        {folder.raw(u"short.cds"_s, "x"), cp("это не база данных SQLite 3")},
+        {folder.raw(u"halved.cds"_s, damaged), cp("файл поврежден")},
+        {folder.raw(u"badpage.cds"_s, badPage), cp("файл поврежден")},
+        {folder.database(u"notable.cds"_s, "PRAGMA user_version = 7;"), cp("в нем нет таблицы")},
+        {folder.database(u"viewonly.cds"_s, "CREATE VIEW v AS SELECT 1 AS a;"), cp("в нем нет таблицы")},
         {folder.database(u"two.cds"_s, "CREATE TABLE a(x); CREATE TABLE b(y);"),
-         "it holds 2 tables where one is expected"},
+         cp("в нем таблиц: 2, а должна быть одна")},
     };
     for (const Case &c : cases) {
         CatalogueTable table;
         EXPECT_THAT(thrownMessage([&] { table.loadFromFile(c.file); }),
-                    StartsWith("Cannot open catalogue file " + c.file + ": " + c.reason));
+                    StartsWith(cp("Не удалось открыть файл каталога ") + c.file + ": " + c.reason));
         EXPECT_FALSE(table.isOpen());
     }
 }
@@ -289,7 +289,7 @@ TEST(CatalogueTable, UnreadableFileFailsNamingTheFile)
     QFile::setPermissions(fromCp1251(file), QFileDevice::WriteOwner);
     CatalogueTable table;
     EXPECT_THAT(thrownMessage([&] { table.loadFromFile(file); }),
-                HasSubstr("Cannot open catalogue file " + file + ": the file cannot be read"));
+                HasSubstr(cp("Не удалось открыть файл каталога ") + file + cp(": файл не читается")));
 }
 
 // Catalogue files may be edited by hand or damaged on disk: whatever the bytes, loading either works or

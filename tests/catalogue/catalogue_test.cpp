@@ -80,7 +80,7 @@ TEST(ReadTeamsOfDivision, FailsWhenTheTeamsFileCouldNotBeLoaded)
     const std::string missing = folder.path(u"teams.cds"_s);
     EXPECT_THROW(teams.loadFromFile(missing), AppError);
     EXPECT_EQ(thrownMessage([&] { readTeamsOfDivision(teams, 1); }),
-              "The catalogue table is closed: " + missing + " could not be loaded");
+              cp("Таблица каталога не загружена: не удалось загрузить ") + missing);
 }
 
 TEST(ReadTeamsOfDivision, TeamIdentifierThatIsNotANumberFails)
@@ -124,7 +124,7 @@ TEST(ReadDivisions, EmptyTableFailsOnTheFirstRow)
         folder.database(u"divisions.cds"_s, "CREATE TABLE divisions(name TEXT, id INTEGER);");
     divisions.loadFromFile(file);
     EXPECT_EQ(thrownMessage([&] { readDivisions(divisions); }),
-              "No current row: the table in " + file + " has no rows");
+              cp("Нет текущей строки: таблица в ") + file + cp(" пуста"));
 }
 
 TEST(ReadDivisions, IdentifierThatIsNotANumberFails)
