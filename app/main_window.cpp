@@ -14,6 +14,7 @@
 #include "text/numbers.h"
 #include "view/row_texts.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCollator>
 #include <QDate>
@@ -50,6 +51,15 @@ class LevelValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString &input, int &) const override { return isLevelText(input) ? Acceptable : Invalid; }
+};
+
+// The window takes no input while the network is waited on; the cursor says so.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
 };
 
 const QString notChosen = QStringLiteral("Не выбрана команда.");
@@ -259,15 +269,26 @@ bool TForm1::RequestPage(int32_t teamId, const std::string &pageSuffix)
     const std::string request = buildRosterRequest(server, teamId, pageSuffix, viaProxy);
     RosterExchange exchange(m_timeouts);
     const bool usablePort = !viaProxy || (proxyPort > 0 && proxyPort <= 65535);
-    if (usablePort && exchange.run(viaProxy ? proxyHost : server.host,
-                                   viaProxy ? static_cast<uint16_t>(proxyPort) : server.port, request)) {
+    bool succeeded = false;
+    {
+        const WaitCursor waiting;
+        succeeded =
+            usablePort && exchange.run(viaProxy ? proxyHost : server.host,
+                                       viaProxy ? static_cast<uint16_t>(proxyPort) : server.port, request);
+    }
+    if (succeeded) {
         PageText = exchange.reply().body();
         Label1->setText(QString::number(PageText.size()));
         addCounter(Label4, static_cast<int64_t>(PageText.size()));
         return true;
     }
     messages().information(QStringLiteral(":/"), QStringLiteral("Произошла ошибка"));
-    Label1->setText(QString::number(exchange.drainRest()));
+    size_t drained = 0;
+    {
+        const WaitCursor waiting;
+        drained = exchange.drainRest();
+    }
+    Label1->setText(QString::number(drained));
     addCounter(Label4, static_cast<int64_t>(exchange.reply().statusLine().size() +
                                             exchange.reply().location().size()));
     return false;
