@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "app/messages.h"
 #include "bench/bench_support.h"
-#include "bench/demo_server_process.h"
+#include "tools/demo_server/demo_server_process.h"
 #include "tools/demo_server/demo_catalogue.h"
 
 #include <QCoreApplication>

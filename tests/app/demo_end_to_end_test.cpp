@@ -76,8 +76,9 @@ protected:
 
     void start(const QStringList &serverOptions = {})
     {
-        server = std::make_unique<ServerProcess>(serverOptions);
-        ASSERT_NE(server->port(), 0) << "the demo server did not start: " << serverPath().toStdString();
+        server = std::make_unique<DemoServerProcess>(serverOptions);
+        ASSERT_NE(server->port(), 0) << "the demo server did not start: "
+                                     << DemoServerProcess::program().toStdString();
         qputenv("BRINDLEMARK_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(server->port()));
         form = std::make_unique<TForm1>();
         ASSERT_TRUE(recorder.boxes.empty());
@@ -100,7 +101,7 @@ protected:
     }
 
     MessageRecorder recorder;
-    std::unique_ptr<ServerProcess> server;
+    std::unique_ptr<DemoServerProcess> server;
     std::unique_ptr<TForm1> form;
 
 private:

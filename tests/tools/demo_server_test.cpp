@@ -280,8 +280,8 @@ class DemoServerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (!QFileInfo::exists(serverPath()))
-            GTEST_SKIP() << "demo server not built: " << serverPath().toStdString();
+        if (!QFileInfo::exists(DemoServerProcess::program()))
+            FAIL() << "demo server not built: " << DemoServerProcess::program().toStdString();
     }
 };
 
@@ -290,10 +290,9 @@ protected:
     void SetUp() override
     {
         DemoServerTest::SetUp();
-        if (IsSkipped())
+        if (HasFatalFailure())
             return;
-        if (!readCatalogue(catalogue))
-            GTEST_SKIP() << "sample catalogue not built (no sqlite3 shell?)";
+        ASSERT_TRUE(readCatalogue(catalogue)) << "sample catalogue not built (no sqlite3 shell?)";
     }
     Catalogue catalogue;
 };
@@ -305,7 +304,7 @@ constexpr int32_t otherTeam = 4390; // "Заря"
 
 TEST_F(DemoServerTest, PrintsItsPortAndAnswersBothRequestForms)
 {
-    ServerProcess server;
+    DemoServerProcess server;
     ASSERT_NE(server.port(), 0);
     const std::string port = std::to_string(server.port());
     const std::string targets[] = {
@@ -326,7 +325,7 @@ TEST_F(DemoServerTest, PrintsItsPortAndAnswersBothRequestForms)
 
 TEST_F(DemoServerTest, FailurePagesAndStatuses)
 {
-    ServerProcess server({QStringLiteral("--fail-team"), QString::number(otherTeam)});
+    DemoServerProcess server({QStringLiteral("--fail-team"), QString::number(otherTeam)});
     ASSERT_NE(server.port(), 0);
 
     for (const char *target : {"/xml/school/roster.php?id=999999", "/xml/school/roster.php?id=abc",
@@ -350,7 +349,7 @@ TEST_F(DemoServerTest, FailurePagesAndStatuses)
 
 TEST_F(DemoServerTest, MaintenanceAnswersEveryTeam)
 {
-    ServerProcess server({QStringLiteral("--maintenance")});
+    DemoServerProcess server({QStringLiteral("--maintenance")});
     ASSERT_NE(server.port(), 0);
     for (int32_t id : {knownTeam, otherTeam, 999999}) {
         const Reply reply = fetch(server.port(), rosterTarget(id, false));
@@ -362,7 +361,7 @@ TEST_F(DemoServerTest, MaintenanceAnswersEveryTeam)
 
 TEST_F(DemoServerTest, RequestArrivingInPiecesIsAnsweredOnceComplete)
 {
-    ServerProcess server;
+    DemoServerProcess server;
     ASSERT_NE(server.port(), 0);
     const std::string whole = requestBytes(rosterTarget(knownTeam, true));
     const size_t headEnd = whole.find("\r\n\r\n");
@@ -376,7 +375,7 @@ TEST_F(DemoServerTest, RequestArrivingInPiecesIsAnsweredOnceComplete)
 
 TEST_F(DemoServerTest, LogsOneLinePerRequest)
 {
-    ServerProcess server({QStringLiteral("--fail-team"), QString::number(otherTeam)});
+    DemoServerProcess server({QStringLiteral("--fail-team"), QString::number(otherTeam)});
     ASSERT_NE(server.port(), 0);
     const Reply talent = fetch(server.port(), rosterTarget(knownTeam, false));
     EXPECT_EQ(server.nextLogLine().toStdString(),
@@ -397,14 +396,14 @@ TEST_F(DemoServerTest, PagesAreTheSameBytesEveryTimeAndInEveryRun)
 {
     std::string first[2];
     {
-        ServerProcess server;
+        DemoServerProcess server;
         ASSERT_NE(server.port(), 0);
         for (int kind = 0; kind < 2; ++kind) {
             first[kind] = fetch(server.port(), rosterTarget(knownTeam, kind == 1)).body;
             EXPECT_EQ(fetch(server.port(), rosterTarget(knownTeam, kind == 1)).body, first[kind]);
         }
     }
-    ServerProcess again;
+    DemoServerProcess again;
     ASSERT_NE(again.port(), 0);
     for (int kind = 0; kind < 2; ++kind)
         EXPECT_EQ(fetch(again.port(), rosterTarget(knownTeam, kind == 1)).body, first[kind]);
@@ -429,7 +428,7 @@ TEST_F(DemoServerTest, TakesTeamsFromAnotherCatalogueSql)
                              "INSERT INTO teams VALUES ('Комета ''Юг''', 7, 77), -- quoted\n"
                              "  ('Ракета', 7, -78);\n");
     {
-        ServerProcess server({QStringLiteral("--catalogue-sql"), good});
+        DemoServerProcess server({QStringLiteral("--catalogue-sql"), good});
         ASSERT_NE(server.port(), 0);
         for (int32_t id : {77, -78}) {
             PageReader reader{fetch(server.port(), rosterTarget(id, false)).body};
@@ -455,8 +454,8 @@ TEST_F(DemoServerTest, TakesTeamsFromAnotherCatalogueSql)
     };
     for (const QString &path : broken) {
         QProcess process;
-        process.start(serverPath(), {QStringLiteral("--port"), QStringLiteral("0"),
-                                     QStringLiteral("--catalogue-sql"), path});
+        process.start(DemoServerProcess::program(), {QStringLiteral("--port"), QStringLiteral("0"),
+                                                     QStringLiteral("--catalogue-sql"), path});
         ASSERT_TRUE(process.waitForFinished(5000)) << path.toStdString();
         EXPECT_EQ(process.exitCode(), 1) << path.toStdString();
         EXPECT_TRUE(process.readAllStandardOutput().isEmpty()) << path.toStdString();
@@ -499,7 +498,7 @@ TEST_F(DemoCatalogueTest, FilesHoldOneTableEachWithDivisionsInConsecutiveRows)
 
 TEST_F(DemoCatalogueTest, EveryTeamsPagesReadByTheCutRules)
 {
-    ServerProcess server;
+    DemoServerProcess server;
     ASSERT_NE(server.port(), 0);
     std::map<int32_t, std::string> divisionNames;
     for (const auto &[name, id] : catalogue.divisions)

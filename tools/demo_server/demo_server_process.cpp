@@ -1,27 +1,23 @@
-#include "bench/demo_server_process.h"
+#include "tools/demo_server/demo_server_process.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <stdexcept>
 
-namespace {
-
-// The bench lives in build/bench, the server in build/tools/demo_server.
-QString serverProgram()
+QString DemoServerProcess::program()
 {
-    return QCoreApplication::applicationDirPath() +
-           QStringLiteral("/../tools/demo_server/brindlemark-demo-server");
+    return QFileInfo(QCoreApplication::applicationDirPath() +
+                     QStringLiteral("/../tools/demo_server/brindlemark-demo-server"))
+        .absoluteFilePath();
 }
 
-} // namespace
-
-DemoServerProcess::DemoServerProcess()
+DemoServerProcess::DemoServerProcess(const QStringList &options)
 {
-    const QString program = serverProgram();
+    const QString program = DemoServerProcess::program();
     if (!QFileInfo(program).isExecutable())
         throw std::runtime_error("demo server not found at " + program.toStdString());
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
-    m_process.start(program, {QStringLiteral("--port"), QStringLiteral("0")});
+    m_process.start(program, QStringList{QStringLiteral("--port"), QStringLiteral("0")} + options);
     if (!m_process.waitForStarted(10000))
         throw std::runtime_error("demo server did not start: " + m_process.errorString().toStdString());
     while (!m_process.canReadLine())
@@ -45,4 +41,11 @@ DemoServerProcess::~DemoServerProcess()
         m_process.kill();
         m_process.waitForFinished(3000);
     }
+}
+
+QByteArray DemoServerProcess::nextLogLine()
+{
+    while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
+    }
+    return m_process.readLine().trimmed();
 }
