@@ -1,12 +1,10 @@
 #include "app/about_dialog.h"
 
-#include "app/dialog_placement.h"
 #include "app/error_guard.h"
 #include "app/messages.h"
 #include "ui_about_dialog.h"
 
 #include <QMouseEvent>
-
 
 namespace {
 
@@ -25,7 +23,8 @@ void colour(QLabel *label, QPalette::ColorRole role, const QColor &colour)
 } // namespace
 
 TForm2::TForm2(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : CentredDialog(parent,
+                    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     // The generated form class stays inside this file: its header is only seen by this library.
     Ui::TForm2 ui;
@@ -38,9 +37,7 @@ TForm2::TForm2(QWidget *parent)
     Label4 = ui.Label4;
     Label5 = ui.Label5;
     Label7 = ui.Label7;
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(windowFont());
     setFixedSize(232, 154);
 
     const QColor navy(0x00, 0x00, 0x80);
@@ -55,8 +52,6 @@ TForm2::TForm2(QWidget *parent)
         link->installEventFilter(this);
     }
 }
-
-void TForm2::setCentreOver(QWidget *window) { m_centreOver = window; }
 
 void TForm2::Label4Click() { messages().openUrl(QUrl(siteAddress)); }
 
@@ -114,10 +109,4 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void TForm2::showEvent(QShowEvent *event)
-{
-    centreOver(this, m_centreOver);
-    QDialog::showEvent(event);
 }

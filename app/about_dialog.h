@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QDialog>
-#include <QPointer>
+#include "app/window_look.h"
 
 class QLabel;
 
 // The About box: who made the program, and two links that the desktop opens in the browser.
-class TForm2 : public QDialog {
+class TForm2 : public CentredDialog {
     Q_OBJECT
 
 public:
@@ -22,10 +21,6 @@ public:
     QLabel *Label5 = nullptr;
     QLabel *Label7 = nullptr;
 
-    // Places the dialog over the centre of this window each time it is shown (the screen's centre
-    // when none is set or it is gone).
-    void setCentreOver(QWidget *window);
-
     void Label4Click();
     void Label5Click();
     void Label4MouseEnter();
@@ -33,9 +28,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
-    QPointer<QWidget> m_centreOver;
     QObject *m_pressed = nullptr; // the link label a left press went down on, until it comes up
 };

@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "app/window_look.h"
 
 #include <QApplication>
 

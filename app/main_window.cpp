@@ -5,6 +5,7 @@
 #include "app/about_dialog.h"
 #include "app/error_guard.h"
 #include "app/messages.h"
+#include "app/window_look.h"
 #include "catalogue/catalogue.h"
 #include "export/division_file_name.h"
 #include "retrieval/roster_request.h"
@@ -65,17 +66,6 @@ public:
 const QString notChosen = QStringLiteral("Не выбрана команда.");
 
 } // namespace
-
-QFont windowFont()
-{
-    // The layout is measured for an 11-pixel sans-serif face of the classic width.
-    QFont font;
-    font.setFamilies(
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
 
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {

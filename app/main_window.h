@@ -17,9 +17,6 @@ class QTreeWidget;
 class TForm2;
 class TForm3;
 
-// The face and size every window of the program uses.
-QFont windowFont();
-
 // The main window: team choice, the fetched team's summary and lists, history browsing, the
 // projection page and the byte counters. Its widgets hold the state; the logic is in the core.
 class TForm1 : public QMainWindow, public Ui::TForm1 {

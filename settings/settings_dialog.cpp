@@ -1,6 +1,5 @@
 #include "settings/settings_dialog.h"
 
-#include "app/dialog_placement.h"
 #include "app/error_guard.h"
 #include "settings/settings_store.h"
 #include "ui_settings_dialog.h"
@@ -31,7 +30,8 @@ const QString flatTabs = QStringLiteral(
 
 } // namespace
 
-TForm3::TForm3(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+TForm3::TForm3(QWidget *parent)
+    : CentredDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     // The generated form class stays inside this file: its header is only seen by this library.
     Ui::TForm3 ui;
@@ -50,9 +50,7 @@ TForm3::TForm3(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWind
     BitBtn1 = ui.BitBtn1;
     BitBtn2 = ui.BitBtn2;
 
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(windowFont());
     PageControl1->setStyleSheet(flatTabs);
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
@@ -76,8 +74,6 @@ TForm3::TForm3(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWind
     runGuarded([this] { FormCreate(); });
     m_shown = shownValues();
 }
-
-void TForm3::setCentreOver(QWidget *window) { m_centreOver = window; }
 
 bool TForm3::LoadSettings()
 {
@@ -144,8 +140,7 @@ void TForm3::done(int result)
 void TForm3::showEvent(QShowEvent *event)
 {
     m_shown = shownValues();
-    centreOver(this, m_centreOver);
-    QDialog::showEvent(event);
+    CentredDialog::showEvent(event);
 }
 
 void TForm3::keyPressEvent(QKeyEvent *event)

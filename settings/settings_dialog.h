@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QDialog>
-#include <QPointer>
+#include "app/window_look.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -11,7 +10,7 @@ class QTabWidget;
 // The Settings dialog. Its controls are the live settings: the roster request reads CheckBox1 and the
 // proxy edits, the export reads separ and the four flags, always at the moment of use. The store is
 // read when the dialog is built and on Cancel, and written by OK and by every close.
-class TForm3 : public QDialog {
+class TForm3 : public CentredDialog {
     Q_OBJECT
 
 public:
@@ -31,10 +30,6 @@ public:
     QCheckBox *CoSPCheckbox = nullptr;
     QPushButton *BitBtn1 = nullptr;
     QPushButton *BitBtn2 = nullptr;
-
-    // Places the dialog over the centre of this window each time it is shown (the screen's centre
-    // when none is set or it is gone).
-    void setCentreOver(QWidget *window);
 
     // Reads the store into the controls; when the section holds nothing, every control keeps its
     // state. Returns whether there was anything to read.
@@ -70,5 +65,4 @@ private:
     void showSeparator(const QString &text);
 
     Shown m_shown;
-    QPointer<QWidget> m_centreOver;
 };
