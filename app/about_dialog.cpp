@@ -1,7 +1,7 @@
 #include "app/about_dialog.h"
 
-#include "app/error_guard.h"
-#include "app/messages.h"
+#include "widgets/error_guard.h"
+#include "widgets/messages.h"
 #include "ui_about_dialog.h"
 
 #include <QMouseEvent>

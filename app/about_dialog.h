@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/window_look.h"
+#include "widgets/window_look.h"
 
 class QLabel;
 

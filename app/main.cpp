@@ -1,5 +1,5 @@
 #include "app/startup.h"
-#include "app/window_look.h"
+#include "widgets/window_look.h"
 
 #include <QApplication>
 

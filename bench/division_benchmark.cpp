@@ -1,7 +1,7 @@
 // A whole-division run as the user starts it: the real main window, offscreen, fetching 16 teams from
 // the demo server and appending each to the division's export file.
 #include "app/main_window.h"
-#include "app/messages.h"
+#include "widgets/messages.h"
 #include "bench/bench_support.h"
 #include "tools/demo_server/demo_server_process.h"
 #include "tools/demo_server/demo_catalogue.h"

@@ -1,5 +1,7 @@
 #include "retrieval/roster_request.h"
 
+#include "brindlemark_config.h"
+
 #include <cstdlib>
 
 namespace {

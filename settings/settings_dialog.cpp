@@ -1,6 +1,6 @@
 #include "settings/settings_dialog.h"
 
-#include "app/error_guard.h"
+#include "widgets/error_guard.h"
 #include "settings/settings_store.h"
 #include "ui_settings_dialog.h"
 

@@ -40,6 +40,6 @@ INSTANTIATE_TEST_SUITE_P(
         SurplusCase{"ZeroLength",
                     "HTTP/1.1 500 Oops\r\nContent-Length: 0\r\nConnection: keep-alive\r\n\r\nXY", 2},
         SurplusCase{"AfterContinue", "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 204 No Content\r\n\r\n!", 1}),
-    [](const ::testing::TestParamInfo<SurplusCase> &info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<SurplusCase> &tested) { return std::string(tested.param.name); });
 
 } // namespace

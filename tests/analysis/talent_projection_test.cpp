@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                               53,
                               {{1, "1|0,022|8,022|8,02"}, {53, "53|0,016|9,011|9,01"}}},
                     TableCase{"MasteryZero", "0,00", "5,000", "3", "3", 123, {{1, "1|0,074|5,074|5,07"}}}),
-    [](const testing::TestParamInfo<TableCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<TableCase> &tested) { return std::string(tested.param.name); });
 
 TEST(ProjectionTable, EndsAtTheFirstRowFromTwoOnThatReachesNine)
 {

@@ -1,6 +1,6 @@
-#include "app/error_guard.h"
+#include "widgets/error_guard.h"
 
-#include "app/messages.h"
+#include "widgets/messages.h"
 #include "text/app_error.h"
 #include "text/code_page.h"
 

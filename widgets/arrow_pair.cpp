@@ -1,4 +1,4 @@
-#include "view/up_down_widget.h"
+#include "widgets/arrow_pair.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>

@@ -1,4 +1,4 @@
-#include "app/window_look.h"
+#include "widgets/window_look.h"
 
 #include <QScreen>
 #include <QWidget>
