@@ -8,6 +8,7 @@
 #include "widgets/window_look.h"
 #include "catalogue/catalogue.h"
 #include "export/division_file_name.h"
+#include "retrieval/page_extraction.h"
 #include "retrieval/roster_request.h"
 #include "settings/settings_dialog.h"
 #include "text/code_page.h"

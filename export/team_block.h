@@ -1,19 +1,11 @@
 #pragma once
 
-#include "retrieval/page_extraction.h"
+#include "export/export_options.h"
+#include "retrieval/team_records.h"
 
 #include <QString>
 #include <string>
 #include <vector>
-
-// The export options as the Settings dialog holds them.
-struct ExportOptions {
-    std::string separator = "_";
-    bool manager = false;
-    bool id = false;
-    bool money = false;
-    bool additions = false;
-};
 
 // What the window shows of one team: the summary labels and the rows of one list in display order
 // (each row: the name, then the cells as the list shows them).

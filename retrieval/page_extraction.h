@@ -10,8 +10,6 @@
 // Reading a roster page by fixed text markers. The working copy is a view into a private copy of the
 // page text that only ever loses its beginning; the page is never parsed as markup.
 
-enum class PageKind { Talent, Abilities };
-
 inline constexpr const char *abilitiesSuffix = "&act=abilities";
 PageKind pageKindOfSuffix(const std::string &suffix);
 

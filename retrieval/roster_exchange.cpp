@@ -84,6 +84,11 @@ bool RosterExchange::readReply()
     return m_reader.succeeded();
 }
 
+ExchangeOutcome RosterExchange::outcome() const
+{
+    return m_reader.succeeded() ? ExchangeOutcome::Succeeded : ExchangeOutcome::Failed;
+}
+
 size_t RosterExchange::drainRest()
 {
     if (!m_reader.headersComplete() || !m_reader.keepAlive())

@@ -14,6 +14,15 @@ struct ExchangeTimeouts {
     int failedBodyPieceMs = 2000; // each piece of a failed reply's body, which is dropped anyway
     int drainPieceMs = 2000;      // each piece left on a kept-alive connection after a failure
     int drainTotalMs = 5000;      // that drain in all
+    int totalMs = 90000;          // the whole exchange: connect, send, reply and drain together
+};
+
+// How an exchange ended.
+enum class ExchangeOutcome {
+    Succeeded,  // a whole 2xx reply without a Location header
+    Failed,     // no connection, an error status, a malformed or refused reply
+    TimedOut,   // a wait or the whole exchange ran past its limit
+    Incomplete, // the body ended before its announced length or last chunk
 };
 
 // One request on a connection of its own. The wait runs a local event loop that excludes user input,
@@ -27,6 +36,7 @@ public:
     bool run(const std::string &host, uint16_t port, const std::string &request);
 
     const ReplyReader &reply() const { return m_reader; }
+    ExchangeOutcome outcome() const;
 
     // After a failure: when the reply asked to keep the connection open and it still is, reads and
     // drops what it delivers until it closes (bounded). Returns the number of bytes dropped.

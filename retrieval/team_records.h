@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+// The two roster pages of a team.
+enum class PageKind { Talent, Abilities };
+
 // What one fetch keeps of a team. All texts are windows-1251 bytes as cut from the page.
 
 class cplayer {

@@ -2,6 +2,7 @@
 
 #include "widgets/error_guard.h"
 #include "settings/settings_store.h"
+#include "text/code_page.h"
 #include "ui_settings_dialog.h"
 
 #include <QKeyEvent>
@@ -110,6 +111,17 @@ void TForm3::SaveSettings()
         store.writeText(portKey, proxyport->text());
     }
     store.close();
+}
+
+ExportOptions TForm3::exportOptions() const
+{
+    return {toCp1251(separ->text()), ManCheckbox->isChecked(), IDCheckbox->isChecked(),
+            MoneyCheckbox->isChecked(), CoSPCheckbox->isChecked()};
+}
+
+ProxyChoice TForm3::proxyChoice() const
+{
+    return {CheckBox1->isChecked(), toCp1251(proxyserver->text()), toCp1251(proxyport->text())};
 }
 
 void TForm3::FormCreate() { LoadSettings(); }

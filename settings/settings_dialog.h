@@ -1,5 +1,7 @@
 #pragma once
 
+#include "export/export_options.h"
+#include "retrieval/proxy_choice.h"
 #include "widgets/window_look.h"
 
 class QCheckBox;
@@ -30,6 +32,10 @@ public:
     QCheckBox *CoSPCheckbox = nullptr;
     QPushButton *BitBtn1 = nullptr;
     QPushButton *BitBtn2 = nullptr;
+
+    // The live values, read from the controls at the moment of asking.
+    ExportOptions exportOptions() const;
+    ProxyChoice proxyChoice() const;
 
     // Reads the store into the controls; when the section holds nothing, every control keeps its
     // state. Returns whether there was anything to read.
