@@ -320,10 +320,10 @@ bool TForm1::GetData(int32_t teamId, const std::string &pageSuffix)
     showSummary(summary);
 
     const PageKind kind = pageKindOfSuffix(pageSuffix);
-    CTeam *team = m_history.findByName(toCp1251(TeamVal->text()));
+    CTeam *team = m_history.findByTeamId(teamId);
     const bool filled = team && (kind == PageKind::Talent ? team->TalCount : team->SkillCount) > 0;
     if (!team)
-        team = &appendSnapshot(summaryOnView());
+        team = &appendSnapshot(summaryOnView(), teamId);
     if (!filled)
         readRows(w, kind, *team);
     // The view always ends showing one snapshot, so the labels and lists never mix two teams.
@@ -349,9 +349,9 @@ TeamSummary TForm1::summaryOnView() const
             toCp1251(CoSPVal->text()), toCp1251(PowerVal->text()), toCp1251(VisRatVal->text())};
 }
 
-CTeam &TForm1::appendSnapshot(const TeamSummary &summary)
+CTeam &TForm1::appendSnapshot(const TeamSummary &summary, int32_t teamId)
 {
-    CTeam &team = m_history.append(summary);
+    CTeam &team = m_history.append(summary, teamId);
     if (m_history.TeamCount == 2)
         UpDown1->setEnabled(true);
     UpDown1->setMaximum(m_history.TeamCount - 1);

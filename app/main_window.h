@@ -66,7 +66,7 @@ private:
     void runDivision();
     void showSummary(const TeamSummary &summary);
     TeamSummary summaryOnView() const;
-    CTeam &appendSnapshot(const TeamSummary &summary);
+    CTeam &appendSnapshot(const TeamSummary &summary, int32_t teamId);
     void readRows(std::string_view &w, PageKind kind, CTeam &team);
     ExportOptions exportOptions() const;
     void addCounter(QLabel *label, int64_t amount);

@@ -3,7 +3,7 @@
 
 #include "analysis/talent_projection.h"
 #include "export/team_block.h"
-#include "retrieval/page_extraction.h"
+#include "retrieval/page_reader.h"
 #include "view/column_sort.h"
 #include "view/row_texts.h"
 
@@ -24,7 +24,7 @@ void BM_ReadPage(benchmark::State &state, PageKind kind)
     const LoopClock clock;
     for (auto _ : state) {
         benchmark::DoNotOptimize(detectFailurePage(page));
-        PageContents contents = readPage(page, kind);
+        PageReading contents = readPage(page, kind);
         rows = contents.rows.size();
         benchmark::DoNotOptimize(contents);
     }
@@ -65,7 +65,7 @@ BENCHMARK(BM_SkillRowTexts25);
 void BM_BuildTeamBlock(benchmark::State &state, PageKind kind)
 {
     const std::string &page = pageOf(kind);
-    const PageContents contents = readPage(page, kind);
+    const PageReading contents = readPage(page, kind);
     ExportView view;
     view.labels = contents.summary;
     view.kind = kind;

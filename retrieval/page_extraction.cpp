@@ -155,19 +155,3 @@ std::unique_ptr<CPlayerSkill> skillRecordOf(const RawRow &row)
         abilities[i] = decimalCell(c.at(4 + i));
     return std::make_unique<CPlayerSkill>(c.at(0), c.at(1), age, mastery, abilities);
 }
-
-PageContents readPage(const std::string &page, PageKind kind)
-{
-    const std::string copy = page;
-    std::string_view w = copy;
-    PageContents contents;
-    contents.summary = extractSummary(w);
-    while (auto row = cutNextRow(w, kind)) {
-        if (kind == PageKind::Talent)
-            talentRecordOf(*row);
-        else
-            skillRecordOf(*row);
-        contents.rows.push_back(std::move(*row));
-    }
-    return contents;
-}

@@ -37,11 +37,3 @@ std::optional<RawRow> cutNextRow(std::string_view &w, PageKind kind);
 // Records from a row's cells; a cell that is not its number throws ConvertError.
 std::unique_ptr<CPlayerTal> talentRecordOf(const RawRow &row);
 std::unique_ptr<CPlayerSkill> skillRecordOf(const RawRow &row);
-
-// The whole reading of one page without a window: summary, then every row converted. Throws on the
-// first row that does not convert.
-struct PageContents {
-    TeamSummary summary;
-    std::vector<RawRow> rows;
-};
-PageContents readPage(const std::string &page, PageKind kind);

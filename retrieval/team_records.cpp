@@ -35,17 +35,17 @@ void AddSkill(CTeam &team, std::unique_ptr<CPlayerSkill> player)
     team.SkillCount = static_cast<int32_t>(team.Skill.size());
 }
 
-CTeam &TeamHistory::append(TeamSummary summary)
+CTeam &TeamHistory::append(TeamSummary summary, int32_t teamId)
 {
-    Teams.push_back(std::make_unique<CTeam>(std::move(summary)));
+    Teams.push_back(std::make_unique<CTeam>(std::move(summary), teamId));
     TeamCount = static_cast<int32_t>(Teams.size());
     return *Teams.back();
 }
 
-CTeam *TeamHistory::findByName(const std::string &name) const
+CTeam *TeamHistory::findByTeamId(int32_t teamId) const
 {
     for (const auto &team : Teams)
-        if (team->Name == name)
+        if (team->TeamId == teamId)
             return team.get();
     return nullptr;
 }

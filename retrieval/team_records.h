@@ -51,27 +51,29 @@ struct TeamSummary {
 };
 
 // A team snapshot: its summary as first fetched and the players of each page kind, each list filled once.
+// It belongs to the team identifier it was fetched for; two teams may share a name.
 class CTeam : public TeamSummary {
 public:
+    int32_t TeamId = 0;
     int32_t TalCount = 0;
     int32_t SkillCount = 0;
     std::vector<std::unique_ptr<CPlayerTal>> Tal;
     std::vector<std::unique_ptr<CPlayerSkill>> Skill;
 
-    explicit CTeam(TeamSummary summary) : TeamSummary(std::move(summary)) {}
+    CTeam(TeamSummary summary, int32_t teamId) : TeamSummary(std::move(summary)), TeamId(teamId) {}
     const TeamSummary &summary() const { return *this; }
 };
 
 void AddTal(CTeam &team, std::unique_ptr<CPlayerTal> player);
 void AddSkill(CTeam &team, std::unique_ptr<CPlayerSkill> player);
 
-// Every team fetched in a run, in the order of first fetch; names are unique.
+// Every team fetched in a run, in the order of first fetch; one snapshot per team identifier.
 class TeamHistory {
 public:
     std::vector<std::unique_ptr<CTeam>> Teams;
     int32_t TeamCount = 0;
 
-    CTeam &append(TeamSummary summary);
-    CTeam *findByName(const std::string &name) const;
+    CTeam &append(TeamSummary summary, int32_t teamId);
+    CTeam *findByTeamId(int32_t teamId) const;
     CTeam &at(int32_t index) const { return *Teams.at(static_cast<size_t>(index)); }
 };

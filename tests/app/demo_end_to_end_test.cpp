@@ -1,5 +1,5 @@
 #include "app/main_window.h"
-#include "retrieval/page_extraction.h"
+#include "retrieval/page_reader.h"
 #include "retrieval/roster_exchange.h"
 #include "retrieval/roster_request.h"
 #include "support/demo_server_process.h"

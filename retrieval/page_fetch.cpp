@@ -1,0 +1,64 @@
+#include "retrieval/page_fetch.h"
+
+#include "retrieval/roster_request.h"
+#include "text/numbers.h"
+
+namespace {
+
+struct Destination {
+    std::string host;
+    int32_t port = 0;
+    bool viaProxy = false;
+};
+
+Destination destinationOf(const ProxyChoice &proxy, const ServerAddress &server)
+{
+    if (!proxy.use)
+        return {server.host, server.port, false};
+    // The port is read even when the host is empty, so a bad port always fails the same way.
+    const int32_t port = readInteger(proxy.portText);
+    if (proxy.host.empty())
+        return {server.host, server.port, false};
+    return {proxy.host, port, true};
+}
+
+} // namespace
+
+std::string fetchFailureText(ExchangeOutcome outcome)
+{
+    switch (outcome) {
+    case ExchangeOutcome::TimedOut:
+        return "Произошла ошибка: сервер не ответил за отведённое время.";
+    case ExchangeOutcome::Incomplete:
+        return "Произошла ошибка: страница пришла не полностью.";
+    case ExchangeOutcome::Succeeded:
+    case ExchangeOutcome::Failed:
+        break;
+    }
+    return "Произошла ошибка";
+}
+
+FetchResult fetchPage(int32_t teamId, const std::string &pageSuffix, const ProxyChoice &proxy,
+                      const ExchangeTimeouts &timeouts)
+{
+    const ServerAddress server = rosterServerAddress();
+    const Destination to = destinationOf(proxy, server);
+    const std::string request = buildRosterRequest(server, teamId, pageSuffix, to.viaProxy);
+    RosterExchange exchange(timeouts);
+    const bool usablePort = to.port > 0 && to.port <= 65535;
+    FetchResult result;
+    if (usablePort && exchange.run(to.host, static_cast<uint16_t>(to.port), request)) {
+        result.read = true;
+        result.outcome = ExchangeOutcome::Succeeded;
+        result.body = exchange.reply().body();
+        result.lastPageBytes = static_cast<int64_t>(result.body.size());
+        result.sessionBytes = result.lastPageBytes;
+        return result;
+    }
+    result.outcome = usablePort ? exchange.outcome() : ExchangeOutcome::Failed;
+    result.failureText = fetchFailureText(result.outcome);
+    result.lastPageBytes = static_cast<int64_t>(exchange.drainRest());
+    result.sessionBytes =
+        static_cast<int64_t>(exchange.reply().statusLine().size() + exchange.reply().location().size());
+    return result;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "retrieval/proxy_choice.h"
+#include "retrieval/roster_exchange.h"
+
+#include <cstdint>
+#include <string>
+
+// What one fetch of a roster page came to.
+struct FetchResult {
+    bool read = false;
+    // The page as received, byte for byte; empty unless read.
+    std::string body;
+    // What the "last page" counter shows now: the page's size, or what was drained after a failure.
+    int64_t lastPageBytes = 0;
+    // What the session counter grows by: the page's size, or after a failure the lengths of the status
+    // line and of the Location value.
+    int64_t sessionBytes = 0;
+    ExchangeOutcome outcome = ExchangeOutcome::Failed;
+    // The message a failed fetch shows (UTF-8); empty when read.
+    std::string failureText;
+};
+
+// One request for a team's roster page: chooses between the proxy and the server, sends the request,
+// reads the reply and, after a failure, drains what the connection still delivers (bounded). A proxy
+// port that is not a number throws ConvertError before anything is sent.
+FetchResult fetchPage(int32_t teamId, const std::string &pageSuffix, const ProxyChoice &proxy,
+                      const ExchangeTimeouts &timeouts);
+
+// The message of a failed exchange, UTF-8.
+std::string fetchFailureText(ExchangeOutcome outcome);

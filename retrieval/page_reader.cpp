@@ -1,0 +1,36 @@
+#include "retrieval/page_reader.h"
+
+#include "text/app_error.h"
+#include "text/markers.h"
+
+void PageReading::rethrowFailure() const
+{
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+PageReading readPage(std::string_view page, PageKind kind)
+{
+    PageReading reading;
+    std::string_view w = page;
+    reading.summary = extractSummary(w);
+    reading.hasRows = MarkerPos("info.php?id=", w) > 0;
+    while (auto row = cutNextRow(w, kind)) {
+        reading.rows.push_back(std::move(*row));
+        try {
+            if (kind == PageKind::Talent)
+                reading.talents.push_back(talentRecordOf(reading.rows.back()));
+            else
+                reading.skills.push_back(skillRecordOf(reading.rows.back()));
+        } catch (const ConvertError &) {
+            reading.failure = std::current_exception();
+            break;
+        }
+    }
+    // Records count only as a whole page: a snapshot never holds part of a roster.
+    if (reading.failure) {
+        reading.talents.clear();
+        reading.skills.clear();
+    }
+    return reading;
+}
