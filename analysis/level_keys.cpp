@@ -6,7 +6,15 @@ bool isLevelDigit(char16_t c) { return c >= u'1' && c <= u'3'; }
 
 } // namespace
 
-bool isLevelKey(char16_t key) { return key == u'\b' || isLevelDigit(key); }
+bool levelEditTakesKey(const QString &typedText)
+{
+    if (typedText.size() == 1 && isLevelDigit(typedText.front().unicode()))
+        return true;
+    for (const QChar c : typedText)
+        if (c.isPrint())
+            return false;
+    return true;
+}
 
 bool isLevelText(const QString &text)
 {

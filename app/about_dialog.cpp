@@ -1,8 +1,8 @@
 #include "app/about_dialog.h"
 
+#include "ui_about_dialog.h"
 #include "widgets/error_guard.h"
 #include "widgets/messages.h"
-#include "ui_about_dialog.h"
 
 #include <QMouseEvent>
 

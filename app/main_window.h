@@ -1,25 +1,39 @@
 #pragma once
 
-#include "catalogue/catalogue_table.h"
-#include "export/team_block.h"
 #include "retrieval/roster_exchange.h"
 #include "retrieval/team_records.h"
-#include "ui_main_window.h"
 #include "view/column_sort.h"
 
 #include <QMainWindow>
 #include <cstdint>
-#include <string>
+#include <exception>
+#include <memory>
 
-class QKeyEvent;
+class CatalogueSelectors;
+class ProjectionPage;
+class SummaryLabels;
 class QMenu;
 class QTreeWidget;
+struct PageReading;
 class TForm2;
 class TForm3;
+namespace Ui {
+class TForm1;
+}
+
+// What fetching one team came to. A team not read says why, for the list a division run ends with.
+struct TeamFetch {
+    bool read = false;
+    QString whyNot;
+    // A cell that did not convert; the rows up to it are on view, the snapshot has none of them.
+    std::exception_ptr badCell;
+    // The reply was not a roster page at all.
+    bool foreignPage = false;
+};
 
 // The main window: team choice, the fetched team's summary and lists, history browsing, the
-// projection page and the byte counters. Its widgets hold the state; the logic is in the core.
-class TForm1 : public QMainWindow, public Ui::TForm1 {
+// projection page and the byte counters. It wires controls to the pieces that hold the rules.
+class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit TForm1(QWidget *parent = nullptr);
@@ -30,52 +44,39 @@ public:
     void setSettingsDialog(TForm3 *settings) { m_settings = settings; }
     void setExchangeTimeouts(const ExchangeTimeouts &timeouts) { m_timeouts = timeouts; }
 
-    // Fetches one team's page and shows it; true when a team page was read.
-    bool GetData(int32_t teamId, const std::string &pageSuffix);
-    // One request; true when PageText now holds its reply.
-    bool RequestPage(int32_t teamId, const std::string &pageSuffix);
-    void ReAdd(const CTeam &team);
-    void SaveData(const QString &fileName);
-
-    void FormCreate();
-    void Button1Click();
-    void N2Click();
-    void N4Click();
-    void N5Click();
-    void About1Click();
-    void ComboBox1Select(int index);
-    void UpDown1Changing(bool &allowChange);
-    void ListView1ContextPopup(const QPoint &pos);
-    void ListView1ColumnClick(QTreeWidget *list, int column);
-    void alant1Click();
-    // The key filter of both level edits: true when the key may reach the edit.
-    bool LabeledEdit1KeyPress(const QKeyEvent &key) const;
-
-    const SortState &sortState() const { return m_sort; }
-    CatalogueTable ClientDataSet1;
+    // Fetches one team's page and shows it, telling the user of any failure; true when it was read.
+    bool fetchTeam(int32_t teamId, PageKind kind);
+    // Appends the team on view, with the list of the open tab, to the file.
+    void saveTeamOnView(const QString &fileName);
 
     const TeamHistory &history() const { return m_history; }
-    const std::string &pageText() const { return PageText; }
-    QMenu *PopupMenu1 = nullptr;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    int64_t sessionBytes() const { return m_sessionBytes; }
 
 private:
     void wireCommands();
+    void loadCatalogue();
+    void onFetchClicked();
+    void onSaveClicked();
+    void onHistoryStep(bool &allowChange);
+    void onTalentListMenu(const QPoint &pos);
+    void onProjectionChosen();
     void runDivision();
-    void showSummary(const TeamSummary &summary);
-    TeamSummary summaryOnView() const;
-    CTeam &appendSnapshot(const TeamSummary &summary, int32_t teamId);
-    void readRows(std::string_view &w, PageKind kind, CTeam &team);
-    ExportOptions exportOptions() const;
-    void addCounter(QLabel *label, int64_t amount);
-    QTreeWidget *listOfActivePage() const;
 
-    std::string PageText;
+    TeamFetch fetchAndShow(int32_t teamId, PageKind kind);
+    TeamFetch takeReading(int32_t teamId, PageKind kind, const PageReading &reading);
+    void showSnapshot(const CTeam &team);
+    void countBytes(int64_t lastPage, int64_t added);
+    QTreeWidget *listOfOpenTab() const;
+
+    std::unique_ptr<Ui::TForm1> m_ui;
+    std::unique_ptr<SummaryLabels> m_summary;
+    std::unique_ptr<CatalogueSelectors> m_selectors;
+    ProjectionPage *m_projection = nullptr;
+    QMenu *m_talentMenu = nullptr;
     TeamHistory m_history;
     SortState m_sort;
     ExchangeTimeouts m_timeouts;
+    int64_t m_sessionBytes = 0;
     TForm2 *m_about = nullptr;
     TForm3 *m_settings = nullptr;
 };

@@ -1,10 +1,11 @@
 // A whole-division run as the user starts it: the real main window, offscreen, fetching 16 teams from
 // the demo server and appending each to the division's export file.
 #include "app/main_window.h"
-#include "widgets/messages.h"
 #include "bench/bench_support.h"
-#include "tools/demo_server/demo_server_process.h"
+#include "tests/support/main_controls.h"
 #include "tools/demo_server/demo_catalogue.h"
+#include "tools/demo_server/demo_server_process.h"
+#include "widgets/messages.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -101,20 +102,21 @@ void BM_DivisionRun(benchmark::State &state, bool talent)
         for (auto _ : state) {
             TForm1 form;
             form.show();
+            const MainControls ui(&form);
             QCoreApplication::processEvents();
             boxes.clear();
-            form.Cdivision->setChecked(true);
-            (talent ? form.RadioTal : form.RadioSkill)->setChecked(true);
-            form.ComboBox1->clear();
-            form.ComboBox1->addItem(division.name, division.id);
-            form.ComboBox1->setCurrentIndex(0);
-            form.ComboBox2->clear();
+            ui.Cdivision->setChecked(true);
+            (talent ? ui.RadioTal : ui.RadioSkill)->setChecked(true);
+            ui.ComboBox1->clear();
+            ui.ComboBox1->addItem(division.name, division.id);
+            ui.ComboBox1->setCurrentIndex(0);
+            ui.ComboBox2->clear();
             for (const DemoTeam *team : division.teams)
-                form.ComboBox2->addItem(team->name, team->teamId);
+                ui.ComboBox2->addItem(team->name, team->teamId);
 
             QElapsedTimer timer;
             timer.start();
-            form.Button1->click();
+            ui.Button1->click();
             const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
             state.SetIterationTime(seconds);
             clock.add(seconds);

@@ -38,6 +38,20 @@ std::string fetchFailureText(ExchangeOutcome outcome)
     return "Произошла ошибка";
 }
 
+std::string fetchFailureReason(ExchangeOutcome outcome)
+{
+    switch (outcome) {
+    case ExchangeOutcome::TimedOut:
+        return "сервер не ответил вовремя";
+    case ExchangeOutcome::Incomplete:
+        return "страница пришла не полностью";
+    case ExchangeOutcome::Succeeded:
+    case ExchangeOutcome::Failed:
+        break;
+    }
+    return "страница не получена";
+}
+
 FetchResult fetchPage(int32_t teamId, const std::string &pageSuffix, const ProxyChoice &proxy,
                       const ExchangeTimeouts &timeouts)
 {

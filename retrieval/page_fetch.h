@@ -29,3 +29,5 @@ FetchResult fetchPage(int32_t teamId, const std::string &pageSuffix, const Proxy
 
 // The message of a failed exchange, UTF-8.
 std::string fetchFailureText(ExchangeOutcome outcome);
+// The same in a few words, for a list of teams a division run left out, UTF-8.
+std::string fetchFailureReason(ExchangeOutcome outcome);

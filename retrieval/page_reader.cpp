@@ -9,6 +9,36 @@ void PageReading::rethrowFailure() const
         std::rethrow_exception(failure);
 }
 
+std::string PageReading::failureMessage() const
+{
+    try {
+        rethrowFailure();
+    } catch (const std::exception &e) {
+        return e.what();
+    }
+    return {};
+}
+
+KeptPage keepInHistory(TeamHistory &history, int32_t teamId, const TeamSummary &summary, PageKind kind,
+                       const PageReading &reading)
+{
+    KeptPage kept;
+    kept.team = history.findByTeamId(teamId);
+    if (!kept.team) {
+        kept.team = &history.append(summary, teamId);
+        kept.newSnapshot = true;
+    }
+    const bool filled = (kind == PageKind::Talent ? kept.team->TalCount : kept.team->SkillCount) > 0;
+    if (filled || !reading.converted())
+        return kept;
+    for (const auto &player : reading.talents)
+        AddTal(*kept.team, std::make_unique<CPlayerTal>(*player));
+    for (const auto &player : reading.skills)
+        AddSkill(*kept.team, std::make_unique<CPlayerSkill>(*player));
+    kept.rowsTaken = !reading.rows.empty();
+    return kept;
+}
+
 PageReading readPage(std::string_view page, PageKind kind)
 {
     PageReading reading;

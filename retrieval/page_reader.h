@@ -26,6 +26,22 @@ struct PageReading {
     bool converted() const { return !failure; }
     // Throws the stored failure, if any.
     void rethrowFailure() const;
+    // The stored failure's message (windows-1251); empty when every row converted.
+    std::string failureMessage() const;
 };
 
 PageReading readPage(std::string_view page, PageKind kind);
+
+// Where a page read for a team went in the run's history.
+struct KeptPage {
+    CTeam *team = nullptr;
+    bool newSnapshot = false;
+    // The rows went into the snapshot: its list of this kind was empty, the page had rows, all converted.
+    bool rowsTaken = false;
+};
+
+// Finds the team's snapshot by its identifier or appends a new one made of `summary`, and fills the
+// snapshot's list of this page kind from the page when that list is still empty and every row of the
+// page converted. A list once filled is never refilled.
+KeptPage keepInHistory(TeamHistory &history, int32_t teamId, const TeamSummary &summary, PageKind kind,
+                       const PageReading &reading);

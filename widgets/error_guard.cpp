@@ -1,8 +1,8 @@
 #include "widgets/error_guard.h"
 
-#include "widgets/messages.h"
 #include "text/app_error.h"
 #include "text/code_page.h"
+#include "widgets/messages.h"
 
 #include <exception>
 

@@ -1,5 +1,7 @@
 #include "widgets/window_look.h"
 
+#include <QApplication>
+
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -28,4 +30,23 @@ void CentredDialog::showEvent(QShowEvent *event)
         move(topLeft);
     }
     QDialog::showEvent(event);
+}
+
+WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
+
+void showCentredOver(CentredDialog *dialog, QWidget *window)
+{
+    if (!dialog)
+        return;
+    dialog->setCentreOver(window);
+    dialog->exec();
+}
+
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() -
+                     QPoint(window->width() / 2, window->height() / 2));
 }

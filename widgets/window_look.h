@@ -8,6 +8,15 @@
 // sans-serif face of the classic width.
 QFont windowFont();
 
+// The window takes no input while the network is waited on; the cursor says so.
+class WaitCursor {
+public:
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
 // A dialog that opens over the centre of a given window (the screen's centre without one), kept on
 // the screen.
 class CentredDialog : public QDialog {
@@ -23,3 +32,9 @@ protected:
 private:
     QPointer<QWidget> m_centreOver;
 };
+
+// Places the window in the middle of the primary screen.
+void centreOnScreen(QWidget *window);
+
+// Shows the dialog modally over the centre of the window; nothing when there is no dialog yet.
+void showCentredOver(CentredDialog *dialog, QWidget *window);

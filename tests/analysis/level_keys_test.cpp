@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-TEST(LevelKeys, PassOnlyBackspaceAndOneToThree)
+TEST(LevelKeys, TypedCharactersMustBeLevelsWhileKeysThatTypeNothingPass)
 {
-    for (char16_t key : {u'\b', u'1', u'2', u'3'})
-        EXPECT_TRUE(isLevelKey(key)) << int(key);
-    for (char16_t key : {u'\0', u'0', u'4', u'5', u'9', u'a', u'Z', u' ', u'-', u'+', u',', u'.', u'\r',
-                         u'\x7f', u'\u0417', u'\u00B9', u'\u0661', u'\uFF11'})
-        EXPECT_FALSE(isLevelKey(key)) << int(key);
+    for (const char16_t *typed : {u"1", u"2", u"3", u"", u"\t", u"\b", u"\x7f", u"\r", u"\x1b"})
+        EXPECT_TRUE(levelEditTakesKey(QString::fromUtf16(typed))) << int(typed[0]);
+    for (const char16_t *typed : {u"0", u"4", u"9", u"a", u"Z", u" ", u"-", u",", u"\u0417", u"\u00B9",
+                                  u"\u0661", u"\uFF11", u"12"})
+        EXPECT_FALSE(levelEditTakesKey(QString::fromUtf16(typed))) << int(typed[0]);
 }
 
 TEST(LevelText, PastedTextMustBeEmptyOrOneLevelDigit)

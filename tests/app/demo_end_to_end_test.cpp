@@ -3,6 +3,7 @@
 #include "retrieval/roster_exchange.h"
 #include "retrieval/roster_request.h"
 #include "support/demo_server_process.h"
+#include "support/main_controls.h"
 #include "support/message_recorder.h"
 #include "text/code_page.h"
 
@@ -69,6 +70,7 @@ protected:
     }
     void TearDown() override
     {
+        ui.reset();
         form.reset();
         qunsetenv("BRINDLEMARK_SERVER");
         QDir::setCurrent(m_previous);
@@ -81,28 +83,30 @@ protected:
                                      << DemoServerProcess::program().toStdString();
         qputenv("BRINDLEMARK_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(server->port()));
         form = std::make_unique<TForm1>();
+        ui = std::make_unique<MainControls>(form.get());
         ASSERT_TRUE(recorder.boxes.empty());
     }
 
     void chooseDivision(const QString &name)
     {
-        const int index = form->ComboBox1->findText(name);
+        const int index = ui->ComboBox1->findText(name);
         ASSERT_GE(index, 0);
-        form->ComboBox1->setCurrentIndex(index);
-        Q_EMIT form->ComboBox1->activated(index);
+        ui->ComboBox1->setCurrentIndex(index);
+        Q_EMIT ui->ComboBox1->activated(index);
     }
 
     std::vector<Block> runDivision(const QString &name)
     {
         chooseDivision(name);
-        form->Cdivision->setChecked(true);
-        form->Button1->click();
+        ui->Cdivision->setChecked(true);
+        ui->Button1->click();
         return blocksOf(divisionFileName(QDate::currentDate(), QLocale::system(), name));
     }
 
     MessageRecorder recorder;
     std::unique_ptr<DemoServerProcess> server;
     std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainControls> ui;
 
 private:
     QTemporaryDir m_dir;
@@ -117,13 +121,13 @@ TEST_F(DemoEndToEnd, SixteenTeamDivisionMatchesWhatTheServerGenerated)
     const std::vector<Block> blocks = runDivision(QStringLiteral("Высшая лига"));
     EXPECT_TRUE(recorder.boxes.empty());
     ASSERT_EQ(blocks.size(), 16u);
-    ASSERT_EQ(form->ComboBox2->count(), 16);
+    ASSERT_EQ(ui->ComboBox2->count(), 16);
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(blocks[static_cast<size_t>(i)].teamLine,
-                  form->ComboBox2->itemText(i) + QStringLiteral(" Высшая лига"));
+                  ui->ComboBox2->itemText(i) + QStringLiteral(" Высшая лига"));
         EXPECT_EQ(blocks[static_cast<size_t>(i)].players,
-                  playersOnServer(server->port(), form->ComboBox2->itemData(i).toInt()))
-            << form->ComboBox2->itemText(i).toStdString();
+                  playersOnServer(server->port(), ui->ComboBox2->itemData(i).toInt()))
+            << ui->ComboBox2->itemText(i).toStdString();
     }
     EXPECT_EQ(form->history().TeamCount, 16);
 }
@@ -134,15 +138,15 @@ TEST_F(DemoEndToEnd, TwelveTeamDivisionWritesTwelveBlocks)
     const std::vector<Block> blocks = runDivision(QStringLiteral("Вторая лига Б"));
     EXPECT_TRUE(recorder.boxes.empty());
     EXPECT_EQ(blocks.size(), 12u);
-    EXPECT_FALSE(form->ProgressBar1->isVisible());
+    EXPECT_FALSE(ui->ProgressBar1->isVisible());
 }
 
 TEST_F(DemoEndToEnd, MaintenanceShowsItsBoxAndWritesNothing)
 {
     start({QStringLiteral("--maintenance")});
     chooseDivision(QStringLiteral("Высшая лига"));
-    form->ComboBox2->setCurrentIndex(0);
-    form->Button1->click();
+    ui->ComboBox2->setCurrentIndex(0);
+    ui->Button1->click();
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("Ахтунг"));
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("На сайте проводится обновление данных."));

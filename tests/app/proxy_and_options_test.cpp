@@ -48,7 +48,7 @@ TEST_F(LiveSettings, TickedProxyGetsTheAbsoluteFormRequest)
               std::string::npos);
     EXPECT_EQ(request.find("Connection: keep-alive\r\nContent-Type"), std::string::npos);
     EXPECT_EQ(request.find("Authorization"), std::string::npos);
-    EXPECT_EQ(form->TeamVal->text(), QStringLiteral("Альфа"));
+    EXPECT_EQ(ui->TeamVal->text(), QStringLiteral("Альфа"));
 }
 
 TEST_F(LiveSettings, TickedProxyWithoutHostGoesDirect)
@@ -68,7 +68,7 @@ TEST_F(LiveSettings, BadProxyPortStopsBeforeAnythingIsSent)
     offer(7, team(QStringLiteral("Альфа")));
     settings->CheckBox1->setChecked(true);
     settings->proxyserver->setText(QStringLiteral("127.0.0.1"));
-    form->Label4->setText(QStringLiteral("5"));
+    ui->Label4->setText(QStringLiteral("5"));
     for (const QString &port : {QString(), QStringLiteral("80a")}) {
         settings->proxyport->setText(port);
         fetch(7);
@@ -78,9 +78,9 @@ TEST_F(LiveSettings, BadProxyPortStopsBeforeAnythingIsSent)
     }
     EXPECT_EQ(recorder.boxes.size(), 2u);
     EXPECT_EQ(server.connections, 0);
-    EXPECT_EQ(form->Label4->text(), QStringLiteral("5"));
-    EXPECT_EQ(form->Label1->text(), QStringLiteral("0"));
-    EXPECT_TRUE(form->Button1->isEnabled());
+    EXPECT_EQ(ui->Label4->text(), QStringLiteral("5"));
+    EXPECT_EQ(ui->Label1->text(), QStringLiteral("0"));
+    EXPECT_TRUE(ui->Button1->isEnabled());
     EXPECT_EQ(form->history().TeamCount, 0);
 }
 
@@ -92,7 +92,7 @@ TEST_F(LiveSettings, ExportUsesTheSeparatorAndFlagsAsTheyStand)
     settings->IDCheckbox->setChecked(true);
     settings->CoSPCheckbox->setChecked(true);
     const QString path = QDir::current().filePath(QStringLiteral("out.txt"));
-    form->SaveData(path);
+    form->saveTeamOnView(path);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QStringList lines = fromCp1251(file.readAll().toStdString()).split(QStringLiteral("\r\n"));

@@ -1,6 +1,7 @@
 #include "../settings/temp_settings.h"
 #include "app/startup.h"
 #include "catalogue/catalogue_builder.h"
+#include "support/main_controls.h"
 #include "support/message_recorder.h"
 
 #include <QCheckBox>
@@ -47,6 +48,7 @@ QStringList entries(const QComboBox *box)
 
 } // namespace
 
+// What a user reads on the controls at start-up, found by object name.
 TEST(Startup, BuildsThreeWindowsWithTheirDesignTimeState)
 {
     TempSettingsDir store;
@@ -56,34 +58,49 @@ TEST(Startup, BuildsThreeWindowsWithTheirDesignTimeState)
     const Windows windows = createWindows();
     EXPECT_TRUE(recorder.boxes.empty());
     TForm1 &f = *windows.Form1;
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("Brindlemark"));
+    const MainControls ui(&f);
     f.show();
     EXPECT_EQ(f.centralWidget()->size(), QSize(796, 329));
     f.hide();
-    EXPECT_EQ(windows.Form2->windowTitle(), QStringLiteral("About"));
-    EXPECT_EQ(windows.Form3->windowTitle(), QStringLiteral("Настройки"));
-    EXPECT_EQ(f.Button1->text(), QStringLiteral("Получить"));
-    EXPECT_EQ(f.Button1->objectName(), QStringLiteral("Button1"));
-    EXPECT_TRUE(f.RadioTal->isChecked());
-    EXPECT_FALSE(f.Cdivision->isChecked());
-    EXPECT_FALSE(f.UpDown1->isEnabled());
-    EXPECT_EQ(f.UpDown1->position(), 0);
-    EXPECT_TRUE(f.ProgressBar1->isHidden());
-    EXPECT_EQ(f.ProgressBar1->maximum(), 16);
-    EXPECT_EQ(f.LabeledEdit2->text(), QStringLiteral("3"));
-    EXPECT_EQ(f.LabeledEdit2->maxLength(), 1);
-    EXPECT_FALSE(f.alant1->isEnabled());
-    EXPECT_EQ(f.N1->title(), QStringLiteral("Файл"));
-    EXPECT_EQ(f.N4->text(), QStringLiteral("Выход"));
-    EXPECT_EQ(f.ListView1->headerItem()->text(5), QStringLiteral("Талант"));
-    EXPECT_EQ(f.ListView1->columnWidth(1), 100);
-    EXPECT_EQ(f.ListView2->headerItem()->text(11), QStringLiteral("Тч"));
-    EXPECT_EQ(f.ListView3->headerItem()->text(1), QStringLiteral("Трен"));
-    EXPECT_EQ(f.Label1->text(), QStringLiteral("0"));
-    EXPECT_EQ(f.ComboBox2->currentText(), QStringLiteral("Выберите дивизион"));
-    EXPECT_EQ(entries(f.ComboBox1),
+    const std::pair<const QObject *, std::pair<const char *, QString>> captions[] = {
+        {&f, {"windowTitle", QStringLiteral("Brindlemark")}},
+        {windows.Form2.get(), {"windowTitle", QStringLiteral("About")}},
+        {windows.Form3.get(), {"windowTitle", QStringLiteral("Настройки")}},
+        {ui.Button1, {"text", QStringLiteral("Получить")}},
+        {ui.RadioTal, {"text", QStringLiteral("Талант")}},
+        {ui.RadioSkill, {"text", QStringLiteral("Умения")}},
+        {controlOf<QMenu>(&f, "N1"), {"title", QStringLiteral("Файл")}},
+        {ui.N2, {"text", QStringLiteral("Сохранить")}},
+        {ui.N4, {"text", QStringLiteral("Выход")}},
+        {ui.N5, {"text", QStringLiteral("Настройки")}},
+        {ui.alant1, {"text", QStringLiteral("Талант")}},
+        {ui.LabeledEdit2, {"text", QStringLiteral("3")}},
+        {ui.Label1, {"text", QStringLiteral("0")}},
+        {ui.Label4, {"text", QStringLiteral("0")}},
+        {ui.ComboBox2, {"currentText", QStringLiteral("Выберите дивизион")}},
+    };
+    for (const auto &[control, caption] : captions)
+        EXPECT_EQ(control->property(caption.first).toString(), caption.second)
+            << control->objectName().toStdString();
+    const QStringList talentColumns{QStringLiteral("Имя"),  QStringLiteral("Страна"),
+                                    QStringLiteral("Поз"),  QStringLiteral("Возр"),
+                                    QStringLiteral("Маст"), QStringLiteral("Талант")};
+    for (int c = 0; c < talentColumns.size(); ++c)
+        EXPECT_EQ(ui.ListView1->headerItem()->text(c), talentColumns[c]);
+    EXPECT_EQ(ui.ListView2->headerItem()->text(11), QStringLiteral("Тч"));
+    EXPECT_EQ(ui.ListView3->headerItem()->text(1), QStringLiteral("Трен"));
+    EXPECT_TRUE(ui.RadioTal->isChecked());
+    EXPECT_FALSE(ui.Cdivision->isChecked());
+    EXPECT_FALSE(ui.UpDown1->isEnabled());
+    EXPECT_TRUE(ui.ProgressBar1->isHidden());
+    EXPECT_FALSE(ui.alant1->isEnabled());
+    EXPECT_EQ(entries(ui.ComboBox1),
               (QStringList{QStringLiteral("Высшая лига=1"), QStringLiteral("Первая лига=2"),
                            QStringLiteral("Пустая=3")}));
+    // Nothing is chosen until the user chooses: the division box must not show a division whose
+    // teams the team box does not list.
+    EXPECT_EQ(ui.ComboBox1->currentIndex(), -1);
+    EXPECT_EQ(ui.ComboBox2->currentIndex(), -1);
 }
 
 TEST(Startup, ChoosingADivisionFillsItsTeamsAlphabetically)
@@ -93,7 +110,7 @@ TEST(Startup, ChoosingADivisionFillsItsTeamsAlphabetically)
     folder.catalogue(divisions, teams);
     MessageRecorder recorder;
     const Windows windows = createWindows();
-    TForm1 &f = *windows.Form1;
+    const MainControls f(windows.Form1.get());
     f.ComboBox1->setCurrentIndex(0);
     Q_EMIT f.ComboBox1->activated(0);
     EXPECT_EQ(entries(f.ComboBox2),
@@ -123,7 +140,7 @@ TEST(Startup, MissingCatalogueFilesAreReportedAndStartGoesOn)
         ASSERT_EQ(recorder.boxes.size(), 1u);
         EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("Brindlemark"));
         EXPECT_TRUE(recorder.boxes[0].text.contains(QStringLiteral("divisions.cds")));
-        EXPECT_EQ(windows.Form1->ComboBox1->count(), 0);
+        EXPECT_EQ(MainControls(windows.Form1.get()).ComboBox1->count(), 0);
         ASSERT_TRUE(windows.Form3);
     }
     {
@@ -133,11 +150,11 @@ TEST(Startup, MissingCatalogueFilesAreReportedAndStartGoesOn)
         const Windows windows = createWindows();
         ASSERT_EQ(recorder.boxes.size(), 1u);
         EXPECT_TRUE(recorder.boxes[0].text.contains(QStringLiteral("teams.cds")));
-        EXPECT_EQ(windows.Form1->ComboBox1->count(), 3);
-        windows.Form1->ComboBox1->setCurrentIndex(0);
-        Q_EMIT windows.Form1->ComboBox1->activated(0);
+        EXPECT_EQ(MainControls(windows.Form1.get()).ComboBox1->count(), 3);
+        MainControls(windows.Form1.get()).ComboBox1->setCurrentIndex(0);
+        Q_EMIT MainControls(windows.Form1.get()).ComboBox1->activated(0);
         EXPECT_EQ(recorder.boxes.size(), 2u); // every later choice fails: the table never loaded
-        EXPECT_EQ(windows.Form1->ComboBox2->count(), 0);
+        EXPECT_EQ(MainControls(windows.Form1.get()).ComboBox2->count(), 0);
     }
     {
         StartFolder folder;
@@ -150,7 +167,7 @@ TEST(Startup, MissingCatalogueFilesAreReportedAndStartGoesOn)
         const Windows windows = createWindows();
         ASSERT_EQ(recorder.boxes.size(), 1u);
         EXPECT_TRUE(recorder.boxes[0].text.contains(QStringLiteral("teams.cds")));
-        EXPECT_EQ(windows.Form1->ComboBox1->count(), 3);
+        EXPECT_EQ(MainControls(windows.Form1.get()).ComboBox1->count(), 3);
         EXPECT_EQ(corrupt.size(), written); // read-only: the file is left as it was
     }
     {
@@ -159,6 +176,6 @@ TEST(Startup, MissingCatalogueFilesAreReportedAndStartGoesOn)
         MessageRecorder recorder;
         const Windows windows = createWindows();
         EXPECT_EQ(recorder.boxes.size(), 1u); // an empty table
-        EXPECT_EQ(windows.Form1->ComboBox1->count(), 0);
+        EXPECT_EQ(MainControls(windows.Form1.get()).ComboBox1->count(), 0);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "support/loopback_server.h"
+#include "support/main_controls.h"
 #include "support/message_recorder.h"
 #include "support/roster_pages.h"
 
@@ -23,12 +24,14 @@ protected:
         server.replyFor = [this](const std::string &request) { return replyTo(request); };
         qputenv("BRINDLEMARK_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(server.port()));
         form = std::make_unique<TForm1>();
+        ui = std::make_unique<MainControls>(form.get());
         form->setExchangeTimeouts({1000, 1000, 200, 200, 500});
         recorder.boxes.clear(); // the empty folder has no catalogue; that box is not under test here
     }
 
     void TearDown() override
     {
+        ui.reset();
         form.reset();
         qunsetenv("BRINDLEMARK_SERVER");
         QDir::setCurrent(m_previousDir);
@@ -64,17 +67,17 @@ protected:
     void offer(int id, const FixtureTeam &t)
     {
         teams[id] = t;
-        form->ComboBox2->addItem(t.name, id);
-        form->ComboBox2->setCurrentIndex(form->ComboBox2->count() - 1);
+        ui->ComboBox2->addItem(t.name, id);
+        ui->ComboBox2->setCurrentIndex(ui->ComboBox2->count() - 1);
     }
 
     void fetch(int id, bool abilities = false)
     {
-        const int index = form->ComboBox2->findData(id);
+        const int index = ui->ComboBox2->findData(id);
         ASSERT_GE(index, 0);
-        form->ComboBox2->setCurrentIndex(index);
-        (abilities ? form->RadioSkill : form->RadioTal)->setChecked(true);
-        form->Button1->click();
+        ui->ComboBox2->setCurrentIndex(index);
+        (abilities ? ui->RadioSkill : ui->RadioTal)->setChecked(true);
+        ui->Button1->click();
     }
 
     static std::vector<QStringList> rowsOf(QTreeWidget *list)
@@ -94,6 +97,7 @@ protected:
     std::map<int, FixtureTeam> teams;
     std::map<int, std::string> rawReplies;
     std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainControls> ui;
 
 private:
     QTemporaryDir m_workDir;

@@ -1,0 +1,62 @@
+#include "catalogue/catalogue_selectors.h"
+
+#include "catalogue/catalogue.h"
+#include "text/code_page.h"
+
+#include <QCollator>
+#include <QComboBox>
+#include <QLocale>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+CatalogueSelectors::CatalogueSelectors(QComboBox *divisions, QComboBox *teams)
+    : m_divisions(divisions), m_teams(teams)
+{
+}
+
+void CatalogueSelectors::load()
+{
+    CatalogueTable divisions;
+    divisions.loadFromFile("divisions.cds");
+    for (const CatalogueEntry &division : readDivisions(divisions))
+        m_divisions->addItem(fromCp1251(division.name), division.id);
+    // Adding to an empty box chooses its first entry; the user has chosen nothing yet.
+    m_divisions->setCurrentIndex(-1);
+    m_teamsTable.loadFromFile("teams.cds");
+}
+
+void CatalogueSelectors::showTeamsOfChosenDivision()
+{
+    m_teams->clear();
+    m_teams->clearEditText();
+    const std::vector<CatalogueEntry> teams =
+        readTeamsOfDivision(m_teamsTable, m_divisions->currentData().toInt());
+    QCollator collator(QLocale::system());
+    std::vector<std::pair<QString, int32_t>> entries;
+    for (const CatalogueEntry &team : teams)
+        entries.emplace_back(fromCp1251(team.name), team.id);
+    std::stable_sort(entries.begin(), entries.end(),
+                     [&](const auto &a, const auto &b) { return collator.compare(a.first, b.first) < 0; });
+    for (const auto &[name, id] : entries)
+        m_teams->addItem(name, id);
+    m_teams->setCurrentIndex(-1);
+    m_teams->clearEditText();
+}
+
+std::optional<int32_t> CatalogueSelectors::chosenTeam() const
+{
+    const int index = m_teams->currentIndex();
+    // Text typed into the box that names no entry chooses nothing.
+    if (index < 0 || m_teams->itemText(index) != m_teams->currentText())
+        return std::nullopt;
+    return m_teams->itemData(index).toInt();
+}
+
+int CatalogueSelectors::teamCount() const { return m_teams->count(); }
+
+int32_t CatalogueSelectors::teamIdAt(int index) const { return m_teams->itemData(index).toInt(); }
+
+QString CatalogueSelectors::teamNameAt(int index) const { return m_teams->itemText(index); }
+
+QString CatalogueSelectors::chosenDivisionName() const { return m_divisions->currentText(); }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "catalogue/catalogue_table.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class QComboBox;
+
+// The division and team selectors over the catalogue files of the working folder.
+class CatalogueSelectors {
+public:
+    CatalogueSelectors(QComboBox *divisions, QComboBox *teams);
+
+    // Fills the division selector from divisions.cds, with no division chosen, and keeps teams.cds
+    // for the team selector. Throws AppError when a file cannot be read.
+    void load();
+    // Refills the team selector with the chosen division's teams, in the user's language order, none
+    // chosen.
+    void showTeamsOfChosenDivision();
+
+    // The team whose entry is chosen and whose name the box shows; nothing when no team is chosen.
+    std::optional<int32_t> chosenTeam() const;
+    int teamCount() const;
+    int32_t teamIdAt(int index) const;
+    QString teamNameAt(int index) const;
+    QString chosenDivisionName() const;
+
+private:
+    QComboBox *m_divisions;
+    QComboBox *m_teams;
+    CatalogueTable m_teamsTable;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "retrieval/team_records.h"
+#include "view/column_sort.h"
+
+#include <QStringList>
+#include <string>
+#include <vector>
+
+class QTreeWidget;
+
+// The report lists and the rows they show, cells as windows-1251 texts.
+
+void setListColumns(QTreeWidget *list, const QStringList &captions, const std::vector<int> &widths);
+// The captions and widths of the talent list and the abilities list.
+void setupRosterLists(QTreeWidget *talentList, QTreeWidget *skillList);
+void appendListRow(QTreeWidget *list, const std::vector<std::string> &cells);
+// Every row in display order, each as its cells from the first column on.
+std::vector<std::vector<std::string>> listRows(const QTreeWidget *list);
+
+// Both roster lists rebuilt from a snapshot, numbers formatted as the lists show them.
+void showSnapshotLists(QTreeWidget *talentList, QTreeWidget *skillList, const CTeam &team);
+
+// A header click: reorders the list's rows by the column, as the sort state says.
+void sortListByColumn(QTreeWidget *list, SortState &state, int column);

@@ -1,0 +1,38 @@
+#include "view/summary_labels.h"
+
+#include "text/code_page.h"
+
+#include <QLabel>
+
+namespace {
+
+std::array<std::string *, 12> fieldsOf(TeamSummary &s)
+{
+    return {&s.Name,     &s.ID,    &s.Manager, &s.Rang, &s.City,  &s.Stadium,
+            &s.Division, &s.Money, &s.Players, &s.CoSP, &s.Power, &s.VisRat};
+}
+
+} // namespace
+
+SummaryLabels::SummaryLabels(const std::array<QLabel *, 12> &labels) : m_labels(labels)
+{
+    for (QLabel *label : m_labels)
+        label->setTextFormat(Qt::PlainText);
+}
+
+void SummaryLabels::show(const TeamSummary &summary)
+{
+    TeamSummary copy = summary;
+    const auto fields = fieldsOf(copy);
+    for (size_t i = 0; i < m_labels.size(); ++i)
+        m_labels[i]->setText(fromCp1251(*fields[i]));
+}
+
+TeamSummary SummaryLabels::onView() const
+{
+    TeamSummary summary;
+    const auto fields = fieldsOf(summary);
+    for (size_t i = 0; i < m_labels.size(); ++i)
+        *fields[i] = toCp1251(m_labels[i]->text());
+    return summary;
+}
