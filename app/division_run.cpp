@@ -2,8 +2,15 @@
 
 #include "app/main_window.h"
 
-QStringList runDivision(const DivisionRunSteps &steps)
+#include <QProgressBar>
+#include <QScopeGuard>
+
+QStringList runDivision(const DivisionRunSteps &steps, QProgressBar *progress)
 {
+    progress->setRange(0, steps.teamCount());
+    progress->setValue(0);
+    progress->setVisible(true);
+    const auto hide = qScopeGuard([progress] { progress->setVisible(false); });
     QStringList leftOut;
     for (int i = 0; i < steps.teamCount(); ++i) {
         const QString name = steps.teamName(i);
@@ -12,7 +19,9 @@ QStringList runDivision(const DivisionRunSteps &steps)
             steps.save();
         else
             leftOut << name + QStringLiteral(": ") + fetched.whyNot;
-        steps.progress(i + 1);
+        progress->setValue(i + 1);
+        // The window is not otherwise repainted while the run holds it.
+        progress->repaint();
     }
     return leftOut;
 }

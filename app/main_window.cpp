@@ -32,24 +32,6 @@ const QString notChosen = QStringLiteral("Не выбрана команда.");
 
 std::string suffixOf(PageKind kind) { return kind == PageKind::Talent ? "" : abilitiesSuffix; }
 
-// The reason a site failure page gives, or nothing for a roster page.
-QString sitePageReason(FailurePage page)
-{
-    switch (page) {
-    case FailurePage::TeamNotFound:
-        messages().information(QStringLiteral("Команда не найдена"),
-                               QStringLiteral("Неправильно указан ИД."));
-        return QStringLiteral("команда не найдена");
-    case FailurePage::Maintenance:
-        messages().information(QStringLiteral("Ахтунг"),
-                               QStringLiteral("На сайте проводится обновление данных."));
-        return QStringLiteral("на сайте проводится обновление данных");
-    case FailurePage::None:
-        break;
-    }
-    return {};
-}
-
 } // namespace
 
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::TForm1>())
@@ -145,8 +127,10 @@ TeamFetch TForm1::fetchAndShow(int32_t teamId, PageKind kind)
         messages().information(QStringLiteral(":/"), QString::fromStdString(fetched.failureText));
         return {false, QString::fromStdString(fetchFailureReason(fetched.outcome)), nullptr, false};
     }
-    if (const QString reason = sitePageReason(detectFailurePage(fetched.body)); !reason.isEmpty())
-        return {false, reason, nullptr, false};
+    if (const auto notice = sitePageNotice(detectFailurePage(fetched.body))) {
+        messages().information(QString::fromStdString(notice->caption), QString::fromStdString(notice->text));
+        return {false, QString::fromStdString(notice->reason), nullptr, false};
+    }
     return takeReading(teamId, kind, readPage(fetched.body, kind));
 }
 
@@ -218,10 +202,6 @@ void TForm1::runDivision()
         messages().information(QStringLiteral("Ошибка"), notChosen);
         return;
     }
-    m_ui->ProgressBar1->setRange(0, m_selectors->teamCount());
-    m_ui->ProgressBar1->setValue(0);
-    m_ui->ProgressBar1->setVisible(true);
-    const auto hide = qScopeGuard([this] { m_ui->ProgressBar1->setVisible(false); });
     const QStringList leftOut = ::runDivision(
         {[this] { return m_selectors->teamCount(); }, [this](int i) { return m_selectors->teamNameAt(i); },
          [this](int i) {
@@ -232,11 +212,8 @@ void TForm1::runDivision()
          [this] {
              saveTeamOnView(divisionFileName(QDate::currentDate(), QLocale::system(),
                                              m_selectors->chosenDivisionName()));
-         },
-         [this](int done) {
-             m_ui->ProgressBar1->setValue(done);
-             m_ui->ProgressBar1->repaint();
-         }});
+         }},
+        m_ui->ProgressBar1);
     if (!leftOut.isEmpty())
         messages().information(QStringLiteral(":/"), leftOutMessage(leftOut));
 }

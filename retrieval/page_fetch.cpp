@@ -24,6 +24,20 @@ Destination destinationOf(const ProxyChoice &proxy, const ServerAddress &server)
 
 } // namespace
 
+std::optional<SitePageNotice> sitePageNotice(FailurePage page)
+{
+    switch (page) {
+    case FailurePage::TeamNotFound:
+        return SitePageNotice{"Команда не найдена", "Неправильно указан ИД.", "команда не найдена"};
+    case FailurePage::Maintenance:
+        return SitePageNotice{"Ахтунг", "На сайте проводится обновление данных.",
+                              "на сайте проводится обновление данных"};
+    case FailurePage::None:
+        break;
+    }
+    return std::nullopt;
+}
+
 std::string fetchFailureText(ExchangeOutcome outcome)
 {
     switch (outcome) {

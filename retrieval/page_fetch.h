@@ -1,9 +1,11 @@
 #pragma once
 
+#include "retrieval/page_extraction.h"
 #include "retrieval/proxy_choice.h"
 #include "retrieval/roster_exchange.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // What one fetch of a roster page came to.
@@ -26,6 +28,15 @@ struct FetchResult {
 // port that is not a number throws ConvertError before anything is sent.
 FetchResult fetchPage(int32_t teamId, const std::string &pageSuffix, const ProxyChoice &proxy,
                       const ExchangeTimeouts &timeouts);
+
+// What the user is told of one of the site's own failure pages (UTF-8): the box, and the few words a
+// division run lists. Nothing for a roster page.
+struct SitePageNotice {
+    std::string caption;
+    std::string text;
+    std::string reason;
+};
+std::optional<SitePageNotice> sitePageNotice(FailurePage page);
 
 // The message of a failed exchange, UTF-8.
 std::string fetchFailureText(ExchangeOutcome outcome);
