@@ -24,69 +24,62 @@ void colour(QLabel *label, QPalette::ColorRole role, const QColor &colour)
 
 TForm2::TForm2(QWidget *parent)
     : CentredDialog(parent,
-                    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+                    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_ui(std::make_unique<Ui::TForm2>())
 {
-    // The generated form class stays inside this file: its header is only seen by this library.
-    Ui::TForm2 ui;
-    ui.setupUi(this);
-    Label2 = ui.Label2;
-    Label6 = ui.Label6;
-    Label1 = ui.Label1;
-    Label8 = ui.Label8;
-    Label3 = ui.Label3;
-    Label4 = ui.Label4;
-    Label5 = ui.Label5;
-    Label7 = ui.Label7;
+    m_ui->setupUi(this);
     setFont(windowFont());
     setFixedSize(232, 154);
 
     const QColor navy(0x00, 0x00, 0x80);
-    for (QLabel *label : {Label2, Label6, Label1, Label8})
+    for (QLabel *label : {m_ui->Label2, m_ui->Label6, m_ui->Label1, m_ui->Label8})
         colour(label, QPalette::WindowText, navy);
-    colour(Label3, QPalette::Window, QColor(0xFF, 0x00, 0x00));
-    colour(Label5, QPalette::Window, QColor(0x00, 0x80, 0x00));
-    colour(Label5, QPalette::WindowText, Qt::white); // black on dark green is hard to read
-    Label5->setContentsMargins(4, 0, 4, 0);
-    for (QLabel *link : {Label4, Label5}) {
+    colour(m_ui->Label3, QPalette::Window, QColor(0xFF, 0x00, 0x00));
+    colour(m_ui->Label5, QPalette::Window, QColor(0x00, 0x80, 0x00));
+    colour(m_ui->Label5, QPalette::WindowText, Qt::white); // black on dark green is hard to read
+    m_ui->Label5->setContentsMargins(4, 0, 4, 0);
+    for (QLabel *link : {m_ui->Label4, m_ui->Label5}) {
         link->setCursor(Qt::PointingHandCursor);
         link->installEventFilter(this);
     }
 }
 
-void TForm2::Label4Click() { messages().openUrl(QUrl(siteAddress)); }
+TForm2::~TForm2() = default;
 
-void TForm2::Label5Click() { messages().openUrl(QUrl(forumAddress)); }
+void TForm2::openSiteLink() { messages().openUrl(QUrl(siteAddress)); }
 
-void TForm2::Label4MouseEnter()
+void TForm2::openForumLink() { messages().openUrl(QUrl(forumAddress)); }
+
+void TForm2::underlineSiteLink()
 {
-    QFont underlined = Label4->font();
+    QFont underlined = m_ui->Label4->font();
     underlined.setUnderline(true);
-    Label4->setFont(underlined);
+    m_ui->Label4->setFont(underlined);
 }
 
-void TForm2::Label4MouseLeave()
+void TForm2::plainSiteLink()
 {
     // Back to a plain style, whatever it was before.
-    QFont plain = Label4->font();
+    QFont plain = m_ui->Label4->font();
     plain.setUnderline(false);
     plain.setBold(false);
     plain.setItalic(false);
     plain.setStrikeOut(false);
-    Label4->setFont(plain);
+    m_ui->Label4->setFont(plain);
 }
 
 bool TForm2::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != Label4 && watched != Label5)
+    if (watched != m_ui->Label4 && watched != m_ui->Label5)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::Enter:
-        if (watched == Label4)
-            runGuarded([this] { Label4MouseEnter(); });
+        if (watched == m_ui->Label4)
+            runGuarded([this] { underlineSiteLink(); });
         break;
     case QEvent::Leave:
-        if (watched == Label4)
-            runGuarded([this] { Label4MouseLeave(); });
+        if (watched == m_ui->Label4)
+            runGuarded([this] { plainSiteLink(); });
         break;
     case QEvent::MouseButtonPress:
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
@@ -99,10 +92,10 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
                            static_cast<QWidget *>(watched)->rect().contains(mouse->position().toPoint());
         if (mouse->button() == Qt::LeftButton)
             m_pressed = nullptr;
-        if (click && watched == Label4)
-            runGuarded([this] { Label4Click(); });
+        if (click && watched == m_ui->Label4)
+            runGuarded([this] { openSiteLink(); });
         else if (click)
-            runGuarded([this] { Label5Click(); });
+            runGuarded([this] { openForumLink(); });
         break;
     }
     default:

@@ -2,7 +2,11 @@
 
 #include "widgets/window_look.h"
 
-class QLabel;
+#include <memory>
+
+namespace Ui {
+class TForm2;
+}
 
 // The About box: who made the program, and two links that the desktop opens in the browser.
 class TForm2 : public CentredDialog {
@@ -10,25 +14,17 @@ class TForm2 : public CentredDialog {
 
 public:
     explicit TForm2(QWidget *parent = nullptr);
-
-    // The labels, built from about_dialog.ui, under their object names, top to bottom.
-    QLabel *Label2 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label8 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label7 = nullptr;
-
-    void Label4Click();
-    void Label5Click();
-    void Label4MouseEnter();
-    void Label4MouseLeave();
+    ~TForm2() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void openSiteLink();
+    void openForumLink();
+    void underlineSiteLink();
+    void plainSiteLink();
+
+    std::unique_ptr<Ui::TForm2> m_ui;
     QObject *m_pressed = nullptr; // the link label a left press went down on, until it comes up
 };

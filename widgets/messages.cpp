@@ -11,11 +11,13 @@ public:
     void information(const QString &caption, const QString &text) override
     {
         QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok);
+        box.setTextFormat(Qt::PlainText); // texts may quote a page: shown as they are
         box.exec();
     }
     void error(const QString &caption, const QString &text) override
     {
         QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
+        box.setTextFormat(Qt::PlainText);
         box.exec();
     }
     QString saveFileName(QWidget *owner, const QString &directory, const QString &filter,

@@ -10,9 +10,12 @@ class QWidget;
 class Messages {
 public:
     virtual ~Messages() = default;
-    // Information box with an OK button and no owner window.
+    // Boxes have an OK button and no owner window, and are application-modal on purpose: while one is
+    // open no window takes input, so nothing re-enters a fetch or a division run. Texts are plain.
+
+    // Information box.
     virtual void information(const QString &caption, const QString &text) = 0;
-    // Error box with an OK button and no owner window.
+    // Error box.
     virtual void error(const QString &caption, const QString &text) = 0;
     // Save-file dialog; an empty result means the user cancelled.
     virtual QString saveFileName(QWidget *owner, const QString &directory, const QString &filter,

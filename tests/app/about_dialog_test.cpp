@@ -1,4 +1,5 @@
 #include "app/about_dialog.h"
+#include "support/main_controls.h"
 #include "support/message_recorder.h"
 
 #include <QApplication>
@@ -46,14 +47,14 @@ TEST(AboutDialog, LabelsTopToBottomWithTheirTextsAndColours)
         QString text;
         bool isNavy;
     } expected[] = {
-        {form.Label2, QStringLiteral("Название: \"Brindlemark\""), true},
-        {form.Label6, QStringLiteral("Версия: 1.3 от 15 апреля."), true},
-        {form.Label1, QStringLiteral("Автор: Brindlemark team (brindlemark)"), true},
-        {form.Label8, QStringLiteral("Расчеты: Brindlemark team (calc)"), true},
-        {form.Label3, QStringLiteral("   Brindlemark Club   "), false},
-        {form.Label4, QStringLiteral("https://brindlemark.example.org/"), false},
-        {form.Label5, QStringLiteral("Форум Brindlemark"), false},
-        {form.Label7, QStringLiteral("2026"), false},
+        {controlOf<QLabel>(&form, "Label2"), QStringLiteral("Название: \"Brindlemark\""), true},
+        {controlOf<QLabel>(&form, "Label6"), QStringLiteral("Версия: 1.3 от 15 апреля."), true},
+        {controlOf<QLabel>(&form, "Label1"), QStringLiteral("Автор: Brindlemark team (brindlemark)"), true},
+        {controlOf<QLabel>(&form, "Label8"), QStringLiteral("Расчеты: Brindlemark team (calc)"), true},
+        {controlOf<QLabel>(&form, "Label3"), QStringLiteral("   Brindlemark Club   "), false},
+        {controlOf<QLabel>(&form, "Label4"), QStringLiteral("https://brindlemark.example.org/"), false},
+        {controlOf<QLabel>(&form, "Label5"), QStringLiteral("Форум Brindlemark"), false},
+        {controlOf<QLabel>(&form, "Label7"), QStringLiteral("2026"), false},
     };
     form.show();
     QApplication::processEvents();
@@ -65,10 +66,12 @@ TEST(AboutDialog, LabelsTopToBottomWithTheirTextsAndColours)
         EXPECT_GT(e.label->y(), previousBottom) << name << " is below the one before";
         previousBottom = e.label->geometry().bottom();
     }
-    EXPECT_TRUE(form.Label3->autoFillBackground());
-    EXPECT_EQ(form.Label3->palette().color(QPalette::Window), QColor(0xFF, 0x00, 0x00));
-    EXPECT_TRUE(form.Label5->autoFillBackground());
-    EXPECT_EQ(form.Label5->palette().color(QPalette::Window), QColor(0x00, 0x80, 0x00));
+    EXPECT_TRUE(controlOf<QLabel>(&form, "Label3")->autoFillBackground());
+    EXPECT_EQ(controlOf<QLabel>(&form, "Label3")->palette().color(QPalette::Window),
+              QColor(0xFF, 0x00, 0x00));
+    EXPECT_TRUE(controlOf<QLabel>(&form, "Label5")->autoFillBackground());
+    EXPECT_EQ(controlOf<QLabel>(&form, "Label5")->palette().color(QPalette::Window),
+              QColor(0x00, 0x80, 0x00));
 }
 
 TEST(AboutDialog, FixedClientAreaWithOnlyACloseBox)
@@ -103,8 +106,8 @@ TEST(AboutDialog, ClickingTheLinksAsksTheDesktopToOpenThem)
     MessageRecorder recorder;
     TForm2 form;
     form.show();
-    click(form.Label4);
-    click(form.Label5);
+    click(controlOf<QLabel>(&form, "Label4"));
+    click(controlOf<QLabel>(&form, "Label5"));
     ASSERT_EQ(recorder.openedUrls.size(), 2u);
     EXPECT_EQ(recorder.openedUrls[0], QUrl(QStringLiteral("https://brindlemark.example.org/")));
     EXPECT_EQ(recorder.openedUrls[1],
@@ -117,11 +120,14 @@ TEST(AboutDialog, PressAndReleaseElsewhereIsNoClick)
     MessageRecorder recorder;
     TForm2 form;
     form.show();
-    mouse(form.Label4, QEvent::MouseButtonPress, form.Label4->rect().center());
-    mouse(form.Label4, QEvent::MouseButtonRelease, QPoint(-5, -5));
-    mouse(form.Label1, QEvent::MouseButtonPress, form.Label1->rect().center());
-    mouse(form.Label5, QEvent::MouseButtonRelease, form.Label5->rect().center());
-    click(form.Label3);
+    mouse(controlOf<QLabel>(&form, "Label4"), QEvent::MouseButtonPress,
+          controlOf<QLabel>(&form, "Label4")->rect().center());
+    mouse(controlOf<QLabel>(&form, "Label4"), QEvent::MouseButtonRelease, QPoint(-5, -5));
+    mouse(controlOf<QLabel>(&form, "Label1"), QEvent::MouseButtonPress,
+          controlOf<QLabel>(&form, "Label1")->rect().center());
+    mouse(controlOf<QLabel>(&form, "Label5"), QEvent::MouseButtonRelease,
+          controlOf<QLabel>(&form, "Label5")->rect().center());
+    click(controlOf<QLabel>(&form, "Label3"));
     EXPECT_TRUE(recorder.openedUrls.empty());
 }
 
@@ -129,21 +135,22 @@ TEST(AboutDialog, SiteLinkIsUnderlinedOnlyWhileThePointerIsOverIt)
 {
     TForm2 form;
     form.show();
-    EXPECT_FALSE(form.Label4->font().underline());
-    enter(form.Label4);
-    EXPECT_TRUE(form.Label4->font().underline());
-    EXPECT_EQ(form.Label4->font().pixelSize(), 11) << "only the style changes";
-    leave(form.Label4);
-    EXPECT_FALSE(form.Label4->font().underline());
+    EXPECT_FALSE(controlOf<QLabel>(&form, "Label4")->font().underline());
+    enter(controlOf<QLabel>(&form, "Label4"));
+    EXPECT_TRUE(controlOf<QLabel>(&form, "Label4")->font().underline());
+    EXPECT_EQ(controlOf<QLabel>(&form, "Label4")->font().pixelSize(), 11) << "only the style changes";
+    leave(controlOf<QLabel>(&form, "Label4"));
+    EXPECT_FALSE(controlOf<QLabel>(&form, "Label4")->font().underline());
 
-    enter(form.Label5);
-    EXPECT_FALSE(form.Label5->font().underline()) << "the forum link has no hover effect";
+    enter(controlOf<QLabel>(&form, "Label5"));
+    EXPECT_FALSE(controlOf<QLabel>(&form, "Label5")->font().underline())
+        << "the forum link has no hover effect";
 }
 
 TEST(AboutDialog, LinksShowTheHandCursor)
 {
     TForm2 form;
-    EXPECT_EQ(form.Label4->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(form.Label5->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(form.Label3->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(controlOf<QLabel>(&form, "Label4")->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(controlOf<QLabel>(&form, "Label5")->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(controlOf<QLabel>(&form, "Label3")->cursor().shape(), Qt::ArrowCursor);
 }

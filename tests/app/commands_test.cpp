@@ -258,3 +258,70 @@ TEST_F(Commands, LevelEditsTakeOnlyOneTwoOrThree)
     level->insert(QStringLiteral("7")); // pasted text meets the same rule
     EXPECT_EQ(level->text(), QString());
 }
+
+// Two teams may share a name; each keeps its own players in the view and in the division file.
+TEST_F(Commands, SameNameTeamsStayTwoTeams)
+{
+    ui->ComboBox1->addItem(QStringLiteral("Высшая лига"), 1);
+    ui->ComboBox1->setCurrentIndex(0);
+    FixtureTeam first = team(QStringLiteral("Динамо"), 2);
+    FixtureTeam second = team(QStringLiteral("Динамо"), 3);
+    second.squad[0].name = QStringLiteral("Другой");
+    offer(1, first);
+    offer(2, second);
+    ui->Cdivision->setChecked(true);
+    ui->Button1->click();
+    EXPECT_TRUE(recorder.boxes.empty());
+    EXPECT_EQ(form->history().TeamCount, 2);
+    const QString file = fromCp1251(fileBytes(divisionFile()));
+    EXPECT_EQ(file.count(QStringLiteral("P1")), 1);
+    EXPECT_EQ(file.count(QStringLiteral("Другой")), 1);
+    EXPECT_EQ(file.count(QStringLiteral("P3")), 1);
+}
+
+// One unreadable cell leaves its team out; the rest of the division is still fetched and saved.
+TEST_F(Commands, DivisionRunGoesOnPastABadCell)
+{
+    QStringList names = offerDivision(4);
+    teams[101].squad[1].age = QStringLiteral("1x");
+    ui->Button1->click();
+    EXPECT_EQ(server.requests.size(), 4u);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text,
+              QStringLiteral("Не сохранены команды (1):\n") + names[1] +
+                  QStringLiteral(": ошибка в данных: '1x' is not a valid integer value"));
+    names.removeAt(1);
+    EXPECT_EQ(blockTeams(fileBytes(divisionFile())), names);
+}
+
+// A reply that is no roster page (an empty 200, a page of another site) is not a team.
+TEST_F(Commands, ForeignPageIsNotATeam)
+{
+    offer(1, team(QStringLiteral("Альфа")));
+    offer(2, team(QStringLiteral("Бета")));
+    fetch(1);
+    rawReplies[2] = "HTTP/1.0 200 OK\r\n\r\n<html><body>Welcome</body></html>";
+    fetch(2);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Страница не распознана: в ней нет названия команды."));
+    EXPECT_EQ(form->history().TeamCount, 1);
+    EXPECT_EQ(ui->TeamVal->text(), QStringLiteral("Альфа"));
+    EXPECT_EQ(ui->ListView1->topLevelItemCount(), 3);
+}
+
+// Texts cut from a page are shown as they are, never as markup.
+TEST_F(Commands, PageTextsAreShownVerbatim)
+{
+    FixtureTeam t = team(QStringLiteral("<i>Альфа</i>"), 1);
+    t.manager = QStringLiteral("<b>Ivanov</b>");
+    offer(1, t);
+    fetch(1);
+    QLabel *manager = controlOf<QLabel>(form.get(), "Manval");
+    EXPECT_EQ(manager->text(), QStringLiteral("<b>Ivanov</b>"));
+    EXPECT_EQ(manager->textFormat(), Qt::PlainText);
+    ui->ListView1->setCurrentItem(ui->ListView1->topLevelItem(0));
+    ui->alant1->setEnabled(true);
+    ui->alant1->trigger();
+    EXPECT_EQ(ui->Label13->text(), QStringLiteral("<i>Альфа</i>"));
+    EXPECT_EQ(ui->Label13->textFormat(), Qt::PlainText);
+}
