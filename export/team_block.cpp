@@ -1,10 +1,5 @@
 #include "export/team_block.h"
 
-#include "text/app_error.h"
-#include "text/code_page.h"
-
-#include <QFile>
-
 namespace {
 
 std::string repeated(const std::string &s, int64_t times)
@@ -70,21 +65,4 @@ std::string buildTeamBlock(const ExportView &view, const ExportOptions &options)
     for (const auto &line : lines)
         block += line + "\r\n";
     return block;
-}
-
-void appendToFile(const QString &path, const std::string &bytes)
-{
-    QFile file(path);
-    // Append mode creates a missing file and never truncates an existing one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        throw InputOutputError(
-            toCp1251(QStringLiteral("Не удалось открыть файл %1: %2").arg(path, file.errorString())));
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.flush())
-        throw InputOutputError(
-            toCp1251(QStringLiteral("Не удалось записать в файл %1: %2").arg(path, file.errorString())));
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        throw InputOutputError(
-            toCp1251(QStringLiteral("Не удалось записать в файл %1: %2").arg(path, file.errorString())));
 }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "export/export_file.h" // the window appends the block with appendToFile
 #include "export/export_options.h"
 #include "retrieval/team_records.h"
 
-#include <QString>
 #include <string>
 #include <vector>
 
@@ -17,7 +17,3 @@ struct ExportView {
 
 // One team block, windows-1251 lines each ending in CR LF.
 std::string buildTeamBlock(const ExportView &view, const ExportOptions &options);
-
-// Appends to the file, creating it when missing; an existing file is never truncated. Open and write
-// failures throw InputOutputError with the system's message.
-void appendToFile(const QString &path, const std::string &bytes);

@@ -1,11 +1,7 @@
 #include "export/team_block.h"
-#include "text/app_error.h"
 #include "text/code_page.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -34,14 +30,6 @@ ExportView talentView()
     view.kind = PageKind::Talent;
     view.rows = {{"Petrov Ivan", "Russia", "Gk", "16", "35,50", "4,250"}};
     return view;
-}
-
-std::string readAll(const QString &path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
 } // namespace
@@ -130,66 +118,4 @@ TEST(TeamBlock, AbilitiesHeaderAndRow)
     EXPECT_EQ(l[3], cp(QStringLiteral(
                         "Имя___________________Поз_Воз_Мас___От___Оп___Др___Пм___Вн___Пс___Сл___Тч")));
     EXPECT_EQ(l[4], "Sidorov________________Df 17 5,00 1,00 2,00 3,00 4,00 5,00 6,00 7,00 8,00");
-}
-
-TEST(AppendToFile, CreatesThenAppendsWholeBlocks)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("out.txt"));
-    const std::string block = buildTeamBlock(talentView(), {});
-    appendToFile(path, block);
-    appendToFile(path, block);
-    EXPECT_EQ(readAll(path), block + block);
-}
-
-TEST(AppendToFile, ExistingLastLineWithoutLineEndIsContinued)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("out.txt"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("earlier");
-    file.close();
-    appendToFile(path, " \r\nnext\r\n");
-    EXPECT_EQ(readAll(path), "earlier \r\nnext\r\n");
-}
-
-TEST(AppendToFile, ReadOnlyFileIsLeftIntactAndReported)
-{
-    if (geteuid() == 0) {
-        // Root writes through file modes; a kernel file refuses even root.
-        const QString kernelFile = QStringLiteral("/proc/version");
-        const std::string before = readAll(kernelFile);
-        EXPECT_THROW(appendToFile(kernelFile, "more"), InputOutputError);
-        EXPECT_EQ(readAll(kernelFile), before);
-        return;
-    }
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("kept.txt"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("precious\r\n");
-    file.close();
-    chmod(QFile::encodeName(path).constData(), 0444);
-    EXPECT_THROW(appendToFile(path, "more"), InputOutputError);
-    EXPECT_EQ(readAll(path), "precious\r\n");
-}
-
-TEST(AppendToFile, MissingFolderAndFullDiskAreReported)
-{
-    QTemporaryDir dir;
-    try {
-        appendToFile(dir.filePath(QStringLiteral("no/such/folder/out.txt")), "x");
-        ADD_FAILURE() << "wrote into a missing folder";
-    } catch (const InputOutputError &e) {
-        EXPECT_NE(std::string(e.what()).find("no/such/folder/out.txt"), std::string::npos);
-    }
-    if (QFile::exists(QStringLiteral("/dev/full"))) {
-        try {
-            appendToFile(QStringLiteral("/dev/full"), std::string(10000, 'x'));
-            ADD_FAILURE() << "a full disk went unnoticed";
-        } catch (const InputOutputError &e) {
-            EXPECT_NE(std::string(e.what()).find("space"), std::string::npos) << e.what();
-        }
-    }
 }
