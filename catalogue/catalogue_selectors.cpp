@@ -34,6 +34,7 @@ void CatalogueSelectors::showTeamsOfChosenDivision()
         readTeamsOfDivision(m_teamsTable, m_divisions->currentData().toInt());
     QCollator collator(QLocale::system());
     std::vector<std::pair<QString, int32_t>> entries;
+    entries.reserve(teams.size());
     for (const CatalogueEntry &team : teams)
         entries.emplace_back(fromCp1251(team.name), team.id);
     std::stable_sort(entries.begin(), entries.end(),

@@ -55,12 +55,12 @@ std::string buildTeamBlock(const ExportView &view, const ExportOptions &options)
         lines.push_back(
             "\xD0\xE0\xE7\xF0\xE5\xF8\xE5\xED\xED\xFB\xF5 \xEF\xEE\xEF\xEE\xEB\xED\xE5\xED\xE8\xE9: " +
             t.CoSP);
-    lines.push_back(" ");
+    lines.emplace_back(" ");
     lines.push_back(headerLine(view, options.separator));
     for (const auto &row : view.rows)
         lines.push_back(rowLine(row, options.separator));
-    lines.push_back(" ");
-    lines.push_back(std::string(50, '*'));
+    lines.emplace_back(" ");
+    lines.emplace_back(50, '*');
     std::string block;
     for (const auto &line : lines)
         block += line + "\r\n";

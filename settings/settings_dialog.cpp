@@ -1,9 +1,9 @@
 #include "settings/settings_dialog.h"
 
-#include "widgets/error_guard.h"
 #include "settings/settings_store.h"
 #include "text/code_page.h"
 #include "ui_settings_dialog.h"
+#include "widgets/error_guard.h"
 
 #include <QKeyEvent>
 #include <QStyle>

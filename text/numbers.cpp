@@ -139,8 +139,9 @@ std::string formatFixed(long double value, int decimals)
         }
     }
     // kept now holds the scaled integer value * 10^decimals.
-    if (kept.size() < static_cast<size_t>(decimals + 1))
-        kept.insert(0, static_cast<size_t>(decimals + 1) - kept.size(), '0');
+    const size_t wanted = static_cast<size_t>(decimals) + 1;
+    if (kept.size() < wanted)
+        kept.insert(0, wanted - kept.size(), '0');
     const bool zero = kept.find_first_not_of('0') == std::string::npos;
     std::string out = d.negative && !zero ? "-" : "";
     out += kept.substr(0, kept.size() - static_cast<size_t>(decimals));
@@ -176,7 +177,7 @@ std::string formatGeneral(long double value)
         out.append(static_cast<size_t>(-exp - 1), '0');
         return out + digits;
     }
-    const auto intDigits = static_cast<size_t>(exp + 1);
+    const size_t intDigits = static_cast<size_t>(exp) + 1;
     if (digits.size() <= intDigits)
         return out + digits + std::string(intDigits - digits.size(), '0');
     return out + digits.substr(0, intDigits) + "," + digits.substr(intDigits);

@@ -39,6 +39,7 @@ void appendListRow(QTreeWidget *list, const std::vector<std::string> &cells)
 std::vector<std::vector<std::string>> listRows(const QTreeWidget *list)
 {
     std::vector<std::vector<std::string>> rows;
+    rows.reserve(static_cast<size_t>(list->topLevelItemCount()));
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         const QTreeWidgetItem *item = list->topLevelItem(i);
         std::vector<std::string> row;

@@ -6,8 +6,8 @@ TEST(LevelKeys, TypedCharactersMustBeLevelsWhileKeysThatTypeNothingPass)
 {
     for (const char16_t *typed : {u"1", u"2", u"3", u"", u"\t", u"\b", u"\x7f", u"\r", u"\x1b"})
         EXPECT_TRUE(levelEditTakesKey(QString::fromUtf16(typed))) << int(typed[0]);
-    for (const char16_t *typed : {u"0", u"4", u"9", u"a", u"Z", u" ", u"-", u",", u"\u0417", u"\u00B9",
-                                  u"\u0661", u"\uFF11", u"12"})
+    for (const char16_t *typed :
+         {u"0", u"4", u"9", u"a", u"Z", u" ", u"-", u",", u"\u0417", u"\u00B9", u"\u0661", u"\uFF11", u"12"})
         EXPECT_FALSE(levelEditTakesKey(QString::fromUtf16(typed))) << int(typed[0]);
 }
 

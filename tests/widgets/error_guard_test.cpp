@@ -1,6 +1,6 @@
-#include "widgets/error_guard.h"
 #include "support/message_recorder.h"
 #include "text/app_error.h"
+#include "widgets/error_guard.h"
 
 #include <gtest/gtest.h>
 
