@@ -43,6 +43,7 @@ std::vector<std::vector<std::string>> listRows(const QTreeWidget *list)
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         const QTreeWidgetItem *item = list->topLevelItem(i);
         std::vector<std::string> row;
+        row.reserve(static_cast<size_t>(list->columnCount()));
         for (int column = 0; column < list->columnCount(); ++column)
             row.push_back(toCp1251(item->text(column)));
         rows.push_back(std::move(row));
