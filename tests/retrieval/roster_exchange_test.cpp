@@ -14,40 +14,29 @@ const ExchangeTimeouts quick{1000, 400, 200, 200, 600};
 
 std::string request() { return buildRosterRequest({"127.0.0.1", 80}, 123, "", false); }
 
-// A listening socket whose queue holds one connection and is full: the kernel drops further connection
-// attempts unanswered, so a connect to it can only time out.
-class FullListenQueue {
-public:
+// A listening socket whose one-place queue is taken: the kernel leaves further connects unanswered, so
+// a connect to it can only time out.
+struct FullListenQueue {
+    int listener = socket(AF_INET, SOCK_STREAM, 0);
+    int filler = socket(AF_INET, SOCK_STREAM, 0);
+    uint16_t port = 0;
+
     FullListenQueue()
     {
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(0x7F000001);
-        m_listener = socket(AF_INET, SOCK_STREAM, 0);
+        auto *at = reinterpret_cast<sockaddr *>(&address);
         socklen_t length = sizeof address;
-        if (bind(m_listener, reinterpret_cast<sockaddr *>(&address), length) != 0 ||
-            listen(m_listener, 0) != 0 ||
-            getsockname(m_listener, reinterpret_cast<sockaddr *>(&address), &length) != 0)
-            return;
-        m_port = ntohs(address.sin_port);
-        m_filler = socket(AF_INET, SOCK_STREAM, 0);
-        if (connect(m_filler, reinterpret_cast<sockaddr *>(&address), length) != 0)
-            m_port = 0;
+        if (bind(listener, at, length) == 0 && listen(listener, 0) == 0 &&
+            getsockname(listener, at, &length) == 0 && connect(filler, at, length) == 0)
+            port = ntohs(address.sin_port);
     }
     ~FullListenQueue()
     {
-        close(m_filler);
-        close(m_listener);
+        close(filler);
+        close(listener);
     }
-    FullListenQueue(const FullListenQueue &) = delete;
-    FullListenQueue &operator=(const FullListenQueue &) = delete;
-
-    uint16_t port() const { return m_port; }
-
-private:
-    int m_listener = -1;
-    int m_filler = -1;
-    uint16_t m_port = 0;
 };
 
 } // namespace
@@ -111,9 +100,9 @@ TEST(RosterExchange, RefusedConnectionFailsWithoutStatus)
 TEST(RosterExchange, ConnectionThatNeverCompletesTimesOut)
 {
     const FullListenQueue queue;
-    ASSERT_NE(queue.port(), 0);
+    ASSERT_NE(queue.port, 0);
     RosterExchange exchange(quick);
-    EXPECT_FALSE(exchange.run("127.0.0.1", queue.port(), request()));
+    EXPECT_FALSE(exchange.run("127.0.0.1", queue.port, request()));
     EXPECT_EQ(exchange.outcome(), ExchangeOutcome::TimedOut);
     EXPECT_EQ(exchange.reply().statusLine(), "");
 }

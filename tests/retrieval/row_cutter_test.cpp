@@ -11,52 +11,41 @@
 namespace {
 
 // The cut as it was first written: every step searches the working copy from its start.
-void referenceDropTo(std::string_view &w, int64_t from)
-{
-    const auto drop = static_cast<size_t>(std::max<int64_t>(from - 1, 0));
-    w.remove_prefix(std::min(drop, w.size()));
-}
-
-void referenceMovePast(std::string_view &w, std::string_view marker, int k)
-{
-    referenceDropTo(w, MarkerPos(marker, w) + k);
-}
-
-std::string referenceInFrontOf(std::string_view w, std::string_view marker)
-{
-    return SubText(w, 1, MarkerPos(marker, w) - 1);
-}
-
 std::optional<RawRow> referenceCut(std::string_view &w, PageKind kind)
 {
+    const auto dropTo = [&w](int64_t from) {
+        w.remove_prefix(std::min(static_cast<size_t>(std::max<int64_t>(from - 1, 0)), w.size()));
+    };
+    const auto movePast = [&](std::string_view marker, int k) { dropTo(MarkerPos(marker, w) + k); };
+    const auto inFrontOf = [&w](std::string_view marker) { return SubText(w, 1, MarkerPos(marker, w) - 1); };
     const int32_t p = MarkerPos("info.php?id=", w);
     if (p <= 0)
         return std::nullopt;
     RawRow row;
-    referenceDropTo(w, p);
-    referenceMovePast(w, "=>", 2);
-    row.cells.push_back(referenceInFrontOf(w, "<"));
+    dropTo(p);
+    movePast("=>", 2);
+    row.cells.push_back(inFrontOf("<"));
     if (kind == PageKind::Talent) {
         const int64_t t = MarkerPos("title", w);
         const int64_t s = MarkerPos("\"/>", w);
         row.cells.push_back(SubText(w, t + 7, s - t - 7));
     }
-    referenceMovePast(w, "\"/>", 21);
-    row.cells.push_back(referenceInFrontOf(w, "</td>"));
+    movePast("\"/>", 21);
+    row.cells.push_back(inFrontOf("</td>"));
     const std::string position = row.cells.back();
-    referenceMovePast(w, "r>", 2);
-    row.cells.push_back(referenceInFrontOf(w, "</td>"));
-    referenceMovePast(w, "b>", 2);
-    row.cells.push_back(referenceInFrontOf(w, "</td>"));
+    movePast("r>", 2);
+    row.cells.push_back(inFrontOf("</td>"));
+    movePast("b>", 2);
+    row.cells.push_back(inFrontOf("</td>"));
     if (kind == PageKind::Talent) {
-        referenceMovePast(w, "b>", 2);
-        row.cells.push_back(referenceInFrontOf(w, "</td>"));
+        movePast("b>", 2);
+        row.cells.push_back(inFrontOf("</td>"));
     } else if (position == "Gk") {
         row.cells.insert(row.cells.end(), 8, "0.00");
     } else {
         for (int i = 0; i < 8; ++i) {
-            referenceMovePast(w, "\"right\">", 8);
-            row.cells.push_back(referenceInFrontOf(w, "</td>"));
+            movePast("\"right\">", 8);
+            row.cells.push_back(inFrontOf("</td>"));
         }
     }
     return row;
@@ -99,23 +88,19 @@ std::string without(std::string page, const std::string &marker)
 
 } // namespace
 
-TEST(RowCutter, CutsAsTheFreshSearchOnWholeAndTruncatedPages)
+// Truncated anywhere, and each marker missing from the rows once: the rules for an absent marker
+// (k - 1 characters dropped, cells clamped) must come out the same.
+TEST(RowCutter, CutsAsTheFreshSearchOnTruncatedPagesAndMissingMarkers)
 {
-    for (const std::string &page : fixturePages())
-        for (size_t cut = 0; cut <= page.size(); cut += 7)
-            for (const PageKind kind : {PageKind::Talent, PageKind::Abilities})
+    for (const std::string &page : fixturePages()) {
+        for (const PageKind kind : {PageKind::Talent, PageKind::Abilities}) {
+            for (size_t cut = 0; cut <= page.size(); cut += 7)
                 expectSameCuts(page.substr(0, cut), kind, "cut at " + std::to_string(cut));
-}
-
-// Each marker missing from the rows once: the rules for an absent marker (k - 1 characters dropped,
-// cells clamped) must come out the same.
-TEST(RowCutter, CutsAsTheFreshSearchWithAMarkerMissing)
-{
-    for (const std::string &page : fixturePages())
-        for (const char *marker :
-             {"info.php?id=", "=>", "<", "title", "\"/>", "</td>", "r>", "b>", "\"right\">"})
-            for (const PageKind kind : {PageKind::Talent, PageKind::Abilities})
+            for (const char *marker :
+                 {"info.php?id=", "=>", "<", "title", "\"/>", "</td>", "r>", "b>", "\"right\">"})
                 expectSameCuts(without(page, marker), kind, std::string("without ") + marker);
+        }
+    }
 }
 
 TEST(RowCutter, CutsAsTheFreshSearchOnShuffledAndNoisePages)
