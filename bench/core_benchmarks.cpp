@@ -36,6 +36,48 @@ void BM_ReadPage(benchmark::State &state, PageKind kind)
 BENCHMARK_CAPTURE(BM_ReadPage, talent, PageKind::Talent);
 BENCHMARK_CAPTURE(BM_ReadPage, abilities, PageKind::Abilities);
 
+// A talent page of 100,000 rows whose flags carry no "title": every row looks for the marker in vain.
+// Searching the rest of the page for it row after row made such a page take minutes.
+const std::string &pageOfManyRowsMissingTitle()
+{
+    static const std::string page = [] {
+        const std::string &sample = pagesOf20Players().talent;
+        const size_t first = sample.find("info.php?id=");
+        const size_t second = sample.find("info.php?id=", first + 1);
+        const std::string row = sample.substr(first, second - first);
+        std::string rows;
+        rows.reserve(row.size() * 100000);
+        for (int i = 0; i < 100000; ++i)
+            rows += row;
+        std::string built = sample.substr(0, first) + rows + sample.substr(first);
+        for (size_t at = built.find("title", first); at != std::string::npos; at = built.find("title", at))
+            built.replace(at, 5, "label");
+        return built;
+    }();
+    return page;
+}
+
+void BM_ReadPageManyRowsMissingMarker(benchmark::State &state)
+{
+    const std::string &page = pageOfManyRowsMissingTitle();
+    size_t rows = 0;
+    bool converted = false;
+    const LoopClock clock;
+    for (auto _ : state) {
+        PageReading contents = readPage(page, PageKind::Talent);
+        rows = contents.rows.size();
+        converted = contents.converted();
+        benchmark::DoNotOptimize(contents);
+    }
+    if (!converted)
+        state.SkipWithError("the page's rows did not convert");
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(page.size()));
+    state.counters["rows"] = static_cast<double>(rows);
+    state.counters["page_bytes"] = static_cast<double>(page.size());
+    reportMemchrRatio(state, clock, page);
+}
+BENCHMARK(BM_ReadPageManyRowsMissingMarker)->Unit(benchmark::kMillisecond);
+
 // ReAdd's formatting of a full list of 25.
 void BM_TalentRowTexts25(benchmark::State &state)
 {

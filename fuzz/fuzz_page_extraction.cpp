@@ -1,12 +1,18 @@
-// Any page text, read as both page kinds: the working copy only ever loses its beginning, every row has
-// its list's cells, the reading ends, and a cell that is not its number fails only with ConvertError.
+// Any page text, read as both page kinds through readPage, the reading a fetch makes: it ends within a
+// time linear in the page, never gives more rows than the page has row markers, never passes a failed
+// conversion off as a whole roster, and agrees with the step-by-step cut. On small pages the cutter's
+// remembered markers must cut exactly as searching afresh for each row.
 #include "fuzz/fuzz_check.h"
-#include "retrieval/page_extraction.h"
+#include "retrieval/page_reader.h"
 #include "text/app_error.h"
 
+#include <chrono>
 #include <string>
 
 namespace {
+
+// Fresh searches per row are quadratic, so they are compared on small pages only.
+constexpr size_t freshSearchLimit = 4096;
 
 bool isSuffixOf(std::string_view w, const std::string &page)
 {
@@ -24,44 +30,106 @@ bool isCanonicalCount(const std::string &players)
            players.find_first_not_of("0123456789", digits) == std::string::npos;
 }
 
-void readAs(const std::string &page, PageKind kind)
+size_t rowMarkersIn(const std::string &page)
+{
+    size_t count = 0;
+    for (size_t at = page.find("info.php?id="); at != std::string::npos;
+         at = page.find("info.php?id=", at + 1))
+        ++count;
+    return count;
+}
+
+bool converts(const RawRow &row, PageKind kind)
+{
+    try {
+        if (kind == PageKind::Talent)
+            FUZZ_CHECK(talentRecordOf(row) != nullptr);
+        else
+            FUZZ_CHECK(skillRecordOf(row) != nullptr);
+        return true;
+    } catch (const ConvertError &) {
+        return false;
+    }
+}
+
+// 100 ms for every 100 KB begun; far above a linear reading even under the sanitizers.
+std::chrono::milliseconds budgetFor(size_t bytes)
+{
+    return std::chrono::milliseconds(100 * (1 + bytes / 102400));
+}
+
+PageReading timedRead(const std::string &page, PageKind kind)
+{
+    const auto start = std::chrono::steady_clock::now();
+    PageReading reading = readPage(page, kind);
+    FUZZ_CHECK(std::chrono::steady_clock::now() - start <= budgetFor(page.size()));
+    return reading;
+}
+
+// The reading's own promises.
+void checkReading(const PageReading &reading, const std::string &page, PageKind kind)
+{
+    FUZZ_CHECK(isCanonicalCount(reading.summary.Players));
+    if (reading.summary.Manager.empty())
+        FUZZ_CHECK(reading.summary.Rang.empty());
+    FUZZ_CHECK(reading.hasRows == !reading.rows.empty());
+    FUZZ_CHECK(reading.rows.size() <= rowMarkersIn(page));
+    const size_t cells = kind == PageKind::Talent ? 6 : 12;
+    for (const RawRow &row : reading.rows)
+        FUZZ_CHECK(row.cells.size() == cells);
+
+    const size_t records = kind == PageKind::Talent ? reading.talents.size() : reading.skills.size();
+    FUZZ_CHECK(kind == PageKind::Talent ? reading.skills.empty() : reading.talents.empty());
+    FUZZ_CHECK(reading.converted() == (records == reading.rows.size()));
+    if (reading.converted())
+        return;
+    // A failure: the failing row is the last one, nothing is kept as records, and it is a ConvertError.
+    FUZZ_CHECK(records == 0);
+    FUZZ_CHECK(!reading.rows.empty());
+    FUZZ_CHECK(!converts(reading.rows.back(), kind));
+    try {
+        reading.rethrowFailure();
+        FUZZ_CHECK(false);
+    } catch (const ConvertError &) {
+    }
+}
+
+// The same reading step by step: the working copy only ever loses its beginning, every row before the
+// last converts, and the reading holds the same summary and rows.
+void checkSteps(const PageReading &reading, const std::string &page, PageKind kind)
 {
     std::string_view w = page;
-    const TeamSummary summary = extractSummary(w);
+    FUZZ_CHECK(extractSummary(w) == reading.summary);
     FUZZ_CHECK(isSuffixOf(w, page));
-    FUZZ_CHECK(isCanonicalCount(summary.Players));
-    if (summary.Manager.empty())
-        FUZZ_CHECK(summary.Rang.empty());
-
-    const size_t cells = kind == PageKind::Talent ? 6 : 12;
-    std::vector<RawRow> rows;
-    bool converted = true;
-    while (auto row = cutNextRow(w, kind)) {
-        FUZZ_CHECK(isSuffixOf(w, page));
-        FUZZ_CHECK(row->cells.size() == cells);
-        FUZZ_CHECK(rows.size() < page.size()); // each row uses up at least one byte
-        try {
-            if (kind == PageKind::Talent)
-                FUZZ_CHECK(talentRecordOf(*row) != nullptr);
-            else
-                FUZZ_CHECK(skillRecordOf(*row) != nullptr);
-        } catch (const ConvertError &) {
-            converted = false;
+    const bool fresh = page.size() <= freshSearchLimit;
+    std::string_view freshW = w;
+    RowCutter cutter(w, kind);
+    size_t index = 0;
+    while (auto row = cutter.next()) {
+        FUZZ_CHECK(isSuffixOf(cutter.rest(), page));
+        if (fresh) {
+            const auto freshRow = cutNextRow(freshW, kind);
+            FUZZ_CHECK(freshRow && freshRow->cells == row->cells);
+            FUZZ_CHECK(freshW.data() == cutter.rest().data());
         }
-        rows.push_back(std::move(*row));
+        FUZZ_CHECK(index < reading.rows.size());
+        FUZZ_CHECK(reading.rows[index].cells == row->cells);
+        ++index;
+        if (!converts(*row, kind)) {
+            FUZZ_CHECK(!reading.converted());
+            break;
+        }
     }
+    FUZZ_CHECK(index == reading.rows.size());
+    if (fresh && reading.converted())
+        FUZZ_CHECK(!cutNextRow(freshW, kind));
+}
 
-    // The windowless reading must agree with the step-by-step one.
-    try {
-        const PageContents contents = readPage(page, kind);
-        FUZZ_CHECK(converted);
-        FUZZ_CHECK(contents.summary == summary);
-        FUZZ_CHECK(contents.rows.size() == rows.size());
-        for (size_t i = 0; i < rows.size(); ++i)
-            FUZZ_CHECK(contents.rows[i].cells == rows[i].cells);
-    } catch (const ConvertError &) {
-        FUZZ_CHECK(!converted);
-    }
+void readAs(const std::string &page, PageKind kind)
+{
+    const PageReading reading = timedRead(page, kind);
+    checkReading(reading, page, kind);
+    checkSteps(reading, page, kind);
 }
 
 } // namespace

@@ -9,22 +9,13 @@
 
 namespace {
 
-const std::string_view rowMarker = "info.php?id=";
+constexpr std::string_view rowMarker = "info.php?id=";
 
 // W becomes its own part from the 1-based position `from` on.
 void dropTo(std::string_view &w, int64_t from)
 {
     const auto drop = static_cast<size_t>(std::max<int64_t>(from - 1, 0));
     w.remove_prefix(std::min(drop, w.size()));
-}
-
-// "W moves past m by k": also drops k - 1 characters when m is absent.
-void movePast(std::string_view &w, std::string_view marker, int k) { dropTo(w, MarkerPos(marker, w) + k); }
-
-// The text in front of m; empty when m is absent or at the start.
-std::string inFrontOf(std::string_view w, std::string_view marker)
-{
-    return SubText(w, 1, MarkerPos(marker, w) - 1);
 }
 
 std::string withCommas(std::string cell)
@@ -101,38 +92,82 @@ TeamSummary extractSummary(std::string_view &w)
     return s;
 }
 
-std::optional<RawRow> cutNextRow(std::string_view &w, PageKind kind)
+namespace {
+
+// The cut's markers, in the order of RowCutter::Marker.
+constexpr std::array<std::string_view, 9> cutMarkers = {rowMarker, "=>", "<",  "title",     "\"/>",
+                                                        "</td>",   "r>", "b>", "\"right\">"};
+// Below every start, so the first search always runs.
+constexpr int64_t unknown = -1;
+constexpr int64_t absent = std::numeric_limits<int64_t>::max();
+
+} // namespace
+
+RowCutter::RowCutter(std::string_view w, PageKind kind) : m_page(w), m_kind(kind) { m_found.fill(unknown); }
+
+int64_t RowCutter::pos(Marker marker)
 {
-    const int32_t p = MarkerPos(rowMarker, w);
+    static_assert(cutMarkers.size() == Count);
+    int64_t &found = m_found[marker];
+    if (found != absent && found < static_cast<int64_t>(m_start)) {
+        const size_t at = m_page.find(cutMarkers[marker], m_start);
+        found = at == std::string_view::npos ? absent : static_cast<int64_t>(at);
+    }
+    return found == absent ? 0 : found - static_cast<int64_t>(m_start) + 1;
+}
+
+void RowCutter::dropTo(int64_t from)
+{
+    const auto drop = static_cast<size_t>(std::max<int64_t>(from - 1, 0));
+    m_start += std::min(drop, m_page.size() - m_start);
+}
+
+// "W moves past m by k": also drops k - 1 characters when m is absent.
+void RowCutter::movePast(Marker marker, int k) { dropTo(pos(marker) + k); }
+
+// The text in front of m; empty when m is absent or at the start.
+std::string RowCutter::inFrontOf(Marker marker) { return SubText(rest(), 1, pos(marker) - 1); }
+
+std::optional<RawRow> RowCutter::next()
+{
+    const int64_t p = pos(Row);
     if (p <= 0)
         return std::nullopt;
     RawRow row;
-    dropTo(w, p);
-    movePast(w, "=>", 2);
-    row.cells.push_back(inFrontOf(w, "<"));
-    if (kind == PageKind::Talent) {
-        const int64_t t = MarkerPos("title", w);
-        const int64_t s = MarkerPos("\"/>", w);
-        row.cells.push_back(SubText(w, t + 7, s - t - 7));
+    dropTo(p);
+    movePast(NameStart, 2);
+    row.cells.push_back(inFrontOf(NameEnd));
+    if (m_kind == PageKind::Talent) {
+        const int64_t t = pos(Title);
+        const int64_t s = pos(TagEnd);
+        row.cells.push_back(SubText(rest(), t + 7, s - t - 7));
     }
-    movePast(w, "\"/>", 21);
-    row.cells.push_back(inFrontOf(w, "</td>"));
+    movePast(TagEnd, 21);
+    row.cells.push_back(inFrontOf(CellEnd));
     const std::string position = row.cells.back();
-    movePast(w, "r>", 2);
-    row.cells.push_back(inFrontOf(w, "</td>"));
-    movePast(w, "b>", 2);
-    row.cells.push_back(inFrontOf(w, "</td>"));
-    if (kind == PageKind::Talent) {
-        movePast(w, "b>", 2);
-        row.cells.push_back(inFrontOf(w, "</td>"));
+    movePast(AgeTag, 2);
+    row.cells.push_back(inFrontOf(CellEnd));
+    movePast(BoldTag, 2);
+    row.cells.push_back(inFrontOf(CellEnd));
+    if (m_kind == PageKind::Talent) {
+        movePast(BoldTag, 2);
+        row.cells.push_back(inFrontOf(CellEnd));
     } else if (position == "Gk") {
         row.cells.insert(row.cells.end(), 8, "0.00");
     } else {
         for (int i = 0; i < 8; ++i) {
-            movePast(w, "\"right\">", 8);
-            row.cells.push_back(inFrontOf(w, "</td>"));
+            movePast(RightCell, 8);
+            row.cells.push_back(inFrontOf(CellEnd));
         }
     }
+    return row;
+}
+
+std::optional<RawRow> cutNextRow(std::string_view &w, PageKind kind)
+{
+    RowCutter cutter(w, kind);
+    auto row = cutter.next();
+    w = cutter.rest();
     return row;
 }
 

@@ -2,6 +2,8 @@
 
 #include "retrieval/team_records.h"
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,7 +33,49 @@ struct RawRow {
     std::vector<std::string> cells;
 };
 
-// Cuts the next player row out of W, or nothing when W holds no further row marker.
+// Cuts the player rows out of the working copy one after another. The copy only loses its beginning,
+// so each marker's next occurrence is remembered: while it stands at or after the copy's start it is
+// still the first one, and a marker once absent stays absent. Reading all rows thus takes time linear
+// in the page, even when a marker is missing.
+class RowCutter {
+public:
+    RowCutter(std::string_view w, PageKind kind);
+
+    // The next row, or nothing when the copy holds no further row marker.
+    std::optional<RawRow> next();
+    // The working copy as the cuts have left it.
+    std::string_view rest() const { return m_page.substr(m_start); }
+
+private:
+    enum Marker : size_t {
+        Row,
+        NameStart,
+        NameEnd,
+        Title,
+        TagEnd,
+        CellEnd,
+        AgeTag,
+        BoldTag,
+        RightCell,
+        Count
+    };
+
+    // MarkerPos of the marker in the copy: 1-based, 0 when absent.
+    int64_t pos(Marker marker);
+    // The copy becomes its own part from the 1-based position `from` on.
+    void dropTo(int64_t from);
+    void movePast(Marker marker, int k);
+    std::string inFrontOf(Marker marker);
+
+    std::string_view m_page;
+    PageKind m_kind;
+    size_t m_start = 0;
+    // Per marker, the page offset of an occurrence found earlier, `unknown` or `absent`.
+    std::array<int64_t, Count> m_found;
+};
+
+// Cuts the next player row out of W, or nothing when W holds no further row marker. One call searches
+// the rest of W afresh; a whole page goes through one RowCutter.
 std::optional<RawRow> cutNextRow(std::string_view &w, PageKind kind);
 
 // Records from a row's cells; a cell that is not its number throws ConvertError.

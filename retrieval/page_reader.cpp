@@ -45,7 +45,8 @@ PageReading readPage(std::string_view page, PageKind kind)
     std::string_view w = page;
     reading.summary = extractSummary(w);
     reading.hasRows = MarkerPos("info.php?id=", w) > 0;
-    while (auto row = cutNextRow(w, kind)) {
+    RowCutter cutter(w, kind);
+    while (auto row = cutter.next()) {
         reading.rows.push_back(std::move(*row));
         try {
             if (kind == PageKind::Talent)

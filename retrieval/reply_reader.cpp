@@ -108,10 +108,10 @@ void ReplyReader::finish()
         fail("reply ended in its headers");
         break;
     case State::Body:
-        if (m_framing == Framing::Chunked)
-            fail("reply ended inside its chunked body");
+        if (m_framing == Framing::UntilClose)
+            m_state = State::Done; // the close is what ends such a body
         else
-            m_state = State::Done; // an early close ends a Content-Length body with what arrived
+            breakOff();
         break;
     case State::Done:
     case State::Failed:
@@ -121,8 +121,17 @@ void ReplyReader::finish()
 
 void ReplyReader::abandon()
 {
-    if (!finished())
+    if (m_state == State::Body && m_framing != Framing::UntilClose)
+        breakOff();
+    else if (!finished())
         fail("no reply in time");
+}
+
+void ReplyReader::breakOff()
+{
+    fail(m_framing == Framing::Chunked ? "reply ended inside its chunked body"
+                                       : "reply ended before its announced length");
+    m_incomplete = true;
 }
 
 bool ReplyReader::takeLine(std::string &line)

@@ -24,7 +24,7 @@ public:
     void feed(std::string_view bytes);
     // The peer closed the connection: no more bytes will come.
     void finish();
-    // Reading stops here (a time-out): a reply whose headers are not complete fails.
+    // Reading stops here (a time-out or a broken connection): a reply not yet read to its end fails.
     void abandon();
 
     State state() const { return m_state; }
@@ -46,12 +46,17 @@ public:
     // Bytes received after the end of the reply.
     size_t surplus() const { return m_surplus; }
     const std::string &failure() const { return m_failure; }
+    // The reply broke off inside a body that announced its length or came in chunks: part of a page is
+    // not a page, so such a reply has failed.
+    bool incomplete() const { return m_incomplete; }
 
 private:
     enum class Framing { None, Length, Chunked, UntilClose };
     enum class ChunkPart { Size, Data, DataEnd, Trailer };
 
     void fail(std::string why);
+    // The connection ended inside a framed body.
+    void breakOff();
     bool takeLine(std::string &line);
     void parse();
     void parseStatusLine(const std::string &line);
@@ -78,4 +83,5 @@ private:
     std::string m_body;
     size_t m_surplus = 0;
     std::string m_failure;
+    bool m_incomplete = false;
 };

@@ -1,9 +1,49 @@
 #include "retrieval/roster_exchange.h"
 
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QNetworkProxy>
 #include <QTimer>
+#include <algorithm>
+
+namespace {
+
+bool successStatus(const ReplyReader &reply)
+{
+    return reply.status() >= 200 && reply.status() <= 299 && !reply.header("Location");
+}
+
+// Runs a clock for the length of a scope, on every way out of it.
+template <class Clock> class Charging {
+public:
+    explicit Charging(Clock &clock) : m_clock(clock) { m_clock.start(); }
+    ~Charging() { m_clock.stop(); }
+    Charging(const Charging &) = delete;
+    Charging &operator=(const Charging &) = delete;
+
+private:
+    Clock &m_clock;
+};
+
+} // namespace
+
+void RosterExchange::SpentTime::start()
+{
+    if (!m_running.isValid())
+        m_running.start();
+}
+
+void RosterExchange::SpentTime::stop()
+{
+    if (m_running.isValid()) {
+        m_spent += m_running.elapsed();
+        m_running.invalidate();
+    }
+}
+
+int64_t RosterExchange::SpentTime::ms() const
+{
+    return m_spent + (m_running.isValid() ? m_running.elapsed() : 0);
+}
 
 RosterExchange::RosterExchange(ExchangeTimeouts timeouts, ReplyReader::Limits limits)
     : m_timeouts(timeouts), m_reader(limits), m_socket(std::make_unique<QTcpSocket>())
@@ -12,6 +52,17 @@ RosterExchange::RosterExchange(ExchangeTimeouts timeouts, ReplyReader::Limits li
 }
 
 RosterExchange::~RosterExchange() { m_socket->abort(); }
+
+int RosterExchange::totalLeftMs() const
+{
+    return static_cast<int>(std::max<int64_t>(m_timeouts.totalMs - m_total.ms(), 0));
+}
+
+int RosterExchange::drainLeftMs() const
+{
+    const auto left = static_cast<int>(std::max<int64_t>(m_timeouts.drainTotalMs - m_draining.ms(), 0));
+    return std::min(left, totalLeftMs());
+}
 
 RosterExchange::Wake RosterExchange::waitForSocket(int timeoutMs)
 {
@@ -36,24 +87,36 @@ RosterExchange::Wake RosterExchange::waitForSocket(int timeoutMs)
 
 bool RosterExchange::run(const std::string &host, uint16_t port, const std::string &request)
 {
-    if (host.empty() || port == 0) {
+    const Charging charged(m_total);
+    if (!connectTo(host, port)) {
         m_reader.finish();
         return false;
     }
+    m_socket->write(request.data(), static_cast<qint64>(request.size()));
+    return readReply();
+}
+
+bool RosterExchange::connectTo(const std::string &host, uint16_t port)
+{
+    if (host.empty() || port == 0)
+        return false;
     m_socket->connectToHost(QString::fromLatin1(host.data(), static_cast<qsizetype>(host.size())), port);
     QElapsedTimer connecting;
     connecting.start();
     while (m_socket->state() != QAbstractSocket::ConnectedState) {
-        const int left = m_timeouts.connectMs - static_cast<int>(connecting.elapsed());
-        if (m_socket->state() == QAbstractSocket::UnconnectedState || left <= 0 ||
-            waitForSocket(left) == Wake::TimedOut) {
+        if (m_socket->state() == QAbstractSocket::UnconnectedState) {
             m_socket->abort();
-            m_reader.finish();
+            return false;
+        }
+        const int left =
+            std::min(m_timeouts.connectMs - static_cast<int>(connecting.elapsed()), totalLeftMs());
+        if (left <= 0 || waitForSocket(left) == Wake::TimedOut) {
+            m_socket->abort();
+            m_timedOut = true;
             return false;
         }
     }
-    m_socket->write(request.data(), static_cast<qint64>(request.size()));
-    return readReply();
+    return true;
 }
 
 bool RosterExchange::readReply()
@@ -65,7 +128,7 @@ bool RosterExchange::readReply()
             continue;
         }
         if (m_socket->state() != QAbstractSocket::ConnectedState) {
-            // A peer that closed has ended the data; a reset or any other error is a failure.
+            // A peer that closed has ended the data; any other error breaks the reply off.
             if (m_socket->error() == QAbstractSocket::RemoteHostClosedError ||
                 m_socket->error() == QAbstractSocket::UnknownSocketError)
                 m_reader.finish();
@@ -73,38 +136,52 @@ bool RosterExchange::readReply()
                 m_reader.abandon();
             break;
         }
+        // The rest of a failed reply is dropped anyway: it shares the drain's allowance.
         const bool failedReply = m_reader.knownToFail();
-        const Wake wake = waitForSocket(failedReply ? m_timeouts.failedBodyPieceMs : m_timeouts.replyIdleMs);
-        if (wake == Wake::TimedOut) {
-            if (failedReply)
-                break; // the rest of a failed reply is not worth waiting for
-            m_reader.abandon();
+        if (failedReply)
+            m_draining.start();
+        const int left = failedReply ? std::min(m_timeouts.failedBodyPieceMs, drainLeftMs())
+                                     : std::min(m_timeouts.replyIdleMs, totalLeftMs());
+        if (left <= 0 || waitForSocket(left) == Wake::TimedOut) {
+            if (!failedReply) {
+                m_reader.abandon();
+                m_timedOut = true;
+            }
+            break;
         }
     }
+    m_draining.stop();
     return m_reader.succeeded();
 }
 
 ExchangeOutcome RosterExchange::outcome() const
 {
-    return m_reader.succeeded() ? ExchangeOutcome::Succeeded : ExchangeOutcome::Failed;
+    if (m_reader.succeeded())
+        return ExchangeOutcome::Succeeded;
+    if (m_timedOut)
+        return ExchangeOutcome::TimedOut;
+    // A body cut short matters when it was the page; an error reply fails as what it is.
+    if (m_reader.incomplete() && successStatus(m_reader))
+        return ExchangeOutcome::Incomplete;
+    return ExchangeOutcome::Failed;
 }
 
 size_t RosterExchange::drainRest()
 {
     if (!m_reader.headersComplete() || !m_reader.keepAlive())
         return 0;
+    const Charging charged(m_total);
+    const Charging draining(m_draining);
     size_t drained = m_reader.surplus();
-    QElapsedTimer total;
-    total.start();
     while (true) {
         if (m_socket->bytesAvailable() > 0) {
             drained += static_cast<size_t>(m_socket->readAll().size());
             continue;
         }
-        const int left = m_timeouts.drainTotalMs - static_cast<int>(total.elapsed());
+        const int left = std::min(m_timeouts.drainPieceMs, drainLeftMs());
         if (m_socket->state() != QAbstractSocket::ConnectedState || left <= 0)
             break;
-        if (waitForSocket(std::min(left, m_timeouts.drainPieceMs)) == Wake::TimedOut)
+        if (waitForSocket(left) == Wake::TimedOut)
             break;
     }
     return drained;

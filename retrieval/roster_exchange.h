@@ -2,6 +2,7 @@
 
 #include "retrieval/reply_reader.h"
 
+#include <QElapsedTimer>
 #include <QTcpSocket>
 #include <cstdint>
 #include <memory>
@@ -13,7 +14,7 @@ struct ExchangeTimeouts {
     int replyIdleMs = 30000;      // silence while the reply is still needed
     int failedBodyPieceMs = 2000; // each piece of a failed reply's body, which is dropped anyway
     int drainPieceMs = 2000;      // each piece left on a kept-alive connection after a failure
-    int drainTotalMs = 5000;      // that drain in all
+    int drainTotalMs = 5000;      // the rest of a failed reply's body and that drain, in all
     int totalMs = 90000;          // the whole exchange: connect, send, reply and drain together
 };
 
@@ -36,6 +37,8 @@ public:
     bool run(const std::string &host, uint16_t port, const std::string &request);
 
     const ReplyReader &reply() const { return m_reader; }
+    // TimedOut when a wait for a reply still needed ran out (connecting, silence, the whole exchange's
+    // limit); Incomplete when a 2xx body broke off before its length or its last chunk.
     ExchangeOutcome outcome() const;
 
     // After a failure: when the reply asked to keep the connection open and it still is, reads and
@@ -43,11 +46,32 @@ public:
     size_t drainRest();
 
 private:
+    // Time charged to the exchange. It runs only inside run() and drainRest(), so whatever the caller
+    // does between the two (a message box) is not charged.
+    class SpentTime {
+    public:
+        void start();
+        void stop();
+        int64_t ms() const;
+
+    private:
+        QElapsedTimer m_running;
+        int64_t m_spent = 0;
+    };
+
     enum class Wake { Ready, Closed, TimedOut };
     Wake waitForSocket(int timeoutMs);
+    bool connectTo(const std::string &host, uint16_t port);
     bool readReply();
+    int totalLeftMs() const;
+    // What is left for dropping the rest of a failed reply, its body and the drain together.
+    int drainLeftMs() const;
 
     ExchangeTimeouts m_timeouts;
     ReplyReader m_reader;
     std::unique_ptr<QTcpSocket> m_socket;
+    SpentTime m_total;
+    SpentTime m_draining;
+    // A wait for a reply that was still needed ran out.
+    bool m_timedOut = false;
 };
