@@ -19,7 +19,7 @@ struct FixturePlayer {
     QString age;
     QString mastery;
     QString talent;
-    std::vector<QString> abilities; // eight cells
+    std::vector<QString> abilities; // eight cells; a "Gk" shows them in his own cells, which the reader skips
 };
 
 struct FixtureTeam {

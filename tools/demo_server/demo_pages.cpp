@@ -6,6 +6,7 @@
 #include "tools/roster_page_writer/roster_page_writer.h"
 
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 
 // The parts of a page that the program reads (the summary card and the player rows) come from the shared
@@ -64,7 +65,23 @@ private:
 };
 
 QString escaped(const QString &text) { return text.toHtmlEscaped(); }
-std::string escapedBytes(const QString &text) { return toCp1251(text.toHtmlEscaped()); }
+
+// Several texts converted in one go: setting the code page up costs more than converting a short text, and
+// a page hands the writer hundreds of them.
+std::vector<std::string> windows1251Each(const QStringList &texts)
+{
+    // A control character that no text of ours holds; it is the same byte in windows-1251.
+    constexpr char16_t separator = u'\x1F';
+    const std::string joined = toCp1251(texts.join(QChar(separator)));
+    const char byte = static_cast<char>(separator);
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t at = joined.find(byte); at != std::string::npos;
+         start = at + 1, at = joined.find(byte, start))
+        parts.push_back(joined.substr(start, at - start));
+    parts.push_back(joined.substr(start));
+    return parts;
+}
 
 // 1250 with 2 decimals -> "12.50": the site writes its numbers with a point.
 QString fixed(int scaled, int decimals)
@@ -261,41 +278,52 @@ void writeSideMenu(Html &out, const DemoTeam &team, DemoPageKind kind)
 )";
 }
 
+// Captions in the card's table around each summary element.
+const SummaryFrame &cardFrame()
+{
+    static const SummaryFrame frame = [] {
+        const QStringList captions = {QStringLiteral("Команда:"),
+                                      QStringLiteral("Сокращение:"),
+                                      QStringLiteral("Менеджер:"),
+                                      QStringLiteral("Рейтинг менеджера:"),
+                                      QStringLiteral("Город:"),
+                                      QStringLiteral("Стадион:"),
+                                      QStringLiteral("Дивизион:"),
+                                      QStringLiteral("Деньги:"),
+                                      QStringLiteral("Игроков в команде:"),
+                                      QStringLiteral("Разрешённых пополнений:"),
+                                      QStringLiteral("Сила (11 лучших):"),
+                                      QStringLiteral("Рейтинг посещаемости:")};
+        SummaryFrame f;
+        for (size_t i = 0; i < summaryFieldCount; ++i) {
+            f.before[i] =
+                toCp1251(u"<tr><td class=\"cap\">" + captions[static_cast<qsizetype>(i)] + u"</td><td>");
+            f.after[i] = "</td></tr>\n";
+        }
+        f.vacancy = toCp1251(QStringLiteral("<i>команда свободна</i>"));
+        return f;
+    }();
+    return frame;
+}
+
 void writeSummary(Html &out, const DemoTeam &team, const DemoDivision &division, const TeamFacts &facts)
 {
-    static const char16_t *const captions[summaryFieldCount] = {u"Команда:",
-                                                                u"Сокращение:",
-                                                                u"Менеджер:",
-                                                                u"Рейтинг менеджера:",
-                                                                u"Город:",
-                                                                u"Стадион:",
-                                                                u"Дивизион:",
-                                                                u"Деньги:",
-                                                                u"Игроков в команде:",
-                                                                u"Разрешённых пополнений:",
-                                                                u"Сила (11 лучших):",
-                                                                u"Рейтинг посещаемости:"};
-    SummaryFrame frame;
-    for (size_t i = 0; i < summaryFieldCount; ++i) {
-        frame.before[i] =
-            toCp1251(u"<tr><td class=\"cap\">" + QString::fromUtf16(captions[i]) + u"</td><td>");
-        frame.after[i] = "</td></tr>\n";
-    }
-    frame.vacancy = toCp1251(QStringLiteral("<i>команда свободна</i>"));
-
+    const std::vector<std::string> texts =
+        windows1251Each({escaped(team.name), escaped(facts.shortName), escaped(facts.managerName),
+                         escaped(facts.city), escaped(facts.stadium), escaped(division.name), facts.money});
     RosterSummary s;
     s.teamId = team.teamId;
-    s.team = escapedBytes(team.name);
-    s.shortName = escapedBytes(facts.shortName);
+    s.team = texts[0];
+    s.shortName = texts[1];
     s.hasManager = facts.hasManager;
     s.managerId = facts.managerId;
-    s.manager = escapedBytes(facts.managerName);
+    s.manager = texts[2];
     s.rank = std::to_string(facts.rank);
-    s.city = escapedBytes(facts.city);
-    s.stadium = escapedBytes(facts.stadium);
+    s.city = texts[3];
+    s.stadium = texts[4];
     s.divisionId = division.id;
-    s.division = escapedBytes(division.name);
-    s.money = toCp1251(facts.money);
+    s.division = texts[5];
+    s.money = texts[6];
     s.players = std::to_string(facts.players);
     s.additions = std::to_string(facts.additions);
     s.power = std::to_string(facts.power);
@@ -304,7 +332,7 @@ void writeSummary(Html &out, const DemoTeam &team, const DemoDivision &division,
     out << u"<h1>Детско-юношеская спортивная школа</h1>\n"
         << u"<form action=\"roster.php\" method=\"get\">\n"
         << u"<table class=\"card\" cellspacing=0 cellpadding=0>\n"
-        << summaryElements(s, frame) << u"</table>\n</form>\n";
+        << summaryElements(s, cardFrame()) << u"</table>\n</form>\n";
 }
 
 void writeSchool(Html &out, const TeamFacts &facts, int playerCount)
@@ -353,20 +381,27 @@ void writeRosterHeader(Html &out, DemoPageKind kind)
 
 void writePlayerRow(Html &out, const YouthPlayer &p, int index, DemoPageKind kind)
 {
+    QStringList texts = {escaped(p.name), escaped(p.country), p.position, fixed(p.masteryHundredths, 2),
+                         fixed(p.talentThousandths, 3)};
+    for (int value : p.abilityHundredths)
+        texts << fixed(value, 2);
+    for (size_t k = 0; k < p.keeperHundredths.size(); ++k)
+        texts << QString::fromUtf16(keeperSkills[k]) + u' ' + fixed(p.keeperHundredths[k], 2);
+    const std::vector<std::string> bytes = windows1251Each(texts);
+    const auto abilities = bytes.begin() + 5;
+    const auto keeper = abilities + static_cast<std::ptrdiff_t>(p.abilityHundredths.size());
+
     RosterPlayer row;
     row.number = p.number;
-    row.name = escapedBytes(p.name);
-    row.country = escapedBytes(p.country);
+    row.name = bytes[0];
+    row.country = bytes[1];
     row.flag = p.flag;
-    row.position = toCp1251(p.position);
+    row.position = bytes[2];
     row.age = std::to_string(p.age);
-    row.mastery = toCp1251(fixed(p.masteryHundredths, 2));
-    row.talent = toCp1251(fixed(p.talentThousandths, 3));
-    for (int value : p.abilityHundredths)
-        row.abilities.push_back(toCp1251(fixed(value, 2)));
-    for (size_t k = 0; k < p.keeperHundredths.size(); ++k)
-        row.keeperSkills.push_back(
-            toCp1251(QString::fromUtf16(keeperSkills[k]) + u' ' + fixed(p.keeperHundredths[k], 2)));
+    row.mastery = bytes[3];
+    row.talent = bytes[4];
+    row.abilities.assign(abilities, keeper);
+    row.keeperSkills.assign(keeper, bytes.end());
     out << rosterRow(row, index, kind == DemoPageKind::Talent ? PageKind::Talent : PageKind::Abilities);
 }
 
