@@ -2,14 +2,16 @@
 
 #include "retrieval/team_records.h"
 #include "text/code_page.h"
+#include "tools/roster_page_writer/roster_page_writer.h"
 
 #include <QString>
 #include <string>
 #include <vector>
 
-// Roster pages written the way the site lays them out: summary elements in their order, then one
-// table row per player with the markers and cut offsets the reader relies on. Texts are UTF-8 here
-// and converted to windows-1251 when the page is made.
+// Roster pages for the tests, made by the same writer as the demo server's pages: summary elements in
+// their order, then one table row per player with the markers and cut offsets the reader relies on.
+// Texts are UTF-8 here and converted to windows-1251 when the page is made; they go onto the page
+// verbatim, markup included. A team with an empty manager is a free team: no manager link, no rank.
 struct FixturePlayer {
     QString name;
     QString country;
@@ -17,7 +19,7 @@ struct FixturePlayer {
     QString age;
     QString mastery;
     QString talent;
-    std::vector<QString> abilities; // eight cells
+    std::vector<QString> abilities; // eight cells; a "Gk" shows them in his own cells, which the reader skips
 };
 
 struct FixtureTeam {
@@ -36,54 +38,67 @@ struct FixtureTeam {
     std::vector<FixturePlayer> squad;
 };
 
+namespace fixture_pages {
+
+inline RosterSummary summaryOf(const FixtureTeam &t)
+{
+    RosterSummary s;
+    s.teamId = 1;
+    s.team = toCp1251(t.name);
+    s.shortName = toCp1251(t.id);
+    s.hasManager = !t.manager.isEmpty();
+    s.managerId = 17;
+    s.manager = toCp1251(t.manager);
+    s.rank = toCp1251(t.rank);
+    s.city = toCp1251(t.city);
+    s.stadium = toCp1251(t.stadium);
+    s.divisionId = 5;
+    s.division = toCp1251(t.division);
+    s.money = toCp1251(t.money);
+    s.players = toCp1251(t.players);
+    s.additions = toCp1251(t.additions);
+    s.power = toCp1251(t.power);
+    s.spectatorRating = toCp1251(t.rating);
+    return s;
+}
+
+inline std::vector<RosterPlayer> squadOf(const FixtureTeam &t)
+{
+    std::vector<RosterPlayer> squad;
+    int32_t number = 500;
+    for (const FixturePlayer &p : t.squad) {
+        RosterPlayer r;
+        r.number = ++number;
+        r.name = toCp1251(p.name);
+        r.country = toCp1251(p.country);
+        r.position = toCp1251(p.position);
+        r.age = toCp1251(p.age);
+        r.mastery = toCp1251(p.mastery);
+        r.talent = toCp1251(p.talent);
+        for (const QString &a : p.abilities)
+            r.abilities.push_back(toCp1251(a));
+        r.keeperSkills = r.abilities; // a goalkeeper's row shows them in his own cells
+        squad.push_back(std::move(r));
+    }
+    return squad;
+}
+
+} // namespace fixture_pages
+
+// A page with the summary and no player rows.
 inline std::string summaryHtml(const FixtureTeam &t)
 {
-    QString html = QStringLiteral("<html><head><title>Школа</title></head><body>\n");
-    html += QStringLiteral("<a name=\"Team\" href=\"team.php?n=1\">%1</a>\n").arg(t.name);
-    html += QStringLiteral("<input name=\"ShortName\" value=\"%1\"/>\n").arg(t.id);
-    if (!t.manager.isEmpty())
-        html += QStringLiteral("<a href=\"info.php?user=17\">%1</a>\n").arg(t.manager);
-    html += QStringLiteral("<input name=\"Rang\" value=\"%1\"/>\n").arg(t.rank);
-    html += QStringLiteral("<input name=\"City\" value=\"%1\"/>\n").arg(t.city);
-    html += QStringLiteral("<input name=\"Stadium\" value=\"<nobr>%1\"/>\n").arg(t.stadium);
-    html += QStringLiteral("<a href=\"index.php?name=champ&division=5\">%1</a>\n").arg(t.division);
-    html += QStringLiteral("<input name=\"Money\" value=\"%1\"/>\n").arg(t.money);
-    html += QStringLiteral("<input name=\"Players\" value=\"%1\"/>\n").arg(t.players);
-    html += QStringLiteral("<input name=\"CoSP\" value=\"%1\"/>\n").arg(t.additions);
-    html += QStringLiteral("<input name=\"Power11\" value=\"%1\"/>\n").arg(t.power);
-    html += QStringLiteral("<input name=\"VisRat\" value=\"%1\"/>\n").arg(t.rating);
-    return toCp1251(html);
+    return minimalRosterPage(fixture_pages::summaryOf(t), {}, PageKind::Talent);
 }
 
 inline std::string talentPage(const FixtureTeam &t)
 {
-    QString rows = QStringLiteral("<table>\n");
-    int number = 500;
-    for (const FixturePlayer &p : t.squad) {
-        rows += QStringLiteral("<tr><td><a href=\"info.php?id=%1&amp;s=1\"=>%2</a></td>"
-                               "<td><img src=\"f.gif\" title=\"%3\"/></td><td class=ps>%4</td>"
-                               "<td align=center>%5</td><td><b>%6</td><td><b>%7</td></tr>\n")
-                    .arg(++number)
-                    .arg(p.name, p.country, p.position, p.age, p.mastery, p.talent);
-    }
-    return summaryHtml(t) + toCp1251(rows + QStringLiteral("</table></body></html>\n"));
+    return minimalRosterPage(fixture_pages::summaryOf(t), fixture_pages::squadOf(t), PageKind::Talent);
 }
 
 inline std::string abilitiesPage(const FixtureTeam &t)
 {
-    QString rows = QStringLiteral("<table>\n");
-    int number = 500;
-    for (const FixturePlayer &p : t.squad) {
-        rows += QStringLiteral("<tr><td><a href=\"info.php?id=%1&amp;s=1\"=>%2</a></td>"
-                               "<td><img src=\"f.gif\"/></td><td class=ps>%3</td>"
-                               "<td align=center>%4</td><td><b>%5</td>")
-                    .arg(++number)
-                    .arg(p.name, p.position, p.age, p.mastery);
-        for (const QString &a : p.abilities)
-            rows += QStringLiteral("<td align=\"right\">%1</td>").arg(a);
-        rows += QStringLiteral("</tr>\n");
-    }
-    return summaryHtml(t) + toCp1251(rows + QStringLiteral("</table></body></html>\n"));
+    return minimalRosterPage(fixture_pages::summaryOf(t), fixture_pages::squadOf(t), PageKind::Abilities);
 }
 
 inline FixturePlayer fixturePlayer(const QString &name, const QString &position, const QString &age,

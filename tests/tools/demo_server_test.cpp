@@ -5,6 +5,7 @@
 #include "text/markers.h"
 #include "text/numbers.h"
 
+#include "support/cut_rule_reader.h"
 #include "support/demo_server_process.h"
 #include <QCoreApplication>
 #include <QFile>
@@ -25,94 +26,6 @@ namespace {
 const std::string body = "auth_name=qbm&auth_pass=wexpalcorn&";
 
 std::string cp(const char *utf8) { return toCp1251(QString::fromUtf8(utf8)); }
-
-// ---- the program's cut rules, applied literally ----
-
-struct Summary {
-    std::string team, id, manager, rang, city, stadium, division, money, players, cosp, power, visRat;
-};
-
-struct PageReader {
-    std::string w;
-
-    // W becomes its part from p1 on when marker 1 is there; the value lies between markers 2 and 3.
-    std::string extract(const std::string &m1, const std::string &m2, const std::string &m3)
-    {
-        const int32_t p1 = MarkerPos(m1, w);
-        if (p1 > 0)
-            w = SubText(w, p1, static_cast<int64_t>(w.size()));
-        const int64_t p2 = MarkerPos(m2, w);
-        const int64_t p3 = MarkerPos(m3, w);
-        const auto len = static_cast<int64_t>(m2.size());
-        return SubText(w, p2 + len, p3 - p2 - len);
-    }
-    void movePast(const std::string &m, int64_t k)
-    {
-        w = SubText(w, MarkerPos(m, w) + k, static_cast<int64_t>(w.size()));
-    }
-    std::string textBefore(const std::string &m) const { return SubText(w, 1, MarkerPos(m, w) - 1); }
-
-    Summary summary()
-    {
-        Summary s;
-        s.team = extract("name=\"Team\"", ">", "</a>");
-        s.id = extract("name=\"ShortName\"", "value=\"", "\"/");
-        s.manager = extract("info.php?user=", ">", "</a>");
-        if (!s.manager.empty())
-            s.rang = extract("name=\"Rang\"", "value=\"", "\"/");
-        s.city = extract("name=\"City\"", "value=\"", "\"/");
-        s.stadium = extract("name=\"Stadium\"", "value=\"<nobr>", "\"/");
-        s.division = extract("name=champ&division=", ">", "</a>");
-        s.money = extract("name=\"Money\"", "value=\"", "\"/");
-        s.players = extract("name=\"Players\"", "value=\"", "\"/");
-        s.cosp = extract("name=\"CoSP\"", "value=\"", "\"/");
-        try {
-            s.players = std::to_string(readInteger(s.players));
-            s.power = extract("name=\"Power11\"", "value=\"", "\"/");
-        } catch (...) {
-            s.players = "0";
-            s.power = "0";
-        }
-        s.visRat = extract("name=\"VisRat\"", "value=\"", "\"/");
-        return s;
-    }
-
-    // Cells of each row: name, [country,] position, age, mastery, then talent or the eight abilities.
-    std::vector<std::vector<std::string>> rows(bool talentPage)
-    {
-        std::vector<std::vector<std::string>> rows;
-        for (int32_t p = MarkerPos("info.php?id=", w); p > 0; p = MarkerPos("info.php?id=", w)) {
-            std::vector<std::string> cells;
-            w = SubText(w, p, static_cast<int64_t>(w.size()));
-            movePast("=>", 2);
-            cells.push_back(textBefore("<"));
-            if (talentPage) {
-                const int64_t t = MarkerPos("title", w);
-                const int64_t s = MarkerPos("\"/>", w);
-                cells.push_back(SubText(w, t + 7, s - t - 7));
-            }
-            movePast("\"/>", 21);
-            cells.push_back(textBefore("</td>"));
-            movePast("r>", 2);
-            cells.push_back(textBefore("</td>"));
-            movePast("b>", 2);
-            cells.push_back(textBefore("</td>"));
-            if (talentPage) {
-                movePast("b>", 2);
-                cells.push_back(textBefore("</td>"));
-            } else if (cells[1] == "Gk") {
-                cells.insert(cells.end(), 8, "0.00");
-            } else {
-                for (int i = 0; i < 8; ++i) {
-                    movePast("\"right\">", 8);
-                    cells.push_back(textBefore("</td>"));
-                }
-            }
-            rows.push_back(cells);
-        }
-        return rows;
-    }
-};
 
 // A decimal cell as the program reads it: every "." becomes "," first.
 long double readCell(std::string cell)
@@ -410,6 +323,99 @@ TEST_F(DemoServerTest, PagesAreTheSameBytesEveryTimeAndInEveryRun)
     EXPECT_NE(fetch(again.port(), rosterTarget(otherTeam, false)).body, first[0]);
 }
 
+TEST_F(DemoServerTest, SameWeekGivesTheSameBytesAndWeekZeroIsToday)
+{
+    const auto pagesOf = [](const QStringList &options) {
+        DemoServerProcess server(options);
+        return std::vector<std::string>{fetch(server.port(), rosterTarget(knownTeam, false)).body,
+                                        fetch(server.port(), rosterTarget(knownTeam, true)).body};
+    };
+    const std::vector<std::string> today = pagesOf({});
+    EXPECT_EQ(pagesOf({QStringLiteral("--week"), QStringLiteral("0")}), today);
+    const std::vector<std::string> later = pagesOf({QStringLiteral("--week"), QStringLiteral("7")});
+    EXPECT_EQ(pagesOf({QStringLiteral("--week"), QStringLiteral("7")}), later);
+    EXPECT_NE(later[0], today[0]);
+    EXPECT_NE(later[1], today[1]);
+}
+
+// Week after week the players train and nobody loses what he has; some leave, newcomers arrive.
+TEST_F(DemoServerTest, RostersMoveOnFromWeekToWeek)
+{
+    using Players = std::map<std::string, std::pair<long double, long double>>; // name -> mastery, talent
+    std::vector<Players> weeks;
+    for (int week = 0; week <= 8; ++week) {
+        DemoServerProcess server({QStringLiteral("--week"), QString::number(week)});
+        PageReader reader{fetch(server.port(), rosterTarget(knownTeam, false)).body};
+        reader.summary();
+        Players players;
+        for (const std::vector<std::string> &row : reader.rows(true))
+            players[row[0]] = {readCell(row[4]), readCell(row[5])};
+        ASSERT_GE(players.size(), 8u) << week;
+        weeks.push_back(players);
+    }
+    bool arrived = false, left = false;
+    for (size_t w = 1; w < weeks.size(); ++w) {
+        bool grew = false;
+        for (const auto &[name, now] : weeks[w]) {
+            const auto before = weeks[w - 1].find(name);
+            if (before == weeks[w - 1].end()) {
+                arrived = true;
+                continue;
+            }
+            EXPECT_GE(now.first, before->second.first) << w << ' ' << name;
+            EXPECT_GE(now.second, before->second.second) << w << ' ' << name;
+            grew = grew || now.first > before->second.first || now.second > before->second.second;
+        }
+        EXPECT_TRUE(grew) << w;
+        for (const auto &[name, before] : weeks[w - 1])
+            left = left || !weeks[w].count(name);
+    }
+    EXPECT_TRUE(arrived);
+    EXPECT_TRUE(left);
+}
+
+TEST_F(DemoServerTest, LatencyStillAnswersAndSurvivesAClientThatHangsUp)
+{
+    DemoServerProcess plain;
+    DemoServerProcess slow({QStringLiteral("--latency"), QStringLiteral("150")});
+    ASSERT_NE(slow.port(), 0);
+
+    QTcpSocket impatient;
+    impatient.connectToHost(QStringLiteral("127.0.0.1"), slow.port());
+    ASSERT_TRUE(impatient.waitForConnected(5000));
+    const std::string request = requestBytes(rosterTarget(knownTeam, false));
+    impatient.write(request.data(), static_cast<qint64>(request.size()));
+    impatient.waitForBytesWritten(5000);
+    impatient.abort(); // its reply is still pending on the server
+
+    for (const bool abilities : {false, true}) {
+        const Reply reply = fetch(slow.port(), rosterTarget(knownTeam, abilities));
+        EXPECT_EQ(reply.statusLine, "HTTP/1.0 200 OK");
+        EXPECT_EQ(reply.body, fetch(plain.port(), rosterTarget(knownTeam, abilities)).body);
+    }
+}
+
+TEST_F(DemoServerTest, RefusesABadWeekOrLatency)
+{
+    const QStringList bad[] = {
+        {QStringLiteral("--week"), QStringLiteral("-1")},
+        {QStringLiteral("--week"), QStringLiteral("1001")},
+        {QStringLiteral("--week"), QStringLiteral("next")},
+        {QStringLiteral("--latency"), QStringLiteral("-5")},
+        {QStringLiteral("--latency"), QStringLiteral("soon")},
+        {QStringLiteral("--latency"), QStringLiteral("60001")},
+    };
+    for (const QStringList &options : bad) {
+        QProcess process;
+        process.start(DemoServerProcess::program(),
+                      QStringList{QStringLiteral("--port"), QStringLiteral("0")} + options);
+        ASSERT_TRUE(process.waitForFinished(5000)) << options.join(u' ').toStdString();
+        EXPECT_EQ(process.exitCode(), 1) << options.join(u' ').toStdString();
+        EXPECT_TRUE(process.readAllStandardOutput().isEmpty()) << options.join(u' ').toStdString();
+        EXPECT_FALSE(process.readAllStandardError().isEmpty()) << options.join(u' ').toStdString();
+    }
+}
+
 TEST_F(DemoServerTest, TakesTeamsFromAnotherCatalogueSql)
 {
     QTemporaryDir dir;
@@ -496,104 +502,108 @@ TEST_F(DemoCatalogueTest, FilesHoldOneTableEachWithDivisionsInConsecutiveRows)
     EXPECT_EQ(catalogue.divisions.front().first, cp("Высшая лига"));
 }
 
+// Today's squads and those of a later week, past two turns of the season, read alike.
 TEST_F(DemoCatalogueTest, EveryTeamsPagesReadByTheCutRules)
 {
-    DemoServerProcess server;
-    ASSERT_NE(server.port(), 0);
     std::map<int32_t, std::string> divisionNames;
     for (const auto &[name, id] : catalogue.divisions)
         divisionNames[id] = name;
-    int withManager = 0, withoutManager = 0, foreign = 0, longPositions = 0;
+    for (const int week : {0, 45}) {
+        SCOPED_TRACE(week);
+        DemoServerProcess server({QStringLiteral("--week"), QString::number(week)});
+        ASSERT_NE(server.port(), 0);
+        int withManager = 0, withoutManager = 0, foreign = 0, longPositions = 0;
 
-    for (const CatalogueTeam &team : catalogue.teams) {
-        SCOPED_TRACE(team.teamId);
-        std::vector<std::vector<std::string>> rows[2];
-        for (int kind = 0; kind < 2; ++kind) {
-            const bool talentPage = kind == 0;
-            const Reply reply = fetch(server.port(), rosterTarget(team.teamId, !talentPage));
-            ASSERT_EQ(reply.statusLine, "HTTP/1.0 200 OK");
-            const std::string &page = reply.body;
-            EXPECT_GE(page.size(), 20u * 1024);
-            EXPECT_LE(page.size(), 60u * 1024);
-            EXPECT_EQ(page.find(cp("Команда не найдена")), std::string::npos);
-            EXPECT_EQ(page.find(cp("На сайте проводится обновление данных")), std::string::npos);
-            for (const char *marker :
-                 {"name=\"Team\"", "name=\"ShortName\"", "name=\"City\"", "name=\"Stadium\"",
-                  "name=champ&division=", "name=\"Money\"", "name=\"Players\"", "name=\"CoSP\"",
-                  "name=\"Power11\"", "name=\"VisRat\""})
-                EXPECT_EQ(occurrences(page, marker), 1) << marker;
-            EXPECT_LE(occurrences(page, "info.php?user="), 1);
+        for (const CatalogueTeam &team : catalogue.teams) {
+            SCOPED_TRACE(team.teamId);
+            std::vector<std::vector<std::string>> rows[2];
+            for (int kind = 0; kind < 2; ++kind) {
+                const bool talentPage = kind == 0;
+                const Reply reply = fetch(server.port(), rosterTarget(team.teamId, !talentPage));
+                ASSERT_EQ(reply.statusLine, "HTTP/1.0 200 OK");
+                const std::string &page = reply.body;
+                EXPECT_GE(page.size(), 20u * 1024);
+                EXPECT_LE(page.size(), 60u * 1024);
+                EXPECT_EQ(page.find(cp("Команда не найдена")), std::string::npos);
+                EXPECT_EQ(page.find(cp("На сайте проводится обновление данных")), std::string::npos);
+                for (const char *marker :
+                     {"name=\"Team\"", "name=\"ShortName\"", "name=\"City\"", "name=\"Stadium\"",
+                      "name=champ&division=", "name=\"Money\"", "name=\"Players\"", "name=\"CoSP\"",
+                      "name=\"Power11\"", "name=\"VisRat\""})
+                    EXPECT_EQ(occurrences(page, marker), 1) << marker;
+                EXPECT_LE(occurrences(page, "info.php?user="), 1);
 
-            PageReader reader{page};
-            const Summary s = reader.summary();
-            EXPECT_EQ(s.team, team.name);
-            EXPECT_EQ(s.division, divisionNames[team.divId]);
-            EXPECT_EQ(s.id.size(), 3u);
-            EXPECT_FALSE(s.city.empty());
-            EXPECT_FALSE(s.stadium.empty());
-            EXPECT_EQ(s.stadium.find('<'), std::string::npos);
-            EXPECT_EQ(s.money.front(), '$');
-            EXPECT_NO_THROW(readInteger(s.players));
-            EXPECT_NE(s.players, "0");
-            EXPECT_NO_THROW(readInteger(s.cosp));
-            EXPECT_NO_THROW(readInteger(s.power));
-            EXPECT_NO_THROW(readInteger(s.visRat));
-            if (s.manager.empty()) {
-                EXPECT_EQ(occurrences(page, "info.php?user="), 0);
-                withoutManager += talentPage;
-            } else {
-                EXPECT_NO_THROW(readInteger(s.rang));
-                withManager += talentPage;
-            }
-
-            rows[kind] = reader.rows(talentPage);
-            EXPECT_GE(rows[kind].size(), 8u);
-            EXPECT_LE(rows[kind].size(), 25u);
-            EXPECT_EQ(occurrences(page, "info.php?id="), static_cast<int>(rows[kind].size()));
-            const size_t position = talentPage ? 2 : 1;
-            bool keeper = false;
-            for (const std::vector<std::string> &row : rows[kind]) {
-                ASSERT_EQ(row.size(), talentPage ? 6u : 12u);
-                EXPECT_FALSE(row[0].empty());
-                const std::string &pos = row[position];
-                EXPECT_TRUE(pos.size() == 2 || pos.size() == 3) << pos;
-                keeper = keeper || pos == "Gk";
-                const int32_t age = readInteger(row[position + 1]);
-                EXPECT_GE(age, 15);
-                EXPECT_LE(age, 19);
-                EXPECT_TRUE(hasDecimals(row[position + 2], 2)) << row[position + 2];
-                EXPECT_GT(readCell(row[position + 2]), 0);
-                if (talentPage) {
-                    EXPECT_TRUE(hasDecimals(row[5], 3)) << row[5];
-                    const long double talent = readCell(row[5]);
-                    EXPECT_GE(talent, 1);
-                    EXPECT_LT(talent, 9);
-                    foreign += row[1] != cp("Россия");
-                    longPositions += pos.size() == 3;
+                PageReader reader{page};
+                const Summary s = reader.summary();
+                EXPECT_EQ(s.team, team.name);
+                EXPECT_EQ(s.division, divisionNames[team.divId]);
+                EXPECT_EQ(s.id.size(), 3u);
+                EXPECT_FALSE(s.city.empty());
+                EXPECT_FALSE(s.stadium.empty());
+                EXPECT_EQ(s.stadium.find('<'), std::string::npos);
+                EXPECT_EQ(s.money.front(), '$');
+                EXPECT_NO_THROW(readInteger(s.players));
+                EXPECT_NE(s.players, "0");
+                EXPECT_NO_THROW(readInteger(s.cosp));
+                EXPECT_NO_THROW(readInteger(s.power));
+                EXPECT_NO_THROW(readInteger(s.visRat));
+                if (s.manager.empty()) {
+                    EXPECT_EQ(occurrences(page, "info.php?user="), 0);
+                    withoutManager += talentPage;
                 } else {
-                    for (size_t a = 4; a < 12; ++a) {
-                        EXPECT_TRUE(hasDecimals(row[a], 2)) << row[a];
-                        EXPECT_NO_THROW(readCell(row[a]));
-                        if (pos != "Gk") {
-                            EXPECT_GT(readCell(row[a]), 0);
+                    EXPECT_NO_THROW(readInteger(s.rang));
+                    withManager += talentPage;
+                }
+
+                rows[kind] = reader.rows(talentPage);
+                EXPECT_GE(rows[kind].size(), 8u);
+                EXPECT_LE(rows[kind].size(), 25u);
+                EXPECT_EQ(occurrences(page, "info.php?id="), static_cast<int>(rows[kind].size()));
+                const size_t position = talentPage ? 2 : 1;
+                bool keeper = false;
+                for (const std::vector<std::string> &row : rows[kind]) {
+                    ASSERT_EQ(row.size(), talentPage ? 6u : 12u);
+                    EXPECT_FALSE(row[0].empty());
+                    const std::string &pos = row[position];
+                    EXPECT_TRUE(pos.size() == 2 || pos.size() == 3) << pos;
+                    keeper = keeper || pos == "Gk";
+                    const int32_t age = readInteger(row[position + 1]);
+                    EXPECT_GE(age, 15);
+                    EXPECT_LE(age, 19);
+                    EXPECT_TRUE(hasDecimals(row[position + 2], 2)) << row[position + 2];
+                    EXPECT_GT(readCell(row[position + 2]), 0);
+                    if (talentPage) {
+                        EXPECT_TRUE(hasDecimals(row[5], 3)) << row[5];
+                        const long double talent = readCell(row[5]);
+                        EXPECT_GE(talent, 1);
+                        EXPECT_LE(talent, 9);
+                        foreign += row[1] != cp("Россия");
+                        longPositions += pos.size() == 3;
+                    } else {
+                        for (size_t a = 4; a < 12; ++a) {
+                            EXPECT_TRUE(hasDecimals(row[a], 2)) << row[a];
+                            EXPECT_NO_THROW(readCell(row[a]));
+                            if (pos != "Gk") {
+                                EXPECT_GT(readCell(row[a]), 0);
+                            }
                         }
                     }
                 }
+                EXPECT_TRUE(keeper) << "every squad has a goalkeeper";
             }
-            EXPECT_TRUE(keeper) << "every squad has a goalkeeper";
-        }
 
-        // Both pages describe the same players in the same order.
-        ASSERT_EQ(rows[0].size(), rows[1].size());
-        for (size_t r = 0; r < rows[0].size(); ++r) {
-            EXPECT_EQ(rows[0][r][0], rows[1][r][0]);
-            EXPECT_EQ(rows[0][r][2], rows[1][r][1]);
-            EXPECT_EQ(rows[0][r][3], rows[1][r][2]);
-            EXPECT_EQ(rows[0][r][4], rows[1][r][3]);
+            // Both pages describe the same players in the same order.
+            ASSERT_EQ(rows[0].size(), rows[1].size());
+            for (size_t r = 0; r < rows[0].size(); ++r) {
+                EXPECT_EQ(rows[0][r][0], rows[1][r][0]);
+                EXPECT_EQ(rows[0][r][2], rows[1][r][1]);
+                EXPECT_EQ(rows[0][r][3], rows[1][r][2]);
+                EXPECT_EQ(rows[0][r][4], rows[1][r][3]);
+            }
         }
+        EXPECT_GT(withManager, 0);
+        EXPECT_GT(withoutManager, 0);
+        EXPECT_GT(foreign, 0);
+        EXPECT_GT(longPositions, 0);
     }
-    EXPECT_GT(withManager, 0);
-    EXPECT_GT(withoutManager, 0);
-    EXPECT_GT(foreign, 0);
-    EXPECT_GT(longPositions, 0);
 }

@@ -138,7 +138,8 @@ DemoReply answerDemoRequest(const DemoRequest &request, const DemoCatalogue &cat
     if (!team)
         return reply(200, "OK", teamNotFoundPage(), "not-found", idText);
     const DemoPageKind kind = abilities ? DemoPageKind::Abilities : DemoPageKind::Talent;
-    return reply(200, "OK", rosterPage(catalogue, *team, kind), abilities ? "abilities" : "talent", idText);
+    return reply(200, "OK", rosterPage(catalogue, *team, kind, options.week),
+                 abilities ? "abilities" : "talent", idText);
 }
 
 QByteArray serializeDemoReply(const DemoReply &reply)

@@ -23,6 +23,8 @@ DemoRequestState parseDemoRequest(const QByteArray &received, DemoRequest &reque
 struct DemoServerOptions {
     bool maintenance = false;
     QSet<int32_t> failTeams;
+    int week = 0;                // rosters as they stand this many weeks on
+    int latencyMilliseconds = 0; // wait before each reply, as a slow site would
 };
 
 struct DemoReply {

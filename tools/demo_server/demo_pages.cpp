@@ -3,56 +3,85 @@
 #include "text/code_page.h"
 #include "tools/demo_server/demo_random.h"
 #include "tools/demo_server/demo_squad.h"
+#include "tools/roster_page_writer/roster_page_writer.h"
 
 #include <QString>
+#include <QStringList>
 #include <algorithm>
 
-// The program reads these pages by fixed text markers, never as markup, so their shape is the contract:
-// - the summary elements stand in this order and nowhere else on the page: the team link
-//   name="Team", the ShortName input, the manager link info.php?user=, the Rang input (managed teams
-//   only), City, Stadium (value="<nobr>...), the division link name=champ&division=, Money, Players,
-//   CoSP, Power11, VisRat;
-// - the ShortName input is closed by "</a>" right after its tag, so a team without a manager reads as an
-//   empty manager name;
-// - "info.php?id=" occurs once per player row and nowhere else;
-// - a row is: link ending "=>", the name, "<", the flag's title="country"/>, exactly 18 characters of
-//   markup, the position and "</td>", a cell whose tag ends "r>" with the age, a cell whose tag ends "b>"
-//   with the mastery, then on the talent page another "b>" cell with the talent, and on the abilities
-//   page eight "right"> cells (goalkeepers have their own four cells instead, without "right">).
+// The parts of a page that the program reads (the summary card and the player rows) come from the shared
+// page writer, which keeps their markers and cut offsets; everything around them is the site's usual
+// markup, which must hold none of those markers ("info.php?id=", "info.php?user=", name="Team", ...).
 
 namespace {
 
 constexpr uint64_t pageStream = 0x50414745ULL;
 
+// Collects the page as windows-1251 bytes: our own markup as Unicode, converted in runs, and the parts
+// the page writer made, which are bytes already.
 class Html {
 public:
     Html &operator<<(QStringView text)
     {
-        m_text.append(text);
+        m_pending.append(text);
         return *this;
     }
     Html &operator<<(const QString &text)
     {
-        m_text.append(text);
+        m_pending.append(text);
         return *this;
     }
     Html &operator<<(int value)
     {
-        m_text.append(QString::number(value));
+        m_pending.append(QString::number(value));
         return *this;
     }
     Html &operator<<(int64_t value)
     {
-        m_text.append(QString::number(value));
+        m_pending.append(QString::number(value));
         return *this;
     }
-    std::string bytes() const { return toCp1251(m_text); }
+    Html &operator<<(const std::string &windows1251)
+    {
+        flush();
+        m_bytes += windows1251;
+        return *this;
+    }
+    std::string bytes()
+    {
+        flush();
+        return m_bytes;
+    }
 
 private:
-    QString m_text;
+    void flush()
+    {
+        m_bytes += toCp1251(m_pending);
+        m_pending.clear();
+    }
+
+    QString m_pending;
+    std::string m_bytes;
 };
 
 QString escaped(const QString &text) { return text.toHtmlEscaped(); }
+
+// Several texts converted in one go: setting the code page up costs more than converting a short text, and
+// a page hands the writer hundreds of them.
+std::vector<std::string> windows1251Each(const QStringList &texts)
+{
+    // A control character that no text of ours holds; it is the same byte in windows-1251.
+    constexpr char16_t separator = u'\x1F';
+    const std::string joined = toCp1251(texts.join(QChar(separator)));
+    const char byte = static_cast<char>(separator);
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t at = joined.find(byte); at != std::string::npos;
+         start = at + 1, at = joined.find(byte, start))
+        parts.push_back(joined.substr(start, at - start));
+    parts.push_back(joined.substr(start));
+    return parts;
+}
 
 // 1250 with 2 decimals -> "12.50": the site writes its numbers with a point.
 QString fixed(int scaled, int decimals)
@@ -249,50 +278,61 @@ void writeSideMenu(Html &out, const DemoTeam &team, DemoPageKind kind)
 )";
 }
 
+// Captions in the card's table around each summary element.
+const SummaryFrame &cardFrame()
+{
+    static const SummaryFrame frame = [] {
+        const QStringList captions = {QStringLiteral("Команда:"),
+                                      QStringLiteral("Сокращение:"),
+                                      QStringLiteral("Менеджер:"),
+                                      QStringLiteral("Рейтинг менеджера:"),
+                                      QStringLiteral("Город:"),
+                                      QStringLiteral("Стадион:"),
+                                      QStringLiteral("Дивизион:"),
+                                      QStringLiteral("Деньги:"),
+                                      QStringLiteral("Игроков в команде:"),
+                                      QStringLiteral("Разрешённых пополнений:"),
+                                      QStringLiteral("Сила (11 лучших):"),
+                                      QStringLiteral("Рейтинг посещаемости:")};
+        SummaryFrame f;
+        for (size_t i = 0; i < summaryFieldCount; ++i) {
+            f.before[i] =
+                toCp1251(u"<tr><td class=\"cap\">" + captions[static_cast<qsizetype>(i)] + u"</td><td>");
+            f.after[i] = "</td></tr>\n";
+        }
+        f.vacancy = toCp1251(QStringLiteral("<i>команда свободна</i>"));
+        return f;
+    }();
+    return frame;
+}
+
 void writeSummary(Html &out, const DemoTeam &team, const DemoDivision &division, const TeamFacts &facts)
 {
-    const QString id = QString::number(team.teamId);
+    const std::vector<std::string> texts =
+        windows1251Each({escaped(team.name), escaped(facts.shortName), escaped(facts.managerName),
+                         escaped(facts.city), escaped(facts.stadium), escaped(division.name), facts.money});
+    RosterSummary s;
+    s.teamId = team.teamId;
+    s.team = texts[0];
+    s.shortName = texts[1];
+    s.hasManager = facts.hasManager;
+    s.managerId = facts.managerId;
+    s.manager = texts[2];
+    s.rank = std::to_string(facts.rank);
+    s.city = texts[3];
+    s.stadium = texts[4];
+    s.divisionId = division.id;
+    s.division = texts[5];
+    s.money = texts[6];
+    s.players = std::to_string(facts.players);
+    s.additions = std::to_string(facts.additions);
+    s.power = std::to_string(facts.power);
+    s.spectatorRating = std::to_string(facts.spectatorRating);
+
     out << u"<h1>Детско-юношеская спортивная школа</h1>\n"
         << u"<form action=\"roster.php\" method=\"get\">\n"
         << u"<table class=\"card\" cellspacing=0 cellpadding=0>\n"
-        << u"<tr><td class=\"cap\">Команда:</td><td><a name=\"Team\" href=\"/team.php?id=" << id << u"\">"
-        << escaped(team.name) << u"</a></td></tr>\n"
-        << u"<tr><td class=\"cap\">Сокращение:</td><td><a class=\"sn\" href=\"/team.php?id=" << id
-        << u"\"><input type=\"text\" readonly size=5 name=\"ShortName\" value=\"" << escaped(facts.shortName)
-        << u"\"/></a></td></tr>\n";
-    if (facts.hasManager) {
-        out << u"<tr><td class=\"cap\">Менеджер:</td><td><a href=\"info.php?user=" << facts.managerId
-            << u"\">" << escaped(facts.managerName) << u"</a></td></tr>\n"
-            << u"<tr><td class=\"cap\">Рейтинг менеджера:</td><td><input type=\"text\" readonly size=5 "
-               u"name=\"Rang\" value=\""
-            << facts.rank << u"\"/></td></tr>\n";
-    } else {
-        out << u"<tr><td class=\"cap\">Менеджер:</td><td><i>команда свободна</i></td></tr>\n";
-    }
-    out << u"<tr><td class=\"cap\">Город:</td><td><input type=\"text\" readonly size=24 name=\"City\" "
-           u"value=\""
-        << escaped(facts.city) << u"\"/></td></tr>\n"
-        << u"<tr><td class=\"cap\">Стадион:</td><td><input type=\"text\" readonly size=32 name=\"Stadium\" "
-           u"value=\"<nobr>"
-        << escaped(facts.stadium) << u"\"/></td></tr>\n"
-        << u"<tr><td class=\"cap\">Дивизион:</td><td><a href=\"/modules.php?name=champ&division="
-        << division.id << u"\">" << escaped(division.name) << u"</a></td></tr>\n"
-        << u"<tr><td class=\"cap\">Деньги:</td><td><input type=\"text\" readonly size=16 name=\"Money\" "
-           u"value=\""
-        << facts.money << u"\"/></td></tr>\n"
-        << u"<tr><td class=\"cap\">Игроков в команде:</td><td><input type=\"text\" readonly size=5 "
-           u"name=\"Players\" value=\""
-        << facts.players << u"\"/></td></tr>\n"
-        << u"<tr><td class=\"cap\">Разрешённых пополнений:</td><td><input type=\"text\" readonly size=5 "
-           u"name=\"CoSP\" value=\""
-        << facts.additions << u"\"/></td></tr>\n"
-        << u"<tr><td class=\"cap\">Сила (11 лучших):</td><td><input type=\"text\" readonly size=5 "
-           u"name=\"Power11\" value=\""
-        << facts.power << u"\"/></td></tr>\n"
-        << u"<tr><td class=\"cap\">Рейтинг посещаемости:</td><td><input type=\"text\" readonly size=5 "
-           u"name=\"VisRat\" value=\""
-        << facts.spectatorRating << u"\"/></td></tr>\n"
-        << u"</table>\n</form>\n";
+        << summaryElements(s, cardFrame()) << u"</table>\n</form>\n";
 }
 
 void writeSchool(Html &out, const TeamFacts &facts, int playerCount)
@@ -341,25 +381,28 @@ void writeRosterHeader(Html &out, DemoPageKind kind)
 
 void writePlayerRow(Html &out, const YouthPlayer &p, int index, DemoPageKind kind)
 {
-    out << u"<tr class=\"" << (index % 2 == 0 ? u"r1" : u"r2") << u"\"><td class=\"nm\"><a href=info.php?id="
-        << p.number << u"&school=>" << escaped(p.name) << u"</a></td><td class=\"fl\"><img src=\"/img/flags/"
-        << p.flag << u".gif\" width=16 height=11 title=\"" << escaped(p.country)
-        << u"\"/>"
-        // Exactly 18 characters between the flag and the position.
-        << u"</td><td class=ps>" << p.position << u"</td><td align=center>" << p.age
-        << u"</td><td align=center><b>" << fixed(p.masteryHundredths, 2) << u"</td>";
-    if (kind == DemoPageKind::Talent) {
-        out << u"<td align=center><b>" << fixed(p.talentThousandths, 3) << u"</td>";
-    } else if (p.isKeeper()) {
-        for (int k = 0; k < 4; ++k) {
-            out << u"<td colspan=2 class=\"gk\">" << QStringView(keeperSkills[k]) << u" "
-                << fixed(p.keeperHundredths[static_cast<size_t>(k)], 2) << u"</td>";
-        }
-    } else {
-        for (int value : p.abilityHundredths)
-            out << u"<td align=\"right\">" << fixed(value, 2) << u"</td>";
-    }
-    out << u"</tr>\n";
+    QStringList texts = {escaped(p.name), escaped(p.country), p.position, fixed(p.masteryHundredths, 2),
+                         fixed(p.talentThousandths, 3)};
+    for (int value : p.abilityHundredths)
+        texts << fixed(value, 2);
+    for (size_t k = 0; k < p.keeperHundredths.size(); ++k)
+        texts << QString::fromUtf16(keeperSkills[k]) + u' ' + fixed(p.keeperHundredths[k], 2);
+    const std::vector<std::string> bytes = windows1251Each(texts);
+    const auto abilities = bytes.begin() + 5;
+    const auto keeper = abilities + static_cast<std::ptrdiff_t>(p.abilityHundredths.size());
+
+    RosterPlayer row;
+    row.number = p.number;
+    row.name = bytes[0];
+    row.country = bytes[1];
+    row.flag = p.flag;
+    row.position = bytes[2];
+    row.age = std::to_string(p.age);
+    row.mastery = bytes[3];
+    row.talent = bytes[4];
+    row.abilities.assign(abilities, keeper);
+    row.keeperSkills.assign(keeper, bytes.end());
+    out << rosterRow(row, index, kind == DemoPageKind::Talent ? PageKind::Talent : PageKind::Abilities);
 }
 
 void writeLegend(Html &out, DemoPageKind kind)
@@ -618,11 +661,11 @@ std::string simplePage(const QString &title, const QString &message)
 
 } // namespace
 
-std::string rosterPage(const DemoCatalogue &catalogue, const DemoTeam &team, DemoPageKind kind)
+std::string rosterPage(const DemoCatalogue &catalogue, const DemoTeam &team, DemoPageKind kind, int week)
 {
     const DemoDivision *division = catalogue.division(team.divId);
     const DemoDivision none{team.divId, QString()};
-    const std::vector<YouthPlayer> squad = youthSquad(team.teamId);
+    const std::vector<YouthPlayer> squad = youthSquad(team.teamId, week);
     const TeamFacts facts = teamFacts(team);
 
     Html out;

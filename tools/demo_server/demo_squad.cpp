@@ -9,6 +9,8 @@ namespace {
 
 constexpr uint64_t squadStream = 0x5351554144ULL;
 constexpr uint64_t factsStream = 0x4641435453ULL;
+constexpr uint64_t weekStream = 0x5745454B00000000ULL;
+constexpr int weeksPerSeason = 20;
 
 const char16_t *const russianFirstNames[] = {
     u"Алексей", u"Андрей", u"Артём",   u"Богдан",  u"Вадим",  u"Виктор", u"Владислав", u"Глеб",
@@ -89,7 +91,7 @@ const char16_t *const cityNames[] = {u"Лесногорск", u"Краснобо
 const char16_t *const stadiumNames[] = {u"Центральный", u"Труд",   u"Юность",    u"Олимпийский",
                                         u"Локомотив",   u"Восход", u"Городской", u"Спартакиада"};
 
-YouthPlayer makePlayer(SplitMix64 &rng, const QString &position)
+YouthPlayer makePlayer(SplitMix64 &rng, const QString &position, int youngest = 15, int oldest = 19)
 {
     YouthPlayer p;
     p.number = static_cast<int32_t>(rng.between(100000, 999999));
@@ -106,7 +108,7 @@ YouthPlayer makePlayer(SplitMix64 &rng, const QString &position)
         p.flag = nation.flag;
     }
     p.position = position;
-    p.age = static_cast<int>(rng.between(15, 19));
+    p.age = static_cast<int>(rng.between(youngest, oldest));
     const int older = p.age - 15;
     p.masteryHundredths = static_cast<int>(1000 + older * 600 + rng.between(0, 1500));
     p.talentThousandths = static_cast<int>(rng.between(1000, 7500));
@@ -117,9 +119,76 @@ YouthPlayer makePlayer(SplitMix64 &rng, const QString &position)
     return p;
 }
 
+// A player the squad does not hold yet, by name and by number.
+YouthPlayer uniquePlayer(SplitMix64 &rng, const QString &position, const std::vector<YouthPlayer> &squad,
+                         int youngest, int oldest)
+{
+    const auto taken = [&squad](const YouthPlayer &p) {
+        return std::any_of(squad.begin(), squad.end(), [&p](const YouthPlayer &other) {
+            return other.name == p.name || other.number == p.number;
+        });
+    };
+    YouthPlayer p = makePlayer(rng, position, youngest, oldest);
+    while (taken(p))
+        p = makePlayer(rng, position, youngest, oldest);
+    return p;
+}
+
+int keeperCount(const std::vector<YouthPlayer> &squad)
+{
+    return static_cast<int>(
+        std::count_if(squad.begin(), squad.end(), [](const YouthPlayer &p) { return p.isKeeper(); }));
+}
+
+void train(YouthPlayer &p, SplitMix64 &rng)
+{
+    // Talent drives the weekly gain; talent itself creeps up and stops at nine.
+    p.masteryHundredths += p.talentThousandths / 200 + static_cast<int>(rng.between(0, 10));
+    p.talentThousandths = std::min(9000, p.talentThousandths + static_cast<int>(rng.between(0, 12)));
+    for (int &a : p.abilityHundredths)
+        a += static_cast<int>(rng.between(0, 6));
+    for (int &k : p.keeperHundredths)
+        k += static_cast<int>(rng.between(0, 6));
+}
+
+// One week of the school: training, a new season's birthdays and farewells, a promotion now and then,
+// newcomers after a scouting day. The squad keeps 8 to 25 players and at least one goalkeeper.
+void playWeek(std::vector<YouthPlayer> &squad, int32_t teamId, int week)
+{
+    SplitMix64 rng = teamStream(teamId, weekStream + static_cast<uint64_t>(week));
+    for (YouthPlayer &p : squad)
+        train(p, rng);
+
+    if (week % weeksPerSeason == 0) {
+        for (YouthPlayer &p : squad)
+            ++p.age;
+        std::erase_if(squad, [](const YouthPlayer &p) { return p.age > 19; });
+    }
+
+    if (rng.percent(15)) {
+        std::vector<size_t> promotable;
+        for (size_t i = 0; i < squad.size(); ++i) {
+            if (squad[i].age >= 17 && (!squad[i].isKeeper() || keeperCount(squad) > 1))
+                promotable.push_back(i);
+        }
+        if (!promotable.empty() && squad.size() > 8)
+            squad.erase(squad.begin() + static_cast<std::ptrdiff_t>(rng.pick(promotable)));
+    }
+
+    const auto newcomer = [&rng, &squad](bool keeper) {
+        const QString position =
+            keeper || rng.percent(8) ? QStringLiteral("Gk") : QString::fromUtf16(rng.pick(fieldPositions));
+        squad.push_back(uniquePlayer(rng, position, squad, 15, 16));
+    };
+    while (squad.size() < 8 || keeperCount(squad) == 0)
+        newcomer(keeperCount(squad) == 0);
+    if (squad.size() < 25 && rng.percent(20))
+        newcomer(false);
+}
+
 } // namespace
 
-std::vector<YouthPlayer> youthSquad(int32_t teamId)
+std::vector<YouthPlayer> youthSquad(int32_t teamId, int week)
 {
     SplitMix64 rng = teamStream(teamId, squadStream);
     const auto count = static_cast<int>(rng.between(8, 25));
@@ -144,6 +213,8 @@ std::vector<YouthPlayer> youthSquad(int32_t teamId)
         numbers.insert(p.number);
         squad.push_back(std::move(p));
     }
+    for (int w = 1; w <= week; ++w)
+        playWeek(squad, teamId, w);
     return squad;
 }
 

@@ -24,8 +24,12 @@ struct YouthPlayer {
 };
 
 // The youth squad of a team: 8 to 25 players, at least one goalkeeper, unique names. The same identifier
-// always gives the same squad, for the talent page and the abilities page alike.
-std::vector<YouthPlayer> youthSquad(int32_t teamId);
+// and week always give the same squad, for the talent page and the abilities page alike. Week 0 is the
+// squad as it stands today; every later week the players train (mastery grows, talent creeps up to 9),
+// now and then one is promoted and a newcomer arrives, and every 20 weeks a season turns: all grow a year
+// older and those past 19 leave.
+std::vector<YouthPlayer> youthSquad(int32_t teamId, int week = 0);
+constexpr int maxDemoWeek = 1000;
 
 // What the page's summary says about a team besides its name and division.
 struct TeamFacts {

@@ -1,6 +1,7 @@
 // Demo roster server: answers the program's roster requests on the loopback address with sample pages
 // for the teams of the sample catalogue, so the program can be tried end to end without the game's site.
 #include "tools/demo_server/demo_catalogue.h"
+#include "tools/demo_server/demo_squad.h"
 #include "tools/demo_server/roster_server.h"
 
 #include <QCommandLineParser>
@@ -9,6 +10,8 @@
 #include <cstdio>
 
 namespace {
+
+constexpr int maxLatencyMilliseconds = 60000;
 
 int failStartup(const QString &message)
 {
@@ -38,7 +41,20 @@ int main(int argc, char **argv)
         QStringLiteral("catalogue-sql"),
         QStringLiteral("Catalogue SQL to take the teams from (default: built in)."), QStringLiteral("PATH"),
         QStringLiteral(":/demo/catalogue.sql"));
-    parser.addOptions({portOption, maintenanceOption, failOption, sqlOption});
+    const QCommandLineOption weekOption(
+        QStringLiteral("week"),
+        QStringLiteral("Show the rosters N weeks on (0 to %1, default 0: as today). From week to week the "
+                       "players' mastery and talent grow, some players leave and newcomers arrive; the same "
+                       "week always gives the same pages.")
+            .arg(maxDemoWeek),
+        QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption latencyOption(
+        QStringLiteral("latency"),
+        QStringLiteral("Wait MS milliseconds before each reply (0 to %1, default 0); other connections are "
+                       "served meanwhile.")
+            .arg(maxLatencyMilliseconds),
+        QStringLiteral("MS"), QStringLiteral("0"));
+    parser.addOptions({portOption, maintenanceOption, failOption, sqlOption, weekOption, latencyOption});
     parser.process(app);
 
     bool ok = false;
@@ -54,6 +70,13 @@ int main(int argc, char **argv)
             return failStartup(QStringLiteral("bad team identifier '%1'").arg(id));
         options.failTeams.insert(team);
     }
+
+    options.week = parser.value(weekOption).toInt(&ok);
+    if (!ok || options.week < 0 || options.week > maxDemoWeek)
+        return failStartup(QStringLiteral("bad week '%1'").arg(parser.value(weekOption)));
+    options.latencyMilliseconds = parser.value(latencyOption).toInt(&ok);
+    if (!ok || options.latencyMilliseconds < 0 || options.latencyMilliseconds > maxLatencyMilliseconds)
+        return failStartup(QStringLiteral("bad latency '%1'").arg(parser.value(latencyOption)));
 
     QFile sqlFile(parser.value(sqlOption));
     if (!sqlFile.open(QIODevice::ReadOnly))

@@ -54,8 +54,16 @@ void DemoRosterServer::serve(QTcpSocket *socket)
         const DemoReply reply = state == DemoRequestState::Complete
                                     ? answerDemoRequest(request, m_catalogue, m_options)
                                     : badRequestReply();
-        logLine(demoLogLine(reply));
-        socket->write(serializeDemoReply(reply));
-        socket->disconnectFromHost(); // after the pending bytes are written
+        const auto send = [socket, line = demoLogLine(reply), bytes = serializeDemoReply(reply)] {
+            logLine(line);
+            socket->write(bytes);
+            socket->disconnectFromHost(); // after the pending bytes are written
+        };
+        // A timer, not a sleep: other connections are served while this one waits, and a client that
+        // hangs up meanwhile takes the pending reply with its socket.
+        if (m_options.latencyMilliseconds > 0)
+            QTimer::singleShot(m_options.latencyMilliseconds, socket, send);
+        else
+            send();
     });
 }

@@ -9,7 +9,8 @@
 class QTcpSocket;
 
 // Answers each connection's single request on the loopback address, then closes it, the way the game's
-// roster server does for HTTP/1.0. One line per answered request goes to standard output.
+// roster server does for HTTP/1.0, after the options' latency when one is set. One line per answered
+// request goes to standard output as the reply leaves.
 class DemoRosterServer : public QObject {
     Q_OBJECT
 public:
