@@ -12,8 +12,8 @@
 class ReplyReader {
 public:
     struct Limits {
-        size_t maxHeaderBytes = 64 * 1024;
-        size_t maxBodyBytes = 32 * 1024 * 1024;
+        size_t maxHeaderBytes = size_t{64} * 1024;
+        size_t maxBodyBytes = size_t{32} * 1024 * 1024;
     };
 
     enum class State { StatusLine, Headers, Body, Done, Failed };

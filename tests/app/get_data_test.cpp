@@ -218,24 +218,29 @@ TEST_F(GetData, MisbehavingServersLoseNothing)
     struct Case {
         const char *what;
         std::function<void(LoopbackServer &)> setUp;
+        QString message;
     };
+    const QString timedOut = QStringLiteral("Произошла ошибка: сервер не ответил за отведённое время.");
     const Case cases[] = {
-        {"never answers", [](LoopbackServer &s) { s.answer = false; }},
+        {"never answers", [](LoopbackServer &s) { s.answer = false; }, timedOut},
         {"trickles",
          [](LoopbackServer &s) {
              s.reply = "HTTP/1.0 200 OK\r\nContent-Length: 40\r\n\r\n" + std::string(40, 'x');
              s.trickleIntervalMs = 1500;
-         }},
+         },
+         timedOut},
         {"proxy wants credentials",
          [](LoopbackServer &s) {
              s.reply = "HTTP/1.0 407 Proxy Authentication Required\r\nContent-Length: 0\r\n\r\n";
-         }},
+         },
+         QStringLiteral("Произошла ошибка")},
         {"resets mid-body",
          [](LoopbackServer &s) {
              s.reply =
                  "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n2710\r\n" + std::string(500, 'y');
              s.ending = LoopbackServer::Ending::Reset;
-         }},
+         },
+         QStringLiteral("Произошла ошибка: страница пришла не полностью.")},
     };
     for (const Case &c : cases) {
         LoopbackServer bad;
@@ -244,7 +249,7 @@ TEST_F(GetData, MisbehavingServersLoseNothing)
         recorder.boxes.clear();
         fetch(1);
         ASSERT_EQ(recorder.boxes.size(), 1u) << c.what;
-        EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Произошла ошибка")) << c.what;
+        EXPECT_EQ(recorder.boxes[0].text, c.message) << c.what;
         EXPECT_EQ(ui->TeamVal->text(), QStringLiteral("Альфа")) << c.what;
         EXPECT_EQ(ui->ListView1->topLevelItemCount(), 3) << c.what;
         EXPECT_TRUE(ui->Button1->isEnabled()) << c.what;
