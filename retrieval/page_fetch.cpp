@@ -66,15 +66,16 @@ std::string fetchFailureReason(ExchangeOutcome outcome)
     return "страница не получена";
 }
 
-FetchResult fetchPage(int32_t teamId, const std::string &pageSuffix, const ProxyChoice &proxy,
-                      const ExchangeTimeouts &timeouts)
+namespace {
+
+// One exchange on a connection of its own; after a failure, what the connection still delivers is
+// drained (bounded) and counted.
+FetchResult exchangeOnce(const Destination &to, const std::string &request, const ExchangeTimeouts &timeouts,
+                         std::optional<std::string> *proxyChallenge)
 {
-    const ServerAddress server = rosterServerAddress();
-    const Destination to = destinationOf(proxy, server);
-    const std::string request = buildRosterRequest(server, teamId, pageSuffix, to.viaProxy);
     RosterExchange exchange(timeouts);
-    const bool usablePort = to.port > 0 && to.port <= 65535;
     FetchResult result;
+    const bool usablePort = to.port > 0 && to.port <= 65535;
     if (usablePort && exchange.run(to.host, static_cast<uint16_t>(to.port), request)) {
         result.read = true;
         result.outcome = ExchangeOutcome::Succeeded;
@@ -85,8 +86,37 @@ FetchResult fetchPage(int32_t teamId, const std::string &pageSuffix, const Proxy
     }
     result.outcome = usablePort ? exchange.outcome() : ExchangeOutcome::Failed;
     result.failureText = fetchFailureText(result.outcome);
+    if (to.viaProxy && exchange.reply().status() == 407)
+        *proxyChallenge = exchange.reply().header("Proxy-Authenticate").value_or(std::string());
     result.lastPageBytes = static_cast<int64_t>(exchange.drainRest());
     result.sessionBytes =
         static_cast<int64_t>(exchange.reply().statusLine().size() + exchange.reply().location().size());
+    return result;
+}
+
+} // namespace
+
+FetchResult fetchPage(int32_t teamId, const std::string &pageSuffix, const ProxyChoice &proxy,
+                      const ExchangeTimeouts &timeouts)
+{
+    const ServerAddress server = rosterServerAddress();
+    const Destination to = destinationOf(proxy, server);
+    std::optional<std::string> challenge;
+    FetchResult result =
+        exchangeOnce(to, buildRosterRequest(server, teamId, pageSuffix, to.viaProxy), timeouts, &challenge);
+    if (!challenge)
+        return result;
+    // The proxy wants a login: one more try with it when it offers Basic and a login is set.
+    if (offersBasicScheme(*challenge) && !proxy.login.empty()) {
+        const int64_t firstBytes = result.sessionBytes;
+        const std::string request = buildRosterRequest(server, teamId, pageSuffix, true,
+                                                       basicProxyAuthorization(proxy.login, proxy.password));
+        challenge.reset();
+        result = exchangeOnce(to, request, timeouts, &challenge);
+        result.sessionBytes += firstBytes;
+        if (!challenge)
+            return result;
+    }
+    result.failureText = "Произошла ошибка: прокси-сервер требует логин и пароль.";
     return result;
 }

@@ -8,4 +8,7 @@ struct ProxyChoice {
     bool use = false;
     std::string host;     // windows-1251
     std::string portText; // windows-1251
+    // The login the proxy gets when it asks for one (UTF-8); sent only then, never shown anywhere.
+    std::string login;
+    std::string password;
 };

@@ -2,6 +2,7 @@
 
 #include "brindlemark_config.h"
 
+#include <QByteArray>
 #include <cstdlib>
 
 namespace {
@@ -75,8 +76,21 @@ std::string rosterPathAndQuery(int32_t teamId, const std::string &pageSuffix)
     return "/xml/school/roster.php?id=" + std::to_string(teamId) + pageSuffix;
 }
 
+std::string basicProxyAuthorization(const std::string &login, const std::string &password)
+{
+    const std::string pair = login + ":" + password;
+    return "Basic " + QByteArray(pair.data(), static_cast<qsizetype>(pair.size())).toBase64().toStdString();
+}
+
+bool offersBasicScheme(const std::string &challenge)
+{
+    const QByteArray value = QByteArray(challenge.data(), static_cast<qsizetype>(challenge.size())).trimmed();
+    const qsizetype space = value.indexOf(' ');
+    return (space < 0 ? value : value.first(space)).toLower() == "basic";
+}
+
 std::string buildRosterRequest(const ServerAddress &server, int32_t teamId, const std::string &pageSuffix,
-                               bool viaProxy)
+                               bool viaProxy, const std::string &proxyAuthorization)
 {
     const std::string body = rosterRequestBody();
     const std::string target = viaProxy ? "http://" + server.host + ":" + std::to_string(server.port) +
@@ -90,6 +104,8 @@ std::string buildRosterRequest(const ServerAddress &server, int32_t teamId, cons
     if (viaProxy)
         request += "Proxy-Connection: keep-alive\r\n";
     request += "Host: " + server.host + "\r\n";
+    if (!proxyAuthorization.empty())
+        request += "Proxy-Authorization: " + proxyAuthorization + "\r\n";
     request += "Accept: text/html, */*\r\n";
     request += "User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n";
     request += "\r\n";

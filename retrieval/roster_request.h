@@ -26,6 +26,13 @@ std::string rosterRequestBody();
 // "/xml/school/roster.php?id=" + identifier + suffix
 std::string rosterPathAndQuery(int32_t teamId, const std::string &pageSuffix);
 
-// The whole request: direct (origin form) or for a proxy (absolute form with the server's port).
+// The whole request: direct (origin form) or for a proxy (absolute form with the server's port). A proxy
+// authorization value, when given, goes in a Proxy-Authorization line after Host.
 std::string buildRosterRequest(const ServerAddress &server, int32_t teamId, const std::string &pageSuffix,
-                               bool viaProxy);
+                               bool viaProxy, const std::string &proxyAuthorization = {});
+
+// "Basic " and the base64 of "login:password" (UTF-8 bytes as given).
+std::string basicProxyAuthorization(const std::string &login, const std::string &password);
+
+// A Proxy-Authenticate value offers the Basic scheme.
+bool offersBasicScheme(const std::string &challenge);

@@ -121,7 +121,8 @@ ExportOptions TForm3::exportOptions() const
 
 ProxyChoice TForm3::proxyChoice() const
 {
-    return {CheckBox1->isChecked(), toCp1251(proxyserver->text()), toCp1251(proxyport->text())};
+    return {CheckBox1->isChecked(), toCp1251(proxyserver->text()), toCp1251(proxyport->text()),
+            proxylogin->text().toStdString(), proxypasswd->text().toStdString()};
 }
 
 void TForm3::FormCreate() { LoadSettings(); }

@@ -1,0 +1,71 @@
+#include "retrieval/page_fetch.h"
+#include "retrieval/roster_request.h"
+#include "support/loopback_server.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string page = "HTTP/1.0 200 OK\r\nContent-Length: 4\r\n\r\npage";
+
+std::string proxyRefusal(const std::string &challengeLine)
+{
+    return "HTTP/1.0 407 Proxy Authentication Required\r\n" + challengeLine + "Content-Length: 0\r\n\r\n";
+}
+
+// A proxy on the loopback address that asks for a login, with the options of one test.
+struct ProxyCase {
+    const char *what;
+    std::string challengeLine;
+    std::string login;
+    bool acceptsLogin;
+    size_t requests;
+    bool read;
+};
+
+class ProxyLogin : public ::testing::TestWithParam<ProxyCase> {
+protected:
+    void SetUp() override { qputenv("BRINDLEMARK_SERVER", "192.0.2.1:8080"); }
+    void TearDown() override { qunsetenv("BRINDLEMARK_SERVER"); }
+};
+
+TEST_P(ProxyLogin, AsksAtMostOnceMoreWithABasicLogin)
+{
+    const ProxyCase &c = GetParam();
+    LoopbackServer proxy;
+    proxy.replyFor = [&](const std::string &request) {
+        const bool withLogin = request.find("Proxy-Authorization:") != std::string::npos;
+        return withLogin && c.acceptsLogin ? page : proxyRefusal(c.challengeLine);
+    };
+    const ProxyChoice choice{true, "127.0.0.1", std::to_string(proxy.port()), c.login, "s\xC3\xA9kr:t"};
+    const FetchResult result = fetchPage(7, "", choice, {1000, 1000, 200, 200, 500, 5000});
+
+    ASSERT_EQ(proxy.requests.size(), c.requests);
+    const ServerAddress server{"192.0.2.1", 8080};
+    // The first request is the plain one, byte for byte.
+    EXPECT_EQ(proxy.requests[0], buildRosterRequest(server, 7, "", true));
+    if (c.requests == 2) {
+        const std::string second = proxy.requests[1];
+        // base64 of "user:sékr:t" in UTF-8, right after Host.
+        EXPECT_NE(second.find("Host: 192.0.2.1\r\nProxy-Authorization: Basic dXNlcjpzw6lrcjp0\r\nAccept:"),
+                  std::string::npos);
+        EXPECT_EQ(second.size(), proxy.requests[0].size() + 45);
+    }
+    EXPECT_EQ(result.read, c.read);
+    if (!c.read) {
+        EXPECT_EQ(result.failureText, "Произошла ошибка: прокси-сервер требует логин и пароль.");
+        EXPECT_EQ(result.failureText.find("s\xC3\xA9kr"), std::string::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Proxy, ProxyLogin,
+    ::testing::Values(ProxyCase{"Accepted", "Proxy-Authenticate: Basic realm=\"office\"\r\n", "user", true, 2, true},
+                      ProxyCase{"AsksForever", "Proxy-Authenticate: basic\r\n", "user", false, 2, false},
+                      ProxyCase{"NoLoginStored", "Proxy-Authenticate: Basic realm=\"x\"\r\n", "", true, 1, false},
+                      ProxyCase{"OtherScheme", "Proxy-Authenticate: Digest realm=\"x\"\r\n", "user", true, 1, false},
+                      ProxyCase{"NoChallenge", "", "user", true, 1, false},
+                      ProxyCase{"MalformedChallenge", "Proxy-Authenticate: \r\n", "user", true, 1, false}),
+    [](const ::testing::TestParamInfo<ProxyCase> &tested) { return std::string(tested.param.what); });
+
+} // namespace
