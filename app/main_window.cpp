@@ -4,12 +4,12 @@
 #include "analysis/talent_projection.h"
 #include "app/about_dialog.h"
 #include "app/division_run.h"
+#include "app/export_commands.h"
 #include "catalogue/catalogue_selectors.h"
 #include "export/division_file_name.h"
 #include "export/team_block.h"
 #include "retrieval/page_fetch.h"
 #include "retrieval/page_reader.h"
-#include "retrieval/roster_request.h"
 #include "settings/settings_dialog.h"
 #include "text/code_page.h"
 #include "ui_main_window.h"
@@ -20,8 +20,6 @@
 #include "widgets/window_look.h"
 
 #include <QDate>
-#include <QDir>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
 #include <QScopeGuard>
@@ -56,7 +54,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui:
     m_talentMenu->setObjectName(QStringLiteral("PopupMenu1"));
     m_talentMenu->addAction(m_ui->alant1);
     wireCommands();
-    runGuarded([this] { loadCatalogue(); });
+    runGuarded([this] { m_selectors->load(); });
 }
 
 TForm1::~TForm1() = default;
@@ -67,7 +65,16 @@ void TForm1::wireCommands()
         return [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); };
     };
     connect(m_ui->Button1, &QPushButton::clicked, this, guarded(&TForm1::onFetchClicked));
-    connect(m_ui->N2, &QAction::triggered, this, guarded(&TForm1::onSaveClicked));
+    connect(m_ui->N2, &QAction::triggered, this, [this] {
+        runGuarded([this] {
+            saveTeamAsText(this, listOfOpenTab()->topLevelItemCount() == 0,
+                           [this](const QString &file) { saveTeamOnView(file); });
+        });
+    });
+    connect(m_ui->exportCsvAction, &QAction::triggered, this,
+            [this] { runGuarded([this] { saveTeamAsCsv(this, teamTableOnView()); }); });
+    connect(m_ui->copyForumAction, &QAction::triggered, this,
+            [this] { runGuarded([this] { copyTeamForForum(teamTableOnView()); }); });
     connect(m_ui->N4, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->N5, &QAction::triggered, this, [this] { showCentredOver(m_settings, this); });
     connect(m_ui->About1, &QAction::triggered, this, [this] { showCentredOver(m_about, this); });
@@ -78,14 +85,14 @@ void TForm1::wireCommands()
             [this](bool &allow) { runGuarded([&] { onHistoryStep(allow); }); });
     connect(m_ui->ListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { runGuarded([&] { onTalentListMenu(pos); }); });
+    for (QTreeWidget *list : {m_ui->ListView1, m_ui->ListView2, m_ui->ListView3})
+        enableRowCopy(list);
     for (QTreeWidget *list : {m_ui->ListView1, m_ui->ListView2}) {
         list->header()->setSectionsClickable(true);
         connect(list->header(), &QHeaderView::sectionClicked, this,
                 [this, list](int column) { runGuarded([&] { sortListByColumn(list, m_sort, column); }); });
     }
 }
-
-void TForm1::loadCatalogue() { m_selectors->load(); }
 
 void TForm1::onFetchClicked()
 {
@@ -218,19 +225,12 @@ void TForm1::runDivision()
         messages().information(QStringLiteral(":/"), leftOutMessage(leftOut));
 }
 
-void TForm1::onSaveClicked()
+ShownTable TForm1::teamTableOnView() const
 {
-    if (listOfOpenTab()->topLevelItemCount() == 0) {
-        messages().information(QStringLiteral(":\\"), QStringLiteral("Сохранять нечего :("));
-        return;
-    }
-    const QString fileName = messages().saveFileName(
-        this, QDir::currentPath(), QStringLiteral("Text file (*.txt)"), QStringLiteral("txt"));
-    if (fileName.isEmpty())
-        return;
-    // Like the file dialog of old, the chosen folder becomes the working directory.
-    QDir::setCurrent(QFileInfo(fileName).absolutePath());
-    saveTeamOnView(QFileInfo(fileName).absoluteFilePath());
+    ShownTable table = shownTable(listOfOpenTab());
+    table.teamName = m_ui->TeamVal->text();
+    table.division = m_ui->DivVal->text();
+    return table;
 }
 
 void TForm1::onTalentListMenu(const QPoint &pos)

@@ -9,6 +9,7 @@
 #include <exception>
 #include <memory>
 
+struct ShownTable;
 class CatalogueSelectors;
 class ProjectionPage;
 class SummaryLabels;
@@ -54,9 +55,7 @@ public:
 
 private:
     void wireCommands();
-    void loadCatalogue();
     void onFetchClicked();
-    void onSaveClicked();
     void onHistoryStep(bool &allowChange);
     void onTalentListMenu(const QPoint &pos);
     void onProjectionChosen();
@@ -67,6 +66,7 @@ private:
     void showSnapshot(const CTeam &team);
     void countBytes(int64_t lastPage, int64_t added);
     QTreeWidget *listOfOpenTab() const;
+    ShownTable teamTableOnView() const;
 
     std::unique_ptr<Ui::TForm1> m_ui;
     std::unique_ptr<SummaryLabels> m_summary;

@@ -1,8 +1,13 @@
 #include "export/division_file_name.h"
 #include "support/window_fixture.h"
 
+#include "support/csv_reader.h"
+
+#include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QShortcut>
 
 #include <QFile>
 #include <QKeyEvent>
@@ -324,4 +329,41 @@ TEST_F(Commands, PageTextsAreShownVerbatim)
     ui->alant1->trigger();
     EXPECT_EQ(ui->Label13->text(), QStringLiteral("<i>Альфа</i>"));
     EXPECT_EQ(ui->Label13->textFormat(), Qt::PlainText);
+}
+
+// The list on view goes to a CSV file, a forum post and the clipboard with the cells as shown.
+TEST_F(Commands, ListOnViewExportsForOtherPrograms)
+{
+    FixtureTeam t = team(QStringLiteral("Альфа; \"Б\""), 2);
+    t.squad[0].name = QStringLiteral("a[/td]b");
+    offer(1, t);
+    fetch(1);
+    recorder.saveAnswer = QDir::current().filePath(QStringLiteral("team.csv"));
+    controlOf<QAction>(form.get(), "exportCsvAction")->trigger();
+    const std::string csv = fileBytes(recorder.saveAnswer);
+    ASSERT_EQ(csv.rfind("\xEF\xBB\xBF", 0), 0u);
+    const auto table = readDelimited(csv.substr(3), ';', "\r\n");
+    ASSERT_TRUE(table);
+    ASSERT_EQ(table->size(), 3u);
+    EXPECT_EQ((*table)[0][0], "Команда");
+    EXPECT_EQ((*table)[1][0], "Альфа; \"Б\"");
+    EXPECT_EQ((*table)[1][1], "Высшая лига");
+    EXPECT_EQ((*table)[1][2], "a[/td]b");
+    EXPECT_EQ((*table)[1][6], "1,25"); // mastery as the list shows it
+
+    controlOf<QAction>(form.get(), "copyForumAction")->trigger();
+    const QString post = QApplication::clipboard()->text();
+    EXPECT_TRUE(post.startsWith(QStringLiteral("[b]Альфа; \"Б\"[/b]\n[table]"))) << post.toStdString();
+    EXPECT_EQ(post.count(QStringLiteral("[tr]")), 3);
+
+    ui->ListView1->topLevelItem(1)->setSelected(true);
+    Q_EMIT ui->ListView1->findChild<QShortcut *>()->activated();
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QStringLiteral("Имя\tСтрана\tПоз\tВозр\tМаст\tТалант\nP2\tРоссия\tMf\t17\t2,25\t2,335\n"));
+
+    ui->PageControl1->setCurrentIndex(1); // nothing on the abilities tab
+    recorder.boxes.clear();
+    controlOf<QAction>(form.get(), "copyForumAction")->trigger();
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Сохранять нечего :("));
 }

@@ -60,12 +60,13 @@ TEST_P(ProxyLogin, AsksAtMostOnceMoreWithABasicLogin)
 
 INSTANTIATE_TEST_SUITE_P(
     Proxy, ProxyLogin,
-    ::testing::Values(ProxyCase{"Accepted", "Proxy-Authenticate: Basic realm=\"office\"\r\n", "user", true, 2, true},
-                      ProxyCase{"AsksForever", "Proxy-Authenticate: basic\r\n", "user", false, 2, false},
-                      ProxyCase{"NoLoginStored", "Proxy-Authenticate: Basic realm=\"x\"\r\n", "", true, 1, false},
-                      ProxyCase{"OtherScheme", "Proxy-Authenticate: Digest realm=\"x\"\r\n", "user", true, 1, false},
-                      ProxyCase{"NoChallenge", "", "user", true, 1, false},
-                      ProxyCase{"MalformedChallenge", "Proxy-Authenticate: \r\n", "user", true, 1, false}),
+    ::testing::Values(
+        ProxyCase{"Accepted", "Proxy-Authenticate: Basic realm=\"office\"\r\n", "user", true, 2, true},
+        ProxyCase{"AsksForever", "Proxy-Authenticate: basic\r\n", "user", false, 2, false},
+        ProxyCase{"NoLoginStored", "Proxy-Authenticate: Basic realm=\"x\"\r\n", "", true, 1, false},
+        ProxyCase{"OtherScheme", "Proxy-Authenticate: Digest realm=\"x\"\r\n", "user", true, 1, false},
+        ProxyCase{"NoChallenge", "", "user", true, 1, false},
+        ProxyCase{"MalformedChallenge", "Proxy-Authenticate: \r\n", "user", true, 1, false}),
     [](const ::testing::TestParamInfo<ProxyCase> &tested) { return std::string(tested.param.what); });
 
 } // namespace
