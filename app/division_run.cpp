@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 
+#include <QCoreApplication>
 #include <QProgressBar>
 #include <QScopeGuard>
 
@@ -28,5 +29,6 @@ QStringList runDivision(const DivisionRunSteps &steps, QProgressBar *progress)
 
 QString leftOutMessage(const QStringList &lines)
 {
-    return QStringLiteral("Не сохранены команды (%1):\n").arg(lines.size()) + lines.join(QLatin1Char('\n'));
+    return QCoreApplication::translate("DivisionRun", "Не сохранены команды (%1):\n").arg(lines.size()) +
+           lines.join(QLatin1Char('\n'));
 }

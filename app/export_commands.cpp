@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -13,7 +14,8 @@ namespace {
 bool sayNothingToSave(bool listEmpty)
 {
     if (listEmpty)
-        messages().information(QStringLiteral(":\\"), QStringLiteral("Сохранять нечего :("));
+        messages().information(QStringLiteral(":\\"),
+                               QCoreApplication::translate("ExportCommands", "Сохранять нечего :("));
     return listEmpty;
 }
 
@@ -23,8 +25,8 @@ void saveTeamAsText(QWidget *owner, bool listEmpty, const std::function<void(con
 {
     if (sayNothingToSave(listEmpty))
         return;
-    const QString fileName = messages().saveFileName(owner, QDir::currentPath(),
-                                                     QStringLiteral("Text file (*.txt)"), QStringLiteral("txt"));
+    const QString fileName = messages().saveFileName(
+        owner, QDir::currentPath(), QStringLiteral("Text file (*.txt)"), QStringLiteral("txt"));
     if (fileName.isEmpty())
         return;
     // Like the file dialog of old, the chosen folder becomes the working directory.

@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "widgets/language.h"
 #include "widgets/window_look.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brindlemark"));
     QApplication::setFont(windowFont());
+    const InterfaceLanguage language(QLocale::system());
     const Windows windows = createWindows();
     windows.Form1->show();
     return QApplication::exec();

@@ -19,6 +19,7 @@
 #include "widgets/messages.h"
 #include "widgets/window_look.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QHeaderView>
 #include <QMenu>
@@ -26,7 +27,7 @@
 
 namespace {
 
-const QString notChosen = QStringLiteral("Не выбрана команда.");
+QString notChosen() { return QCoreApplication::translate("TForm1", "Не выбрана команда."); }
 
 std::string suffixOf(PageKind kind) { return kind == PageKind::Talent ? "" : abilitiesSuffix; }
 
@@ -40,7 +41,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui:
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(796, 329 + m_ui->MainMenu1->sizeHint().height());
     setupRosterLists(m_ui->ListView1, m_ui->ListView2);
-    m_ui->ComboBox2->setEditText(QStringLiteral("Выберите дивизион"));
+    m_ui->ComboBox2->setEditText(tr("Выберите дивизион"));
     centreOnScreen(this);
 
     m_summary = std::make_unique<SummaryLabels>(std::array<QLabel *, 12>{
@@ -102,7 +103,7 @@ void TForm1::onFetchClicked()
     }
     const std::optional<int32_t> team = m_selectors->chosenTeam();
     if (!team) {
-        messages().information(QStringLiteral("Ошибка"), notChosen);
+        messages().information(tr("Ошибка"), notChosen());
         return;
     }
     fetchTeam(*team, m_ui->RadioTal->isChecked() ? PageKind::Talent : PageKind::Abilities);
@@ -115,7 +116,7 @@ bool TForm1::fetchTeam(int32_t teamId, PageKind kind)
         std::rethrow_exception(fetched.badCell);
     if (fetched.foreignPage)
         messages().information(QStringLiteral(":/"),
-                               QStringLiteral("Страница не распознана: в ней нет названия команды."));
+                               tr("Страница не распознана: в ней нет названия команды."));
     return fetched.read;
 }
 
@@ -145,7 +146,7 @@ TeamFetch TForm1::takeReading(int32_t teamId, PageKind kind, const PageReading &
 {
     // A reply without a team name is not a roster page: nothing of it is shown or kept.
     if (reading.summary.Name.empty())
-        return {false, QStringLiteral("страница не распознана: в ней нет названия команды"), nullptr, true};
+        return {false, tr("страница не распознана: в ней нет названия команды"), nullptr, true};
     m_summary->show(reading.summary);
     const KeptPage kept = keepInHistory(m_history, teamId, m_summary->onView(), kind, reading);
     if (kept.newSnapshot) {
@@ -159,8 +160,8 @@ TeamFetch TForm1::takeReading(int32_t teamId, PageKind kind, const PageReading &
         list->clear();
         for (const RawRow &row : reading.rows)
             appendListRow(list, row.cells);
-        return {false, QStringLiteral("ошибка в данных: ") + fromCp1251(reading.failureMessage()),
-                reading.failure, false};
+        return {false, tr("ошибка в данных: ") + fromCp1251(reading.failureMessage()), reading.failure,
+                false};
     }
     // The view always ends showing one snapshot, so the labels and lists never mix two teams.
     showSnapshot(*kept.team);
@@ -206,7 +207,7 @@ void TForm1::saveTeamOnView(const QString &fileName)
 void TForm1::runDivision()
 {
     if (m_selectors->teamCount() == 0) {
-        messages().information(QStringLiteral("Ошибка"), notChosen);
+        messages().information(tr("Ошибка"), notChosen());
         return;
     }
     const QStringList leftOut = ::runDivision(

@@ -3,6 +3,7 @@
 #include "text/app_error.h"
 #include "text/code_page.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -18,15 +19,19 @@ namespace {
 
 [[noreturn]] void cannotOpen(const QString &path, const QString &reason)
 {
-    throw InputOutputError(toCp1251(QStringLiteral("Не удалось открыть файл %1: %2").arg(path, reason)));
+    throw InputOutputError(toCp1251(
+        QCoreApplication::translate("ExportFile", "Не удалось открыть файл %1: %2").arg(path, reason)));
 }
 
 // The reason, and a word when the file could not be put back as it was.
 [[noreturn]] void cannotWrite(const QString &path, const QString &reason, bool restored = true)
 {
-    const QString tail = restored ? QString() : QStringLiteral("; вернуть файл к прежнему виду не удалось");
+    const QString tail =
+        restored ? QString()
+                 : QCoreApplication::translate("ExportFile", "; вернуть файл к прежнему виду не удалось");
     throw InputOutputError(
-        toCp1251(QStringLiteral("Не удалось записать в файл %1: %2%3").arg(path, reason, tail)));
+        toCp1251(QCoreApplication::translate("ExportFile", "Не удалось записать в файл %1: %2%3")
+                     .arg(path, reason, tail)));
 }
 
 } // namespace
@@ -38,14 +43,14 @@ namespace {
 QString whatItIs(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("это папка, а не файл");
+        return QCoreApplication::translate("ExportFile", "это папка, а не файл");
     if (S_ISFIFO(mode))
-        return QStringLiteral("это именованный канал, а не обычный файл");
+        return QCoreApplication::translate("ExportFile", "это именованный канал, а не обычный файл");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("это устройство, а не обычный файл");
+        return QCoreApplication::translate("ExportFile", "это устройство, а не обычный файл");
     if (S_ISSOCK(mode))
-        return QStringLiteral("это сокет, а не обычный файл");
-    return QStringLiteral("это не обычный файл");
+        return QCoreApplication::translate("ExportFile", "это сокет, а не обычный файл");
+    return QCoreApplication::translate("ExportFile", "это не обычный файл");
 }
 
 // Throws unless the path, followed through its links, is a regular file or nothing at all yet.
@@ -182,8 +187,8 @@ void refuseIfNotRegular(const QString &path)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        cannotOpen(path, info.isDir() ? QStringLiteral("это папка, а не файл")
-                                      : QStringLiteral("это не обычный файл"));
+        cannotOpen(path, info.isDir() ? QCoreApplication::translate("ExportFile", "это папка, а не файл")
+                                      : QCoreApplication::translate("ExportFile", "это не обычный файл"));
 }
 
 QString writeWhole(QSaveFile &file, const std::string &bytes)

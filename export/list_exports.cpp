@@ -1,6 +1,7 @@
 #include "export/list_exports.h"
 
 #include "export/table_writers.h"
+#include "view/roster_lists.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -33,7 +34,7 @@ ShownTable shownTable(const QTreeWidget *list, bool selectedOnly)
 {
     ShownTable table;
     for (int column = 0; column < list->columnCount(); ++column)
-        table.captions << list->headerItem()->text(column);
+        table.captions << columnName(list, column);
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         const QTreeWidgetItem *item = list->topLevelItem(i);
         if (selectedOnly && !item->isSelected())
@@ -48,7 +49,8 @@ ShownTable shownTable(const QTreeWidget *list, bool selectedOnly)
 
 std::string teamCsv(const ShownTable &table)
 {
-    const QStringList captions = QStringList{QStringLiteral("Команда"), QStringLiteral("Дивизион")} + table.captions;
+    const QStringList captions =
+        QStringList{QStringLiteral("Команда"), QStringLiteral("Дивизион")} + table.captions;
     return csvDocument(utf8(captions), utf8Rows(table.rows, {table.teamName, table.division}));
 }
 

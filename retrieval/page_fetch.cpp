@@ -3,7 +3,15 @@
 #include "retrieval/roster_request.h"
 #include "text/numbers.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+// Texts for the user, UTF-8, in the user's language.
+std::string text(const char *source)
+{
+    return QCoreApplication::translate("PageFetch", source).toStdString();
+}
 
 struct Destination {
     std::string host;
@@ -28,10 +36,13 @@ std::optional<SitePageNotice> sitePageNotice(FailurePage page)
 {
     switch (page) {
     case FailurePage::TeamNotFound:
-        return SitePageNotice{"Команда не найдена", "Неправильно указан ИД.", "команда не найдена"};
+        return SitePageNotice{text(QT_TRANSLATE_NOOP("PageFetch", "Команда не найдена")),
+                              text(QT_TRANSLATE_NOOP("PageFetch", "Неправильно указан ИД.")),
+                              text(QT_TRANSLATE_NOOP("PageFetch", "команда не найдена"))};
     case FailurePage::Maintenance:
-        return SitePageNotice{"Ахтунг", "На сайте проводится обновление данных.",
-                              "на сайте проводится обновление данных"};
+        return SitePageNotice{text(QT_TRANSLATE_NOOP("PageFetch", "Ахтунг")),
+                              text(QT_TRANSLATE_NOOP("PageFetch", "На сайте проводится обновление данных.")),
+                              text(QT_TRANSLATE_NOOP("PageFetch", "на сайте проводится обновление данных"))};
     case FailurePage::None:
         break;
     }
@@ -42,28 +53,29 @@ std::string fetchFailureText(ExchangeOutcome outcome)
 {
     switch (outcome) {
     case ExchangeOutcome::TimedOut:
-        return "Произошла ошибка: сервер не ответил за отведённое время.";
+        return text(
+            QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка: сервер не ответил за отведённое время."));
     case ExchangeOutcome::Incomplete:
-        return "Произошла ошибка: страница пришла не полностью.";
+        return text(QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка: страница пришла не полностью."));
     case ExchangeOutcome::Succeeded:
     case ExchangeOutcome::Failed:
         break;
     }
-    return "Произошла ошибка";
+    return text(QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка"));
 }
 
 std::string fetchFailureReason(ExchangeOutcome outcome)
 {
     switch (outcome) {
     case ExchangeOutcome::TimedOut:
-        return "сервер не ответил вовремя";
+        return text(QT_TRANSLATE_NOOP("PageFetch", "сервер не ответил вовремя"));
     case ExchangeOutcome::Incomplete:
-        return "страница пришла не полностью";
+        return text(QT_TRANSLATE_NOOP("PageFetch", "страница пришла не полностью"));
     case ExchangeOutcome::Succeeded:
     case ExchangeOutcome::Failed:
         break;
     }
-    return "страница не получена";
+    return text(QT_TRANSLATE_NOOP("PageFetch", "страница не получена"));
 }
 
 namespace {
@@ -117,6 +129,7 @@ FetchResult fetchPage(int32_t teamId, const std::string &pageSuffix, const Proxy
         if (!challenge)
             return result;
     }
-    result.failureText = "Произошла ошибка: прокси-сервер требует логин и пароль.";
+    result.failureText =
+        text(QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка: прокси-сервер требует логин и пароль."));
     return result;
 }

@@ -3,29 +3,46 @@
 #include "text/code_page.h"
 #include "view/row_texts.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTreeWidget>
 
-void setListColumns(QTreeWidget *list, const QStringList &captions, const std::vector<int> &widths)
+void setListColumns(QTreeWidget *list, const std::vector<const char *> &captions,
+                    const std::vector<int> &widths)
 {
     list->setColumnCount(static_cast<int>(captions.size()));
-    list->setHeaderLabels(captions);
-    for (size_t i = 0; i < widths.size(); ++i)
-        list->setColumnWidth(static_cast<int>(i), widths[i]);
+    QTreeWidgetItem *header = list->headerItem();
+    for (size_t i = 0; i < captions.size(); ++i) {
+        const int column = static_cast<int>(i);
+        header->setText(column, QCoreApplication::translate("RosterLists", captions[i]));
+        // Sorting and exports go by the column's own name, whatever language the header speaks.
+        header->setData(column, Qt::UserRole, QString::fromUtf8(captions[i]));
+        if (i < widths.size())
+            list->setColumnWidth(column, widths[i]);
+    }
     list->header()->setStretchLastSection(false);
+}
+
+QString columnName(const QTreeWidget *list, int column)
+{
+    const QVariant name = list->headerItem()->data(column, Qt::UserRole);
+    return name.isValid() ? name.toString() : list->headerItem()->text(column);
 }
 
 void setupRosterLists(QTreeWidget *talentList, QTreeWidget *skillList)
 {
     setListColumns(talentList,
-                   {QStringLiteral("Имя"), QStringLiteral("Страна"), QStringLiteral("Поз"),
-                    QStringLiteral("Возр"), QStringLiteral("Маст"), QStringLiteral("Талант")},
+                   {QT_TRANSLATE_NOOP("RosterLists", "Имя"), QT_TRANSLATE_NOOP("RosterLists", "Страна"),
+                    QT_TRANSLATE_NOOP("RosterLists", "Поз"), QT_TRANSLATE_NOOP("RosterLists", "Возр"),
+                    QT_TRANSLATE_NOOP("RosterLists", "Маст"), QT_TRANSLATE_NOOP("RosterLists", "Талант")},
                    {130, 100, 50, 50, 50, 50});
     setListColumns(skillList,
-                   {QStringLiteral("Имя"), QStringLiteral("Поз"), QStringLiteral("Возр"),
-                    QStringLiteral("Маст"), QStringLiteral("От"), QStringLiteral("Оп"), QStringLiteral("Др"),
-                    QStringLiteral("Пм"), QStringLiteral("Вн"), QStringLiteral("Пс"), QStringLiteral("Сл"),
-                    QStringLiteral("Тч")},
+                   {QT_TRANSLATE_NOOP("RosterLists", "Имя"), QT_TRANSLATE_NOOP("RosterLists", "Поз"),
+                    QT_TRANSLATE_NOOP("RosterLists", "Возр"), QT_TRANSLATE_NOOP("RosterLists", "Маст"),
+                    QT_TRANSLATE_NOOP("RosterLists", "От"), QT_TRANSLATE_NOOP("RosterLists", "Оп"),
+                    QT_TRANSLATE_NOOP("RosterLists", "Др"), QT_TRANSLATE_NOOP("RosterLists", "Пм"),
+                    QT_TRANSLATE_NOOP("RosterLists", "Вн"), QT_TRANSLATE_NOOP("RosterLists", "Пс"),
+                    QT_TRANSLATE_NOOP("RosterLists", "Сл"), QT_TRANSLATE_NOOP("RosterLists", "Тч")},
                    {110, 32, 37, 45, 45, 45, 45, 45, 45, 45, 45, 45});
 }
 
@@ -63,7 +80,7 @@ void showSnapshotLists(QTreeWidget *talentList, QTreeWidget *skillList, const CT
 
 void sortListByColumn(QTreeWidget *list, SortState &state, int column)
 {
-    const SortRequest request = state.headerClick(column, toCp1251(list->headerItem()->text(column)));
+    const SortRequest request = state.headerClick(column, toCp1251(columnName(list, column)));
     const std::vector<SortRow> rows = listRows(list);
     std::vector<QTreeWidgetItem *> items;
     while (list->topLevelItemCount() > 0)

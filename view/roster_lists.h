@@ -11,7 +11,11 @@ class QTreeWidget;
 
 // The report lists and the rows they show, cells as windows-1251 texts.
 
-void setListColumns(QTreeWidget *list, const QStringList &captions, const std::vector<int> &widths);
+// Columns with their captions in the user's language; each column keeps its own (Russian) name, which
+// sorting and exports go by.
+void setListColumns(QTreeWidget *list, const std::vector<const char *> &captions,
+                    const std::vector<int> &widths);
+QString columnName(const QTreeWidget *list, int column);
 // The captions and widths of the talent list and the abilities list.
 void setupRosterLists(QTreeWidget *talentList, QTreeWidget *skillList);
 void appendListRow(QTreeWidget *list, const std::vector<std::string> &cells);

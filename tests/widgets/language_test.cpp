@@ -1,0 +1,45 @@
+#include "app/main_window.h"
+#include "support/main_controls.h"
+#include "support/message_recorder.h"
+#include "widgets/language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// An English desktop gets the English interface; what the program writes and sorts by stays Russian.
+TEST(InterfaceLanguage, EnglishDesktopStartsInEnglish)
+{
+    QTemporaryDir empty;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(empty.path()));
+    MessageRecorder recorder;
+    {
+        const InterfaceLanguage language(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        ASSERT_TRUE(language.english());
+        TForm1 window;
+        const MainControls ui(&window);
+        EXPECT_EQ(ui.Button1->text(), QStringLiteral("Fetch"));
+        EXPECT_EQ(controlOf<QMenu>(&window, "N1")->title(), QStringLiteral("File"));
+        EXPECT_EQ(ui.ListView1->headerItem()->text(5), QStringLiteral("Talent"));
+        ui.Button1->click();
+        ASSERT_EQ(recorder.boxes.size(), 2u); // the missing catalogue, then the team check
+        EXPECT_EQ(recorder.boxes[1].caption, QStringLiteral("Error"));
+        EXPECT_EQ(recorder.boxes[1].text, QStringLiteral("No team chosen."));
+    }
+    // Gone with the object: the next window speaks Russian again.
+    TForm1 window;
+    EXPECT_EQ(MainControls(&window).Button1->text(), QStringLiteral("Получить"));
+    QDir::setCurrent(previous);
+}
+
+TEST(InterfaceLanguage, RussianAndOtherDesktopsKeepTheProgramsOwnTexts)
+{
+    for (const QLocale &locale : {QLocale(QLocale::Russian), QLocale(QLocale::German), QLocale::c()}) {
+        const InterfaceLanguage language(locale);
+        EXPECT_FALSE(language.english());
+        EXPECT_EQ(QCoreApplication::translate("TForm1", "Получить"), QStringLiteral("Получить"));
+    }
+}

@@ -1,0 +1,482 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>DivisionRun</name>
+    <message>
+        <source>Не сохранены команды (%1):
+</source>
+        <translation>Teams not saved (%1):
+</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommands</name>
+    <message>
+        <source>Сохранять нечего :(</source>
+        <translation>Nothing to save :(</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <source>Не удалось открыть файл %1: %2</source>
+        <translation>Cannot open the file %1: %2</translation>
+    </message>
+    <message>
+        <source>; вернуть файл к прежнему виду не удалось</source>
+        <translation>; the file could not be restored to what it was</translation>
+    </message>
+    <message>
+        <source>Не удалось записать в файл %1: %2%3</source>
+        <translation>Cannot write to the file %1: %2%3</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>это именованный канал, а не обычный файл</source>
+        <translation>it is a named pipe, not a regular file</translation>
+    </message>
+    <message>
+        <source>это устройство, а не обычный файл</source>
+        <translation>it is a device, not a regular file</translation>
+    </message>
+    <message>
+        <source>это сокет, а не обычный файл</source>
+        <translation>it is a socket, not a regular file</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>it is not a regular file</translation>
+    </message>
+</context>
+<context>
+    <name>PageFetch</name>
+    <message>
+        <source>Команда не найдена</source>
+        <translation>Team not found</translation>
+    </message>
+    <message>
+        <source>Неправильно указан ИД.</source>
+        <translation>The ID is wrong.</translation>
+    </message>
+    <message>
+        <source>команда не найдена</source>
+        <translation>team not found</translation>
+    </message>
+    <message>
+        <source>Ахтунг</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>На сайте проводится обновление данных.</source>
+        <translation>The site is updating its data.</translation>
+    </message>
+    <message>
+        <source>на сайте проводится обновление данных</source>
+        <translation>the site is updating its data</translation>
+    </message>
+    <message>
+        <source>Произошла ошибка: сервер не ответил за отведённое время.</source>
+        <translation>An error occurred: the server did not answer in time.</translation>
+    </message>
+    <message>
+        <source>Произошла ошибка: страница пришла не полностью.</source>
+        <translation>An error occurred: the page arrived incomplete.</translation>
+    </message>
+    <message>
+        <source>Произошла ошибка</source>
+        <translation>An error occurred</translation>
+    </message>
+    <message>
+        <source>сервер не ответил вовремя</source>
+        <translation>the server did not answer in time</translation>
+    </message>
+    <message>
+        <source>страница пришла не полностью</source>
+        <translation>the page arrived incomplete</translation>
+    </message>
+    <message>
+        <source>страница не получена</source>
+        <translation>the page was not received</translation>
+    </message>
+    <message>
+        <source>Произошла ошибка: прокси-сервер требует логин и пароль.</source>
+        <translation>An error occurred: the proxy asks for a login and password.</translation>
+    </message>
+</context>
+<context>
+    <name>RosterLists</name>
+    <message>
+        <source>Имя</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Страна</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Поз</source>
+        <translation>Pos</translation>
+    </message>
+    <message>
+        <source>Возр</source>
+        <translation>Age</translation>
+    </message>
+    <message>
+        <source>Маст</source>
+        <translation>Mast</translation>
+    </message>
+    <message>
+        <source>Талант</source>
+        <translation>Talent</translation>
+    </message>
+    <message>
+        <source>От</source>
+        <translation>Tk</translation>
+    </message>
+    <message>
+        <source>Оп</source>
+        <translation>Mk</translation>
+    </message>
+    <message>
+        <source>Др</source>
+        <translation>Dr</translation>
+    </message>
+    <message>
+        <source>Пм</source>
+        <translation>Rc</translation>
+    </message>
+    <message>
+        <source>Вн</source>
+        <translation>St</translation>
+    </message>
+    <message>
+        <source>Пс</source>
+        <translation>Ps</translation>
+    </message>
+    <message>
+        <source>Сл</source>
+        <translation>Pw</translation>
+    </message>
+    <message>
+        <source>Тч</source>
+        <translation>Ac</translation>
+    </message>
+</context>
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Brindlemark</source>
+        <translation>Brindlemark</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Main</translation>
+    </message>
+    <message>
+        <source>Команда:</source>
+        <translation>Team:</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>Менеджер:</source>
+        <translation>Manager:</translation>
+    </message>
+    <message>
+        <source>Ранг:</source>
+        <translation>Rank:</translation>
+    </message>
+    <message>
+        <source>Город:</source>
+        <translation>City:</translation>
+    </message>
+    <message>
+        <source>Стадион:</source>
+        <translation>Stadium:</translation>
+    </message>
+    <message>
+        <source>Дивизион:</source>
+        <translation>Division:</translation>
+    </message>
+    <message>
+        <source>Деньги:</source>
+        <translation>Money:</translation>
+    </message>
+    <message>
+        <source>Число игроков:</source>
+        <translation>Players:</translation>
+    </message>
+    <message>
+        <source>Разр. пополнений:</source>
+        <translation>Additions allowed:</translation>
+    </message>
+    <message>
+        <source>Сила:</source>
+        <translation>Strength:</translation>
+    </message>
+    <message>
+        <source>Зрит. Рейтинг:</source>
+        <translation>Spectator rating:</translation>
+    </message>
+    <message>
+        <source>Талант</source>
+        <translation>Talent</translation>
+    </message>
+    <message>
+        <source>Умения</source>
+        <translation>Abilities</translation>
+    </message>
+    <message>
+        <source>Расчет Т1</source>
+        <translation>Projection T1</translation>
+    </message>
+    <message>
+        <source>Команда</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Игрок</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Мастерство:</source>
+        <translation>Mastery:</translation>
+    </message>
+    <message>
+        <source>Талант:</source>
+        <translation>Talent:</translation>
+    </message>
+    <message>
+        <source>Ур. ДЮСШ</source>
+        <translation>School lvl</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>Ур. Тренера</source>
+        <translation>Coach lvl</translation>
+    </message>
+    <message>
+        <source>QGroupBox { border: 1px solid palette(mid); margin-top: 6px; } QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }</source>
+        <translation>QGroupBox { border: 1px solid palette(mid); margin-top: 6px; } QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }</translation>
+    </message>
+    <message>
+        <source>Параметры</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>По всему дивизиону</source>
+        <translation>Whole division</translation>
+    </message>
+    <message>
+        <source>Получить</source>
+        <translation>Fetch</translation>
+    </message>
+    <message>
+        <source>Посл. страница:</source>
+        <translation>Last page:</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>байт</source>
+        <translation>bytes</translation>
+    </message>
+    <message>
+        <source>За сеанс:</source>
+        <translation>Session:</translation>
+    </message>
+    <message>
+        <source>Можно сохранять в тот же файл.</source>
+        <translation>Several teams can go into one file.</translation>
+    </message>
+    <message>
+        <source>color: navy;</source>
+        <translation>color: navy;</translation>
+    </message>
+    <message>
+        <source>Трафик по дивизиону примерно 600кб.</source>
+        <translation>A division takes about 600 KB of traffic.</translation>
+    </message>
+    <message>
+        <source>Дивизион сразу сохраняет в файл.</source>
+        <translation>A division is saved to a file at once.</translation>
+    </message>
+    <message>
+        <source>Стрелки для просмотра полученных команд.</source>
+        <translation>Arrows browse the teams fetched.</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Сохранить как CSV…</source>
+        <translation>Save as CSV…</translation>
+    </message>
+    <message>
+        <source>Копировать для форума</source>
+        <translation>Copy for forum</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Настройки</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Не выбрана команда.</source>
+        <translation>No team chosen.</translation>
+    </message>
+    <message>
+        <source>Выберите дивизион</source>
+        <translation>Choose a division</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Страница не распознана: в ней нет названия команды.</source>
+        <translation>The page was not understood: it holds no team name.</translation>
+    </message>
+    <message>
+        <source>страница не распознана: в ней нет названия команды</source>
+        <translation>the page was not understood: it holds no team name</translation>
+    </message>
+    <message>
+        <source>ошибка в данных: </source>
+        <translation>bad data: </translation>
+    </message>
+</context>
+<context>
+    <name>TForm2</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Название: &quot;Brindlemark&quot;</source>
+        <translation>Name: &quot;Brindlemark&quot;</translation>
+    </message>
+    <message>
+        <source>Версия: 1.3 от 15 апреля.</source>
+        <translation>Version: 1.3 of 15 April.</translation>
+    </message>
+    <message>
+        <source>Автор: Brindlemark team (brindlemark)</source>
+        <translation>Author: Brindlemark team (brindlemark)</translation>
+    </message>
+    <message>
+        <source>Расчеты: Brindlemark team (calc)</source>
+        <translation>Calculations: Brindlemark team (calc)</translation>
+    </message>
+    <message>
+        <source>   Brindlemark Club   </source>
+        <translation>   Brindlemark Club   </translation>
+    </message>
+    <message>
+        <source>https://brindlemark.example.org/</source>
+        <translation>https://brindlemark.example.org/</translation>
+    </message>
+    <message>
+        <source>Форум Brindlemark</source>
+        <translation>Brindlemark forum</translation>
+    </message>
+    <message>
+        <source>2026</source>
+        <translation>2026</translation>
+    </message>
+</context>
+<context>
+    <name>TForm3</name>
+    <message>
+        <source>Настройки</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Прокси</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>Использовать</source>
+        <translation>Use</translation>
+    </message>
+    <message>
+        <source>Логин</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Сервер</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Порт</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Сохранение</source>
+        <translation>Saving</translation>
+    </message>
+    <message>
+        <source>Разделитель</source>
+        <translation>Separator</translation>
+    </message>
+    <message>
+        <source>_</source>
+        <translation>_</translation>
+    </message>
+    <message>
+        <source>Добавлять информацию о:</source>
+        <translation>Add information on:</translation>
+    </message>
+    <message>
+        <source>ID команды</source>
+        <translation>Team ID</translation>
+    </message>
+    <message>
+        <source>Менеджер</source>
+        <translation>Manager</translation>
+    </message>
+    <message>
+        <source>Деньги</source>
+        <translation>Money</translation>
+    </message>
+    <message>
+        <source>Разр. пополнения</source>
+        <translation>Additions allowed</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>
