@@ -1,10 +1,15 @@
 #include "settings/settings_store.h"
 #include "settings/temp_settings.h"
 #include "text/app_error.h"
+#include "text/code_page.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 #include <gtest/gtest.h>
+
+#include <iterator>
+#include <variant>
 
 namespace {
 
@@ -207,4 +212,100 @@ TEST(SettingsStore, UnwritableLocationIsReportedByClose)
     SettingsStore store;
     store.writeFlag(QStringLiteral("SaveID"), true);
     EXPECT_THROW(store.close(), InputOutputError);
+}
+
+TEST(LoadSettingsValues, EachBadKeyLosesOnlyItself)
+{
+    using Field = std::variant<QString SettingsValues::*, bool SettingsValues::*>;
+    const struct {
+        const char *line;
+        Field field;
+    } keys[] = {
+        {"separator=#", &SettingsValues::separator},
+        {"UseProxy=1", &SettingsValues::useProxy},
+        {"ProxyLogin=ivan", &SettingsValues::proxyLogin},
+        {"ProxyPasswd=pw", &SettingsValues::proxyPassword},
+        {"ProxyServer=px", &SettingsValues::proxyServer},
+        {"ProxyPort=81", &SettingsValues::proxyPort},
+        {"SaveID=1", &SettingsValues::saveId},
+        {"SaveManager=1", &SettingsValues::saveManager},
+        {"SaveMoney=1", &SettingsValues::saveMoney},
+        {"SaveCoSP=0", &SettingsValues::saveCoSP},
+    };
+    const SettingsValues stored{QStringLiteral("#"),
+                                true,
+                                QStringLiteral("ivan"),
+                                QStringLiteral("pw"),
+                                QStringLiteral("px"),
+                                QStringLiteral("81"),
+                                true,
+                                true,
+                                true,
+                                false};
+    ASSERT_EQ(settingKeys().size(), std::size(keys));
+    for (size_t bad = 0; bad < std::size(keys); ++bad) {
+        for (const char *garbage : {"@Variant(garbage)", "@Rect(1 2 3 4)", "a, b"}) {
+            TempSettingsDir dir;
+            QByteArray ini("[StrKey]\n");
+            for (size_t k = 0; k < std::size(keys); ++k) {
+                const QByteArray line(keys[k].line);
+                ini += (k == bad ? line.left(line.indexOf('=') + 1) + garbage : line) + "\n";
+            }
+            dir.writeIni(ini);
+            const LoadedSettings loaded = loadSettingsValues(SettingsStore());
+            SettingsValues expected = stored;
+            std::visit([&](auto member) { expected.*member = SettingsValues{}.*member; }, keys[bad].field);
+            EXPECT_TRUE(loaded.found);
+            EXPECT_TRUE(loaded.values == expected) << ini.constData();
+            EXPECT_EQ(loaded.unreadKeys, QStringList{settingKeys()[static_cast<qsizetype>(bad)]})
+                << ini.constData();
+        }
+    }
+}
+
+TEST(SaveSettingsValues, KeptKeysAndAnUntickedProxyStayAsStored)
+{
+    TempSettingsDir dir;
+    dir.writeIni(
+        "[StrKey]\nUseProxy=@Variant(garbage)\nProxyLogin=ivan\nSaveID=@Rect(1 2 3 4)\nSaveMoney=1\n");
+    SettingsValues values;
+    values.proxyLogin = QStringLiteral("other");
+    {
+        SettingsStore store;
+        saveSettingsValues(store, values, {QStringLiteral("UseProxy"), QStringLiteral("SaveID")});
+    }
+    const QByteArray ini = dir.readIni();
+    for (const char *line : {"\nseparator=_\n", "\nProxyLogin=ivan\n", "\nSaveID=@Rect(1 2 3 4)\n",
+                             "\nSaveMoney=0\n", "\nSaveManager=0\n", "\nSaveCoSP=1\n"})
+        EXPECT_TRUE(ini.contains(line)) << line << " in " << ini.constData();
+    EXPECT_FALSE(ini.contains("UseProxy=0")) << ini.constData();
+    EXPECT_EQ(dir.iniMode(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST(KeysStillUnread, OnlyThoseTheUserHasNotChanged)
+{
+    SettingsValues loaded;
+    SettingsValues now = loaded;
+    now.saveMoney = true;
+    now.proxyPort = QStringLiteral("8080");
+    const QStringList unread{QStringLiteral("separator"), QStringLiteral("ProxyPort"),
+                             QStringLiteral("SaveMoney"), QStringLiteral("SaveCoSP")};
+    EXPECT_EQ(keysStillUnread(unread, loaded, now),
+              (QStringList{QStringLiteral("separator"), QStringLiteral("SaveCoSP")}));
+}
+
+TEST(LoadSettingsValues, UnreadableStoreFailsNamingTheFile)
+{
+    TempSettingsDir dir;
+    ASSERT_TRUE(QDir().mkpath(dir.iniPath()));
+    SettingsStore store;
+    EXPECT_FALSE(store.readable());
+    try {
+        loadSettingsValues(store);
+        FAIL() << "an unreadable store loaded";
+    } catch (const InputOutputError &e) {
+        EXPECT_EQ(fromCp1251(e.what()),
+                  QStringLiteral("Не удалось прочитать файл настроек ") + store.location());
+    }
+    EXPECT_THROW(store.writeFlag(QStringLiteral("SaveID"), true), InputOutputError);
 }
