@@ -10,6 +10,7 @@
 #include <QSettings>
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -122,15 +123,17 @@ QString textFromStored(const QVariant &stored, const QString &name, const QStrin
     return stored.toString();
 }
 
-SettingsStore::SettingsStore() : m_settings(openStore())
-{
-    m_readable = m_settings->status() != QSettings::AccessError;
-}
+SettingsStore::SettingsStore() : SettingsStore(openStore()) {}
 
 SettingsStore::SettingsStore(const QString &iniPath)
-    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+    : SettingsStore(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
 {
-    m_readable = m_settings->status() != QSettings::AccessError;
+}
+
+// QSettings reads the file as it is made; its status then tells whether it could.
+SettingsStore::SettingsStore(std::unique_ptr<QSettings> settings)
+    : m_settings(std::move(settings)), m_readable(m_settings->status() != QSettings::AccessError)
+{
 }
 
 SettingsStore::~SettingsStore()

@@ -34,19 +34,20 @@ public:
     // A text setting; a missing value gives the fallback, a value that is not text throws AppError.
     QString readText(const QString &name, const QString &fallback) const;
 
-    // Flags are written as the texts "1" and "0", texts exactly as given.
+    // Flags are written as the texts "1" and "0", texts exactly as given. A store that could not be read
+    // takes nothing: both throw InputOutputError "Не удалось прочитать файл настроек <path>".
     void writeFlag(const QString &name, bool value);
     void writeText(const QString &name, const QString &value);
 
     // Writes what was changed and leaves the file readable by its owner only (it holds the proxy
-    // password). Throws InputOutputError when the store cannot be written, and when it could not be read
-    // at its opening, in which case nothing is written.
+    // password). Throws InputOutputError when the store cannot be written.
     void close();
 
     // Where the store lives: the ini file's path, or the registry key on Windows.
     QString location() const;
 
 private:
+    explicit SettingsStore(std::unique_ptr<QSettings> settings);
     void makeFilePrivate();
     [[noreturn]] void throwCannotWrite() const;
 
