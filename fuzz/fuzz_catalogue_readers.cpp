@@ -3,33 +3,13 @@
 // depend on where the cursor stood before.
 #include "catalogue/catalogue.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/fuzz_table_file.h"
 #include "text/app_error.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
-
-const std::string &tableFile()
-{
-    static const std::string path = [] {
-        char folder[] = "/tmp/brindlemark-fuzz-readers-XXXXXX";
-        FUZZ_CHECK(mkdtemp(folder) != nullptr);
-        return std::string(folder) + "/table.cds";
-    }();
-    return path;
-}
-
-void writeFile(const std::string &path, const uint8_t *data, size_t size)
-{
-    std::FILE *file = std::fopen(path.c_str(), "wb");
-    FUZZ_CHECK(file != nullptr);
-    FUZZ_CHECK(std::fwrite(data, 1, size, file) == size);
-    FUZZ_CHECK(std::fclose(file) == 0);
-}
 
 size_t rowCount(CatalogueTable &table)
 {
@@ -45,8 +25,7 @@ size_t rowCount(CatalogueTable &table)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const std::string &path = tableFile();
-    writeFile(path, data, size);
+    const std::string &path = tableFileWith(data, size);
 
     CatalogueTable table;
     try {
