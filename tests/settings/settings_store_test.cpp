@@ -1,9 +1,7 @@
 #include "settings/settings_store.h"
 #include "settings/temp_settings.h"
 #include "text/app_error.h"
-#include "text/code_page.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -280,32 +278,4 @@ TEST(SaveSettingsValues, KeptKeysAndAnUntickedProxyStayAsStored)
         EXPECT_TRUE(ini.contains(line)) << line << " in " << ini.constData();
     EXPECT_FALSE(ini.contains("UseProxy=0")) << ini.constData();
     EXPECT_EQ(dir.iniMode(), QFile::ReadOwner | QFile::WriteOwner);
-}
-
-TEST(KeysStillUnread, OnlyThoseTheUserHasNotChanged)
-{
-    SettingsValues loaded;
-    SettingsValues now = loaded;
-    now.saveMoney = true;
-    now.proxyPort = QStringLiteral("8080");
-    const QStringList unread{QStringLiteral("separator"), QStringLiteral("ProxyPort"),
-                             QStringLiteral("SaveMoney"), QStringLiteral("SaveCoSP")};
-    EXPECT_EQ(keysStillUnread(unread, loaded, now),
-              (QStringList{QStringLiteral("separator"), QStringLiteral("SaveCoSP")}));
-}
-
-TEST(LoadSettingsValues, UnreadableStoreFailsNamingTheFile)
-{
-    TempSettingsDir dir;
-    ASSERT_TRUE(QDir().mkpath(dir.iniPath()));
-    SettingsStore store;
-    EXPECT_FALSE(store.readable());
-    try {
-        loadSettingsValues(store);
-        FAIL() << "an unreadable store loaded";
-    } catch (const InputOutputError &e) {
-        EXPECT_EQ(fromCp1251(e.what()),
-                  QStringLiteral("Не удалось прочитать файл настроек ") + store.location());
-    }
-    EXPECT_THROW(store.writeFlag(QStringLiteral("SaveID"), true), InputOutputError);
 }
