@@ -215,10 +215,15 @@ const CatalogueTable::Cell &CatalogueTable::currentCell(int column) const
     requireOpen();
     if (m_rows.empty())
         throw AppError(ru(u"Нет текущей строки: таблица в ") + m_fileName + ru(u" пуста"));
+    requireColumn(column);
+    return m_rows[m_row][static_cast<size_t>(column)];
+}
+
+void CatalogueTable::requireColumn(int column) const
+{
     if (column < 0 || static_cast<size_t>(column) >= m_fieldNames.size())
         throw AppError(ru(u"Нет поля с номером ") + std::to_string(column) + ru(u": в таблице ") +
                        m_fileName + ru(u" полей: ") + std::to_string(m_fieldNames.size()));
-    return m_rows[m_row][static_cast<size_t>(column)];
 }
 
 std::string CatalogueTable::cellText(const Cell &cell)
@@ -264,21 +269,48 @@ bool CatalogueTable::eof() const
     return m_eof;
 }
 
-int CatalogueTable::fieldIndex(const std::string &fieldName) const
+std::optional<int> CatalogueTable::fieldNumber(const std::string &fieldName) const
 {
+    requireOpen();
     const QString wanted = fromCp1251(fieldName);
     for (size_t i = 0; i < m_fieldNames.size(); ++i)
         if (fromCp1251(m_fieldNames[i]).compare(wanted, Qt::CaseInsensitive) == 0)
             return static_cast<int>(i);
+    return std::nullopt;
+}
+
+int CatalogueTable::fieldIndex(const std::string &fieldName) const
+{
+    if (const std::optional<int> column = fieldNumber(fieldName))
+        return *column;
     throw AppError(ru(u"Поле '") + fieldName + ru(u"' не найдено в ") + m_fileName);
 }
 
-template <class Matches> bool CatalogueTable::locateWhere(const std::string &fieldName, Matches matches)
+int CatalogueTable::fieldCount() const
 {
     requireOpen();
-    const auto column = static_cast<size_t>(fieldIndex(fieldName));
+    return static_cast<int>(m_fieldNames.size());
+}
+
+size_t CatalogueTable::rowNumber() const
+{
+    requireOpen();
+    return m_row + 1;
+}
+
+const std::string &CatalogueTable::fileName() const
+{
+    requireOpen();
+    return m_fileName;
+}
+
+template <class Matches> bool CatalogueTable::locateWhere(int column, Matches matches)
+{
+    requireOpen();
+    requireColumn(column);
+    const auto at = static_cast<size_t>(column);
     for (size_t row = 0; row < m_rows.size(); ++row) {
-        if (matches(m_rows[row][column])) {
+        if (matches(m_rows[row][at])) {
             m_row = row;
             m_eof = false;
             return true;
@@ -289,15 +321,20 @@ template <class Matches> bool CatalogueTable::locateWhere(const std::string &fie
 
 bool CatalogueTable::locate(const std::string &fieldName, const std::string &value)
 {
-    return locateWhere(fieldName, [&](const Cell &cell) {
+    return locateWhere(fieldIndex(fieldName), [&](const Cell &cell) {
         return !std::holds_alternative<std::monostate>(cell) && cellText(cell) == value;
     });
 }
 
 bool CatalogueTable::locate(const std::string &fieldName, int32_t value)
 {
+    return locate(fieldIndex(fieldName), value);
+}
+
+bool CatalogueTable::locate(int column, int32_t value)
+{
     const std::string valueText = formatInteger(value);
-    return locateWhere(fieldName, [&](const Cell &cell) {
+    return locateWhere(column, [&](const Cell &cell) {
         if (const auto *integer = std::get_if<int64_t>(&cell))
             return *integer == value;
         if (const auto *real = std::get_if<double>(&cell))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -27,6 +28,15 @@ public:
     // whether there was one; when there is none the cursor and the end flag stay as they were.
     bool locate(const std::string &fieldName, const std::string &value);
     bool locate(const std::string &fieldName, int32_t value);
+    // The same by position, for a column found by name once.
+    bool locate(int column, int32_t value);
+
+    // The position of the named field (any letter case), none when the table has no such field.
+    std::optional<int> fieldNumber(const std::string &fieldName) const;
+    int fieldCount() const;
+    // The current row, counting from 1 in rowid order, and the file the table came from: for messages.
+    size_t rowNumber() const;
+    const std::string &fileName() const;
 
     bool isOpen() const { return m_open; }
     void close();
@@ -37,9 +47,10 @@ private:
     using Row = std::vector<Cell>;
 
     void requireOpen() const;
+    void requireColumn(int column) const;
     const Cell &currentCell(int column) const;
     int fieldIndex(const std::string &fieldName) const;
-    template <class Matches> bool locateWhere(const std::string &fieldName, Matches matches);
+    template <class Matches> bool locateWhere(int column, Matches matches);
     static std::string cellText(const Cell &cell);
 
     bool m_open = false;

@@ -2,33 +2,12 @@
 // gives a table whose rows, fields and locate all answer or fail with AppError.
 #include "catalogue/catalogue_table.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/fuzz_table_file.h"
 #include "text/app_error.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 namespace {
-
-// One private folder per fuzzing process; SQLite may want to put its side files next to the table.
-const std::string &tableFile()
-{
-    static const std::string path = [] {
-        char folder[] = "/tmp/brindlemark-fuzz-catalogue-XXXXXX";
-        FUZZ_CHECK(mkdtemp(folder) != nullptr);
-        return std::string(folder) + "/table.cds";
-    }();
-    return path;
-}
-
-void writeFile(const std::string &path, const uint8_t *data, size_t size)
-{
-    std::FILE *file = std::fopen(path.c_str(), "wb");
-    FUZZ_CHECK(file != nullptr);
-    FUZZ_CHECK(std::fwrite(data, 1, size, file) == size);
-    FUZZ_CHECK(std::fclose(file) == 0);
-}
 
 template <class Read> bool answers(Read read)
 {
@@ -44,8 +23,7 @@ template <class Read> bool answers(Read read)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const std::string &path = tableFile();
-    writeFile(path, data, size);
+    const std::string &path = tableFileWith(data, size);
 
     CatalogueTable table;
     if (!answers([&] { table.loadFromFile(path); })) {

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Makes the binary seeds of fuzz_catalogue_loader with the sqlite3 shell: tiny tables shaped like the
+# Makes the binary seeds of fuzz_catalogue_loader and fuzz_catalogue_readers with the sqlite3 shell: tiny tables shaped like the
 # catalogue files (512-byte pages, so each file is a page or two), plus the odd shapes the loader handles.
 # Usage: fuzz/make_seeds.sh OUT_DIR
 set -euo pipefail
@@ -24,3 +24,11 @@ seed shadowed_rowid.cds "CREATE TABLE t(rowid TEXT, oid INTEGER);
     INSERT INTO t VALUES ('b', 2), ('a', 1);"
 seed empty_table.cds "CREATE TABLE divisions(name TEXT, id INTEGER);"
 seed two_tables.cds "CREATE TABLE a(x); CREATE TABLE b(y); INSERT INTO a VALUES (1);"
+seed reordered_teams.cds "CREATE TABLE teams(teamId INTEGER, name TEXT, divId INTEGER);
+    INSERT INTO teams VALUES (4390, 'Заря', 1), (3475, 'Маяк', 2), (2194, 'Луч', 2);"
+seed reordered_divisions.cds "CREATE TABLE divisions(id INTEGER, name TEXT);
+    INSERT INTO divisions VALUES (2, 'Первая лига'), (1, 'Высшая лига');"
+seed bad_identifiers.cds "CREATE TABLE teams(name TEXT, divId, teamId);
+    INSERT INTO teams VALUES ('A', 1, 99999999999), ('B', 1, 'x'), ('C', 'x', 3), ('D', 1, 4);"
+seed narrow.cds "CREATE TABLE teams(name TEXT, divId INTEGER);
+    INSERT INTO teams VALUES ('A', 1);"

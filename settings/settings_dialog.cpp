@@ -1,6 +1,6 @@
 #include "settings/settings_dialog.h"
 
-#include "settings/settings_store.h"
+#include "text/app_error.h"
 #include "text/code_page.h"
 #include "ui_settings_dialog.h"
 #include "widgets/error_guard.h"
@@ -9,19 +9,9 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
-
-const QString separatorKey = QStringLiteral("separator");
-const QString useProxyKey = QStringLiteral("UseProxy");
-const QString loginKey = QStringLiteral("ProxyLogin");
-const QString passwordKey = QStringLiteral("ProxyPasswd");
-const QString serverKey = QStringLiteral("ProxyServer");
-const QString portKey = QStringLiteral("ProxyPort");
-const QString saveIdKey = QStringLiteral("SaveID");
-const QString saveManagerKey = QStringLiteral("SaveManager");
-const QString saveMoneyKey = QStringLiteral("SaveMoney");
-const QString saveCoSPKey = QStringLiteral("SaveCoSP");
 
 // The tabs look like a row of flat buttons, the open page's button pressed in.
 const QString flatTabs = QStringLiteral(
@@ -32,121 +22,116 @@ const QString flatTabs = QStringLiteral(
 } // namespace
 
 TForm3::TForm3(QWidget *parent)
-    : CentredDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : CentredDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_ui(std::make_unique<Ui::TForm3>())
 {
-    // The generated form class stays inside this file: its header is only seen by this library.
-    Ui::TForm3 ui;
-    ui.setupUi(this);
-    PageControl1 = ui.PageControl1;
-    CheckBox1 = ui.CheckBox1;
-    proxylogin = ui.proxylogin;
-    proxypasswd = ui.proxypasswd;
-    proxyserver = ui.proxyserver;
-    proxyport = ui.proxyport;
-    separ = ui.separ;
-    IDCheckbox = ui.IDCheckbox;
-    ManCheckbox = ui.ManCheckbox;
-    MoneyCheckbox = ui.MoneyCheckbox;
-    CoSPCheckbox = ui.CoSPCheckbox;
-    BitBtn1 = ui.BitBtn1;
-    BitBtn2 = ui.BitBtn2;
-
+    m_ui->setupUi(this);
     setFont(windowFont());
-    PageControl1->setStyleSheet(flatTabs);
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    m_ui->PageControl1->setStyleSheet(flatTabs);
+    m_ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    m_ui->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     setFixedSize(size().expandedTo(minimumSizeHint()));
 
-    connect(CheckBox1, &QCheckBox::toggled, this, [this] { runGuarded([this] { CheckBox1Click(); }); });
+    connect(m_ui->CheckBox1, &QCheckBox::toggled, this,
+            [this] { runGuarded([this] { onUseProxyToggled(); }); });
     // Typing adds nothing beyond one character, yet a longer separator from the store stays whole: the
     // limit follows the text down as it is shortened and never drops below one.
-    connect(separ, &QLineEdit::textChanged, this,
-            [this](const QString &text) { separ->setMaxLength(std::max<qsizetype>(1, text.size())); });
+    connect(m_ui->separ, &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_ui->separ->setMaxLength(std::max<qsizetype>(1, text.size())); });
     // The modal result is set whatever the handler does, as a failing handler still closes the dialog.
-    connect(BitBtn1, &QPushButton::clicked, this, [this] {
-        runGuarded([this] { BitBtn1Click(); });
+    connect(m_ui->BitBtn1, &QPushButton::clicked, this, [this] {
+        runGuarded([this] { onOkClicked(); });
         accept();
     });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] {
-        runGuarded([this] { BitBtn2Click(); });
+    connect(m_ui->BitBtn2, &QPushButton::clicked, this, [this] {
+        runGuarded([this] { onCancelClicked(); });
         reject();
     });
 
-    runGuarded([this] { FormCreate(); });
+    runGuarded([this] {
+        loadSettings();
+        reportLoadProblem();
+    });
     m_shown = shownValues();
 }
 
-bool TForm3::LoadSettings()
+TForm3::~TForm3() = default;
+
+bool TForm3::loadSettings()
 {
+    m_loadProblem.clear();
     SettingsStore store;
-    if (!store.sectionHasValues())
+    LoadedSettings loaded;
+    try {
+        loaded = loadSettingsValues(store);
+    } catch (const InputOutputError &error) {
+        // Nothing stored is known, so no key is written over until its control is changed.
+        m_loadProblem = error.what();
+        m_unreadKeys = settingKeys();
+        m_loaded = shownValues();
         return false;
-    showSeparator(store.readText(separatorKey, QStringLiteral("_")));
-    CheckBox1->setChecked(store.readFlag(useProxyKey, false));
-    proxylogin->setText(store.readText(loginKey, QString()));
-    proxypasswd->setText(store.readText(passwordKey, QString()));
-    proxyserver->setText(store.readText(serverKey, QString()));
-    proxyport->setText(store.readText(portKey, QString()));
-    IDCheckbox->setChecked(store.readFlag(saveIdKey, false));
-    ManCheckbox->setChecked(store.readFlag(saveManagerKey, false));
-    MoneyCheckbox->setChecked(store.readFlag(saveMoneyKey, false));
-    CoSPCheckbox->setChecked(store.readFlag(saveCoSPKey, true));
+    }
+    m_unreadKeys = loaded.unreadKeys;
+    if (!loaded.found)
+        return false;
+    showValues(loaded.values);
+    m_loaded = loaded.values;
+    if (!m_unreadKeys.isEmpty())
+        m_loadProblem = unreadKeysMessage(m_unreadKeys);
     return true;
 }
 
-void TForm3::SaveSettings()
+void TForm3::reportLoadProblem()
 {
+    if (m_loadProblem.empty())
+        return;
+    const std::string problem = std::exchange(m_loadProblem, {});
+    throw AppError(problem);
+}
+
+void TForm3::saveSettings()
+{
+    const SettingsValues now = shownValues();
+    const QStringList keep = keysStillUnread(m_unreadKeys, m_loaded, now);
     SettingsStore store;
-    store.writeText(separatorKey, separ->text());
-    store.writeFlag(useProxyKey, CheckBox1->isChecked());
-    store.writeFlag(saveIdKey, IDCheckbox->isChecked());
-    store.writeFlag(saveManagerKey, ManCheckbox->isChecked());
-    store.writeFlag(saveMoneyKey, MoneyCheckbox->isChecked());
-    store.writeFlag(saveCoSPKey, CoSPCheckbox->isChecked());
-    // An unticked proxy leaves the stored proxy values for the day it is ticked again.
-    if (CheckBox1->isChecked()) {
-        store.writeText(loginKey, proxylogin->text());
-        store.writeText(passwordKey, proxypasswd->text());
-        store.writeText(serverKey, proxyserver->text());
-        store.writeText(portKey, proxyport->text());
-    }
-    store.close();
+    saveSettingsValues(store, now, keep);
+    m_unreadKeys = keep; // the others hold what the user set now
 }
 
 ExportOptions TForm3::exportOptions() const
 {
-    return {toCp1251(separ->text()), ManCheckbox->isChecked(), IDCheckbox->isChecked(),
-            MoneyCheckbox->isChecked(), CoSPCheckbox->isChecked()};
+    return {toCp1251(m_ui->separ->text()), m_ui->ManCheckbox->isChecked(), m_ui->IDCheckbox->isChecked(),
+            m_ui->MoneyCheckbox->isChecked(), m_ui->CoSPCheckbox->isChecked()};
 }
 
 ProxyChoice TForm3::proxyChoice() const
 {
-    return {CheckBox1->isChecked(), toCp1251(proxyserver->text()), toCp1251(proxyport->text()),
-            proxylogin->text().toStdString(), proxypasswd->text().toStdString()};
+    return {m_ui->CheckBox1->isChecked(), toCp1251(m_ui->proxyserver->text()),
+            toCp1251(m_ui->proxyport->text()), m_ui->proxylogin->text().toStdString(),
+            m_ui->proxypasswd->text().toStdString()};
 }
 
-void TForm3::FormCreate() { LoadSettings(); }
+void TForm3::onOkClicked() { saveSettings(); }
 
-void TForm3::BitBtn1Click() { SaveSettings(); }
-
-void TForm3::BitBtn2Click()
+void TForm3::onCancelClicked()
 {
-    if (!LoadSettings())
-        restoreShown();
+    if (!loadSettings()) {
+        showValues(m_shown);
+        m_loaded = m_shown;
+    }
+    reportLoadProblem();
 }
 
-void TForm3::FormClose() { SaveSettings(); }
-
-void TForm3::CheckBox1Click()
+void TForm3::onUseProxyToggled()
 {
-    const bool use = CheckBox1->isChecked();
-    for (QLineEdit *edit : {proxylogin, proxypasswd, proxyserver, proxyport})
+    const bool use = m_ui->CheckBox1->isChecked();
+    for (QLineEdit *edit : {m_ui->proxylogin, m_ui->proxypasswd, m_ui->proxyserver, m_ui->proxyport})
         edit->setEnabled(use);
 }
 
 void TForm3::done(int result)
 {
-    runGuarded([this] { FormClose(); });
+    runGuarded([this] { saveSettings(); });
     QDialog::done(result);
 }
 
@@ -160,42 +145,44 @@ void TForm3::keyPressEvent(QKeyEvent *event)
 {
     // Esc is the Cancel button, so it reloads like a click on it rather than only closing.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        BitBtn2->click();
+        m_ui->BitBtn2->click();
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
-TForm3::Shown TForm3::shownValues() const
+SettingsValues TForm3::shownValues() const
 {
-    return {separ->text(),
-            CheckBox1->isChecked(),
-            proxylogin->text(),
-            proxypasswd->text(),
-            proxyserver->text(),
-            proxyport->text(),
-            IDCheckbox->isChecked(),
-            ManCheckbox->isChecked(),
-            MoneyCheckbox->isChecked(),
-            CoSPCheckbox->isChecked()};
+    SettingsValues values;
+    values.separator = m_ui->separ->text();
+    values.useProxy = m_ui->CheckBox1->isChecked();
+    values.proxyLogin = m_ui->proxylogin->text();
+    values.proxyPassword = m_ui->proxypasswd->text();
+    values.proxyServer = m_ui->proxyserver->text();
+    values.proxyPort = m_ui->proxyport->text();
+    values.saveId = m_ui->IDCheckbox->isChecked();
+    values.saveManager = m_ui->ManCheckbox->isChecked();
+    values.saveMoney = m_ui->MoneyCheckbox->isChecked();
+    values.saveCoSP = m_ui->CoSPCheckbox->isChecked();
+    return values;
 }
 
-void TForm3::restoreShown()
+void TForm3::showValues(const SettingsValues &values)
 {
-    showSeparator(m_shown.separator);
-    CheckBox1->setChecked(m_shown.useProxy);
-    proxylogin->setText(m_shown.login);
-    proxypasswd->setText(m_shown.password);
-    proxyserver->setText(m_shown.server);
-    proxyport->setText(m_shown.port);
-    IDCheckbox->setChecked(m_shown.saveId);
-    ManCheckbox->setChecked(m_shown.saveManager);
-    MoneyCheckbox->setChecked(m_shown.saveMoney);
-    CoSPCheckbox->setChecked(m_shown.saveCoSP);
+    showSeparator(values.separator);
+    m_ui->CheckBox1->setChecked(values.useProxy);
+    m_ui->proxylogin->setText(values.proxyLogin);
+    m_ui->proxypasswd->setText(values.proxyPassword);
+    m_ui->proxyserver->setText(values.proxyServer);
+    m_ui->proxyport->setText(values.proxyPort);
+    m_ui->IDCheckbox->setChecked(values.saveId);
+    m_ui->ManCheckbox->setChecked(values.saveManager);
+    m_ui->MoneyCheckbox->setChecked(values.saveMoney);
+    m_ui->CoSPCheckbox->setChecked(values.saveCoSP);
 }
 
 void TForm3::showSeparator(const QString &text)
 {
-    separ->setMaxLength(std::max<qsizetype>(1, text.size())); // before the text, or it would be cut
-    separ->setText(text);
+    m_ui->separ->setMaxLength(std::max<qsizetype>(1, text.size())); // before the text, or it would be cut
+    m_ui->separ->setText(text);
 }

@@ -2,55 +2,33 @@
 
 #include "export/export_options.h"
 #include "retrieval/proxy_choice.h"
+#include "settings/settings_store.h"
 #include "widgets/window_look.h"
 
-class QCheckBox;
-class QLineEdit;
-class QPushButton;
-class QTabWidget;
+#include <memory>
+#include <string>
 
-// The Settings dialog. Its controls are the live settings: the roster request reads CheckBox1 and the
-// proxy edits, the export reads separ and the four flags, always at the moment of use. The store is
-// read when the dialog is built and on Cancel, and written by OK and by every close.
+namespace Ui {
+class TForm3;
+}
+
+// The Settings dialog. Its controls are the live settings: the roster request asks proxyChoice() and the
+// export asks exportOptions(), always at the moment of use. The store is read when the dialog is built
+// and on Cancel, and written by OK and by every close. Controls keep their objectNames (CheckBox1, separ,
+// proxyport, ...), by which tests and style sheets find them.
 class TForm3 : public CentredDialog {
     Q_OBJECT
 
 public:
     explicit TForm3(QWidget *parent = nullptr);
-
-    // The controls, built from settings_dialog.ui, under their object names.
-    QTabWidget *PageControl1 = nullptr;
-    QCheckBox *CheckBox1 = nullptr;
-    QLineEdit *proxylogin = nullptr;
-    QLineEdit *proxypasswd = nullptr;
-    QLineEdit *proxyserver = nullptr;
-    QLineEdit *proxyport = nullptr;
-    QLineEdit *separ = nullptr;
-    QCheckBox *IDCheckbox = nullptr;
-    QCheckBox *ManCheckbox = nullptr;
-    QCheckBox *MoneyCheckbox = nullptr;
-    QCheckBox *CoSPCheckbox = nullptr;
-    QPushButton *BitBtn1 = nullptr;
-    QPushButton *BitBtn2 = nullptr;
+    ~TForm3() override;
 
     // The live values, read from the controls at the moment of asking.
     ExportOptions exportOptions() const;
     ProxyChoice proxyChoice() const;
 
-    // Reads the store into the controls; when the section holds nothing, every control keeps its
-    // state. Returns whether there was anything to read.
-    bool LoadSettings();
-    // Writes the controls to the store; the proxy values only while "Использовать" is ticked.
-    void SaveSettings();
-
-    void FormCreate();
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void FormClose();
-    void CheckBox1Click();
-
 public Q_SLOTS:
-    // Runs FormClose once for every close, whichever way the dialog closes.
+    // Saves once for every close, whichever way the dialog closes.
     void done(int result) override;
 
 protected:
@@ -58,17 +36,29 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // What the controls showed when the dialog appeared: Cancel puts it back when the store holds
-    // nothing to reload, so a first-run Cancel does not keep the edits.
-    struct Shown {
-        QString separator;
-        bool useProxy = false;
-        QString login, password, server, port;
-        bool saveId = false, saveManager = false, saveMoney = false, saveCoSP = false;
-    };
-    Shown shownValues() const;
-    void restoreShown();
+    // Reads the store into the controls; when the section holds nothing, or the store cannot be read,
+    // every control keeps its state. Returns whether anything was read. A problem is kept for
+    // reportLoadProblem(), so that every readable value is in place before its message shows.
+    bool loadSettings();
+    void reportLoadProblem();
+    // Writes the controls to the store; the proxy values only while "Использовать" is ticked, and a key
+    // that was not understood at load only once its control has been changed.
+    void saveSettings();
+
+    void onOkClicked();
+    void onCancelClicked();
+    void onUseProxyToggled();
+
+    SettingsValues shownValues() const;
+    void showValues(const SettingsValues &values);
     void showSeparator(const QString &text);
 
-    Shown m_shown;
+    std::unique_ptr<Ui::TForm3> m_ui;
+    // What the controls showed when the dialog appeared: Cancel puts it back when the store holds
+    // nothing to reload, so a first-run Cancel does not keep the edits.
+    SettingsValues m_shown;
+    // The keys the last load could not understand and the values it put in their place.
+    QStringList m_unreadKeys;
+    SettingsValues m_loaded;
+    std::string m_loadProblem;
 };

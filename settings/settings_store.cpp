@@ -9,6 +9,9 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <array>
+#include <utility>
+
 namespace {
 
 const QString section = QStringLiteral("StrKey");
@@ -34,7 +37,12 @@ bool isInteger(const QVariant &value)
 
 [[noreturn]] void throwInvalidType(const QString &name)
 {
-    throw AppError("Invalid data type for '" + toCp1251(name) + "'");
+    throw AppError(unreadKeysMessage(QStringList{name}));
+}
+
+[[noreturn]] void throwCannotRead(const QString &location)
+{
+    throw InputOutputError(toCp1251(QStringLiteral("Не удалось прочитать файл настроек ") + location));
 }
 
 std::unique_ptr<QSettings> openStore()
@@ -49,6 +57,45 @@ std::unique_ptr<QSettings> openStore()
 }
 
 const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+
+// One option: its key and the member of SettingsValues it fills, a text or a flag.
+struct Setting {
+    QString key;
+    QString SettingsValues::*text = nullptr;
+    bool SettingsValues::*flag = nullptr;
+    bool proxy = false; // written only while the proxy is in use
+};
+
+// In load order.
+const std::array<Setting, 10> &allSettings()
+{
+    static const std::array<Setting, 10> table{{
+        {QStringLiteral("separator"), &SettingsValues::separator, nullptr},
+        {QStringLiteral("UseProxy"), nullptr, &SettingsValues::useProxy},
+        {QStringLiteral("ProxyLogin"), &SettingsValues::proxyLogin, nullptr, true},
+        {QStringLiteral("ProxyPasswd"), &SettingsValues::proxyPassword, nullptr, true},
+        {QStringLiteral("ProxyServer"), &SettingsValues::proxyServer, nullptr, true},
+        {QStringLiteral("ProxyPort"), &SettingsValues::proxyPort, nullptr, true},
+        {QStringLiteral("SaveID"), nullptr, &SettingsValues::saveId},
+        {QStringLiteral("SaveManager"), nullptr, &SettingsValues::saveManager},
+        {QStringLiteral("SaveMoney"), nullptr, &SettingsValues::saveMoney},
+        {QStringLiteral("SaveCoSP"), nullptr, &SettingsValues::saveCoSP},
+    }};
+    return table;
+}
+
+bool sameValue(const Setting &setting, const SettingsValues &a, const SettingsValues &b)
+{
+    return setting.text ? a.*setting.text == b.*setting.text : a.*setting.flag == b.*setting.flag;
+}
+
+void write(SettingsStore &store, const Setting &setting, const SettingsValues &values)
+{
+    if (setting.text)
+        store.writeText(setting.key, values.*setting.text);
+    else
+        store.writeFlag(setting.key, values.*setting.flag);
+}
 
 } // namespace
 
@@ -76,7 +123,18 @@ QString textFromStored(const QVariant &stored, const QString &name, const QStrin
     return stored.toString();
 }
 
-SettingsStore::SettingsStore() : m_settings(openStore()) {}
+SettingsStore::SettingsStore() : SettingsStore(openStore()) {}
+
+SettingsStore::SettingsStore(const QString &iniPath)
+    : SettingsStore(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+{
+}
+
+// QSettings reads the file as it is made; its status then tells whether it could.
+SettingsStore::SettingsStore(std::unique_ptr<QSettings> settings)
+    : m_settings(std::move(settings)), m_readable(m_settings->status() != QSettings::AccessError)
+{
+}
 
 SettingsStore::~SettingsStore()
 {
@@ -126,6 +184,9 @@ void SettingsStore::writeFlag(const QString &name, bool value)
 
 void SettingsStore::writeText(const QString &name, const QString &value)
 {
+    // Not even into memory: QSettings writes what it holds when it goes away.
+    if (!m_readable)
+        throwCannotRead(location());
     m_settings->setValue(keyOf(name), value);
     m_written = true;
 }
@@ -140,10 +201,19 @@ void SettingsStore::close()
     // Private before the new values reach the disk as well as after: the save replaces the file and
     // keeps the mode it finds.
     makeFilePrivate();
+    // A line Qt cannot parse leaves its status at FormatError, and Qt keeps the first error it meets, so
+    // a refused write would not show after one: the file's own access is checked first.
+    if (m_settings->format() == QSettings::IniFormat && !QFileInfo(location()).isWritable())
+        throwCannotWrite();
     m_settings->sync();
-    if (m_settings->status() != QSettings::NoError)
-        throw InputOutputError("Cannot write the settings to " + toCp1251(location()));
+    if (m_settings->status() == QSettings::AccessError)
+        throwCannotWrite();
     makeFilePrivate();
+}
+
+void SettingsStore::throwCannotWrite() const
+{
+    throw InputOutputError("Cannot write the settings to " + toCp1251(location()));
 }
 
 void SettingsStore::makeFilePrivate()
@@ -160,4 +230,67 @@ void SettingsStore::makeFilePrivate()
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerOnly))
         throw InputOutputError("Cannot create the settings file " + toCp1251(path));
+}
+
+const QStringList &settingKeys()
+{
+    static const QStringList keys = [] {
+        QStringList names;
+        for (const Setting &setting : allSettings())
+            names.append(setting.key);
+        return names;
+    }();
+    return keys;
+}
+
+LoadedSettings loadSettingsValues(const SettingsStore &store)
+{
+    if (!store.readable())
+        throwCannotRead(store.location());
+    LoadedSettings loaded;
+    loaded.found = store.sectionHasValues();
+    if (!loaded.found)
+        return loaded;
+    const SettingsValues defaults;
+    for (const Setting &setting : allSettings()) {
+        try {
+            if (setting.text)
+                loaded.values.*setting.text = store.readText(setting.key, defaults.*setting.text);
+            else
+                loaded.values.*setting.flag = store.readFlag(setting.key, defaults.*setting.flag);
+        } catch (const AppError &) {
+            loaded.unreadKeys.append(setting.key);
+        }
+    }
+    return loaded;
+}
+
+void saveSettingsValues(SettingsStore &store, const SettingsValues &values, const QStringList &keep)
+{
+    for (const bool proxy : {false, true}) {
+        if (proxy && !values.useProxy)
+            break;
+        for (const Setting &setting : allSettings())
+            if (setting.proxy == proxy && !keep.contains(setting.key))
+                write(store, setting, values);
+    }
+    store.close();
+}
+
+QStringList keysStillUnread(const QStringList &unreadKeys, const SettingsValues &loaded,
+                            const SettingsValues &now)
+{
+    QStringList still;
+    for (const Setting &setting : allSettings())
+        if (unreadKeys.contains(setting.key) && sameValue(setting, loaded, now))
+            still.append(setting.key);
+    return still;
+}
+
+std::string unreadKeysMessage(const QStringList &keys)
+{
+    std::string message = "Invalid data type for ";
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        message += (i ? ", '" : "'") + toCp1251(keys[i]) + "'";
+    return message;
 }

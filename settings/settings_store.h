@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <memory>
+#include <string>
 
 class QSettings;
 
@@ -12,10 +14,16 @@ class QSettings;
 class SettingsStore {
 public:
     SettingsStore();
+    // An ini file of its own instead of the user's store, for checking a given file.
+    explicit SettingsStore(const QString &iniPath);
     // Closes the store if close() was not called; failures are dropped here, close() reports them.
     ~SettingsStore();
     SettingsStore(const SettingsStore &) = delete;
     SettingsStore &operator=(const SettingsStore &) = delete;
+
+    // False when the store exists but could not be read at its opening (a folder in the file's place, no
+    // permission): then nothing it holds is known, and writing would replace it blindly.
+    bool readable() const { return m_readable; }
 
     // True when the section exists and holds at least one value (sub-sections do not count).
     bool sectionHasValues() const;
@@ -26,7 +34,8 @@ public:
     // A text setting; a missing value gives the fallback, a value that is not text throws AppError.
     QString readText(const QString &name, const QString &fallback) const;
 
-    // Flags are written as the texts "1" and "0", texts exactly as given.
+    // Flags are written as the texts "1" and "0", texts exactly as given. A store that could not be read
+    // takes nothing: both throw InputOutputError "Не удалось прочитать файл настроек <path>".
     void writeFlag(const QString &name, bool value);
     void writeText(const QString &name, const QString &value);
 
@@ -38,9 +47,12 @@ public:
     QString location() const;
 
 private:
+    explicit SettingsStore(std::unique_ptr<QSettings> settings);
     void makeFilePrivate();
+    [[noreturn]] void throwCannotWrite() const;
 
     std::unique_ptr<QSettings> m_settings;
+    bool m_readable = true;
     bool m_written = false;
     bool m_closed = false;
 };
@@ -50,3 +62,45 @@ bool flagFromStored(const QVariant &stored, const QString &name, bool fallback);
 // Both throw AppError "Invalid data type for '<name>'" for a value that is neither text nor (flags only) an
 // integer.
 QString textFromStored(const QVariant &stored, const QString &name, const QString &fallback);
+
+// The ten options as plain values. A key missing from a section that holds something takes the value
+// given here ("Разр. пополнения" on, unlike the dialog as built).
+struct SettingsValues {
+    QString separator = QStringLiteral("_");
+    bool useProxy = false;
+    QString proxyLogin;
+    QString proxyPassword;
+    QString proxyServer;
+    QString proxyPort;
+    bool saveId = false;
+    bool saveManager = false;
+    bool saveMoney = false;
+    bool saveCoSP = true;
+
+    bool operator==(const SettingsValues &) const = default;
+};
+
+struct LoadedSettings {
+    bool found = false;     // the section held a value; when not, nothing was read
+    SettingsValues values;  // a key not understood holds its missing-key value
+    QStringList unreadKeys; // the keys whose stored value was not understood, in load order
+};
+
+// The ten key names in load order.
+const QStringList &settingKeys();
+
+// Reads every key on its own, so a value that is not understood costs only that key. Throws
+// InputOutputError "Не удалось прочитать файл настроек <path>" when the store could not be read.
+LoadedSettings loadSettingsValues(const SettingsStore &store);
+
+// Writes the values (the proxy ones only while useProxy is set, so an unticked proxy keeps the stored
+// ones) and closes the store. The keys in `keep` are left as stored.
+void saveSettingsValues(SettingsStore &store, const SettingsValues &values, const QStringList &keep);
+
+// Of the keys not understood at load, those whose value is still the one the load put in their place:
+// the user has not set them, so a save leaves what is stored there.
+QStringList keysStillUnread(const QStringList &unreadKeys, const SettingsValues &loaded,
+                            const SettingsValues &now);
+
+// One message for all the keys not understood: "Invalid data type for 'UseProxy', 'SaveID'".
+std::string unreadKeysMessage(const QStringList &keys);

@@ -32,11 +32,11 @@ TEST_F(LiveSettings, TickedProxyGetsTheAbsoluteFormRequest)
     offer(7, team(QStringLiteral("Альфа")));
     LoopbackServer proxy;
     proxy.replyFor = [this](const std::string &request) { return replyTo(request); };
-    settings->CheckBox1->setChecked(true);
-    settings->proxyserver->setText(QStringLiteral("127.0.0.1"));
-    settings->proxyport->setText(QString::number(proxy.port()));
-    settings->proxylogin->setText(QStringLiteral("user"));
-    settings->proxypasswd->setText(QStringLiteral("secret"));
+    controlOf<QCheckBox>(settings.get(), "CheckBox1")->setChecked(true);
+    controlOf<QLineEdit>(settings.get(), "proxyserver")->setText(QStringLiteral("127.0.0.1"));
+    controlOf<QLineEdit>(settings.get(), "proxyport")->setText(QString::number(proxy.port()));
+    controlOf<QLineEdit>(settings.get(), "proxylogin")->setText(QStringLiteral("user"));
+    controlOf<QLineEdit>(settings.get(), "proxypasswd")->setText(QStringLiteral("secret"));
     fetch(7);
     ASSERT_EQ(proxy.requests.size(), 1u);
     EXPECT_EQ(server.requests.size(), 0u);
@@ -54,8 +54,8 @@ TEST_F(LiveSettings, TickedProxyGetsTheAbsoluteFormRequest)
 TEST_F(LiveSettings, TickedProxyWithoutHostGoesDirect)
 {
     offer(7, team(QStringLiteral("Альфа")));
-    settings->CheckBox1->setChecked(true);
-    settings->proxyport->setText(QStringLiteral("8080"));
+    controlOf<QCheckBox>(settings.get(), "CheckBox1")->setChecked(true);
+    controlOf<QLineEdit>(settings.get(), "proxyport")->setText(QStringLiteral("8080"));
     fetch(7);
     ASSERT_EQ(server.requests.size(), 1u);
     EXPECT_EQ(server.requests[0].rfind(
@@ -66,11 +66,11 @@ TEST_F(LiveSettings, TickedProxyWithoutHostGoesDirect)
 TEST_F(LiveSettings, BadProxyPortStopsBeforeAnythingIsSent)
 {
     offer(7, team(QStringLiteral("Альфа")));
-    settings->CheckBox1->setChecked(true);
-    settings->proxyserver->setText(QStringLiteral("127.0.0.1"));
+    controlOf<QCheckBox>(settings.get(), "CheckBox1")->setChecked(true);
+    controlOf<QLineEdit>(settings.get(), "proxyserver")->setText(QStringLiteral("127.0.0.1"));
     ui->Label4->setText(QStringLiteral("5"));
     for (const QString &port : {QString(), QStringLiteral("80a")}) {
-        settings->proxyport->setText(port);
+        controlOf<QLineEdit>(settings.get(), "proxyport")->setText(port);
         fetch(7);
         ASSERT_FALSE(recorder.boxes.empty());
         EXPECT_EQ(recorder.boxes.back().caption, QStringLiteral("Brindlemark"));
@@ -88,9 +88,9 @@ TEST_F(LiveSettings, ExportUsesTheSeparatorAndFlagsAsTheyStand)
 {
     offer(7, team(QStringLiteral("Альфа"), 1));
     fetch(7);
-    settings->separ->setText(QStringLiteral("."));
-    settings->IDCheckbox->setChecked(true);
-    settings->CoSPCheckbox->setChecked(true);
+    controlOf<QLineEdit>(settings.get(), "separ")->setText(QStringLiteral("."));
+    controlOf<QCheckBox>(settings.get(), "IDCheckbox")->setChecked(true);
+    controlOf<QCheckBox>(settings.get(), "CoSPCheckbox")->setChecked(true);
     const QString path = QDir::current().filePath(QStringLiteral("out.txt"));
     form->saveTeamOnView(path);
     QFile file(path);

@@ -83,16 +83,22 @@ TEST(ReadTeamsOfDivision, FailsWhenTheTeamsFileCouldNotBeLoaded)
               cp("Таблица каталога не загружена: не удалось загрузить ") + missing);
 }
 
-TEST(ReadTeamsOfDivision, TeamIdentifierThatIsNotANumberFails)
+TEST(ReadTeamsOfDivision, RowWhoseIdentifierIsNoIntegerIsSkippedAndNamed)
 {
     CatalogueFolder folder;
     CatalogueTable teams;
-    teams.loadFromFile(folder.database(u"teams.cds"_s, R"sql(
-        CREATE TABLE teams(name TEXT, divId INTEGER, id);
-        INSERT INTO teams VALUES ('A', 1, 'x12');
-    )sql"));
-    EXPECT_EQ(thrownMessage<ConvertError>([&] { readTeamsOfDivision(teams, 1); }),
-              "'x12' is not a valid integer value");
+    const std::string file = folder.database(u"teams.cds"_s, R"sql(
+        CREATE TABLE teams(name TEXT, divId INTEGER, teamId);
+        INSERT INTO teams VALUES ('A', 1, 'x12'), ('Big', 1, 99999999999), ('C', 1, 3), ('D', 'x', 4), ('E', 1, 5);
+    )sql");
+    teams.loadFromFile(file);
+    std::vector<std::string> skipped;
+    EXPECT_EQ(readTeamsOfDivision(teams, 1, &skipped), (std::vector<CatalogueEntry>{{"C", 3}}));
+    EXPECT_THAT(skipped, testing::ElementsAre(cp("Пропущена строка 1 (A) в ") + file +
+                                                  ": 'x12' is not a valid integer value",
+                                              cp("Пропущена строка 2 (Big) в ") + file +
+                                                  ": '99999999999' is not a valid integer value"));
+    EXPECT_EQ(readTeamsOfDivision(teams, 1), (std::vector<CatalogueEntry>{{"C", 3}}));
 }
 
 TEST(ReadDivisions, ListsEveryRowInTableOrder)
@@ -127,14 +133,75 @@ TEST(ReadDivisions, EmptyTableFailsOnTheFirstRow)
               cp("Нет текущей строки: таблица в ") + file + cp(" пуста"));
 }
 
-TEST(ReadDivisions, IdentifierThatIsNotANumberFails)
+TEST(ReadDivisions, RowWhoseIdentifierIsNoIntegerIsSkippedAndNamed)
 {
     CatalogueFolder folder;
     CatalogueTable divisions;
-    divisions.loadFromFile(folder.database(u"divisions.cds"_s, R"sql(
+    const std::string file = folder.database(u"divisions.cds"_s, R"sql(
         CREATE TABLE divisions(name TEXT, id);
-        INSERT INTO divisions VALUES ('A', 1), ('B', 'two');
-    )sql"));
-    EXPECT_EQ(thrownMessage<ConvertError>([&] { readDivisions(divisions); }),
-              "'two' is not a valid integer value");
+        INSERT INTO divisions VALUES ('A', 1), ('B', 'two'), ('C', -2147483649), ('D', 4);
+    )sql");
+    divisions.loadFromFile(file);
+    std::vector<std::string> skipped;
+    EXPECT_EQ(readDivisions(divisions, &skipped), (std::vector<CatalogueEntry>{{"A", 1}, {"D", 4}}));
+    EXPECT_THAT(skipped,
+                testing::ElementsAre(
+                    cp("Пропущена строка 2 (B) в ") + file + ": 'two' is not a valid integer value",
+                    cp("Пропущена строка 3 (C) в ") + file + ": '-2147483649' is not a valid integer value"));
+}
+
+TEST(CatalogueColumns, AreFoundByNameInAnyOrderElseTakeTheirUsualPlace)
+{
+    const struct {
+        const char *columns;
+        const char *row;
+    } teamTables[] = {
+        {"name, divId, teamId", "'Alpha', 7, 501"},
+        {"teamId, name, divId", "501, 'Alpha', 7"},
+        {"DIVID, TeamId, NAME", "7, 501, 'Alpha'"},
+        {"name, divId, id", "'Alpha', 7, 501"},
+        {"title, code, divId", "'Alpha', 501, 7"}, // the identifier's usual place is divId's
+        {"name, divId, note, teamId", "'Alpha', 7, 'x', 501"},
+    };
+    for (const auto &t : teamTables) {
+        CatalogueFolder folder;
+        CatalogueTable teams;
+        teams.loadFromFile(folder.database(u"teams.cds"_s, std::string("CREATE TABLE teams(") + t.columns +
+                                                               "); INSERT INTO teams VALUES (" + t.row +
+                                                               ");"));
+        EXPECT_EQ(readTeamsOfDivision(teams, 7), (std::vector<CatalogueEntry>{{"Alpha", 501}})) << t.columns;
+    }
+    const struct {
+        const char *columns;
+        const char *row;
+    } divisionTables[] = {
+        {"name, id", "'Premier', 3"},
+        {"id, name", "3, 'Premier'"},
+        {"id INTEGER PRIMARY KEY, title", "3, 'Premier'"},
+        {"code, name", "3, 'Premier'"},
+    };
+    for (const auto &t : divisionTables) {
+        CatalogueFolder folder;
+        CatalogueTable divisions;
+        divisions.loadFromFile(
+            folder.database(u"divisions.cds"_s, std::string("CREATE TABLE d(") + t.columns +
+                                                    "); INSERT INTO d VALUES (" + t.row + ");"));
+        EXPECT_EQ(readDivisions(divisions), (std::vector<CatalogueEntry>{{"Premier", 3}})) << t.columns;
+    }
+}
+
+TEST(CatalogueColumns, TableTooNarrowFailsNamingTheMissingColumn)
+{
+    CatalogueFolder folder;
+    CatalogueTable table;
+    const std::string teams = folder.database(
+        u"teams.cds"_s, "CREATE TABLE teams(name, divId); INSERT INTO teams VALUES ('A', 1);");
+    table.loadFromFile(teams);
+    EXPECT_EQ(thrownMessage([&] { readTeamsOfDivision(table, 1); }),
+              cp("В таблице каталога ") + teams + cp(" не найдено поле 'teamId': полей в ней 2, а нужно 3"));
+    const std::string divisions =
+        folder.database(u"divisions.cds"_s, "CREATE TABLE d(title); INSERT INTO d VALUES ('A');");
+    table.loadFromFile(divisions);
+    EXPECT_EQ(thrownMessage([&] { readDivisions(table); }),
+              cp("В таблице каталога ") + divisions + cp(" не найдено поле 'id': полей в ней 1, а нужно 2"));
 }

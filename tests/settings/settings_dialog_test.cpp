@@ -1,9 +1,11 @@
 #include "settings/settings_dialog.h"
 #include "settings/temp_settings.h"
+#include "support/main_controls.h"
 #include "support/message_recorder.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,29 @@
 
 namespace {
 
+// The dialog's controls, found by their objectNames.
+struct Controls {
+    explicit Controls(const TForm3 &form)
+        : PageControl1(controlOf<QTabWidget>(&form, "PageControl1")),
+          CheckBox1(controlOf<QCheckBox>(&form, "CheckBox1")),
+          proxylogin(controlOf<QLineEdit>(&form, "proxylogin")),
+          proxypasswd(controlOf<QLineEdit>(&form, "proxypasswd")),
+          proxyserver(controlOf<QLineEdit>(&form, "proxyserver")),
+          proxyport(controlOf<QLineEdit>(&form, "proxyport")), separ(controlOf<QLineEdit>(&form, "separ")),
+          IDCheckbox(controlOf<QCheckBox>(&form, "IDCheckbox")),
+          ManCheckbox(controlOf<QCheckBox>(&form, "ManCheckbox")),
+          MoneyCheckbox(controlOf<QCheckBox>(&form, "MoneyCheckbox")),
+          CoSPCheckbox(controlOf<QCheckBox>(&form, "CoSPCheckbox")),
+          BitBtn1(controlOf<QPushButton>(&form, "BitBtn1")), BitBtn2(controlOf<QPushButton>(&form, "BitBtn2"))
+    {
+    }
+    QTabWidget *PageControl1;
+    QCheckBox *CheckBox1;
+    QLineEdit *proxylogin, *proxypasswd, *proxyserver, *proxyport, *separ;
+    QCheckBox *IDCheckbox, *ManCheckbox, *MoneyCheckbox, *CoSPCheckbox;
+    QPushButton *BitBtn1, *BitBtn2;
+};
+
 class SettingsDialog : public ::testing::Test {
 protected:
     TempSettingsDir dir;
@@ -26,7 +51,8 @@ protected:
 
     static std::vector<QLineEdit *> proxyEdits(TForm3 &form)
     {
-        return {form.proxylogin, form.proxypasswd, form.proxyserver, form.proxyport};
+        const Controls ui(form);
+        return {ui.proxylogin, ui.proxypasswd, ui.proxyserver, ui.proxyport};
     }
 
     static void expectProxyEditsEnabled(TForm3 &form, bool enabled)
@@ -56,15 +82,16 @@ protected:
 TEST_F(SettingsDialog, FirstRunShowsTheBuiltValues)
 {
     auto form = build();
-    EXPECT_EQ(form->separ->text(), QStringLiteral("_"));
-    EXPECT_FALSE(form->CheckBox1->isChecked());
+    const Controls ui(*form);
+    EXPECT_EQ(ui.separ->text(), QStringLiteral("_"));
+    EXPECT_FALSE(ui.CheckBox1->isChecked());
     for (QLineEdit *edit : proxyEdits(*form))
         EXPECT_TRUE(edit->text().isEmpty()) << edit->objectName().toStdString();
     expectProxyEditsEnabled(*form, false);
-    EXPECT_FALSE(form->IDCheckbox->isChecked());
-    EXPECT_FALSE(form->ManCheckbox->isChecked());
-    EXPECT_FALSE(form->MoneyCheckbox->isChecked());
-    EXPECT_FALSE(form->CoSPCheckbox->isChecked());
+    EXPECT_FALSE(ui.IDCheckbox->isChecked());
+    EXPECT_FALSE(ui.ManCheckbox->isChecked());
+    EXPECT_FALSE(ui.MoneyCheckbox->isChecked());
+    EXPECT_FALSE(ui.CoSPCheckbox->isChecked());
     EXPECT_TRUE(recorder.boxes.empty());
     EXPECT_FALSE(dir.exists()) << "loading writes nothing";
 }
@@ -73,42 +100,43 @@ TEST_F(SettingsDialog, SectionWithoutSaveCoSPChecksAllowedAdditions)
 {
     dir.writeIni("[StrKey]\nseparator=\";\"\n");
     auto form = build();
-    EXPECT_TRUE(form->CoSPCheckbox->isChecked());
-    EXPECT_FALSE(form->IDCheckbox->isChecked());
-    EXPECT_FALSE(form->CheckBox1->isChecked());
-    EXPECT_EQ(form->separ->text(), QStringLiteral(";"));
+    const Controls ui(*form);
+    EXPECT_TRUE(ui.CoSPCheckbox->isChecked());
+    EXPECT_FALSE(ui.IDCheckbox->isChecked());
+    EXPECT_FALSE(ui.CheckBox1->isChecked());
+    EXPECT_EQ(ui.separ->text(), QStringLiteral(";"));
 }
 
 TEST_F(SettingsDialog, SectionWithoutSeparatorShowsUnderscore)
 {
     dir.writeIni("[StrKey]\nSaveID=1\n");
     auto form = build();
-    EXPECT_EQ(form->separ->text(), QStringLiteral("_"));
-    EXPECT_TRUE(form->IDCheckbox->isChecked());
+    const Controls ui(*form);
+    EXPECT_EQ(ui.separ->text(), QStringLiteral("_"));
+    EXPECT_TRUE(ui.IDCheckbox->isChecked());
 }
 
 TEST(SettingsDialogFlags, StoredTextsReadAsIntegersOrTheDefault)
 {
-    using Box = QCheckBox *TForm3::*;
     const struct {
         const char *key;
         const char *text;
-        Box box;
+        const char *box;
         bool expected;
     } cases[] = {
-        {"SaveID", "2", &TForm3::IDCheckbox, true},        {"SaveID", "", &TForm3::IDCheckbox, false},
-        {"SaveID", "x", &TForm3::IDCheckbox, false},       {"SaveManager", "-5", &TForm3::ManCheckbox, true},
-        {"SaveMoney", "0", &TForm3::MoneyCheckbox, false}, {"SaveMoney", " 1", &TForm3::MoneyCheckbox, true},
-        {"SaveCoSP", "", &TForm3::CoSPCheckbox, true},     {"SaveCoSP", "x", &TForm3::CoSPCheckbox, true},
-        {"SaveCoSP", "0", &TForm3::CoSPCheckbox, false},   {"UseProxy", "2", &TForm3::CheckBox1, true},
-        {"UseProxy", "yes", &TForm3::CheckBox1, false},
+        {"SaveID", "2", "IDCheckbox", true},        {"SaveID", "", "IDCheckbox", false},
+        {"SaveID", "x", "IDCheckbox", false},       {"SaveManager", "-5", "ManCheckbox", true},
+        {"SaveMoney", "0", "MoneyCheckbox", false}, {"SaveMoney", " 1", "MoneyCheckbox", true},
+        {"SaveCoSP", "", "CoSPCheckbox", true},     {"SaveCoSP", "x", "CoSPCheckbox", true},
+        {"SaveCoSP", "0", "CoSPCheckbox", false},   {"UseProxy", "2", "CheckBox1", true},
+        {"UseProxy", "yes", "CheckBox1", false},
     };
     MessageRecorder recorder;
     for (const auto &c : cases) {
         TempSettingsDir dir;
         dir.writeIni(QByteArray(QByteArray("[StrKey]\n") + c.key + "=" + c.text + "\n"));
         TForm3 form;
-        EXPECT_EQ((form.*c.box)->isChecked(), c.expected) << c.key << "=" << c.text;
+        EXPECT_EQ(controlOf<QCheckBox>(&form, c.box)->isChecked(), c.expected) << c.key << "=" << c.text;
     }
     EXPECT_TRUE(recorder.boxes.empty());
 }
@@ -116,12 +144,13 @@ TEST(SettingsDialogFlags, StoredTextsReadAsIntegersOrTheDefault)
 TEST_F(SettingsDialog, UseProxyTogglesAllFourEditsTogether)
 {
     auto form = build();
-    form->CheckBox1->click();
-    EXPECT_TRUE(form->CheckBox1->isChecked());
+    const Controls ui(*form);
+    ui.CheckBox1->click();
+    EXPECT_TRUE(ui.CheckBox1->isChecked());
     expectProxyEditsEnabled(*form, true);
-    form->CheckBox1->click();
+    ui.CheckBox1->click();
     expectProxyEditsEnabled(*form, false);
-    form->CheckBox1->setChecked(true); // set from code, as a load does
+    ui.CheckBox1->setChecked(true); // set from code, as a load does
     expectProxyEditsEnabled(*form, true);
 }
 
@@ -130,51 +159,55 @@ TEST_F(SettingsDialog, StoredProxyIsLoadedIntoEnabledEdits)
     dir.writeIni("[StrKey]\nUseProxy=1\nProxyLogin=ivan\nProxyPasswd=\"p;w\"\nProxyServer=proxy.local\n"
                  "ProxyPort=3128\n");
     auto form = build();
-    EXPECT_TRUE(form->CheckBox1->isChecked());
+    const Controls ui(*form);
+    EXPECT_TRUE(ui.CheckBox1->isChecked());
     expectProxyEditsEnabled(*form, true);
-    EXPECT_EQ(form->proxylogin->text(), QStringLiteral("ivan"));
-    EXPECT_EQ(form->proxypasswd->text(), QStringLiteral("p;w"));
-    EXPECT_EQ(form->proxyserver->text(), QStringLiteral("proxy.local"));
-    EXPECT_EQ(form->proxyport->text(), QStringLiteral("3128"));
+    EXPECT_EQ(ui.proxylogin->text(), QStringLiteral("ivan"));
+    EXPECT_EQ(ui.proxypasswd->text(), QStringLiteral("p;w"));
+    EXPECT_EQ(ui.proxyserver->text(), QStringLiteral("proxy.local"));
+    EXPECT_EQ(ui.proxyport->text(), QStringLiteral("3128"));
 }
 
 TEST_F(SettingsDialog, SavingWithProxyUntickedKeepsTheStoredProxy)
 {
     {
         auto form = build();
-        form->CheckBox1->setChecked(true);
-        form->proxylogin->setText(QStringLiteral("ivan"));
-        form->proxypasswd->setText(QStringLiteral("secret"));
-        form->proxyserver->setText(QStringLiteral("proxy.local"));
-        form->proxyport->setText(QStringLiteral("8080"));
-        form->SaveSettings();
+        const Controls ui(*form);
+        ui.CheckBox1->setChecked(true);
+        ui.proxylogin->setText(QStringLiteral("ivan"));
+        ui.proxypasswd->setText(QStringLiteral("secret"));
+        ui.proxyserver->setText(QStringLiteral("proxy.local"));
+        ui.proxyport->setText(QStringLiteral("8080"));
+        ui.BitBtn1->click();
 
-        form->CheckBox1->setChecked(false);
-        form->proxylogin->setText(QStringLiteral("changed"));
-        form->proxyport->clear();
-        form->SaveSettings();
+        ui.CheckBox1->setChecked(false);
+        ui.proxylogin->setText(QStringLiteral("changed"));
+        ui.proxyport->clear();
+        ui.BitBtn1->click();
     }
     EXPECT_EQ(stored("UseProxy"), QVariant(QStringLiteral("0")));
     EXPECT_EQ(stored("ProxyLogin"), QVariant(QStringLiteral("ivan")));
     EXPECT_EQ(stored("ProxyPort"), QVariant(QStringLiteral("8080")));
 
     auto next = build();
-    EXPECT_FALSE(next->CheckBox1->isChecked());
+    const Controls nextUi(*next);
+    EXPECT_FALSE(nextUi.CheckBox1->isChecked());
     expectProxyEditsEnabled(*next, false);
-    EXPECT_EQ(next->proxylogin->text(), QStringLiteral("ivan"));
-    EXPECT_EQ(next->proxypasswd->text(), QStringLiteral("secret"));
-    EXPECT_EQ(next->proxyserver->text(), QStringLiteral("proxy.local"));
-    EXPECT_EQ(next->proxyport->text(), QStringLiteral("8080"));
+    EXPECT_EQ(nextUi.proxylogin->text(), QStringLiteral("ivan"));
+    EXPECT_EQ(nextUi.proxypasswd->text(), QStringLiteral("secret"));
+    EXPECT_EQ(nextUi.proxyserver->text(), QStringLiteral("proxy.local"));
+    EXPECT_EQ(nextUi.proxyport->text(), QStringLiteral("8080"));
 }
 
 TEST_F(SettingsDialog, OkSavesTheControlsInTheIniLayout)
 {
     auto form = build();
+    const Controls ui(*form);
     form->open();
-    form->separ->setText(QStringLiteral(";"));
-    form->IDCheckbox->setChecked(true);
-    form->MoneyCheckbox->setChecked(true);
-    form->BitBtn1->click();
+    ui.separ->setText(QStringLiteral(";"));
+    ui.IDCheckbox->setChecked(true);
+    ui.MoneyCheckbox->setChecked(true);
+    ui.BitBtn1->click();
 
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_FALSE(form->isVisible());
@@ -192,17 +225,18 @@ TEST_F(SettingsDialog, EnterPressesOkAndEscapePressesCancel)
 {
     dir.writeIni("[StrKey]\nSaveID=0\n");
     auto form = build();
+    const Controls ui(*form);
     form->open();
-    form->IDCheckbox->setChecked(true);
+    ui.IDCheckbox->setChecked(true);
     press(form.get(), Qt::Key_Return);
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_EQ(stored("SaveID"), QVariant(QStringLiteral("1")));
 
     form->open();
-    form->IDCheckbox->setChecked(false);
+    ui.IDCheckbox->setChecked(false);
     press(form.get(), Qt::Key_Escape);
     EXPECT_EQ(form->result(), QDialog::Rejected);
-    EXPECT_TRUE(form->IDCheckbox->isChecked()) << "Esc reloads like Cancel";
+    EXPECT_TRUE(ui.IDCheckbox->isChecked()) << "Esc reloads like Cancel";
     EXPECT_EQ(stored("SaveID"), QVariant(QStringLiteral("1")));
 }
 
@@ -210,23 +244,24 @@ TEST_F(SettingsDialog, CancelPutsBackTheStoredValuesAndTheCloseWritesThem)
 {
     dir.writeIni("[StrKey]\nseparator=#\nUseProxy=0\nProxyLogin=ivan\nSaveID=1\nSaveMoney=1\n");
     auto form = build();
+    const Controls ui(*form);
     form->open();
-    form->separ->setText(QStringLiteral("|"));
-    form->IDCheckbox->setChecked(false);
-    form->ManCheckbox->setChecked(true);
-    form->CheckBox1->setChecked(true);
-    form->proxylogin->setText(QStringLiteral("other"));
-    form->BitBtn2->click();
+    ui.separ->setText(QStringLiteral("|"));
+    ui.IDCheckbox->setChecked(false);
+    ui.ManCheckbox->setChecked(true);
+    ui.CheckBox1->setChecked(true);
+    ui.proxylogin->setText(QStringLiteral("other"));
+    ui.BitBtn2->click();
 
     EXPECT_EQ(form->result(), QDialog::Rejected);
-    EXPECT_EQ(form->separ->text(), QStringLiteral("#"));
-    EXPECT_TRUE(form->IDCheckbox->isChecked());
-    EXPECT_FALSE(form->ManCheckbox->isChecked());
-    EXPECT_TRUE(form->MoneyCheckbox->isChecked());
-    EXPECT_TRUE(form->CoSPCheckbox->isChecked());
-    EXPECT_FALSE(form->CheckBox1->isChecked());
+    EXPECT_EQ(ui.separ->text(), QStringLiteral("#"));
+    EXPECT_TRUE(ui.IDCheckbox->isChecked());
+    EXPECT_FALSE(ui.ManCheckbox->isChecked());
+    EXPECT_TRUE(ui.MoneyCheckbox->isChecked());
+    EXPECT_TRUE(ui.CoSPCheckbox->isChecked());
+    EXPECT_FALSE(ui.CheckBox1->isChecked());
     expectProxyEditsEnabled(*form, false);
-    EXPECT_EQ(form->proxylogin->text(), QStringLiteral("ivan"));
+    EXPECT_EQ(ui.proxylogin->text(), QStringLiteral("ivan"));
 
     // The close saved what Cancel put back, including the default it filled in.
     EXPECT_EQ(stored("separator"), QVariant(QStringLiteral("#")));
@@ -238,18 +273,19 @@ TEST_F(SettingsDialog, CancelPutsBackTheStoredValuesAndTheCloseWritesThem)
 TEST_F(SettingsDialog, FirstRunCancelDiscardsTheEdits)
 {
     auto form = build();
+    const Controls ui(*form);
     form->open();
-    form->separ->setText(QStringLiteral("x"));
-    form->IDCheckbox->setChecked(true);
-    form->CheckBox1->setChecked(true);
-    form->proxyserver->setText(QStringLiteral("proxy.local"));
-    form->BitBtn2->click();
+    ui.separ->setText(QStringLiteral("x"));
+    ui.IDCheckbox->setChecked(true);
+    ui.CheckBox1->setChecked(true);
+    ui.proxyserver->setText(QStringLiteral("proxy.local"));
+    ui.BitBtn2->click();
 
-    EXPECT_EQ(form->separ->text(), QStringLiteral("_"));
-    EXPECT_FALSE(form->IDCheckbox->isChecked());
-    EXPECT_FALSE(form->CheckBox1->isChecked());
+    EXPECT_EQ(ui.separ->text(), QStringLiteral("_"));
+    EXPECT_FALSE(ui.IDCheckbox->isChecked());
+    EXPECT_FALSE(ui.CheckBox1->isChecked());
     expectProxyEditsEnabled(*form, false);
-    EXPECT_TRUE(form->proxyserver->text().isEmpty());
+    EXPECT_TRUE(ui.proxyserver->text().isEmpty());
     EXPECT_EQ(stored("SaveID"), QVariant(QStringLiteral("0")));
     EXPECT_EQ(stored("separator"), QVariant(QStringLiteral("_")));
 }
@@ -257,49 +293,92 @@ TEST_F(SettingsDialog, FirstRunCancelDiscardsTheEdits)
 TEST_F(SettingsDialog, CancelAfterAnOkKeepsWhatOkSaved)
 {
     auto form = build();
+    const Controls ui(*form);
     form->open();
-    form->MoneyCheckbox->setChecked(true);
-    form->BitBtn1->click();
+    ui.MoneyCheckbox->setChecked(true);
+    ui.BitBtn1->click();
     form->open();
-    form->MoneyCheckbox->setChecked(false);
-    form->BitBtn2->click();
-    EXPECT_TRUE(form->MoneyCheckbox->isChecked());
+    ui.MoneyCheckbox->setChecked(false);
+    ui.BitBtn2->click();
+    EXPECT_TRUE(ui.MoneyCheckbox->isChecked());
     EXPECT_EQ(stored("SaveMoney"), QVariant(QStringLiteral("1")));
 }
 
 TEST_F(SettingsDialog, ClosingTheWindowOtherwiseStillSaves)
 {
     auto form = build();
+    const Controls ui(*form);
     form->show();
-    form->ManCheckbox->setChecked(true);
+    ui.ManCheckbox->setChecked(true);
     form->close();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(stored("SaveManager"), QVariant(QStringLiteral("1")));
 }
 
-TEST_F(SettingsDialog, FailedLoadIsReportedAndLaterSettingsKeepTheirBuiltValues)
+TEST_F(SettingsDialog, BadValuesCostOnlyThemselvesAreNamedOnceAndAreNotSavedOver)
 {
-    dir.writeIni("[StrKey]\nseparator=#\nUseProxy=1\nProxyLogin=a, b\nProxyServer=proxy.local\nSaveID=1\n");
+    dir.writeIni(
+        "[StrKey]\nseparator=#\nUseProxy=@Variant(garbage)\nProxyLogin=a, b\nProxyServer=proxy.local\n"
+        "SaveID=1\nSaveMoney=@ByteArray(1)\n");
     auto form = build();
+    const Controls ui(*form);
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].kind, QStringLiteral("error"));
     EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("Brindlemark"));
     EXPECT_EQ(recorder.boxes[0].text.toStdString(),
-              "Invalid data type for 'ProxyLogin'"); // "'" sorts before "."
-    EXPECT_EQ(form->separ->text(), QStringLiteral("#"));
-    EXPECT_TRUE(form->CheckBox1->isChecked());
-    EXPECT_TRUE(form->proxyserver->text().isEmpty());
-    EXPECT_FALSE(form->IDCheckbox->isChecked());
+              "Invalid data type for 'UseProxy', 'ProxyLogin', 'SaveMoney'"); // "'" sorts before "."
+    EXPECT_EQ(ui.separ->text(), QStringLiteral("#"));
+    EXPECT_FALSE(ui.CheckBox1->isChecked());
+    EXPECT_TRUE(ui.proxylogin->text().isEmpty());
+    EXPECT_EQ(ui.proxyserver->text(), QStringLiteral("proxy.local"));
+    EXPECT_TRUE(ui.IDCheckbox->isChecked());
+    EXPECT_FALSE(ui.MoneyCheckbox->isChecked());
+    EXPECT_TRUE(ui.CoSPCheckbox->isChecked());
+
+    form->open();
+    ui.BitBtn1->click();
+    EXPECT_EQ(recorder.boxes.size(), 1u) << "saving reports nothing";
+    EXPECT_FALSE(dir.readIni().contains("UseProxy=0")) << dir.readIni().constData();
+    EXPECT_EQ(stored("ProxyLogin"), QVariant(QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+    EXPECT_EQ(stored("SaveMoney"), QVariant(QByteArray("1")));
+    EXPECT_EQ(stored("SaveID"), QVariant(QStringLiteral("1")));
+    EXPECT_EQ(stored("SaveCoSP"), QVariant(QStringLiteral("1")));
+
+    form->open();
+    ui.MoneyCheckbox->setChecked(true);
+    ui.BitBtn1->click();
+    EXPECT_EQ(stored("SaveMoney"), QVariant(QStringLiteral("1"))) << "a bad key the user sets is saved";
+}
+
+TEST_F(SettingsDialog, UnreadableStoreSaysSoAndIsNotWrittenOver)
+{
+    ASSERT_TRUE(QDir().mkpath(dir.iniPath())); // a folder where the file should be
+    auto form = build();
+    const Controls ui(*form);
+    const QString message = QStringLiteral("Не удалось прочитать файл настроек %1.").arg(dir.iniPath());
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, message);
+    form->open();
+    ui.BitBtn1->click();
+    EXPECT_EQ(recorder.boxes.size(), 1u) << "nothing set, nothing to write";
+    form->open();
+    ui.IDCheckbox->setChecked(true);
+    ui.BitBtn1->click();
+    ASSERT_EQ(recorder.boxes.size(), 3u) << "OK and the close each report";
+    EXPECT_EQ(recorder.boxes[1].text, message);
+    EXPECT_EQ(recorder.boxes[2].text, message);
+    EXPECT_TRUE(QFileInfo(dir.iniPath()).isDir());
 }
 
 TEST_F(SettingsDialog, FailingSaveIsReportedAndTheDialogStillCloses)
 {
     auto form = build();
+    const Controls ui(*form);
     QFile blocker(dir.root() + QStringLiteral("/Software")); // a file where the folder should be
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     form->open();
-    form->BitBtn1->click();
+    ui.BitBtn1->click();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->result(), QDialog::Accepted);
     ASSERT_EQ(recorder.boxes.size(), 2u) << "OK and the close each report";
@@ -309,27 +388,30 @@ TEST_F(SettingsDialog, FailingSaveIsReportedAndTheDialogStillCloses)
 TEST_F(SettingsDialog, SeparatorTypingStopsAtOneCharacterButAStoredLongerOneIsShownWhole)
 {
     auto form = build();
-    form->separ->clear();
-    press(form->separ, Qt::Key_X, QStringLiteral("x"));
-    press(form->separ, Qt::Key_Y, QStringLiteral("y"));
-    EXPECT_EQ(form->separ->text(), QStringLiteral("x"));
+    const Controls ui(*form);
+    ui.separ->clear();
+    press(ui.separ, Qt::Key_X, QStringLiteral("x"));
+    press(ui.separ, Qt::Key_Y, QStringLiteral("y"));
+    EXPECT_EQ(ui.separ->text(), QStringLiteral("x"));
 
     TempSettingsDir longer;
     longer.writeIni("[StrKey]\nseparator=\" | \"\n");
     auto loaded = build();
-    EXPECT_EQ(loaded->separ->text(), QStringLiteral(" | "));
-    loaded->separ->end(false);
-    press(loaded->separ, Qt::Key_Z, QStringLiteral("z"));
-    EXPECT_EQ(loaded->separ->text(), QStringLiteral(" | ")) << "no typing past the stored text";
-    press(loaded->separ, Qt::Key_Backspace);
-    press(loaded->separ, Qt::Key_Backspace);
-    press(loaded->separ, Qt::Key_Z, QStringLiteral("z"));
-    EXPECT_EQ(loaded->separ->text(), QStringLiteral(" ")) << "shortened text is the new limit";
+    const Controls loadedUi(*loaded);
+    EXPECT_EQ(loadedUi.separ->text(), QStringLiteral(" | "));
+    loadedUi.separ->end(false);
+    press(loadedUi.separ, Qt::Key_Z, QStringLiteral("z"));
+    EXPECT_EQ(loadedUi.separ->text(), QStringLiteral(" | ")) << "no typing past the stored text";
+    press(loadedUi.separ, Qt::Key_Backspace);
+    press(loadedUi.separ, Qt::Key_Backspace);
+    press(loadedUi.separ, Qt::Key_Z, QStringLiteral("z"));
+    EXPECT_EQ(loadedUi.separ->text(), QStringLiteral(" ")) << "shortened text is the new limit";
 }
 
 TEST_F(SettingsDialog, WindowHasNoTitleButtonsFixedSizeAndOpensOnTheSavingPage)
 {
     auto form = build();
+    const Controls ui(*form);
     const Qt::WindowFlags flags = form->windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
     EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
@@ -338,23 +420,24 @@ TEST_F(SettingsDialog, WindowHasNoTitleButtonsFixedSizeAndOpensOnTheSavingPage)
     EXPECT_FALSE(flags.testFlag(Qt::WindowContextHelpButtonHint));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Настройки"));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
-    ASSERT_EQ(form->PageControl1->count(), 2);
-    EXPECT_EQ(form->PageControl1->tabText(0), QStringLiteral("Прокси"));
-    EXPECT_EQ(form->PageControl1->tabText(1), QStringLiteral("Сохранение"));
-    EXPECT_EQ(form->PageControl1->currentIndex(), 1);
-    EXPECT_TRUE(form->BitBtn1->isDefault());
-    EXPECT_EQ(form->proxypasswd->echoMode(), QLineEdit::Password);
+    ASSERT_EQ(ui.PageControl1->count(), 2);
+    EXPECT_EQ(ui.PageControl1->tabText(0), QStringLiteral("Прокси"));
+    EXPECT_EQ(ui.PageControl1->tabText(1), QStringLiteral("Сохранение"));
+    EXPECT_EQ(ui.PageControl1->currentIndex(), 1);
+    EXPECT_TRUE(ui.BitBtn1->isDefault());
+    EXPECT_EQ(ui.proxypasswd->echoMode(), QLineEdit::Password);
     EXPECT_EQ(form->font().pixelSize(), 11);
 }
 
 TEST_F(SettingsDialog, EveryCaptionFitsItsControlOnBothPages)
 {
     auto form = build();
+    const Controls ui(*form);
     form->show();
-    for (int page = 0; page < form->PageControl1->count(); ++page) {
-        form->PageControl1->setCurrentIndex(page);
+    for (int page = 0; page < ui.PageControl1->count(); ++page) {
+        ui.PageControl1->setCurrentIndex(page);
         QApplication::processEvents();
-        for (QWidget *widget : form->PageControl1->widget(page)->findChildren<QWidget *>()) {
+        for (QWidget *widget : ui.PageControl1->widget(page)->findChildren<QWidget *>()) {
             if (!qobject_cast<QLabel *>(widget) && !qobject_cast<QAbstractButton *>(widget) &&
                 !qobject_cast<QLineEdit *>(widget))
                 continue;
@@ -368,10 +451,10 @@ TEST_F(SettingsDialog, EveryCaptionFitsItsControlOnBothPages)
             EXPECT_TRUE(form->rect().contains(inDialog)) << name;
         }
     }
-    const QLineEdit *separ = form->separ;
+    const QLineEdit *separ = ui.separ;
     EXPECT_GE(separ->width() - 2 * separ->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) - 4,
               separ->fontMetrics().horizontalAdvance(QStringLiteral("Ж")));
-    for (QPushButton *button : {form->BitBtn1, form->BitBtn2})
+    for (QPushButton *button : {ui.BitBtn1, ui.BitBtn2})
         EXPECT_GE(button->width(), button->sizeHint().width()) << button->objectName().toStdString();
 }
 
@@ -381,6 +464,7 @@ TEST_F(SettingsDialog, ShowsOverTheCentreOfTheGivenWindow)
     main.setGeometry(100, 100, 600, 400);
     main.show();
     auto form = build();
+    const Controls ui(*form);
     form->setCentreOver(&main);
     form->show();
     const QPoint centre = form->frameGeometry().center();
@@ -393,9 +477,15 @@ TEST_F(SettingsDialog, GarbageLinesAroundTheValuesAreIgnored)
     dir.writeIni("\x01\xff junk without equals\n[StrKey]\n;;;\n=nothing\nseparator=*\n%%%%\nSaveMoney=1\n"
                  "garbage line\nSaveCoSP=zz\n[Other]\nSaveID=1\n");
     auto form = build();
+    const Controls ui(*form);
     EXPECT_TRUE(recorder.boxes.empty());
-    EXPECT_EQ(form->separ->text(), QStringLiteral("*"));
-    EXPECT_TRUE(form->MoneyCheckbox->isChecked());
-    EXPECT_TRUE(form->CoSPCheckbox->isChecked()); // not a number: its default
-    EXPECT_FALSE(form->IDCheckbox->isChecked());  // another section's value is not ours
+    EXPECT_EQ(ui.separ->text(), QStringLiteral("*"));
+    EXPECT_TRUE(ui.MoneyCheckbox->isChecked());
+    EXPECT_TRUE(ui.CoSPCheckbox->isChecked()); // not a number: its default
+    EXPECT_FALSE(ui.IDCheckbox->isChecked());  // another section's value is not ours
+
+    form->open();
+    ui.BitBtn1->click();
+    EXPECT_TRUE(recorder.boxes.empty()) << "lines Qt cannot parse are no failure to write";
+    EXPECT_EQ(stored("SaveID"), QVariant(QStringLiteral("0")));
 }

@@ -6,6 +6,9 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <variant>
+
 namespace {
 
 struct FlagCase {
@@ -207,4 +210,72 @@ TEST(SettingsStore, UnwritableLocationIsReportedByClose)
     SettingsStore store;
     store.writeFlag(QStringLiteral("SaveID"), true);
     EXPECT_THROW(store.close(), InputOutputError);
+}
+
+TEST(LoadSettingsValues, EachBadKeyLosesOnlyItself)
+{
+    using Field = std::variant<QString SettingsValues::*, bool SettingsValues::*>;
+    const struct {
+        const char *line;
+        Field field;
+    } keys[] = {
+        {"separator=#", &SettingsValues::separator},
+        {"UseProxy=1", &SettingsValues::useProxy},
+        {"ProxyLogin=ivan", &SettingsValues::proxyLogin},
+        {"ProxyPasswd=pw", &SettingsValues::proxyPassword},
+        {"ProxyServer=px", &SettingsValues::proxyServer},
+        {"ProxyPort=81", &SettingsValues::proxyPort},
+        {"SaveID=1", &SettingsValues::saveId},
+        {"SaveManager=1", &SettingsValues::saveManager},
+        {"SaveMoney=1", &SettingsValues::saveMoney},
+        {"SaveCoSP=0", &SettingsValues::saveCoSP},
+    };
+    const SettingsValues stored{QStringLiteral("#"),
+                                true,
+                                QStringLiteral("ivan"),
+                                QStringLiteral("pw"),
+                                QStringLiteral("px"),
+                                QStringLiteral("81"),
+                                true,
+                                true,
+                                true,
+                                false};
+    ASSERT_EQ(settingKeys().size(), std::size(keys));
+    for (size_t bad = 0; bad < std::size(keys); ++bad) {
+        for (const char *garbage : {"@Variant(garbage)", "@Rect(1 2 3 4)", "a, b"}) {
+            TempSettingsDir dir;
+            QByteArray ini("[StrKey]\n");
+            for (size_t k = 0; k < std::size(keys); ++k) {
+                const QByteArray line(keys[k].line);
+                ini += (k == bad ? line.left(line.indexOf('=') + 1) + garbage : line) + "\n";
+            }
+            dir.writeIni(ini);
+            const LoadedSettings loaded = loadSettingsValues(SettingsStore());
+            SettingsValues expected = stored;
+            std::visit([&](auto member) { expected.*member = SettingsValues{}.*member; }, keys[bad].field);
+            EXPECT_TRUE(loaded.found);
+            EXPECT_TRUE(loaded.values == expected) << ini.constData();
+            EXPECT_EQ(loaded.unreadKeys, QStringList{settingKeys()[static_cast<qsizetype>(bad)]})
+                << ini.constData();
+        }
+    }
+}
+
+TEST(SaveSettingsValues, KeptKeysAndAnUntickedProxyStayAsStored)
+{
+    TempSettingsDir dir;
+    dir.writeIni(
+        "[StrKey]\nUseProxy=@Variant(garbage)\nProxyLogin=ivan\nSaveID=@Rect(1 2 3 4)\nSaveMoney=1\n");
+    SettingsValues values;
+    values.proxyLogin = QStringLiteral("other");
+    {
+        SettingsStore store;
+        saveSettingsValues(store, values, {QStringLiteral("UseProxy"), QStringLiteral("SaveID")});
+    }
+    const QByteArray ini = dir.readIni();
+    for (const char *line : {"\nseparator=_\n", "\nProxyLogin=ivan\n", "\nSaveID=@Rect(1 2 3 4)\n",
+                             "\nSaveMoney=0\n", "\nSaveManager=0\n", "\nSaveCoSP=1\n"})
+        EXPECT_TRUE(ini.contains(line)) << line << " in " << ini.constData();
+    EXPECT_FALSE(ini.contains("UseProxy=0")) << ini.constData();
+    EXPECT_EQ(dir.iniMode(), QFile::ReadOwner | QFile::WriteOwner);
 }
