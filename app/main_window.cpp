@@ -47,7 +47,10 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui:
     m_summary = std::make_unique<SummaryLabels>(std::array<QLabel *, 12>{
         m_ui->TeamVal, m_ui->IDval, m_ui->Manval, m_ui->RangVal, m_ui->CityVal, m_ui->StadVal, m_ui->DivVal,
         m_ui->MoneyVal, m_ui->PlayersVal, m_ui->CoSPVal, m_ui->PowerVal, m_ui->VisRatVal});
-    m_selectors = std::make_unique<CatalogueSelectors>(m_ui->ComboBox1, m_ui->ComboBox2);
+    m_selectors =
+        std::make_unique<CatalogueSelectors>(m_ui->ComboBox1, m_ui->ComboBox2, [](const QString &text) {
+            messages().information(tr("Ошибка"), text);
+        });
     m_projection = new ProjectionPage({m_ui->ListView3, m_ui->Label13, m_ui->Label14, m_ui->Label15,
                                        m_ui->Label16, m_ui->LabeledEdit1, m_ui->LabeledEdit2},
                                       this);

@@ -10,19 +10,31 @@
 #include <utility>
 #include <vector>
 
-CatalogueSelectors::CatalogueSelectors(QComboBox *divisions, QComboBox *teams)
-    : m_divisions(divisions), m_teams(teams)
+CatalogueSelectors::CatalogueSelectors(QComboBox *divisions, QComboBox *teams,
+                                       std::function<void(const QString &)> reportSkipped)
+    : m_divisions(divisions), m_teams(teams), m_reportSkipped(std::move(reportSkipped))
 {
+}
+
+void CatalogueSelectors::report(const std::vector<std::string> &skipped) const
+{
+    QStringList lines;
+    for (const std::string &line : skipped)
+        lines << fromCp1251(line);
+    if (!lines.isEmpty())
+        m_reportSkipped(lines.join(QLatin1Char('\n')));
 }
 
 void CatalogueSelectors::load()
 {
     CatalogueTable divisions;
     divisions.loadFromFile("divisions.cds");
-    for (const CatalogueEntry &division : readDivisions(divisions))
+    std::vector<std::string> skipped;
+    for (const CatalogueEntry &division : readDivisions(divisions, &skipped))
         m_divisions->addItem(fromCp1251(division.name), division.id);
     // Adding to an empty box chooses its first entry; the user has chosen nothing yet.
     m_divisions->setCurrentIndex(-1);
+    report(skipped);
     m_teamsTable.loadFromFile("teams.cds");
 }
 
@@ -30,8 +42,9 @@ void CatalogueSelectors::showTeamsOfChosenDivision()
 {
     m_teams->clear();
     m_teams->clearEditText();
+    std::vector<std::string> skipped;
     const std::vector<CatalogueEntry> teams =
-        readTeamsOfDivision(m_teamsTable, m_divisions->currentData().toInt());
+        readTeamsOfDivision(m_teamsTable, m_divisions->currentData().toInt(), &skipped);
     QCollator collator(QLocale::system());
     std::vector<std::pair<QString, int32_t>> entries;
     entries.reserve(teams.size());
@@ -43,6 +56,7 @@ void CatalogueSelectors::showTeamsOfChosenDivision()
         m_teams->addItem(name, id);
     m_teams->setCurrentIndex(-1);
     m_teams->clearEditText();
+    report(skipped);
 }
 
 std::optional<int32_t> CatalogueSelectors::chosenTeam() const

@@ -4,14 +4,19 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 class QComboBox;
 
 // The division and team selectors over the catalogue files of the working folder.
 class CatalogueSelectors {
 public:
-    CatalogueSelectors(QComboBox *divisions, QComboBox *teams);
+    // Rows of the catalogue left out because their identifier is no number go to `reportSkipped`.
+    CatalogueSelectors(QComboBox *divisions, QComboBox *teams,
+                       std::function<void(const QString &)> reportSkipped);
 
     // Fills the division selector from divisions.cds, with no division chosen, and keeps teams.cds
     // for the team selector. Throws AppError when a file cannot be read.
@@ -30,5 +35,8 @@ public:
 private:
     QComboBox *m_divisions;
     QComboBox *m_teams;
+    void report(const std::vector<std::string> &skipped) const;
+
+    std::function<void(const QString &)> m_reportSkipped;
     CatalogueTable m_teamsTable;
 };

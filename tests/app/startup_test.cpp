@@ -179,3 +179,23 @@ TEST(Startup, MissingCatalogueFilesAreReportedAndStartGoesOn)
         EXPECT_EQ(MainControls(windows.Form1.get()).ComboBox1->count(), 0);
     }
 }
+
+// A catalogue row whose identifier does not fit is left out and named; its neighbours stay.
+TEST(Startup, UnfitCatalogueRowIsNamedAndTheRestListed)
+{
+    TempSettingsDir store;
+    StartFolder folder;
+    folder.catalogue(divisions, "CREATE TABLE teams(teamId INTEGER, name TEXT, divId INTEGER);"
+                                "INSERT INTO teams VALUES (11, 'Заря', 1), (99999999999, 'Большой', 1),"
+                                "(13, 'Буревестник', 1);");
+    MessageRecorder recorder;
+    const Windows windows = createWindows();
+    const MainControls f(windows.Form1.get());
+    f.ComboBox1->setCurrentIndex(0);
+    Q_EMIT f.ComboBox1->activated(0);
+    EXPECT_EQ(entries(f.ComboBox2),
+              (QStringList{QStringLiteral("Буревестник=13"), QStringLiteral("Заря=11")}));
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_TRUE(recorder.boxes[0].text.contains(QStringLiteral("Большой")))
+        << recorder.boxes[0].text.toStdString();
+}
