@@ -61,6 +61,9 @@ bool TForm3::loadSettings()
 {
     m_loadProblem.clear();
     SettingsStore store;
+    const HistoryOptions history = loadHistoryOptions(store);
+    m_ui->keepHistoryCheck->setChecked(history.keep);
+    m_ui->keepMonthsSpin->setValue(history.keepMonths);
     LoadedSettings loaded;
     try {
         loaded = loadSettingsValues(store);
@@ -94,6 +97,8 @@ void TForm3::saveSettings()
     const SettingsValues now = shownValues();
     const QStringList keep = keysStillUnread(m_unreadKeys, m_loaded, now);
     SettingsStore store;
+    if (store.readable())
+        saveHistoryOptions(store, historyOptions());
     saveSettingsValues(store, now, keep);
     m_unreadKeys = keep; // the others hold what the user set now
 }
@@ -109,6 +114,16 @@ ProxyChoice TForm3::proxyChoice() const
     return {m_ui->CheckBox1->isChecked(), toCp1251(m_ui->proxyserver->text()),
             toCp1251(m_ui->proxyport->text()), m_ui->proxylogin->text().toStdString(),
             m_ui->proxypasswd->text().toStdString()};
+}
+
+HistoryOptions TForm3::historyOptions() const
+{
+    return {m_ui->keepHistoryCheck->isChecked(), m_ui->keepMonthsSpin->value()};
+}
+
+void TForm3::setHistoryPath(const QString &path)
+{
+    m_ui->historyPathLabel->setText(tr("Файл: %1").arg(path));
 }
 
 void TForm3::onOkClicked() { saveSettings(); }

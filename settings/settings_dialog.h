@@ -26,6 +26,9 @@ public:
     // The live values, read from the controls at the moment of asking.
     ExportOptions exportOptions() const;
     ProxyChoice proxyChoice() const;
+    HistoryOptions historyOptions() const;
+    // Where the history file lives, shown on the history page.
+    void setHistoryPath(const QString &path);
 
 public Q_SLOTS:
     // Saves once for every close, whichever way the dialog closes.

@@ -9,14 +9,13 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
 namespace {
 
-const QString section = QStringLiteral("StrKey");
-
-QString keyOf(const QString &name) { return section + u'/' + name; }
+QString keyOf(const QString &section, const QString &name) { return section + u'/' + name; }
 
 bool isInteger(const QVariant &value)
 {
@@ -149,7 +148,7 @@ SettingsStore::~SettingsStore()
 
 bool SettingsStore::sectionHasValues() const
 {
-    m_settings->beginGroup(section);
+    m_settings->beginGroup(m_section);
     const bool any = !m_settings->childKeys().isEmpty();
     m_settings->endGroup();
     return any;
@@ -157,7 +156,7 @@ bool SettingsStore::sectionHasValues() const
 
 bool SettingsStore::readFlag(const QString &name, bool fallback) const
 {
-    const QString key = keyOf(name);
+    const QString key = keyOf(m_section, name);
     if (!m_settings->contains(key))
         return fallback;
     const QVariant stored = m_settings->value(key);
@@ -168,7 +167,7 @@ bool SettingsStore::readFlag(const QString &name, bool fallback) const
 
 QString SettingsStore::readText(const QString &name, const QString &fallback) const
 {
-    const QString key = keyOf(name);
+    const QString key = keyOf(m_section, name);
     if (!m_settings->contains(key))
         return fallback;
     const QVariant stored = m_settings->value(key);
@@ -187,7 +186,7 @@ void SettingsStore::writeText(const QString &name, const QString &value)
     // Not even into memory: QSettings writes what it holds when it goes away.
     if (!m_readable)
         throwCannotRead(location());
-    m_settings->setValue(keyOf(name), value);
+    m_settings->setValue(keyOf(m_section, name), value);
     m_written = true;
 }
 
@@ -293,4 +292,33 @@ std::string unreadKeysMessage(const QStringList &keys)
     for (qsizetype i = 0; i < keys.size(); ++i)
         message += (i ? ", '" : "'") + toCp1251(keys[i]) + "'";
     return message;
+}
+
+HistoryOptions loadHistoryOptions(SettingsStore &store)
+{
+    store.setSection(QStringLiteral("History"));
+    HistoryOptions options;
+    // A value that is not understood keeps its default: these two are easy to set again.
+    try {
+        options.keep = store.readFlag(QStringLiteral("KeepHistory"), true);
+        options.keepMonths = std::clamp(
+            readInteger(toCp1251(store.readText(QStringLiteral("KeepMonths"), QStringLiteral("0")))), 0,
+            1200);
+    } catch (const AppError &) {
+    }
+    store.setSection(QStringLiteral("StrKey"));
+    return options;
+}
+
+void saveHistoryOptions(SettingsStore &store, const HistoryOptions &options)
+{
+    store.setSection(QStringLiteral("History"));
+    // A store that never had the history changed stays as it always was.
+    if (options == HistoryOptions{} && !store.sectionHasValues()) {
+        store.setSection(QStringLiteral("StrKey"));
+        return;
+    }
+    store.writeFlag(QStringLiteral("KeepHistory"), options.keep);
+    store.writeText(QStringLiteral("KeepMonths"), QString::number(options.keepMonths));
+    store.setSection(QStringLiteral("StrKey"));
 }

@@ -25,6 +25,9 @@ public:
     // permission): then nothing it holds is known, and writing would replace it blindly.
     bool readable() const { return m_readable; }
 
+    // The section later reads and writes go to; "StrKey" unless changed.
+    void setSection(const QString &section) { m_section = section; }
+
     // True when the section exists and holds at least one value (sub-sections do not count).
     bool sectionHasValues() const;
 
@@ -52,6 +55,7 @@ private:
     [[noreturn]] void throwCannotWrite() const;
 
     std::unique_ptr<QSettings> m_settings;
+    QString m_section = QStringLiteral("StrKey");
     bool m_readable = true;
     bool m_written = false;
     bool m_closed = false;
@@ -104,3 +108,15 @@ QStringList keysStillUnread(const QStringList &unreadKeys, const SettingsValues 
 
 // One message for all the keys not understood: "Invalid data type for 'UseProxy', 'SaveID'".
 std::string unreadKeysMessage(const QStringList &keys);
+
+// The history options, in the section [History] of the same store: keep every page fetched (on unless
+// switched off) and for how many months (0: for good). A value not understood takes its default.
+struct HistoryOptions {
+    bool keep = true;
+    int keepMonths = 0;
+
+    bool operator==(const HistoryOptions &) const = default;
+};
+HistoryOptions loadHistoryOptions(SettingsStore &store);
+// Writes the section only when it exists or the options differ from their defaults.
+void saveHistoryOptions(SettingsStore &store, const HistoryOptions &options);

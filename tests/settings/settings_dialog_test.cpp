@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTabWidget>
 #include <gtest/gtest.h>
@@ -420,9 +421,10 @@ TEST_F(SettingsDialog, WindowHasNoTitleButtonsFixedSizeAndOpensOnTheSavingPage)
     EXPECT_FALSE(flags.testFlag(Qt::WindowContextHelpButtonHint));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Настройки"));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
-    ASSERT_EQ(ui.PageControl1->count(), 2);
+    ASSERT_EQ(ui.PageControl1->count(), 3);
     EXPECT_EQ(ui.PageControl1->tabText(0), QStringLiteral("Прокси"));
     EXPECT_EQ(ui.PageControl1->tabText(1), QStringLiteral("Сохранение"));
+    EXPECT_EQ(ui.PageControl1->tabText(2), QStringLiteral("История"));
     EXPECT_EQ(ui.PageControl1->currentIndex(), 1);
     EXPECT_TRUE(ui.BitBtn1->isDefault());
     EXPECT_EQ(ui.proxypasswd->echoMode(), QLineEdit::Password);
@@ -488,4 +490,19 @@ TEST_F(SettingsDialog, GarbageLinesAroundTheValuesAreIgnored)
     ui.BitBtn1->click();
     EXPECT_TRUE(recorder.boxes.empty()) << "lines Qt cannot parse are no failure to write";
     EXPECT_EQ(stored("SaveID"), QVariant(QStringLiteral("0")));
+}
+
+// The history options live in their own section and survive a bad value there.
+TEST_F(SettingsDialog, HistoryOptionsKeptInTheirOwnSection)
+{
+    dir.writeIni("[StrKey]\nseparator=_\n[History]\nKeepHistory=0\nKeepMonths=oops\n");
+    auto form = build();
+    EXPECT_FALSE(form->historyOptions().keep);
+    EXPECT_EQ(form->historyOptions().keepMonths, 0);
+    controlOf<QCheckBox>(form.get(), "keepHistoryCheck")->setChecked(true);
+    controlOf<QSpinBox>(form.get(), "keepMonthsSpin")->setValue(6);
+    controlOf<QPushButton>(form.get(), "BitBtn1")->click();
+    form.reset();
+    auto again = build();
+    EXPECT_EQ(again->historyOptions(), (HistoryOptions{true, 6}));
 }
