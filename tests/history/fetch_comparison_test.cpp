@@ -32,6 +32,8 @@ struct Case {
     std::vector<FetchChange> expected;
 };
 
+void PrintTo(const Case &c, std::ostream *out) { *out << c.name; }
+
 class CompareFetches : public ::testing::TestWithParam<Case> {};
 
 const auto tal = [](const char *name, const char *country, const char *age, const char *mastery,
