@@ -7,10 +7,7 @@
 std::string demoWeekPage(const DemoCatalogue &catalogue, const DemoTeam &team, PageKind kind, int week)
 {
     const DemoPageKind demoKind = kind == PageKind::Talent ? DemoPageKind::Talent : DemoPageKind::Abilities;
-    // The page generator does not take a week yet, so every week gives today's squad; once it does,
-    // the week goes on as its fourth argument.
-    static_cast<void>(week);
-    return rosterPage(catalogue, team, demoKind);
+    return rosterPage(catalogue, team, demoKind, week);
 }
 
 SeedReport seedHistory(HistoryStore &store, const DemoCatalogue &catalogue, const SeedOptions &options)
@@ -22,6 +19,7 @@ SeedReport seedHistory(HistoryStore &store, const DemoCatalogue &catalogue, cons
         for (const DemoTeam &team : catalogue.teams()) {
             for (const PageKind kind : {PageKind::Talent, PageKind::Abilities}) {
                 std::string page = demoWeekPage(catalogue, team, kind, options.firstWeek + week);
+                const auto size = static_cast<int64_t>(page.size());
                 const PageReading reading = readPage(page, kind);
                 const auto record = fetchRecordOf(fetchedAt, team.teamId, kind, std::move(page), reading);
                 if (!record) {
@@ -35,6 +33,7 @@ SeedReport seedHistory(HistoryStore &store, const DemoCatalogue &catalogue, cons
                     return report;
                 }
                 ++report.pages;
+                report.pageBytes += size;
             }
         }
     }

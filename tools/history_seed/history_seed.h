@@ -14,13 +14,14 @@ class HistoryStore;
 
 struct SeedOptions {
     int weeks = 52;
-    int firstWeek = 0; // the demo week of the oldest fetches; each later week's fetches are one week on
+    int firstWeek = 0; // the demo week of the oldest fetches; each later week's fetches are one demo week on
     QDateTime end;     // when the newest fetches were made; now when not valid
 };
 
 struct SeedReport {
-    int pages = 0;   // pages kept
-    QString failure; // the store's message when it refused a page; seeding stops there
+    int pages = 0;         // pages kept
+    int64_t pageBytes = 0; // their size as the server sent them
+    QString failure;       // the store's message when it refused a page; seeding stops there
 };
 
 // A team's page as the demo server sends it in the given demo week.

@@ -1,6 +1,7 @@
 // Writes weeks of demo fetches into a history file, for trying the History page and for measuring it.
 #include "history/history_store.h"
 #include "tools/demo_server/demo_catalogue.h"
+#include "tools/demo_server/demo_squad.h"
 #include "tools/history_seed/history_seed.h"
 
 #include <QCommandLineParser>
@@ -31,9 +32,10 @@ int main(int argc, char **argv)
     const QCommandLineOption weeksOption(QStringLiteral("weeks"),
                                          QStringLiteral("Number of weekly fetches (default 52)."),
                                          QStringLiteral("N"), QStringLiteral("52"));
-    const QCommandLineOption firstWeekOption(QStringLiteral("first-week"),
-                                             QStringLiteral("Demo week of the oldest fetches (default 0)."),
-                                             QStringLiteral("W"), QStringLiteral("0"));
+    const QCommandLineOption firstWeekOption(
+        QStringLiteral("first-week"),
+        QStringLiteral("Demo week of the oldest fetches; each later one is a week on (default 0)."),
+        QStringLiteral("W"), QStringLiteral("0"));
     const QCommandLineOption endOption(
         QStringLiteral("end"),
         QStringLiteral("Time of the newest fetches, ISO 8601, e.g. 2024-05-01T12:00:00Z (default now)."),
@@ -50,11 +52,13 @@ int main(int argc, char **argv)
     SeedOptions options;
     bool ok = false;
     options.weeks = parser.value(weeksOption).toInt(&ok);
-    if (!ok || options.weeks < 1)
+    if (!ok || options.weeks < 1 || options.weeks > maxDemoWeek + 1)
         return fail(QStringLiteral("bad number of weeks '%1'").arg(parser.value(weeksOption)));
     options.firstWeek = parser.value(firstWeekOption).toInt(&ok);
-    if (!ok || options.firstWeek < 0)
-        return fail(QStringLiteral("bad first week '%1'").arg(parser.value(firstWeekOption)));
+    if (!ok || options.firstWeek < 0 || options.firstWeek > maxDemoWeek - (options.weeks - 1))
+        return fail(QStringLiteral("bad first week '%1': the last week must stay within %2")
+                        .arg(parser.value(firstWeekOption))
+                        .arg(maxDemoWeek));
     if (parser.isSet(endOption)) {
         options.end = QDateTime::fromString(parser.value(endOption), Qt::ISODate);
         if (!options.end.isValid())
