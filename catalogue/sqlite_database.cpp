@@ -12,6 +12,12 @@ namespace {
     throw SqliteError(code, text ? text : "unknown SQLite error");
 }
 
+void check(sqlite3 *db, int rc)
+{
+    if (rc != SQLITE_OK)
+        fail(db, rc);
+}
+
 std::string copyBytes(const void *data, int size)
 {
     if (!data || size <= 0)
@@ -49,6 +55,39 @@ SqliteStatement &SqliteStatement::operator=(SqliteStatement &&other) noexcept
     return *this;
 }
 
+SqliteStatement &SqliteStatement::bindInteger(int parameter, int64_t value)
+{
+    check(m_db, sqlite3_bind_int64(m_statement, parameter, value));
+    return *this;
+}
+
+SqliteStatement &SqliteStatement::bindReal(int parameter, double value)
+{
+    check(m_db, sqlite3_bind_double(m_statement, parameter, value));
+    return *this;
+}
+
+// A null pointer would bind NULL: an empty text or blob must stay empty, not become NULL.
+SqliteStatement &SqliteStatement::bindText(int parameter, std::string_view utf8)
+{
+    check(m_db, sqlite3_bind_text64(m_statement, parameter, utf8.empty() ? "" : utf8.data(), utf8.size(),
+                                    SQLITE_TRANSIENT, SQLITE_UTF8));
+    return *this;
+}
+
+SqliteStatement &SqliteStatement::bindBlob(int parameter, std::string_view bytes)
+{
+    check(m_db, sqlite3_bind_blob64(m_statement, parameter, bytes.empty() ? "" : bytes.data(), bytes.size(),
+                                    SQLITE_TRANSIENT));
+    return *this;
+}
+
+SqliteStatement &SqliteStatement::bindNull(int parameter)
+{
+    check(m_db, sqlite3_bind_null(m_statement, parameter));
+    return *this;
+}
+
 bool SqliteStatement::step()
 {
     if (!m_statement)
@@ -59,6 +98,18 @@ bool SqliteStatement::step()
     if (rc == SQLITE_DONE)
         return false;
     fail(m_db, rc);
+}
+
+void SqliteStatement::run()
+{
+    while (step()) {
+    }
+}
+
+void SqliteStatement::reset()
+{
+    // The outcome of the last step was already reported by step(); reset only repeats it.
+    sqlite3_reset(m_statement);
 }
 
 int SqliteStatement::columnCount() const { return m_statement ? sqlite3_column_count(m_statement) : 0; }
@@ -128,6 +179,12 @@ void SqliteDatabase::execute(const std::string &sql) const
 }
 
 bool SqliteDatabase::inTransaction() const { return sqlite3_get_autocommit(m_db) == 0; }
+
+void SqliteDatabase::setBusyTimeout(int milliseconds) const { sqlite3_busy_timeout(m_db, milliseconds); }
+
+int64_t SqliteDatabase::lastInsertRowId() const { return sqlite3_last_insert_rowid(m_db); }
+
+int64_t SqliteDatabase::changes() const { return sqlite3_changes64(m_db); }
 
 std::vector<std::string> SqliteDatabase::userTableNames() const
 {

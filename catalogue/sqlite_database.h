@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct sqlite3;
@@ -31,8 +32,20 @@ public:
     SqliteStatement(SqliteStatement &&other) noexcept;
     SqliteStatement &operator=(SqliteStatement &&other) noexcept;
 
+    // Parameters count from 1, as SQLite numbers them; texts and blobs are copied. Values are always
+    // bound, never pasted into the SQL text.
+    SqliteStatement &bindInteger(int parameter, int64_t value);
+    SqliteStatement &bindReal(int parameter, double value);
+    SqliteStatement &bindText(int parameter, std::string_view utf8);
+    SqliteStatement &bindBlob(int parameter, std::string_view bytes);
+    SqliteStatement &bindNull(int parameter);
+
     // Advances to the next result row; false when the statement is done.
     bool step();
+    // Steps a statement that returns no rows to its end.
+    void run();
+    // Makes the statement ready to run again; the bound values stay.
+    void reset();
 
     int columnCount() const;
     std::string columnName(int column) const; // UTF-8
@@ -64,6 +77,11 @@ public:
     // Runs every statement of a UTF-8 SQL script in turn.
     void execute(const std::string &sql) const;
     bool inTransaction() const;
+    // How long a statement waits for another connection's lock before failing with SQLITE_BUSY.
+    void setBusyTimeout(int milliseconds) const;
+    int64_t lastInsertRowId() const;
+    // Rows the last INSERT, UPDATE or DELETE changed, leaving out those of foreign-key actions.
+    int64_t changes() const;
     // Names (UTF-8) of the tables the user made, leaving out SQLite's own sqlite_* tables.
     std::vector<std::string> userTableNames() const;
 

@@ -1,0 +1,173 @@
+// The fetch history over a year of weekly fetches of the 60 demo teams, both pages (6,240 pages),
+// written by the seeding code into a temporary file: its size, the History page's first query, a
+// comparison of two fetches, one player's series and keeping one more fetch.
+#include "history/fetch_comparison.h"
+#include "history/history_store.h"
+#include "retrieval/page_reader.h"
+#include "tools/demo_server/demo_catalogue.h"
+#include "tools/history_seed/history_seed.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <stdexcept>
+
+namespace {
+
+constexpr int weeksOfAYear = 52;
+
+const DemoCatalogue &demoCatalogue()
+{
+    static const DemoCatalogue catalogue = [] {
+        QFile file(QStringLiteral(BRINDLEMARK_DEMO_CATALOGUE_SQL));
+        if (!file.open(QIODevice::ReadOnly))
+            throw std::runtime_error("cannot read the demo catalogue");
+        return DemoCatalogue::fromSql(QString::fromUtf8(file.readAll()));
+    }();
+    return catalogue;
+}
+
+struct YearOfHistory {
+    QTemporaryDir dir;
+    QString path;
+    int pages = 0;
+    double seedSeconds = 0;
+    int64_t pageBytes = 0; // the pages as received, before packing
+    qint64 fileBytes = 0;
+    int32_t teamId = 0;
+    std::string playerName, playerCountry;
+};
+
+void seed(YearOfHistory &year)
+{
+    year.path = year.dir.filePath(QStringLiteral("history.db"));
+    const auto start = std::chrono::steady_clock::now();
+    {
+        HistoryStore store;
+        if (!store.open(year.path).ok)
+            throw std::runtime_error("cannot open the history file");
+        const SeedReport report = seedHistory(store, demoCatalogue(), {weeksOfAYear, 0, {}});
+        if (!report.failure.isEmpty())
+            throw std::runtime_error(report.failure.toStdString());
+        year.pages = report.pages;
+        year.pageBytes = report.pageBytes;
+    } // closing folds the write-ahead log into the file
+    year.seedSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    year.fileBytes = QFileInfo(year.path).size();
+
+    HistoryStore store;
+    store.open(year.path);
+    year.teamId = demoCatalogue().teams().front().teamId;
+    for (const StoredFetch &fetch : store.fetchesOf(year.teamId)) {
+        if (fetch.kind != PageKind::Talent)
+            continue;
+        const StoredPage page = *store.page(fetch.id);
+        year.playerName = page.rows.front()[0];
+        year.playerCountry = page.rows.front()[1];
+        break;
+    }
+}
+
+const YearOfHistory &yearOfHistory()
+{
+    static YearOfHistory year;
+    static const bool seeded = (seed(year), true);
+    static_cast<void>(seeded);
+    return year;
+}
+
+HistoryStore &openYear()
+{
+    static HistoryStore store;
+    if (!store.isOpen())
+        store.open(yearOfHistory().path);
+    return store;
+}
+
+// Not a timing: the file a year of fetches makes, and how long writing it took.
+void BM_HistoryFileOfAYear(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(yearOfHistory().fileBytes);
+    const YearOfHistory &year = yearOfHistory();
+    state.counters["pages"] = year.pages;
+    state.counters["file_MB"] = static_cast<double>(year.fileBytes) / 1e6;
+    state.counters["received_MB"] = static_cast<double>(year.pageBytes) / 1e6;
+    state.counters["file_bytes_per_page"] = static_cast<double>(year.fileBytes) / year.pages;
+    state.counters["seed_s"] = year.seedSeconds;
+}
+BENCHMARK(BM_HistoryFileOfAYear)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// What the History page does first: open the file and list the teams.
+void BM_HistoryOpenAndListTeams(benchmark::State &state)
+{
+    const QString path = yearOfHistory().path;
+    size_t teams = 0;
+    for (auto _ : state) {
+        HistoryStore store;
+        store.open(path);
+        teams = store.teams().size();
+    }
+    state.counters["teams"] = static_cast<double>(teams);
+}
+BENCHMARK(BM_HistoryOpenAndListTeams)->Unit(benchmark::kMillisecond);
+
+// Both stored pages read back and compared, the two latest fetches of one kind.
+void BM_HistoryCompareTwoFetches(benchmark::State &state, PageKind kind)
+{
+    HistoryStore &store = openYear();
+    std::vector<int64_t> latest;
+    for (const StoredFetch &fetch : store.fetchesOf(yearOfHistory().teamId))
+        if (fetch.kind == kind && latest.size() < 2)
+            latest.push_back(fetch.id);
+    size_t rows = 0;
+    size_t changes = 0;
+    for (auto _ : state) {
+        const StoredPage newer = *store.page(latest[0]);
+        const StoredPage older = *store.page(latest[1]);
+        changes = compareFetches(kind, older.rows, newer.rows).size();
+        rows = newer.rows.size();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+    state.counters["changes"] = static_cast<double>(changes);
+}
+BENCHMARK_CAPTURE(BM_HistoryCompareTwoFetches, talent, PageKind::Talent)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_HistoryCompareTwoFetches, abilities, PageKind::Abilities)->Unit(benchmark::kMicrosecond);
+
+void BM_HistoryPlayerSeries(benchmark::State &state)
+{
+    HistoryStore &store = openYear();
+    const YearOfHistory &year = yearOfHistory();
+    size_t points = 0;
+    for (auto _ : state)
+        points = store.playerSeries(year.teamId, year.playerName, year.playerCountry).size();
+    state.counters["points"] = static_cast<double>(points);
+}
+BENCHMARK(BM_HistoryPlayerSeries)->Unit(benchmark::kMicrosecond);
+
+// One more page of a fetch kept in the year's file (a copy, so the other figures stay put): packing,
+// the transaction and its rows.
+void BM_HistoryKeepOneFetch(benchmark::State &state, PageKind kind)
+{
+    static QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("history.db"));
+    if (!QFile::exists(copy))
+        QFile::copy(yearOfHistory().path, copy);
+    HistoryStore store;
+    store.open(copy);
+    const DemoTeam &team = demoCatalogue().teams().back();
+    std::string page = demoWeekPage(demoCatalogue(), team, kind, weeksOfAYear);
+    const PageReading reading = readPage(page, kind);
+    const FetchRecord record =
+        *fetchRecordOf(QDateTime::currentDateTimeUtc(), team.teamId, kind, std::move(page), reading);
+    for (auto _ : state)
+        if (!store.keep(record).ok)
+            state.SkipWithError("the page was not kept");
+    state.counters["page_bytes"] = static_cast<double>(record.page.size());
+}
+BENCHMARK_CAPTURE(BM_HistoryKeepOneFetch, talent, PageKind::Talent)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_HistoryKeepOneFetch, abilities, PageKind::Abilities)->Unit(benchmark::kMicrosecond);
+
+} // namespace

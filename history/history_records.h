@@ -1,0 +1,69 @@
+#pragma once
+
+#include "retrieval/page_reader.h"
+#include "retrieval/team_records.h"
+
+#include <QDateTime>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the fetch history keeps and hands back. Texts are windows-1251 bytes, like everywhere inside the
+// program; the file holds them as UTF-8.
+
+// One page a fetch read, as it goes into the history.
+struct FetchRecord {
+    QDateTime fetchedAt; // kept to the second, in UTC
+    int32_t teamId = 0;
+    PageKind kind = PageKind::Talent;
+    std::string page; // the page bytes as received
+    TeamSummary summary;
+    std::vector<CPlayerTal> talents;  // talent pages
+    std::vector<CPlayerSkill> skills; // abilities pages
+};
+
+// The record of a page read, or nothing when the page is not one to keep: no team name (not a roster
+// page) or a cell that did not convert (the fetch failed).
+std::optional<FetchRecord> fetchRecordOf(const QDateTime &fetchedAt, int32_t teamId, PageKind kind,
+                                         std::string page, const PageReading &reading);
+
+// A team the history holds, named as its latest fetch names it.
+struct StoredTeam {
+    int32_t teamId = 0;
+    std::string name;
+    std::string division;
+    int fetchCount = 0;
+    QDateTime latest;
+};
+
+struct StoredFetch {
+    int64_t id = 0;
+    QDateTime fetchedAt;
+    PageKind kind = PageKind::Talent;
+    int playerCount = 0;
+};
+
+// A stored page as the lists would show it: each row's cells from the name on, numbers formatted the
+// way the talent or abilities list formats them.
+struct StoredPage {
+    int64_t id = 0;
+    int32_t teamId = 0;
+    QDateTime fetchedAt;
+    PageKind kind = PageKind::Talent;
+    TeamSummary summary;
+    std::vector<std::vector<std::string>> rows;
+};
+
+// One player's values in one talent fetch.
+struct SeriesPoint {
+    int64_t fetchId = 0;
+    QDateTime fetchedAt;
+    double talent = 0;
+    double mastery = 0;
+};
+
+struct RereadReport {
+    int read = 0;   // pages whose summary and rows were replaced
+    int failed = 0; // pages today's reader could not read; their stored rows stay
+};

@@ -1,0 +1,96 @@
+#include "history/history_schema.h"
+
+#include "catalogue/sqlite_database.h"
+
+#include <algorithm>
+
+namespace {
+
+// Version 1. The index covers what the lists of teams and fetches ask, so they never read a page's
+// row. Texts are UTF-8; numbers are numbers, so the shell can filter and sort on them, and the
+// program's lists format them again exactly as on the day of the fetch (a REAL holds the double as read).
+constexpr const char *firstLayout = R"sql(
+CREATE TABLE fetches (
+    id INTEGER PRIMARY KEY,
+    fetched_at TEXT NOT NULL,
+    team_id INTEGER NOT NULL,
+    page_kind TEXT NOT NULL CHECK (page_kind IN ('talent', 'abilities')),
+    team_name TEXT NOT NULL,
+    id_text TEXT NOT NULL,
+    manager TEXT NOT NULL,
+    rank TEXT NOT NULL,
+    city TEXT NOT NULL,
+    stadium TEXT NOT NULL,
+    division TEXT NOT NULL,
+    money TEXT NOT NULL,
+    players_total TEXT NOT NULL,
+    additions TEXT NOT NULL,
+    power TEXT NOT NULL,
+    spectator_rating TEXT NOT NULL,
+    player_count INTEGER NOT NULL,
+    page BLOB NOT NULL
+);
+CREATE INDEX fetches_by_team ON fetches (team_id, fetched_at, page_kind, player_count);
+CREATE TABLE players (
+    fetch_id INTEGER NOT NULL REFERENCES fetches (id) ON DELETE CASCADE,
+    row_no INTEGER NOT NULL,
+    name TEXT NOT NULL,
+    country TEXT,
+    position TEXT NOT NULL,
+    age INTEGER NOT NULL,
+    mastery REAL NOT NULL,
+    talent REAL,
+    ability1 REAL, ability2 REAL, ability3 REAL, ability4 REAL,
+    ability5 REAL, ability6 REAL, ability7 REAL, ability8 REAL,
+    PRIMARY KEY (fetch_id, row_no)
+) WITHOUT ROWID;
+)sql";
+
+} // namespace
+
+const std::vector<SchemaStep> &historySchemaSteps()
+{
+    static const std::vector<SchemaStep> steps{{1, firstLayout}};
+    return steps;
+}
+
+int historySchemaVersion() { return historySchemaSteps().back().version; }
+
+int schemaVersionOf(const SqliteDatabase &db)
+{
+    SqliteStatement query = db.prepare("PRAGMA user_version");
+    return query.step() ? static_cast<int>(query.columnInteger(0)) : 0;
+}
+
+void migrateSchema(const SqliteDatabase &db, const std::vector<SchemaStep> &steps)
+{
+    const auto last =
+        std::max_element(steps.begin(), steps.end(),
+                         [](const SchemaStep &a, const SchemaStep &b) { return a.version < b.version; });
+    // An up-to-date file is only read, so opening it never waits for another instance's write.
+    if (last == steps.end() || schemaVersionOf(db) >= last->version)
+        return;
+    db.execute("BEGIN IMMEDIATE");
+    try {
+        // Read inside the transaction: another instance may have migrated the file a moment ago.
+        const int from = schemaVersionOf(db);
+        int to = from;
+        for (const SchemaStep &step : steps) {
+            if (step.version <= from)
+                continue;
+            db.execute(step.sql);
+            to = std::max(to, step.version);
+        }
+        if (to != from)
+            db.execute("PRAGMA user_version = " + std::to_string(to)); // a number of ours, not user text
+        db.execute("COMMIT");
+    } catch (...) {
+        try {
+            if (db.inTransaction())
+                db.execute("ROLLBACK");
+        } catch (const SqliteError &) {
+            // The step's own failure is the one to report.
+        }
+        throw;
+    }
+}

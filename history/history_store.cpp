@@ -1,0 +1,449 @@
+#include "history/history_store.h"
+
+#include "catalogue/sqlite_database.h"
+#include "history/history_schema.h"
+#include "text/code_page.h"
+#include "view/row_texts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <array>
+
+namespace {
+
+constexpr int lockWaitMilliseconds = 2000;
+
+// The twelve summary texts in page order and the columns that hold them.
+constexpr std::array<std::string TeamSummary::*, 12> summaryFields{
+    &TeamSummary::Name,    &TeamSummary::ID,      &TeamSummary::Manager,  &TeamSummary::Rang,
+    &TeamSummary::City,    &TeamSummary::Stadium, &TeamSummary::Division, &TeamSummary::Money,
+    &TeamSummary::Players, &TeamSummary::CoSP,    &TeamSummary::Power,    &TeamSummary::VisRat};
+constexpr std::array<const char *, 12> summaryColumns{
+    "team_name", "id_text", "manager",       "rank",      "city",  "stadium",
+    "division",  "money",   "players_total", "additions", "power", "spectator_rating"};
+
+// "team_name, id_text, ..." or, with a first parameter number, "team_name = ?4, id_text = ?5, ...".
+std::string summaryColumnList(int firstParameter = 0)
+{
+    std::string list;
+    for (size_t i = 0; i < summaryColumns.size(); ++i) {
+        list += (i ? ", " : "") + std::string(summaryColumns[i]);
+        if (firstParameter)
+            list += " = ?" + std::to_string(firstParameter + static_cast<int>(i));
+    }
+    return list;
+}
+
+const QString keepPrefix = QStringLiteral("Страница не сохранена в истории: %1.");
+const QString openPrefix = QStringLiteral("История недоступна: %1.");
+const QString readPrefix = QStringLiteral("Не удалось прочитать историю: %1.");
+const QString changePrefix = QStringLiteral("Не удалось изменить историю: %1.");
+
+std::string utf8Of(const std::string &cp1251) { return fromCp1251(cp1251).toStdString(); }
+std::string cp1251Of(const std::string &utf8) { return toCp1251(QString::fromStdString(utf8)); }
+
+// ISO-8601 in UTC to the second: "2024-05-01T12:34:56Z", so text order is time order.
+std::string timeText(const QDateTime &time) { return time.toUTC().toString(Qt::ISODate).toStdString(); }
+QDateTime timeOf(const std::string &text)
+{
+    return QDateTime::fromString(QString::fromStdString(text), Qt::ISODate).toUTC();
+}
+
+const char *kindText(PageKind kind) { return kind == PageKind::Talent ? "talent" : "abilities"; }
+PageKind kindOf(const std::string &text)
+{
+    return text == "abilities" ? PageKind::Abilities : PageKind::Talent;
+}
+
+int64_t playerCount(const FetchRecord &record)
+{
+    return static_cast<int64_t>(record.kind == PageKind::Talent ? record.talents.size()
+                                                                : record.skills.size());
+}
+
+void bindSummary(SqliteStatement &statement, int firstParameter, const TeamSummary &summary)
+{
+    for (size_t i = 0; i < summaryFields.size(); ++i)
+        statement.bindText(firstParameter + static_cast<int>(i), utf8Of(summary.*summaryFields[i]));
+}
+
+TeamSummary summaryOf(const SqliteStatement &row, int firstColumn)
+{
+    TeamSummary summary;
+    for (size_t i = 0; i < summaryFields.size(); ++i)
+        summary.*summaryFields[i] = cp1251Of(row.columnText(firstColumn + static_cast<int>(i)));
+    return summary;
+}
+
+HistoryError historyError(const SqliteError &error, const QString &path, const QString &prefix)
+{
+    const HistoryFailure failure = historyFailureOf(error.code());
+    return HistoryError(failure, toCp1251(prefix.arg(historyFailureReason(failure, path, error.what()))));
+}
+
+// Runs a read or a change of the file, turning SQLite's failure into one the user can be shown.
+template <class Body> auto guarded(const QString &path, const QString &prefix, Body &&body)
+{
+    try {
+        return body();
+    } catch (const SqliteError &error) {
+        throw historyError(error, path, prefix);
+    }
+}
+
+// Begun for writing at once, so a lock held elsewhere is waited for before anything changes; rolled
+// back unless committed.
+class WriteTransaction {
+public:
+    explicit WriteTransaction(const SqliteDatabase &db) : m_db(db) { m_db.execute("BEGIN IMMEDIATE"); }
+    ~WriteTransaction()
+    {
+        try {
+            if (m_db.inTransaction())
+                m_db.execute("ROLLBACK");
+        } catch (const SqliteError &) {
+            // The failure that brought us here is the one reported.
+        }
+    }
+    WriteTransaction(const WriteTransaction &) = delete;
+    WriteTransaction &operator=(const WriteTransaction &) = delete;
+    void commit() { m_db.execute("COMMIT"); }
+
+private:
+    const SqliteDatabase &m_db;
+};
+
+void insertPlayers(const SqliteDatabase &db, int64_t fetchId, const FetchRecord &record)
+{
+    SqliteStatement insert = db.prepare(
+        "INSERT INTO players (fetch_id, row_no, name, country, position, age, mastery, talent, ability1, "
+        "ability2, ability3, ability4, ability5, ability6, ability7, ability8) "
+        "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16)");
+    int64_t rowNo = 0;
+    const auto bindCommon = [&](const cplayer &player) {
+        insert.reset();
+        insert.bindInteger(1, fetchId).bindInteger(2, ++rowNo).bindText(3, utf8Of(player.Name));
+        insert.bindText(5, utf8Of(player.Position)).bindInteger(6, player.Age).bindReal(7, player.Mastery);
+    };
+    if (record.kind == PageKind::Talent) {
+        for (const CPlayerTal &player : record.talents) {
+            bindCommon(player);
+            insert.bindText(4, utf8Of(player.Country)).bindReal(8, player.Talent);
+            for (int parameter = 9; parameter <= 16; ++parameter)
+                insert.bindNull(parameter);
+            insert.run();
+        }
+        return;
+    }
+    for (const CPlayerSkill &player : record.skills) {
+        bindCommon(player);
+        insert.bindNull(4).bindNull(8);
+        const std::array<double, 8> abilities = player.abilities();
+        for (size_t i = 0; i < abilities.size(); ++i)
+            insert.bindReal(9 + static_cast<int>(i), abilities[i]);
+        insert.run();
+    }
+}
+
+std::vector<std::string> rowTextsOf(const SqliteStatement &row, PageKind kind)
+{
+    const auto age = static_cast<int16_t>(row.columnInteger(3));
+    if (kind == PageKind::Talent)
+        return talentRowTexts(CPlayerTal(cp1251Of(row.columnText(0)), cp1251Of(row.columnText(1)),
+                                         cp1251Of(row.columnText(2)), age, row.columnReal(4),
+                                         row.columnReal(5)));
+    std::array<double, 8> abilities{};
+    for (size_t i = 0; i < abilities.size(); ++i)
+        abilities[i] = row.columnReal(6 + static_cast<int>(i));
+    return skillRowTexts(CPlayerSkill(cp1251Of(row.columnText(0)), cp1251Of(row.columnText(2)), age,
+                                      row.columnReal(4), abilities));
+}
+
+} // namespace
+
+HistoryStore::HistoryStore() = default;
+HistoryStore::~HistoryStore() = default;
+
+HistoryOutcome HistoryStore::open(const QString &path)
+{
+    m_path = path;
+    return openFile();
+}
+
+HistoryOutcome HistoryStore::failure(HistoryFailure failure, const std::string &sqliteMessage,
+                                     const QString &prefix) const
+{
+    return {false, failure, prefix.arg(historyFailureReason(failure, m_path, sqliteMessage))};
+}
+
+HistoryOutcome HistoryStore::openFile()
+{
+    m_db.reset();
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+        return failure(HistoryFailure::NotWritable, {}, openPrefix);
+    try {
+        return connect();
+    } catch (const SqliteError &error) {
+        m_db.reset();
+        const HistoryFailure kind = historyFailureOf(error.code());
+        if (kind != HistoryFailure::Corrupt)
+            return failure(kind, error.what(), openPrefix);
+    }
+    return startAgain();
+}
+
+HistoryOutcome HistoryStore::connect()
+{
+    auto db = std::make_unique<SqliteDatabase>(m_path, SqliteDatabase::Mode::Create);
+    db->setBusyTimeout(lockWaitMilliseconds);
+    // The first reads touch the header and the schema: a file that is not SQLite, or whose schema is
+    // damaged, fails here and is set aside.
+    const int version = schemaVersionOf(*db);
+    db->prepare("SELECT count(*) FROM sqlite_master").step();
+    if (version > historySchemaVersion())
+        return failure(HistoryFailure::TooNew, {}, openPrefix);
+    // Packed pages run to 8-12 KB: with 64 KB database pages they sit whole in the table, six or more
+    // to a page, where 4 KB pages would spread each over overflow pages and waste a tenth of the file.
+    // Takes effect only on a file still empty, so before the log is turned on.
+    db->execute("PRAGMA page_size = 65536");
+    db->execute("PRAGMA journal_mode = WAL");
+    // The log is folded back every 4 MB rather than every 1000 pages (64 MB at this page size).
+    db->execute("PRAGMA wal_autocheckpoint = 64");
+    // With the log, NORMAL loses nothing when the program dies; only a power cut may lose the last pages.
+    db->execute("PRAGMA synchronous = NORMAL");
+    db->execute("PRAGMA foreign_keys = ON");
+    migrateSchema(*db, historySchemaSteps());
+    m_db = std::move(db);
+    return {true, HistoryFailure::None, {}};
+}
+
+HistoryOutcome HistoryStore::startAgain()
+{
+    m_db.reset();
+    const QString aside = setAsideBrokenFile(m_path);
+    if (aside.isEmpty())
+        return failure(HistoryFailure::NotWritable, {}, openPrefix);
+    try {
+        HistoryOutcome outcome = connect();
+        if (outcome.ok)
+            outcome.message = QStringLiteral("Файл истории повреждён и отложен как %1; начат новый.")
+                                  .arg(QDir::toNativeSeparators(aside));
+        return outcome;
+    } catch (const SqliteError &error) {
+        m_db.reset();
+        return failure(historyFailureOf(error.code()), error.what(), openPrefix);
+    }
+}
+
+HistoryOutcome HistoryStore::keep(const FetchRecord &record)
+{
+    HistoryOutcome opened{true, HistoryFailure::None, {}};
+    if (!m_db) {
+        if (m_path.isEmpty())
+            return {false, HistoryFailure::Other, keepPrefix.arg(QStringLiteral("файл истории не открыт"))};
+        opened = openFile();
+        if (!opened.ok)
+            return {false, opened.failure, opened.message};
+    }
+    try {
+        write(record);
+        return opened; // with the notice of a file set aside on the way, if any
+    } catch (const SqliteError &error) {
+        if (historyFailureOf(error.code()) != HistoryFailure::Corrupt)
+            return failure(historyFailureOf(error.code()), error.what(), keepPrefix);
+    }
+    // Damage deeper in the file than opening looks: the same remedy, then the page once more.
+    HistoryOutcome fresh = startAgain();
+    if (!fresh.ok)
+        return fresh;
+    try {
+        write(record);
+        return fresh;
+    } catch (const SqliteError &error) {
+        return failure(historyFailureOf(error.code()), error.what(), keepPrefix);
+    }
+}
+
+void HistoryStore::write(const FetchRecord &record) const
+{
+    // Packed before the transaction, so the lock is held only for the writing.
+    const QByteArray packed = qCompress(reinterpret_cast<const uchar *>(record.page.data()),
+                                        static_cast<qsizetype>(record.page.size()));
+    WriteTransaction transaction(*m_db);
+    SqliteStatement insert =
+        m_db->prepare("INSERT INTO fetches (fetched_at, team_id, page_kind, " + summaryColumnList() +
+                      ", player_count, page) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, "
+                      "?14, ?15, ?16, ?17)");
+    insert.bindText(1, timeText(record.fetchedAt)).bindInteger(2, record.teamId);
+    insert.bindText(3, kindText(record.kind));
+    bindSummary(insert, 4, record.summary);
+    insert.bindInteger(16, playerCount(record));
+    insert.bindBlob(17, std::string_view(packed.constData(), static_cast<size_t>(packed.size())));
+    insert.run();
+    insertPlayers(*m_db, m_db->lastInsertRowId(), record);
+    transaction.commit();
+}
+
+std::vector<StoredTeam> HistoryStore::teams() const
+{
+    if (!m_db)
+        return {};
+    return guarded(m_path, readPrefix, [this] {
+        // The bare id goes with MAX(): the latest fetch, whose name and division the team is listed by.
+        SqliteStatement query = m_db->prepare(
+            "SELECT g.team_id, f.team_name, f.division, g.fetch_count, g.latest FROM "
+            "(SELECT team_id, COUNT(*) AS fetch_count, MAX(fetched_at) AS latest, id AS latest_id "
+            "FROM fetches GROUP BY team_id) AS g JOIN fetches AS f ON f.id = g.latest_id "
+            "ORDER BY f.team_name, g.team_id");
+        std::vector<StoredTeam> teams;
+        while (query.step())
+            teams.push_back({static_cast<int32_t>(query.columnInteger(0)), cp1251Of(query.columnText(1)),
+                             cp1251Of(query.columnText(2)), static_cast<int>(query.columnInteger(3)),
+                             timeOf(query.columnText(4))});
+        return teams;
+    });
+}
+
+std::vector<StoredFetch> HistoryStore::fetchesOf(int32_t teamId) const
+{
+    if (!m_db)
+        return {};
+    return guarded(m_path, readPrefix, [&] {
+        SqliteStatement query = m_db->prepare("SELECT id, fetched_at, page_kind, player_count FROM fetches "
+                                              "WHERE team_id = ?1 ORDER BY fetched_at DESC, id DESC");
+        query.bindInteger(1, teamId);
+        std::vector<StoredFetch> fetches;
+        while (query.step())
+            fetches.push_back({query.columnInteger(0), timeOf(query.columnText(1)),
+                               kindOf(query.columnText(2)), static_cast<int>(query.columnInteger(3))});
+        return fetches;
+    });
+}
+
+std::optional<StoredPage> HistoryStore::page(int64_t fetchId) const
+{
+    if (!m_db)
+        return std::nullopt;
+    return guarded(m_path, readPrefix, [&]() -> std::optional<StoredPage> {
+        SqliteStatement head = m_db->prepare("SELECT fetched_at, team_id, page_kind, " + summaryColumnList() +
+                                             " FROM fetches WHERE id = ?1");
+        head.bindInteger(1, fetchId);
+        if (!head.step())
+            return std::nullopt;
+        StoredPage page{fetchId,
+                        static_cast<int32_t>(head.columnInteger(1)),
+                        timeOf(head.columnText(0)),
+                        kindOf(head.columnText(2)),
+                        summaryOf(head, 3),
+                        {}};
+        SqliteStatement rows = m_db->prepare(
+            "SELECT name, country, position, age, mastery, talent, ability1, ability2, ability3, ability4, "
+            "ability5, ability6, ability7, ability8 FROM players WHERE fetch_id = ?1 ORDER BY row_no");
+        rows.bindInteger(1, fetchId);
+        while (rows.step())
+            page.rows.push_back(rowTextsOf(rows, page.kind));
+        return page;
+    });
+}
+
+std::optional<std::string> HistoryStore::rawPage(int64_t fetchId) const
+{
+    if (!m_db)
+        return std::nullopt;
+    return guarded(m_path, readPrefix, [&]() -> std::optional<std::string> {
+        SqliteStatement query = m_db->prepare("SELECT page FROM fetches WHERE id = ?1");
+        query.bindInteger(1, fetchId);
+        if (!query.step())
+            return std::nullopt;
+        const std::string packed = query.columnBlob(0);
+        const QByteArray page = qUncompress(reinterpret_cast<const uchar *>(packed.data()),
+                                            static_cast<qsizetype>(packed.size()));
+        return std::string(page.constData(), static_cast<size_t>(page.size()));
+    });
+}
+
+std::vector<SeriesPoint> HistoryStore::playerSeries(int32_t teamId, const std::string &name,
+                                                    const std::string &country) const
+{
+    if (!m_db)
+        return {};
+    return guarded(m_path, readPrefix, [&] {
+        SqliteStatement query = m_db->prepare(
+            "SELECT f.id, f.fetched_at, p.talent, p.mastery FROM fetches AS f "
+            "JOIN players AS p ON p.fetch_id = f.id "
+            "WHERE f.team_id = ?1 AND f.page_kind = 'talent' AND p.name = ?2 AND p.country = ?3 "
+            "ORDER BY f.fetched_at, f.id, p.row_no");
+        query.bindInteger(1, teamId).bindText(2, utf8Of(name)).bindText(3, utf8Of(country));
+        std::vector<SeriesPoint> points;
+        while (query.step()) {
+            const int64_t fetchId = query.columnInteger(0);
+            if (!points.empty() && points.back().fetchId == fetchId)
+                continue;
+            points.push_back(
+                {fetchId, timeOf(query.columnText(1)), query.columnReal(2), query.columnReal(3)});
+        }
+        return points;
+    });
+}
+
+int HistoryStore::prune(const QDateTime &olderThan)
+{
+    if (!m_db)
+        return 0;
+    return guarded(m_path, changePrefix, [&] {
+        WriteTransaction transaction(*m_db);
+        SqliteStatement drop = m_db->prepare("DELETE FROM fetches WHERE fetched_at < ?1");
+        drop.bindText(1, timeText(olderThan));
+        drop.run();
+        const auto dropped = static_cast<int>(m_db->changes()); // the players go with them by cascade
+        transaction.commit();
+        return dropped;
+    });
+}
+
+RereadReport HistoryStore::rereadAll(const PageReader &read)
+{
+    RereadReport report;
+    if (!m_db)
+        return report;
+    return guarded(m_path, changePrefix, [&] {
+        std::vector<int64_t> ids;
+        SqliteStatement query = m_db->prepare("SELECT id FROM fetches ORDER BY id");
+        while (query.step())
+            ids.push_back(query.columnInteger(0));
+        for (const int64_t id : ids)
+            ++(reread(id, read) ? report.read : report.failed);
+        return report;
+    });
+}
+
+bool HistoryStore::reread(int64_t fetchId, const PageReader &read) const
+{
+    WriteTransaction transaction(*m_db);
+    SqliteStatement stored =
+        m_db->prepare("SELECT fetched_at, team_id, page_kind, page FROM fetches WHERE id = ?1");
+    stored.bindInteger(1, fetchId);
+    if (!stored.step())
+        return false; // pruned meanwhile by another instance
+    const std::string packed = stored.columnBlob(3);
+    const QByteArray bytes =
+        qUncompress(reinterpret_cast<const uchar *>(packed.data()), static_cast<qsizetype>(packed.size()));
+    const std::string page(bytes.constData(), static_cast<size_t>(bytes.size()));
+    const PageKind kind = kindOf(stored.columnText(2));
+    const auto record =
+        fetchRecordOf(timeOf(stored.columnText(0)), static_cast<int32_t>(stored.columnInteger(1)), kind, {},
+                      read(page, kind));
+    if (!record)
+        return false;
+    SqliteStatement update =
+        m_db->prepare("UPDATE fetches SET " + summaryColumnList(1) + ", player_count = ?13 WHERE id = ?14");
+    bindSummary(update, 1, record->summary);
+    update.bindInteger(13, playerCount(*record)).bindInteger(14, fetchId);
+    update.run();
+    SqliteStatement drop = m_db->prepare("DELETE FROM players WHERE fetch_id = ?1");
+    drop.bindInteger(1, fetchId);
+    drop.run();
+    insertPlayers(*m_db, fetchId, *record);
+    transaction.commit();
+    return true;
+}

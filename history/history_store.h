@@ -1,0 +1,90 @@
+#pragma once
+
+#include "history/history_file.h"
+#include "history/history_records.h"
+#include "text/app_error.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+class SqliteDatabase;
+
+// What opening the history or keeping a page came to. The message is for the user (Russian), empty
+// when there is nothing to tell; a broken file set aside and replaced is ok with a message.
+struct HistoryOutcome {
+    bool ok = false;
+    HistoryFailure failure = HistoryFailure::None;
+    QString message;
+};
+
+// A read, a prune or a re-read of the history that failed; the message (windows-1251) is for the user.
+class HistoryError : public AppError {
+public:
+    HistoryError(HistoryFailure failure, const std::string &message) : AppError(message), m_failure(failure)
+    {
+    }
+    HistoryFailure failure() const { return m_failure; }
+
+private:
+    HistoryFailure m_failure;
+};
+
+using PageReader = std::function<PageReading(std::string_view page, PageKind kind)>;
+
+// The persistent fetch history: one SQLite file, one transaction per page, so a program killed in the
+// middle of a run loses at most the page it was writing. Another instance may use the same file; a
+// write waits up to 2 s for it.
+class HistoryStore {
+public:
+    HistoryStore();
+    ~HistoryStore();
+    HistoryStore(const HistoryStore &) = delete;
+    HistoryStore &operator=(const HistoryStore &) = delete;
+
+    // Opens or makes the file (and its folder) and brings an older layout up to date. A file that is
+    // not SQLite or is damaged is set aside and a new one started; the message says where it went.
+    HistoryOutcome open(const QString &path);
+    bool isOpen() const { return m_db != nullptr; }
+    const QString &path() const { return m_path; }
+
+    // Writes one page. Never throws: a failure only means the page is not kept, and the message says
+    // why. A store whose opening failed tries to open the file again first.
+    HistoryOutcome keep(const FetchRecord &record);
+
+    // The readers below give nothing while the store is not open and throw HistoryError when the file
+    // fails them.
+
+    // Every team, by name, then identifier.
+    std::vector<StoredTeam> teams() const;
+    // A team's fetches, newest first.
+    std::vector<StoredFetch> fetchesOf(int32_t teamId) const;
+    std::optional<StoredPage> page(int64_t fetchId) const;
+    // The page bytes as received.
+    std::optional<std::string> rawPage(int64_t fetchId) const;
+    // Talent and mastery of the player of that name and country in each talent fetch of the team that
+    // lists one, oldest first; when a page lists two, the first counts.
+    std::vector<SeriesPoint> playerSeries(int32_t teamId, const std::string &name,
+                                          const std::string &country) const;
+
+    // Drops every fetch made before the time; returns how many went.
+    int prune(const QDateTime &olderThan);
+    // Reads every stored page again and replaces its summary and rows with what the reader makes of
+    // it today, one page per transaction.
+    RereadReport rereadAll(const PageReader &read = readPage);
+
+private:
+    HistoryOutcome openFile();
+    HistoryOutcome connect();
+    HistoryOutcome startAgain();
+    HistoryOutcome failure(HistoryFailure failure, const std::string &sqliteMessage,
+                           const QString &prefix) const;
+    void write(const FetchRecord &record) const;
+    bool reread(int64_t fetchId, const PageReader &read) const;
+
+    std::unique_ptr<SqliteDatabase> m_db;
+    QString m_path;
+};

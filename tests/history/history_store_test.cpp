@@ -1,0 +1,309 @@
+#include "catalogue/sqlite_database.h"
+#include "history/history_schema.h"
+#include "history/history_store.h"
+#include "support/roster_pages.h"
+#include "text/code_page.h"
+#include "view/row_texts.h"
+
+#include <QDate>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+namespace {
+
+std::string cp(const char *utf8) { return toCp1251(QString::fromUtf8(utf8)); }
+
+QDateTime at(const char *iso) { return QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate); }
+
+TeamSummary summaryNamed(const char *name, const char *division = "Высшая лига")
+{
+    TeamSummary s;
+    s.Name = cp(name);
+    s.ID = "DYN";
+    s.Division = cp(division);
+    s.Money = "1 500 000";
+    return s;
+}
+
+FetchRecord talentFetch(const char *time, int32_t teamId, const char *team, std::vector<CPlayerTal> players)
+{
+    return {at(time),           teamId, PageKind::Talent, "<html>" + cp(team), summaryNamed(team),
+            std::move(players), {}};
+}
+
+CPlayerTal talent(const char *name, const char *country, double mastery, double value)
+{
+    return CPlayerTal(cp(name), cp(country), "Cm", 17, mastery, value);
+}
+
+// A history file in a folder of its own that does not exist yet.
+class HistoryFile : public ::testing::Test {
+protected:
+    QString path() const { return m_dir.filePath(QStringLiteral("data/brindlemark/history.db")); }
+    // For a file made here rather than by the store.
+    void makeFolder() const { QDir().mkpath(QFileInfo(path()).absolutePath()); }
+    void writeBytes(const QString &file, const QByteArray &bytes) const
+    {
+        makeFolder();
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(bytes);
+    }
+    QByteArray readBytes(const QString &file) const
+    {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+    int64_t count(const std::string &sql) const
+    {
+        SqliteStatement query = SqliteDatabase(path(), SqliteDatabase::Mode::ReadOnly).prepare(sql);
+        return query.step() ? query.columnInteger(0) : -1;
+    }
+
+    QTemporaryDir m_dir;
+    HistoryStore m_store;
+};
+
+} // namespace
+
+TEST_F(HistoryFile, KeepsAPageWithItsSummaryRowsAndBytesVerbatim)
+{
+    ASSERT_TRUE(m_store.open(path()).ok);
+    TeamSummary summary = summaryNamed("\"Динамо\" <b>&amp;</b> 'Ёлки'");
+    summary.Stadium = cp("<nobr>Арена «Север» (12 000)");
+    const std::string longName = std::string(10 * 1024, '\xC0') + "<\"'>";
+    const std::string page = std::string("\0\xFF\x98<html>", 9) + longName;
+    FetchRecord record{at("2024-05-01T10:20:30Z"),
+                       5680,
+                       PageKind::Talent,
+                       page,
+                       summary,
+                       {CPlayerTal(longName, cp("Бразилия <img>"), "Gk", 16, 12.5, 5.125),
+                        talent("Пётр \"Кот\"", "Россия", 0.1, 3.7)},
+                       {}};
+    const FetchRecord abilities{at("2024-05-01T10:21:00Z"),
+                                5680,
+                                PageKind::Abilities,
+                                "ab",
+                                summary,
+                                {},
+                                {CPlayerSkill(cp("Пётр"), "Cm", 17, 8.25, {1, 2.5, 3, 4, 5, 6, 7, 8.75})}};
+    const HistoryOutcome kept = m_store.keep(record);
+    EXPECT_TRUE(kept.ok);
+    EXPECT_TRUE(kept.message.isEmpty());
+    ASSERT_TRUE(m_store.keep(abilities).ok);
+
+    const std::vector<StoredFetch> fetches = m_store.fetchesOf(5680);
+    ASSERT_EQ(fetches.size(), 2u);
+    EXPECT_EQ(fetches[1].kind, PageKind::Talent);
+    EXPECT_EQ(fetches[1].playerCount, 2);
+    EXPECT_EQ(fetches[1].fetchedAt, record.fetchedAt);
+    const std::optional<StoredPage> stored = m_store.page(fetches[1].id);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->summary, summary);
+    EXPECT_EQ(stored->teamId, 5680);
+    EXPECT_THAT(stored->rows,
+                ElementsAre(talentRowTexts(record.talents[0]), talentRowTexts(record.talents[1])));
+    EXPECT_EQ(m_store.rawPage(fetches[1].id), page);
+    EXPECT_THAT(m_store.page(fetches[0].id)->rows, ElementsAre(skillRowTexts(abilities.skills[0])));
+
+    // The file reads in the shell: texts as UTF-8, numbers as numbers.
+    SqliteStatement shell =
+        SqliteDatabase(path(), SqliteDatabase::Mode::ReadOnly)
+            .prepare("SELECT f.team_name, f.page_kind, p.name, p.talent FROM players AS p "
+                     "JOIN fetches AS f ON f.id = p.fetch_id WHERE p.row_no = 2");
+    ASSERT_TRUE(shell.step());
+    EXPECT_EQ(shell.columnText(0), "\"Динамо\" <b>&amp;</b> 'Ёлки'");
+    EXPECT_EQ(shell.columnText(1), "talent");
+    EXPECT_EQ(shell.columnText(2), "Пётр \"Кот\"");
+    EXPECT_EQ(shell.columnReal(3), 3.7);
+}
+
+TEST_F(HistoryFile, ListsTeamsFetchesAndAPlayersSeries)
+{
+    ASSERT_TRUE(m_store.open(path()).ok);
+    const auto kept = [&](const FetchRecord &record) { ASSERT_TRUE(m_store.keep(record).ok); };
+    kept(talentFetch("2024-03-01T09:00:00Z", 7, "Заря", {talent("Иван", "Россия", 1, 4)}));
+    kept(talentFetch("2024-03-08T09:00:00Z", 7, "Заря-2",
+                     {talent("Иван", "Украина", 9, 9), talent("Иван", "Россия", 2, 4.25),
+                      talent("Иван", "Россия", 7, 7)}));
+    kept({at("2024-03-09T09:00:00Z"),
+          7,
+          PageKind::Abilities,
+          "p",
+          summaryNamed("Заря-2"),
+          {},
+          {CPlayerSkill(cp("Иван"), "Cm", 17, 5, {})}});
+    kept(talentFetch("2024-03-02T09:00:00Z", 3, "Авангард", {}));
+
+    const std::vector<StoredTeam> teams = m_store.teams();
+    ASSERT_EQ(teams.size(), 2u);
+    EXPECT_EQ(teams[0].name, cp("Авангард"));
+    EXPECT_EQ(teams[1].teamId, 7);
+    EXPECT_EQ(teams[1].name, cp("Заря-2")); // named as its latest fetch names it
+    EXPECT_EQ(teams[1].fetchCount, 3);
+    EXPECT_EQ(teams[1].latest, at("2024-03-09T09:00:00Z"));
+
+    const std::vector<StoredFetch> fetches = m_store.fetchesOf(7);
+    ASSERT_EQ(fetches.size(), 3u);
+    EXPECT_EQ(fetches[0].kind, PageKind::Abilities);
+    EXPECT_EQ(fetches[2].fetchedAt, at("2024-03-01T09:00:00Z"));
+
+    const std::vector<SeriesPoint> series = m_store.playerSeries(7, cp("Иван"), cp("Россия"));
+    ASSERT_EQ(series.size(), 2u);
+    EXPECT_EQ(series[0].fetchedAt, at("2024-03-01T09:00:00Z"));
+    EXPECT_EQ(series[1].talent, 4.25); // the first of two namesakes
+    EXPECT_EQ(series[1].mastery, 2);
+}
+
+TEST_F(HistoryFile, PruneDropsOlderFetchesWithTheirPlayers)
+{
+    ASSERT_TRUE(m_store.open(path()).ok);
+    for (const char *time : {"2024-01-01T00:00:00Z", "2024-01-31T23:59:59Z", "2024-02-01T00:00:00Z"})
+        ASSERT_TRUE(
+            m_store.keep(talentFetch(time, 1, "Заря", {talent("A", "B", 1, 2), talent("C", "D", 1, 2)})).ok);
+    EXPECT_EQ(m_store.prune(at("2024-02-01T00:00:00Z")), 2);
+    ASSERT_EQ(m_store.fetchesOf(1).size(), 1u);
+    EXPECT_EQ(m_store.fetchesOf(1)[0].fetchedAt, at("2024-02-01T00:00:00Z"));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM players"), 2);
+}
+
+TEST_F(HistoryFile, RereadReplacesRowsWithWhatTodaysReaderMakesOfThePage)
+{
+    FixtureTeam team;
+    team.squad = {fixturePlayer(QStringLiteral("Иван"), QStringLiteral("Cm"), QStringLiteral("17"),
+                                QStringLiteral("12.5"), QStringLiteral("3.25"))};
+    ASSERT_TRUE(m_store.open(path()).ok);
+    // Stored by an older reader that got the row wrong, and a page no reader understands.
+    ASSERT_TRUE(m_store
+                    .keep({at("2024-01-01T00:00:00Z"),
+                           1,
+                           PageKind::Talent,
+                           talentPage(team),
+                           summaryNamed("Старое"),
+                           {talent("Ivan", "?", 1, 1)},
+                           {}})
+                    .ok);
+    ASSERT_TRUE(m_store.keep(talentFetch("2024-01-02T00:00:00Z", 1, "Заря", {talent("Z", "Z", 1, 1)})).ok);
+
+    const RereadReport report = m_store.rereadAll();
+    EXPECT_EQ(report.read, 1);
+    EXPECT_EQ(report.failed, 1);
+    const std::vector<StoredFetch> fetches = m_store.fetchesOf(1);
+    const StoredPage fresh = *m_store.page(fetches[1].id);
+    EXPECT_EQ(fresh.summary.Name, cp("Динамо"));
+    EXPECT_THAT(fresh.rows, ElementsAre(talentRowTexts(talent("Иван", "Россия", 12.5, 3.25))));
+    EXPECT_THAT(m_store.page(fetches[0].id)->rows, ElementsAre(talentRowTexts(talent("Z", "Z", 1, 1))));
+}
+
+TEST_F(HistoryFile, OpeningAnOlderFileBringsItToTheCurrentLayout)
+{
+    makeFolder();
+    {
+        SqliteDatabase older(path(), SqliteDatabase::Mode::Create);
+        older.execute("CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('mine');");
+    }
+    const HistoryOutcome opened = m_store.open(path());
+    EXPECT_TRUE(opened.ok);
+    EXPECT_TRUE(opened.message.isEmpty());
+    ASSERT_TRUE(m_store.keep(talentFetch("2024-01-01T00:00:00Z", 1, "Заря", {})).ok);
+    EXPECT_EQ(count("PRAGMA user_version"), historySchemaVersion());
+    EXPECT_EQ(count("SELECT COUNT(*) FROM notes"), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM fetches"), 1);
+}
+
+TEST_F(HistoryFile, MigrationRunsOnlyTheStepsAboveTheFilesVersionAndAllOrNone)
+{
+    makeFolder();
+    const SqliteDatabase db(path(), SqliteDatabase::Mode::Create);
+    const std::vector<SchemaStep> first{{1, "CREATE TABLE a (x)"}};
+    migrateSchema(db, first);
+    // Step 1 would fail if run again; step 3 fails after step 2 has run.
+    std::vector<SchemaStep> later{first[0], {2, "CREATE TABLE b (y)"}, {3, "INSERT INTO missing VALUES (1)"}};
+    EXPECT_THROW(migrateSchema(db, later), SqliteError);
+    EXPECT_EQ(schemaVersionOf(db), 1);
+    EXPECT_EQ(db.userTableNames(), std::vector<std::string>{"a"});
+
+    later.pop_back();
+    migrateSchema(db, later);
+    EXPECT_EQ(schemaVersionOf(db), 2);
+    EXPECT_EQ(db.userTableNames(), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST_F(HistoryFile, AFileOfANewerProgramIsLeftAlone)
+{
+    makeFolder();
+    SqliteDatabase(path(), SqliteDatabase::Mode::Create).execute("PRAGMA user_version = 99");
+    const QByteArray before = readBytes(path());
+    const HistoryOutcome opened = m_store.open(path());
+    EXPECT_FALSE(opened.ok);
+    EXPECT_EQ(opened.failure, HistoryFailure::TooNew);
+    EXPECT_FALSE(m_store.keep(talentFetch("2024-01-01T00:00:00Z", 1, "Заря", {})).ok);
+    EXPECT_EQ(readBytes(path()), before);
+}
+
+TEST_F(HistoryFile, ABrokenFileIsSetAsideAndANewOneStarted)
+{
+    // A valid header over a damaged schema page reads as corrupt; anything else is not a database.
+    {
+        SqliteDatabase(m_dir.filePath(QStringLiteral("good.db")), SqliteDatabase::Mode::Create)
+            .execute("CREATE TABLE t (x); INSERT INTO t VALUES (1);");
+    }
+    QByteArray damaged = readBytes(m_dir.filePath(QStringLiteral("good.db")));
+    damaged.replace(100, 12, QByteArray(12, '\xEE'));
+    const QByteArray broken[] = {QByteArray("this is not a history file, just text\n").repeated(40), damaged};
+
+    const QString stem = path() + QStringLiteral(".broken-") + QDate::currentDate().toString(u"yyyy-MM-dd");
+    const QString asides[] = {stem, stem + QStringLiteral("-2")};
+    for (size_t i = 0; i < std::size(broken); ++i) {
+        SCOPED_TRACE(i);
+        HistoryStore store;
+        writeBytes(path(), broken[i]);
+        const HistoryOutcome opened = store.open(path());
+        EXPECT_TRUE(opened.ok);
+        EXPECT_EQ(opened.message, QStringLiteral("Файл истории повреждён и отложен как %1; начат новый.")
+                                      .arg(QDir::toNativeSeparators(asides[i])));
+        EXPECT_EQ(readBytes(asides[i]), broken[i]);
+        EXPECT_TRUE(store.keep(talentFetch("2024-01-01T00:00:00Z", 1, "Заря", {})).ok);
+        EXPECT_EQ(store.teams().size(), 1u);
+    }
+}
+
+// Waits out the 2 s lock timeout once: slow by design.
+TEST_F(HistoryFile, APageIsNotKeptWhileAnotherInstanceHoldsTheWriteLock)
+{
+    ASSERT_TRUE(m_store.open(path()).ok);
+    const SqliteDatabase other(path(), SqliteDatabase::Mode::Create);
+    other.execute("BEGIN IMMEDIATE");
+
+    QElapsedTimer waited;
+    waited.start();
+    const HistoryOutcome kept = m_store.keep(talentFetch("2024-01-01T00:00:00Z", 1, "Заря", {}));
+    EXPECT_GE(waited.elapsed(), 1500);
+    EXPECT_FALSE(kept.ok);
+    EXPECT_EQ(kept.failure, HistoryFailure::Locked);
+    EXPECT_THAT(kept.message.toStdString(), HasSubstr("занят другой копией программы"));
+
+    other.execute("COMMIT");
+    EXPECT_TRUE(m_store.keep(talentFetch("2024-01-01T00:00:00Z", 1, "Заря", {})).ok);
+}
+
+#ifndef Q_OS_WIN
+TEST(HistoryPath, LivesInTheUsersDataFolder)
+{
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", "/tmp/brindlemark-data-home");
+    EXPECT_EQ(defaultHistoryPath(), QStringLiteral("/tmp/brindlemark-data-home/brindlemark/history.db"));
+    if (saved.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", saved);
+}
+#endif

@@ -1,0 +1,41 @@
+#include "tools/history_seed/history_seed.h"
+
+#include "history/history_store.h"
+#include "retrieval/page_reader.h"
+#include "tools/demo_server/demo_pages.h"
+
+std::string demoWeekPage(const DemoCatalogue &catalogue, const DemoTeam &team, PageKind kind, int week)
+{
+    const DemoPageKind demoKind = kind == PageKind::Talent ? DemoPageKind::Talent : DemoPageKind::Abilities;
+    return rosterPage(catalogue, team, demoKind, week);
+}
+
+SeedReport seedHistory(HistoryStore &store, const DemoCatalogue &catalogue, const SeedOptions &options)
+{
+    const QDateTime end = options.end.isValid() ? options.end.toUTC() : QDateTime::currentDateTimeUtc();
+    SeedReport report;
+    for (int week = 0; week < options.weeks; ++week) {
+        const QDateTime fetchedAt = end.addDays(-7LL * (options.weeks - 1 - week));
+        for (const DemoTeam &team : catalogue.teams()) {
+            for (const PageKind kind : {PageKind::Talent, PageKind::Abilities}) {
+                std::string page = demoWeekPage(catalogue, team, kind, options.firstWeek + week);
+                const auto size = static_cast<int64_t>(page.size());
+                const PageReading reading = readPage(page, kind);
+                const auto record = fetchRecordOf(fetchedAt, team.teamId, kind, std::move(page), reading);
+                if (!record) {
+                    report.failure =
+                        QStringLiteral("the demo page of team %1 does not read").arg(team.teamId);
+                    return report;
+                }
+                const HistoryOutcome kept = store.keep(*record);
+                if (!kept.ok) {
+                    report.failure = kept.message;
+                    return report;
+                }
+                ++report.pages;
+                report.pageBytes += size;
+            }
+        }
+    }
+    return report;
+}

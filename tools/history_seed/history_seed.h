@@ -1,0 +1,32 @@
+#pragma once
+
+#include "retrieval/team_records.h"
+#include "tools/demo_server/demo_catalogue.h"
+
+#include <QDateTime>
+#include <QString>
+#include <string>
+
+class HistoryStore;
+
+// Fills a history file with weekly fetches of the demo teams, through the same store a fetch uses, so
+// the History page and the benchmarks have a realistic year to work on without a network.
+
+struct SeedOptions {
+    int weeks = 52;
+    int firstWeek = 0; // the demo week of the oldest fetches; each later week's fetches are one demo week on
+    QDateTime end;     // when the newest fetches were made; now when not valid
+};
+
+struct SeedReport {
+    int pages = 0;         // pages kept
+    int64_t pageBytes = 0; // their size as the server sent them
+    QString failure;       // the store's message when it refused a page; seeding stops there
+};
+
+// A team's page as the demo server sends it in the given demo week.
+std::string demoWeekPage(const DemoCatalogue &catalogue, const DemoTeam &team, PageKind kind, int week);
+
+// Keeps options.weeks fetches of every catalogue team, the talent page and then the abilities page,
+// dated one week apart and ending at options.end; the oldest week first.
+SeedReport seedHistory(HistoryStore &store, const DemoCatalogue &catalogue, const SeedOptions &options);
