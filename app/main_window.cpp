@@ -3,244 +3,88 @@
 #include "analysis/projection_page.h"
 #include "analysis/talent_projection.h"
 #include "app/about_dialog.h"
-#include "app/division_run.h"
-#include "app/export_commands.h"
-#include "catalogue/catalogue_selectors.h"
-#include "export/division_file_name.h"
-#include "export/team_block.h"
-#include "retrieval/page_fetch.h"
+#include "history/history_keeper.h"
+#include "history/history_page.h"
 #include "retrieval/page_reader.h"
 #include "settings/settings_dialog.h"
 #include "text/code_page.h"
 #include "ui_main_window.h"
-#include "view/roster_lists.h"
-#include "view/summary_labels.h"
 #include "widgets/error_guard.h"
 #include "widgets/messages.h"
 #include "widgets/window_look.h"
 
-#include <QCoreApplication>
-#include <QDate>
-#include <QHeaderView>
 #include <QMenu>
-#include <QScopeGuard>
 
-namespace {
-
-QString notChosen() { return QCoreApplication::translate("TForm1", "Не выбрана команда."); }
-
-std::string suffixOf(PageKind kind) { return kind == PageKind::Talent ? "" : abilitiesSuffix; }
-
-} // namespace
-
-TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::TForm1>())
+TForm1::TForm1(QWidget *parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::TForm1>()), m_keeper(std::make_unique<HistoryKeeper>())
 {
     setFont(windowFont());
     m_ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(796, 329 + m_ui->MainMenu1->sizeHint().height());
-    setupRosterLists(m_ui->ListView1, m_ui->ListView2);
-    m_ui->ComboBox2->setEditText(tr("Выберите дивизион"));
     centreOnScreen(this);
 
-    m_summary = std::make_unique<SummaryLabels>(std::array<QLabel *, 12>{
-        m_ui->TeamVal, m_ui->IDval, m_ui->Manval, m_ui->RangVal, m_ui->CityVal, m_ui->StadVal, m_ui->DivVal,
-        m_ui->MoneyVal, m_ui->PlayersVal, m_ui->CoSPVal, m_ui->PowerVal, m_ui->VisRatVal});
-    m_selectors =
-        std::make_unique<CatalogueSelectors>(m_ui->ComboBox1, m_ui->ComboBox2, [](const QString &text) {
-            messages().information(tr("Ошибка"), text);
-        });
+    m_main = new MainPage(*m_ui, this);
     m_projection = new ProjectionPage({m_ui->ListView3, m_ui->Label13, m_ui->Label14, m_ui->Label15,
                                        m_ui->Label16, m_ui->LabeledEdit1, m_ui->LabeledEdit2},
                                       this);
     m_talentMenu = new QMenu(this);
     m_talentMenu->setObjectName(QStringLiteral("PopupMenu1"));
     m_talentMenu->addAction(m_ui->alant1);
+    m_talentMenu->addAction(m_ui->developmentAction);
     wireCommands();
-    runGuarded([this] { m_selectors->load(); });
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::setSettingsDialog(TForm3 *settings)
+{
+    m_settings = settings;
+    m_main->setSettingsDialog(settings);
+}
 
 void TForm1::wireCommands()
 {
     const auto guarded = [this](void (TForm1::*handler)()) {
         return [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); };
     };
-    connect(m_ui->Button1, &QPushButton::clicked, this, guarded(&TForm1::onFetchClicked));
-    connect(m_ui->N2, &QAction::triggered, this, [this] {
-        runGuarded([this] {
-            saveTeamAsText(this, listOfOpenTab()->topLevelItemCount() == 0,
-                           [this](const QString &file) { saveTeamOnView(file); });
-        });
-    });
-    connect(m_ui->exportCsvAction, &QAction::triggered, this,
-            [this] { runGuarded([this] { saveTeamAsCsv(this, teamTableOnView()); }); });
-    connect(m_ui->copyForumAction, &QAction::triggered, this,
-            [this] { runGuarded([this] { copyTeamForForum(teamTableOnView()); }); });
     connect(m_ui->N4, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->N5, &QAction::triggered, this, [this] { showCentredOver(m_settings, this); });
     connect(m_ui->About1, &QAction::triggered, this, [this] { showCentredOver(m_about, this); });
     connect(m_ui->alant1, &QAction::triggered, this, guarded(&TForm1::onProjectionChosen));
-    connect(m_ui->ComboBox1, &QComboBox::activated, this,
-            [this] { runGuarded([this] { m_selectors->showTeamsOfChosenDivision(); }); });
-    connect(m_ui->UpDown1, &TUpDown::changing, this,
-            [this](bool &allow) { runGuarded([&] { onHistoryStep(allow); }); });
+    connect(m_ui->developmentAction, &QAction::triggered, this, guarded(&TForm1::onDevelopmentChosen));
+    connect(m_ui->rereadHistoryAction, &QAction::triggered, this, guarded(&TForm1::onRereadHistory));
     connect(m_ui->ListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { runGuarded([&] { onTalentListMenu(pos); }); });
-    for (QTreeWidget *list : {m_ui->ListView1, m_ui->ListView2, m_ui->ListView3})
-        enableRowCopy(list);
-    for (QTreeWidget *list : {m_ui->ListView1, m_ui->ListView2}) {
-        list->header()->setSectionsClickable(true);
-        connect(list->header(), &QHeaderView::sectionClicked, this,
-                [this, list](int column) { runGuarded([&] { sortListByColumn(list, m_sort, column); }); });
-    }
+    connect(m_ui->historyPage, &HistoryPage::showFetchRequested, this,
+            [this](int64_t fetchId) { runGuarded([&] { showStoredFetch(fetchId); }); });
+    connect(m_ui->historyPage, &HistoryPage::problem, this,
+            [](const QString &text) { messages().information(tr("История"), text); });
+    // The history page reads the file afresh each time it is opened.
+    connect(m_ui->PageControl2, &QTabWidget::currentChanged, this, [this] {
+        if (m_ui->PageControl2->currentWidget() == m_ui->historySheet)
+            m_ui->historyPage->refresh();
+    });
 }
 
-void TForm1::onFetchClicked()
+void TForm1::openHistory(const QString &path)
 {
-    if (m_ui->Cdivision->isChecked()) {
-        runDivision();
-        return;
-    }
-    const std::optional<int32_t> team = m_selectors->chosenTeam();
-    if (!team) {
-        messages().information(tr("Ошибка"), notChosen());
-        return;
-    }
-    fetchTeam(*team, m_ui->RadioTal->isChecked() ? PageKind::Talent : PageKind::Abilities);
-}
-
-bool TForm1::fetchTeam(int32_t teamId, PageKind kind)
-{
-    const TeamFetch fetched = fetchAndShow(teamId, kind);
-    if (fetched.badCell)
-        std::rethrow_exception(fetched.badCell);
-    if (fetched.foreignPage)
-        messages().information(QStringLiteral(":/"),
-                               tr("Страница не распознана: в ней нет названия команды."));
-    return fetched.read;
-}
-
-TeamFetch TForm1::fetchAndShow(int32_t teamId, PageKind kind)
-{
-    m_ui->Button1->setEnabled(false);
-    const auto enableAgain = qScopeGuard([this] { m_ui->Button1->setEnabled(true); });
-    const ProxyChoice proxy = m_settings ? m_settings->proxyChoice() : ProxyChoice{};
-    FetchResult fetched;
-    {
-        const WaitCursor waiting;
-        fetched = fetchPage(teamId, suffixOf(kind), proxy, m_timeouts);
-    }
-    countBytes(fetched.lastPageBytes, fetched.sessionBytes);
-    if (!fetched.read) {
-        messages().information(QStringLiteral(":/"), QString::fromStdString(fetched.failureText));
-        return {false, QString::fromStdString(fetchFailureReason(fetched.outcome)), nullptr, false};
-    }
-    if (const auto notice = sitePageNotice(detectFailurePage(fetched.body))) {
-        messages().information(QString::fromStdString(notice->caption), QString::fromStdString(notice->text));
-        return {false, QString::fromStdString(notice->reason), nullptr, false};
-    }
-    return takeReading(teamId, kind, readPage(fetched.body, kind));
-}
-
-TeamFetch TForm1::takeReading(int32_t teamId, PageKind kind, const PageReading &reading)
-{
-    // A reply without a team name is not a roster page: nothing of it is shown or kept.
-    if (reading.summary.Name.empty())
-        return {false, tr("страница не распознана: в ней нет названия команды"), nullptr, true};
-    m_summary->show(reading.summary);
-    const KeptPage kept = keepInHistory(m_history, teamId, m_summary->onView(), kind, reading);
-    if (kept.newSnapshot) {
-        m_ui->UpDown1->setEnabled(m_history.TeamCount >= 2);
-        m_ui->UpDown1->setMaximum(m_history.TeamCount - 1);
-    }
-    const bool listFilled = (kind == PageKind::Talent ? kept.team->TalCount : kept.team->SkillCount) > 0;
-    if (!listFilled && reading.hasRows && !reading.converted()) {
-        // The rows up to the bad cell stay on view as cut; the snapshot keeps none of them.
-        QTreeWidget *list = kind == PageKind::Talent ? m_ui->ListView1 : m_ui->ListView2;
-        list->clear();
-        for (const RawRow &row : reading.rows)
-            appendListRow(list, row.cells);
-        return {false, tr("ошибка в данных: ") + fromCp1251(reading.failureMessage()), reading.failure,
-                false};
-    }
-    // The view always ends showing one snapshot, so the labels and lists never mix two teams.
-    showSnapshot(*kept.team);
-    return {true, {}, nullptr, false};
-}
-
-void TForm1::showSnapshot(const CTeam &team)
-{
-    m_summary->show(team.summary());
-    showSnapshotLists(m_ui->ListView1, m_ui->ListView2, team);
-}
-
-void TForm1::countBytes(int64_t lastPage, int64_t added)
-{
-    m_sessionBytes += added;
-    m_ui->Label1->setText(QString::number(lastPage));
-    m_ui->Label4->setText(QString::number(m_sessionBytes));
-}
-
-void TForm1::onHistoryStep(bool &allowChange)
-{
-    allowChange = true;
-    const int position = m_ui->UpDown1->position();
-    if (position >= 0 && position < m_history.TeamCount)
-        showSnapshot(m_history.at(position));
-}
-
-QTreeWidget *TForm1::listOfOpenTab() const
-{
-    return m_ui->PageControl1->currentIndex() == 0 ? m_ui->ListView1 : m_ui->ListView2;
-}
-
-void TForm1::saveTeamOnView(const QString &fileName)
-{
-    QTreeWidget *list = listOfOpenTab();
-    if (list->topLevelItemCount() == 0)
-        return;
-    const ExportView view{m_summary->onView(),
-                          list == m_ui->ListView1 ? PageKind::Talent : PageKind::Abilities, listRows(list)};
-    appendToFile(fileName, buildTeamBlock(view, m_settings ? m_settings->exportOptions() : ExportOptions{}));
-}
-
-void TForm1::runDivision()
-{
-    if (m_selectors->teamCount() == 0) {
-        messages().information(tr("Ошибка"), notChosen());
-        return;
-    }
-    const QStringList leftOut = ::runDivision(
-        {[this] { return m_selectors->teamCount(); }, [this](int i) { return m_selectors->teamNameAt(i); },
-         [this](int i) {
-             const PageKind kind = m_ui->RadioTal->isChecked() ? PageKind::Talent : PageKind::Abilities;
-             m_ui->PageControl1->setCurrentIndex(kind == PageKind::Talent ? 0 : 1);
-             return fetchAndShow(m_selectors->teamIdAt(i), kind);
-         },
-         [this] {
-             saveTeamOnView(divisionFileName(QDate::currentDate(), QLocale::system(),
-                                             m_selectors->chosenDivisionName()));
-         }},
-        m_ui->ProgressBar1);
-    if (!leftOut.isEmpty())
-        messages().information(QStringLiteral(":/"), leftOutMessage(leftOut));
-}
-
-ShownTable TForm1::teamTableOnView() const
-{
-    ShownTable table = shownTable(listOfOpenTab());
-    table.teamName = m_ui->TeamVal->text();
-    table.division = m_ui->DivVal->text();
-    return table;
+    const HistoryOptions options = m_settings ? m_settings->historyOptions() : HistoryOptions{};
+    const QString notice = m_keeper->open(path, options.keepMonths);
+    m_main->setHistoryKeeper(m_keeper.get());
+    m_ui->historyPage->setStore(&m_keeper->store());
+    if (m_settings)
+        m_settings->setHistoryPath(path);
+    if (!notice.isEmpty())
+        messages().information(tr("История"), notice);
 }
 
 void TForm1::onTalentListMenu(const QPoint &pos)
 {
     const QTreeWidgetItem *item = m_ui->ListView1->currentItem();
     m_ui->alant1->setEnabled(item && item->isSelected());
+    m_ui->developmentAction->setEnabled(item && item->isSelected() && m_keeper->isOpen());
     m_talentMenu->popup(m_ui->ListView1->viewport()->mapToGlobal(pos));
 }
 
@@ -249,4 +93,32 @@ void TForm1::onProjectionChosen()
     const QTreeWidgetItem *row = m_ui->ListView1->currentItem();
     if (row && m_projection->showFor(m_ui->TeamVal->text(), *row))
         messages().information(noGrowthCaption(), noGrowthText());
+}
+
+void TForm1::onDevelopmentChosen()
+{
+    const QTreeWidgetItem *row = m_ui->ListView1->currentItem();
+    if (!row)
+        return;
+    m_ui->PageControl2->setCurrentWidget(m_ui->historySheet);
+    m_ui->historyPage->showPlayer(m_main->teamOnView(), toCp1251(row->text(0)), toCp1251(row->text(1)));
+}
+
+void TForm1::onRereadHistory()
+{
+    const RereadReport report = m_keeper->store().rereadAll();
+    m_ui->historyPage->refresh();
+    messages().information(
+        tr("История"), tr("Перечитано страниц: %1, не прочитано: %2.").arg(report.read).arg(report.failed));
+}
+
+void TForm1::showStoredFetch(int64_t fetchId)
+{
+    const std::optional<StoredPage> stored = m_keeper->store().page(fetchId);
+    const std::optional<std::string> raw = m_keeper->store().rawPage(fetchId);
+    if (!stored || !raw)
+        return;
+    m_ui->PageControl1->setCurrentIndex(stored->kind == PageKind::Talent ? 0 : 1);
+    m_main->showPage(stored->teamId, stored->kind, readPage(*raw, stored->kind), fetchId);
+    m_ui->PageControl2->setCurrentWidget(m_ui->mainsheet);
 }

@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "history/history_file.h"
+
 Windows createWindows()
 {
     Windows windows;
@@ -8,5 +10,6 @@ Windows createWindows()
     windows.Form3 = std::make_unique<TForm3>();
     windows.Form1->setAboutDialog(windows.Form2.get());
     windows.Form1->setSettingsDialog(windows.Form3.get());
+    windows.Form1->openHistory(defaultHistoryPath());
     return windows;
 }

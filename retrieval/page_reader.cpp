@@ -20,12 +20,12 @@ std::string PageReading::failureMessage() const
 }
 
 KeptPage keepInHistory(TeamHistory &history, int32_t teamId, const TeamSummary &summary, PageKind kind,
-                       const PageReading &reading)
+                       const PageReading &reading, int64_t storedFetchId)
 {
     KeptPage kept;
-    kept.team = history.findByTeamId(teamId);
+    kept.team = history.findByTeamId(teamId, storedFetchId);
     if (!kept.team) {
-        kept.team = &history.append(summary, teamId);
+        kept.team = &history.append(summary, teamId, storedFetchId);
         kept.newSnapshot = true;
     }
     const bool filled = (kind == PageKind::Talent ? kept.team->TalCount : kept.team->SkillCount) > 0;

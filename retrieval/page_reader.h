@@ -44,4 +44,4 @@ struct KeptPage {
 // snapshot's list of this page kind from the page when that list is still empty and every row of the
 // page converted. A list once filled is never refilled.
 KeptPage keepInHistory(TeamHistory &history, int32_t teamId, const TeamSummary &summary, PageKind kind,
-                       const PageReading &reading);
+                       const PageReading &reading, int64_t storedFetchId = 0);

@@ -35,17 +35,18 @@ void AddSkill(CTeam &team, std::unique_ptr<CPlayerSkill> player)
     team.SkillCount = static_cast<int32_t>(team.Skill.size());
 }
 
-CTeam &TeamHistory::append(TeamSummary summary, int32_t teamId)
+CTeam &TeamHistory::append(TeamSummary summary, int32_t teamId, int64_t storedFetchId)
 {
     Teams.push_back(std::make_unique<CTeam>(std::move(summary), teamId));
+    Teams.back()->StoredFetchId = storedFetchId;
     TeamCount = static_cast<int32_t>(Teams.size());
     return *Teams.back();
 }
 
-CTeam *TeamHistory::findByTeamId(int32_t teamId) const
+CTeam *TeamHistory::findByTeamId(int32_t teamId, int64_t storedFetchId) const
 {
     for (const auto &team : Teams)
-        if (team->TeamId == teamId)
+        if (team->TeamId == teamId && team->StoredFetchId == storedFetchId)
             return team.get();
     return nullptr;
 }

@@ -55,6 +55,8 @@ struct TeamSummary {
 class CTeam : public TeamSummary {
 public:
     int32_t TeamId = 0;
+    // A page shown again from the fetch history is a snapshot of its own, apart from the run's fetches.
+    int64_t StoredFetchId = 0;
     int32_t TalCount = 0;
     int32_t SkillCount = 0;
     std::vector<std::unique_ptr<CPlayerTal>> Tal;
@@ -73,7 +75,7 @@ public:
     std::vector<std::unique_ptr<CTeam>> Teams;
     int32_t TeamCount = 0;
 
-    CTeam &append(TeamSummary summary, int32_t teamId);
-    CTeam *findByTeamId(int32_t teamId) const;
+    CTeam &append(TeamSummary summary, int32_t teamId, int64_t storedFetchId = 0);
+    CTeam *findByTeamId(int32_t teamId, int64_t storedFetchId = 0) const;
     CTeam &at(int32_t index) const { return *Teams.at(static_cast<size_t>(index)); }
 };

@@ -53,6 +53,120 @@
     </message>
 </context>
 <context>
+    <name>HistoryPage</name>
+    <message>
+        <source>Талант</source>
+        <translation>Talent</translation>
+    </message>
+    <message>
+        <source>Умения</source>
+        <translation>Abilities</translation>
+    </message>
+    <message>
+        <source>Команда</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Дивизион</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Загрузок</source>
+        <translation>Fetches</translation>
+    </message>
+    <message>
+        <source>Последняя</source>
+        <translation>Latest</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Страница</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Игроков</source>
+        <translation>Players</translation>
+    </message>
+    <message>
+        <source>Игрок</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Изменение</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Было</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>Стало</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>Показать</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Сравнить</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Выберите одну загрузку.</source>
+        <translation>Choose one fetch.</translation>
+    </message>
+    <message>
+        <source>Выберите две загрузки одной страницы: «Талант» или «Умения».</source>
+        <translation>Choose two fetches of one page: Talent or Abilities.</translation>
+    </message>
+    <message>
+        <source>Мастерство</source>
+        <translation>Mastery</translation>
+    </message>
+    <message>
+        <source>пришёл</source>
+        <translation>arrived</translation>
+    </message>
+    <message>
+        <source>ушёл</source>
+        <translation>left</translation>
+    </message>
+</context>
+<context>
+    <name>MainPage</name>
+    <message>
+        <source>Не выбрана команда.</source>
+        <translation>No team chosen.</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Выберите дивизион</source>
+        <translation>Choose a division</translation>
+    </message>
+    <message>
+        <source>Страница не распознана: в ней нет названия команды.</source>
+        <translation>The page was not understood: it holds no team name.</translation>
+    </message>
+    <message>
+        <source>История</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>страница не распознана: в ней нет названия команды</source>
+        <translation>the page was not understood: it holds no team name</translation>
+    </message>
+    <message>
+        <source>ошибка в данных: </source>
+        <translation>bad data: </translation>
+    </message>
+</context>
+<context>
     <name>PageFetch</name>
     <message>
         <source>Команда не найдена</source>
@@ -345,28 +459,20 @@
         <translation>About</translation>
     </message>
     <message>
-        <source>Не выбрана команда.</source>
-        <translation>No team chosen.</translation>
+        <source>История</source>
+        <translation>History</translation>
     </message>
     <message>
-        <source>Выберите дивизион</source>
-        <translation>Choose a division</translation>
+        <source>Перечитать историю</source>
+        <translation>Re-read history</translation>
     </message>
     <message>
-        <source>Ошибка</source>
-        <translation>Error</translation>
+        <source>Развитие</source>
+        <translation>Development</translation>
     </message>
     <message>
-        <source>Страница не распознана: в ней нет названия команды.</source>
-        <translation>The page was not understood: it holds no team name.</translation>
-    </message>
-    <message>
-        <source>страница не распознана: в ней нет названия команды</source>
-        <translation>the page was not understood: it holds no team name</translation>
-    </message>
-    <message>
-        <source>ошибка в данных: </source>
-        <translation>bad data: </translation>
+        <source>Перечитано страниц: %1, не прочитано: %2.</source>
+        <translation>Pages re-read: %1, not read: %2.</translation>
     </message>
 </context>
 <context>
@@ -477,6 +583,26 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>История</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Сохранять загрузки</source>
+        <translation>Keep fetches</translation>
+    </message>
+    <message>
+        <source>Хранить, месяцев</source>
+        <translation>Keep, months</translation>
+    </message>
+    <message>
+        <source>0 — хранить всегда</source>
+        <translation>0 keeps them for good</translation>
+    </message>
+    <message>
+        <source>Файл: %1</source>
+        <translation>File: %1</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 #include "retrieval/page_reader.h"
 #include "retrieval/roster_exchange.h"
 #include "retrieval/roster_request.h"
+#include "settings/settings_dialog.h"
 #include "support/demo_server_process.h"
 #include "support/main_controls.h"
 #include "support/message_recorder.h"
@@ -10,8 +11,11 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include "export/division_file_name.h"
@@ -151,4 +155,53 @@ TEST_F(DemoEndToEnd, MaintenanceShowsItsBoxAndWritesNothing)
     EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("Ахтунг"));
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("На сайте проводится обновление данных."));
     EXPECT_EQ(form->history().TeamCount, 0);
+}
+
+// Two weeks of one team through the window: both pages go into the history file, the History page
+// lists them, compares them and shows the older one on the main page without a request.
+TEST_F(DemoEndToEnd, TwoWeeksKeptComparedAndShownAgain)
+{
+    TForm3 settings;
+    const QString historyFile = QDir::current().filePath(QStringLiteral("history.db"));
+    for (const char *week : {"0", "3"}) {
+        start({QStringLiteral("--week"), QString::fromLatin1(week)});
+        form->setSettingsDialog(&settings);
+        form->openHistory(historyFile);
+        chooseDivision(QStringLiteral("Высшая лига"));
+        ui->ComboBox2->setCurrentIndex(0);
+        ui->Button1->click();
+        ASSERT_TRUE(recorder.boxes.empty());
+    }
+    auto *teams = controlOf<QTreeWidget>(form.get(), "historyTeams");
+    auto *fetches = controlOf<QTreeWidget>(form.get(), "historyFetches");
+    auto *changes = controlOf<QTreeWidget>(form.get(), "historyChanges");
+    controlOf<QTabWidget>(form.get(), "PageControl2")->setCurrentIndex(2);
+    ASSERT_EQ(teams->topLevelItemCount(), 1);
+    EXPECT_EQ(teams->topLevelItem(0)->text(0), ui->ComboBox2->itemText(0));
+    EXPECT_EQ(teams->topLevelItem(0)->text(2), QStringLiteral("2"));
+    teams->setCurrentItem(teams->topLevelItem(0));
+    ASSERT_EQ(fetches->topLevelItemCount(), 2);
+    fetches->topLevelItem(0)->setSelected(true);
+    fetches->topLevelItem(1)->setSelected(true);
+    controlOf<QPushButton>(form.get(), "historyCompareButton")->click();
+    ASSERT_TRUE(recorder.boxes.empty());
+    ASSERT_GT(changes->topLevelItemCount(), 0); // three weeks of training show
+    EXPECT_EQ(changes->topLevelItem(0)->columnCount(), 4);
+
+    const QStringList weekThree = [&] {
+        QStringList names;
+        for (int i = 0; i < ui->ListView1->topLevelItemCount(); ++i)
+            names << ui->ListView1->topLevelItem(i)->text(5);
+        return names;
+    }();
+    const int64_t bytesBefore = form->sessionBytes();
+    fetches->clearSelection();
+    fetches->topLevelItem(1)->setSelected(true); // the older fetch
+    controlOf<QPushButton>(form.get(), "historyShowButton")->click();
+    EXPECT_EQ(controlOf<QTabWidget>(form.get(), "PageControl2")->currentIndex(), 0);
+    QStringList weekZero;
+    for (int i = 0; i < ui->ListView1->topLevelItemCount(); ++i)
+        weekZero << ui->ListView1->topLevelItem(i)->text(5);
+    EXPECT_NE(weekZero, weekThree);
+    EXPECT_EQ(form->sessionBytes(), bytesBefore); // shown from the file, not fetched
 }
