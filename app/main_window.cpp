@@ -51,9 +51,10 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui:
         std::make_unique<CatalogueSelectors>(m_ui->ComboBox1, m_ui->ComboBox2, [](const QString &text) {
             messages().information(tr("Ошибка"), text);
         });
-    m_projection = new ProjectionPage({m_ui->ListView3, m_ui->Label13, m_ui->Label14, m_ui->Label15,
-                                       m_ui->Label16, m_ui->LabeledEdit1, m_ui->LabeledEdit2},
-                                      this);
+    m_projection =
+        new ProjectionPage({m_ui->ListView3, m_ui->Label13, m_ui->Label14, m_ui->Label15, m_ui->Label16,
+                            m_ui->LabeledEdit1, m_ui->LabeledEdit2, m_ui->whatIfGrid, m_ui->talentChart},
+                           this);
     m_talentMenu = new QMenu(this);
     m_talentMenu->setObjectName(QStringLiteral("PopupMenu1"));
     m_talentMenu->addAction(m_ui->alant1);
