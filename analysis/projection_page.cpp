@@ -42,7 +42,7 @@ ProjectionPage::ProjectionPage(const ProjectionControls &controls, QObject *pare
     table->setHeaderLabels(
         {QStringLiteral("№"), QStringLiteral("Трен"), QStringLiteral("Балл"), QStringLiteral("Талант")});
     for (int column = 0; column < 4; ++column)
-        table->setColumnWidth(column, column == 0 ? 36 : 62);
+        table->setColumnWidth(column, column == 0 ? 32 : 58);
     table->header()->setStretchLastSection(false);
     table->header()->setSectionsClickable(false);
     for (QLineEdit *level : {m_controls.schoolLevelEdit, m_controls.coachLevelEdit}) {

@@ -7,15 +7,12 @@
 WhatIfSteps whatIfSteps(const std::string &masteryCell, const std::string &talentCell)
 {
     WhatIfSteps steps{};
-    for (int school = 1; school <= 3; ++school) {
-        for (int coach = 1; coach <= 3; ++coach) {
-            const std::string schoolText = formatInteger(school);
-            const std::string coachText = formatInteger(coach);
+    for (int school = 1; school <= 3; ++school)
+        for (int coach = 1; coach <= 3; ++coach)
             steps[static_cast<size_t>(school - 1)][static_cast<size_t>(coach - 1)] =
                 stepsToLimit(projectTalent(
-                    masteryCell, talentCell, [&] { return schoolText; }, [&] { return coachText; }));
-        }
-    }
+                    masteryCell, talentCell, [school] { return formatInteger(school); },
+                    [coach] { return formatInteger(coach); }));
     return steps;
 }
 
