@@ -30,6 +30,8 @@ QTableWidgetItem *cell(QTableWidget *grid, int row, int column)
 // A tick step of 1, 2 or 5 times a power of ten that puts at most `maxTicks` ticks on the span.
 double tickStep(double span, int maxTicks)
 {
+    if (!std::isfinite(span))
+        return 1;
     double step = 1;
     for (;;) {
         for (const double factor : {1.0, 2.0, 5.0})
@@ -89,7 +91,8 @@ void markLevels(QTableWidget *grid, std::optional<int> schoolLevel, std::optiona
 TalentChart::TalentChart(QChartView *view)
     : m_talent(new QLineSeries), m_limit(new QLineSeries), m_steps(new QValueAxis), m_values(new QValueAxis)
 {
-    auto *chart = new QChart;
+    // The view's own chart: one set in its place would leave this one to leak.
+    QChart *chart = view->chart();
     chart->legend()->hide();
     chart->setBackgroundRoundness(0);
     chart->setMargins(QMargins(0, 4, 4, 0));
@@ -108,7 +111,6 @@ TalentChart::TalentChart(QChartView *view)
         axis->setLabelFormat(QStringLiteral("%d"));
         axis->setTickType(QValueAxis::TicksDynamic);
     }
-    view->setChart(chart);
     view->setRenderHint(QPainter::Antialiasing);
     show({});
 }
