@@ -217,4 +217,3 @@ ShownTable MainPage::teamTableOnView() const
     table.division = m_ui.DivVal->text();
     return table;
 }
-

@@ -26,9 +26,10 @@ TForm1::TForm1(QWidget *parent)
     centreOnScreen(this);
 
     m_main = new MainPage(*m_ui, this);
-    m_projection = new ProjectionPage({m_ui->ListView3, m_ui->Label13, m_ui->Label14, m_ui->Label15,
-                                       m_ui->Label16, m_ui->LabeledEdit1, m_ui->LabeledEdit2},
-                                      this);
+    m_projection =
+        new ProjectionPage({m_ui->ListView3, m_ui->Label13, m_ui->Label14, m_ui->Label15, m_ui->Label16,
+                            m_ui->LabeledEdit1, m_ui->LabeledEdit2, m_ui->whatIfGrid, m_ui->talentChart},
+                           this);
     m_talentMenu = new QMenu(this);
     m_talentMenu->setObjectName(QStringLiteral("PopupMenu1"));
     m_talentMenu->addAction(m_ui->alant1);
@@ -55,6 +56,12 @@ void TForm1::wireCommands()
     connect(m_ui->alant1, &QAction::triggered, this, guarded(&TForm1::onProjectionChosen));
     connect(m_ui->developmentAction, &QAction::triggered, this, guarded(&TForm1::onDevelopmentChosen));
     connect(m_ui->rereadHistoryAction, &QAction::triggered, this, guarded(&TForm1::onRereadHistory));
+    connect(m_projection, &ProjectionPage::levelsChosenFromGrid, this, [this] {
+        runGuarded([this] {
+            if (m_projection->projectAgain())
+                messages().information(noGrowthCaption(), noGrowthText());
+        });
+    });
     connect(m_ui->ListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { runGuarded([&] { onTalentListMenu(pos); }); });
     connect(m_ui->historyPage, &HistoryPage::showFetchRequested, this,

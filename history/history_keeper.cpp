@@ -20,7 +20,8 @@ QString HistoryKeeper::open(const QString &path, int keepMonths)
     return opened.message; // a broken file set aside, when there was one
 }
 
-QString HistoryKeeper::keep(int32_t teamId, PageKind kind, const std::string &page, const PageReading &reading)
+QString HistoryKeeper::keep(int32_t teamId, PageKind kind, const std::string &page,
+                            const PageReading &reading)
 {
     if (!m_opened)
         return {};

@@ -5,8 +5,8 @@
 #include "text/code_page.h"
 
 #include <QChart>
-#include <QCoreApplication>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDateTimeAxis>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -47,7 +47,10 @@ QTreeWidget *reportList(const char *objectName, const QStringList &captions, QWi
     return list;
 }
 
-QString shownTime(const QDateTime &utc) { return QLocale().toString(utc.toLocalTime(), QLocale::ShortFormat); }
+QString shownTime(const QDateTime &utc)
+{
+    return QLocale().toString(utc.toLocalTime(), QLocale::ShortFormat);
+}
 
 // "пришёл", "ушёл" or a list column's name, in the user's language.
 QString changeName(const std::string &change)
@@ -69,7 +72,8 @@ QString kindName(PageKind kind)
 
 HistoryPage::HistoryPage(QWidget *parent)
     : QWidget(parent),
-      m_teams(reportList("historyTeams", {tr("Команда"), tr("Дивизион"), tr("Загрузок"), tr("Последняя")}, this)),
+      m_teams(
+          reportList("historyTeams", {tr("Команда"), tr("Дивизион"), tr("Загрузок"), tr("Последняя")}, this)),
       m_fetches(reportList("historyFetches", {tr("Дата"), tr("Страница"), tr("Игроков")}, this)),
       m_changes(reportList("historyChanges", {tr("Игрок"), tr("Изменение"), tr("Было"), tr("Стало")}, this)),
       m_show(new QPushButton(tr("Показать"), this)), m_compare(new QPushButton(tr("Сравнить"), this)),
@@ -99,9 +103,11 @@ HistoryPage::HistoryPage(QWidget *parent)
     layout->setColumnStretch(2, 3);
     layout->setColumnStretch(3, 3);
 
-    connect(m_teams, &QTreeWidget::itemSelectionChanged, this, [this] { guarded([this] { showFetchesOfChosenTeam(); }); });
+    connect(m_teams, &QTreeWidget::itemSelectionChanged, this,
+            [this] { guarded([this] { showFetchesOfChosenTeam(); }); });
     connect(m_compare, &QPushButton::clicked, this, [this] { guarded([this] { compareChosenFetches(); }); });
-    connect(m_changes, &QTreeWidget::itemSelectionChanged, this, [this] { guarded([this] { chartChosenChange(); }); });
+    connect(m_changes, &QTreeWidget::itemSelectionChanged, this,
+            [this] { guarded([this] { chartChosenChange(); }); });
     connect(m_show, &QPushButton::clicked, this, [this] {
         const QList<QTreeWidgetItem *> chosen = m_fetches->selectedItems();
         if (chosen.size() == 1)
@@ -238,7 +244,8 @@ void HistoryPage::chartPlayer(int32_t teamId, const std::string &name, const std
     auto *mastery = new QLineSeries;
     talent->setName(tr("Талант"));
     mastery->setName(tr("Мастерство"));
-    for (const SeriesPoint &point : m_store ? m_store->playerSeries(teamId, name, country) : std::vector<SeriesPoint>{}) {
+    for (const SeriesPoint &point :
+         m_store ? m_store->playerSeries(teamId, name, country) : std::vector<SeriesPoint>{}) {
         const auto x = static_cast<qreal>(point.fetchedAt.toMSecsSinceEpoch());
         talent->append(x, point.talent);
         mastery->append(x, point.mastery);

@@ -474,6 +474,34 @@
         <source>Перечитано страниц: %1, не прочитано: %2.</source>
         <translation>Pages re-read: %1, not read: %2.</translation>
     </message>
+    <message>
+        <source>Шагов до таланта 9 при этих уровнях; щелчок по клетке ставит их</source>
+        <translation>Steps to talent 9 with these levels; a click on a cell takes them</translation>
+    </message>
+    <message>
+        <source>ДЮСШ 1</source>
+        <translation>School 1</translation>
+    </message>
+    <message>
+        <source>ДЮСШ 2</source>
+        <translation>School 2</translation>
+    </message>
+    <message>
+        <source>ДЮСШ 3</source>
+        <translation>School 3</translation>
+    </message>
+    <message>
+        <source>Тренер 1</source>
+        <translation>Coach 1</translation>
+    </message>
+    <message>
+        <source>Тренер 2</source>
+        <translation>Coach 2</translation>
+    </message>
+    <message>
+        <source>Тренер 3</source>
+        <translation>Coach 3</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
