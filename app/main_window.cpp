@@ -68,11 +68,20 @@ void TForm1::wireCommands()
             [this](int64_t fetchId) { runGuarded([&] { showStoredFetch(fetchId); }); });
     connect(m_ui->historyPage, &HistoryPage::problem, this,
             [](const QString &text) { messages().information(tr("История"), text); });
-    // The history page reads the file afresh each time it is opened.
-    connect(m_ui->PageControl2, &QTabWidget::currentChanged, this, [this] {
-        if (m_ui->PageControl2->currentWidget() == m_ui->historySheet)
-            m_ui->historyPage->refresh();
-    });
+    connect(m_ui->PageControl2, &QTabWidget::currentChanged, this, &TForm1::onTopTabChanged);
+}
+
+void TForm1::onTopTabChanged()
+{
+    // The history wants the whole window; the team choice and the counters belong to the other pages.
+    const bool wide = m_ui->PageControl2->currentWidget() == m_ui->historySheet;
+    for (QWidget *widget : m_ui->centralwidget->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (widget != m_ui->PageControl2 && widget != m_ui->ProgressBar1)
+            widget->setVisible(!wide);
+    m_ui->PageControl2->resize(wide ? m_ui->centralwidget->width() : 529, m_ui->PageControl2->height());
+    // It reads the file afresh each time it is opened.
+    if (wide)
+        m_ui->historyPage->refresh();
 }
 
 void TForm1::openHistory(const QString &path)

@@ -36,6 +36,7 @@ public:
 
 private:
     void wireCommands();
+    void onTopTabChanged();
     void onTalentListMenu(const QPoint &pos);
     void onProjectionChosen();
     void onDevelopmentChosen();

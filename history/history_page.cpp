@@ -49,7 +49,7 @@ QTreeWidget *reportList(const char *objectName, const QStringList &captions, QWi
 
 QString shownTime(const QDateTime &utc)
 {
-    return QLocale().toString(utc.toLocalTime(), QLocale::ShortFormat);
+    return utc.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"));
 }
 
 // "пришёл", "ушёл" or a list column's name, in the user's language.
@@ -86,9 +86,9 @@ HistoryPage::HistoryPage(QWidget *parent)
     m_teams->setSortingEnabled(true);
     m_teams->sortByColumn(0, Qt::AscendingOrder);
     m_fetches->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    for (auto [list, widths] : {std::pair{m_teams, std::vector<int>{110, 90, 55, 95}},
-                                std::pair{m_fetches, std::vector<int>{110, 60, 55}},
-                                std::pair{m_changes, std::vector<int>{110, 70, 50, 50}}})
+    for (auto [list, widths] : {std::pair{m_teams, std::vector<int>{130, 100, 55, 100}},
+                                std::pair{m_fetches, std::vector<int>{100, 60, 55}},
+                                std::pair{m_changes, std::vector<int>{105, 62, 45, 45}}})
         for (size_t i = 0; i < widths.size(); ++i)
             list->setColumnWidth(static_cast<int>(i), widths[i]);
 
@@ -100,7 +100,7 @@ HistoryPage::HistoryPage(QWidget *parent)
     layout->addWidget(m_compare, 2, 1);
     layout->addWidget(m_changes, 0, 2, 3, 1);
     layout->addWidget(m_chart, 0, 3, 3, 1);
-    layout->setColumnStretch(2, 3);
+    layout->setColumnStretch(2, 4);
     layout->setColumnStretch(3, 3);
 
     connect(m_teams, &QTreeWidget::itemSelectionChanged, this,
@@ -200,20 +200,20 @@ void HistoryPage::compareChosenFetches()
         item->setText(1, changeName(change.change));
         item->setText(2, fromCp1251(change.before));
         item->setText(3, fromCp1251(change.after));
-        item->setData(0, Qt::UserRole, QString::fromStdString(change.player));
+        item->setData(0, Qt::UserRole, QByteArray::fromStdString(change.player));
     }
     m_changes->setProperty("team", pages[1]->teamId);
     m_changes->setProperty("kind", static_cast<int>(kind));
     // The country tells two players of one name apart; only the talent page has it.
-    QStringList countries;
     for (int i = 0; i < m_changes->topLevelItemCount(); ++i) {
-        const std::string name = m_changes->topLevelItem(i)->data(0, Qt::UserRole).toString().toStdString();
+        const std::string name =
+            m_changes->topLevelItem(i)->data(0, Qt::UserRole).toByteArray().toStdString();
         std::string country;
         for (const StoredPage *page : {&*pages[1], &*pages[0]})
             for (const auto &row : page->rows)
                 if (kind == PageKind::Talent && country.empty() && row.at(0) == name)
                     country = row.at(1);
-        m_changes->topLevelItem(i)->setData(1, Qt::UserRole, QString::fromStdString(country));
+        m_changes->topLevelItem(i)->setData(1, Qt::UserRole, QByteArray::fromStdString(country));
     }
 }
 
@@ -222,8 +222,8 @@ void HistoryPage::chartChosenChange()
     const QTreeWidgetItem *item = m_changes->currentItem();
     if (!item || !item->isSelected())
         return;
-    chartPlayer(m_changes->property("team").toInt(), item->data(0, Qt::UserRole).toString().toStdString(),
-                item->data(1, Qt::UserRole).toString().toStdString());
+    chartPlayer(m_changes->property("team").toInt(), item->data(0, Qt::UserRole).toByteArray().toStdString(),
+                item->data(1, Qt::UserRole).toByteArray().toStdString());
 }
 
 void HistoryPage::showPlayer(int32_t teamId, const std::string &name, const std::string &country)
@@ -253,7 +253,8 @@ void HistoryPage::chartPlayer(int32_t teamId, const std::string &name, const std
     chart->addSeries(talent);
     chart->addSeries(mastery);
     auto *dates = new QDateTimeAxis;
-    dates->setFormat(QStringLiteral("dd.MM.yy"));
+    dates->setFormat(QStringLiteral("dd.MM"));
+    dates->setTickCount(4);
     chart->addAxis(dates, Qt::AlignBottom);
     auto *talentAxis = new QValueAxis;
     talentAxis->setRange(0, 9);
