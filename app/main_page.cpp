@@ -117,7 +117,7 @@ TeamFetch MainPage::fetchAndShow(int32_t teamId, PageKind kind)
         return {false, QString::fromStdString(notice->reason), nullptr, false};
     }
     const PageReading reading = readPage(fetched.body, kind);
-    const TeamFetch shown = showPage(teamId, kind, reading);
+    TeamFetch shown = showPage(teamId, kind, reading);
     if (shown.read && m_keeper && m_settings && m_settings->historyOptions().keep) {
         if (const QString problem = m_keeper->keep(teamId, kind, fetched.body, reading); !problem.isEmpty())
             messages().information(tr("История"), problem);
