@@ -6,6 +6,7 @@
 #include "support/demo_server_process.h"
 #include "support/main_controls.h"
 #include "support/message_recorder.h"
+#include "support/working_folder.h"
 #include "text/code_page.h"
 
 #include <QDate>
@@ -66,18 +67,17 @@ class DemoEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_previous = QDir::currentPath();
+        m_folder = std::make_unique<WorkingFolder>();
         for (const char *file : {"divisions.cds", "teams.cds"})
             ASSERT_TRUE(QFile::copy(buildPath((std::string("demo-data/") + file).c_str()),
-                                    m_dir.filePath(QString::fromLatin1(file))));
-        QDir::setCurrent(m_dir.path());
+                                    m_folder->filePath(QString::fromLatin1(file))));
     }
     void TearDown() override
     {
         ui.reset();
         form.reset();
         qunsetenv("BRINDLEMARK_SERVER");
-        QDir::setCurrent(m_previous);
+        m_folder.reset();
     }
 
     void start(const QStringList &serverOptions = {})
@@ -113,8 +113,7 @@ protected:
     std::unique_ptr<MainControls> ui;
 
 private:
-    QTemporaryDir m_dir;
-    QString m_previous;
+    std::unique_ptr<WorkingFolder> m_folder;
 };
 
 } // namespace

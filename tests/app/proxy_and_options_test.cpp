@@ -1,5 +1,5 @@
-#include "../settings/temp_settings.h"
 #include "settings/settings_dialog.h"
+#include "support/temp_settings.h"
 #include "support/window_fixture.h"
 
 #include <QCheckBox>

@@ -1,8 +1,9 @@
-#include "../settings/temp_settings.h"
 #include "app/startup.h"
 #include "catalogue/catalogue_builder.h"
 #include "support/main_controls.h"
 #include "support/message_recorder.h"
+#include "support/temp_settings.h"
+#include "support/working_folder.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -15,21 +16,15 @@
 namespace {
 
 // A working folder for one start: the catalogue files given, nothing else.
-class StartFolder {
+class StartFolder : public WorkingFolder {
 public:
-    StartFolder() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
-    ~StartFolder() { QDir::setCurrent(m_previous); }
     void catalogue(const char *divisionsSql, const char *teamsSql)
     {
         if (divisionsSql)
-            buildDatabaseFromSql(divisionsSql, m_dir.filePath(QStringLiteral("divisions.cds")));
+            buildDatabaseFromSql(divisionsSql, filePath(QStringLiteral("divisions.cds")));
         if (teamsSql)
-            buildDatabaseFromSql(teamsSql, m_dir.filePath(QStringLiteral("teams.cds")));
+            buildDatabaseFromSql(teamsSql, filePath(QStringLiteral("teams.cds")));
     }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_previous;
 };
 
 const char *divisions = "CREATE TABLE divisions(name TEXT, id INTEGER);"

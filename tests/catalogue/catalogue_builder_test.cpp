@@ -1,6 +1,6 @@
 #include "catalogue/catalogue_builder.h"
 #include "catalogue/catalogue_table.h"
-#include "catalogue_files.h"
+#include "support/catalogue_files.h"
 #include "text/app_error.h"
 
 #include <QDir>

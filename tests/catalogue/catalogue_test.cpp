@@ -1,5 +1,5 @@
 #include "catalogue/catalogue.h"
-#include "catalogue_files.h"
+#include "support/catalogue_files.h"
 #include "text/app_error.h"
 
 #include <gmock/gmock.h>

@@ -1,7 +1,7 @@
 #include "settings/settings_dialog.h"
-#include "settings/temp_settings.h"
 #include "support/main_controls.h"
 #include "support/message_recorder.h"
+#include "support/temp_settings.h"
 
 #include <QApplication>
 #include <QCheckBox>

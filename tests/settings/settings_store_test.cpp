@@ -1,5 +1,5 @@
 #include "settings/settings_store.h"
-#include "settings/temp_settings.h"
+#include "support/temp_settings.h"
 #include "text/app_error.h"
 
 #include <QFileInfo>

@@ -5,6 +5,7 @@
 #include "support/main_controls.h"
 #include "support/message_recorder.h"
 #include "support/roster_pages.h"
+#include "support/working_folder.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -19,8 +20,7 @@ class WindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_previousDir = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(m_workDir.path()));
+        m_folder = std::make_unique<WorkingFolder>();
         server.replyFor = [this](const std::string &request) { return replyTo(request); };
         qputenv("BRINDLEMARK_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(server.port()));
         form = std::make_unique<TForm1>();
@@ -34,7 +34,7 @@ protected:
         ui.reset();
         form.reset();
         qunsetenv("BRINDLEMARK_SERVER");
-        QDir::setCurrent(m_previousDir);
+        m_folder.reset();
     }
 
     std::string replyTo(const std::string &request)
@@ -100,6 +100,5 @@ protected:
     std::unique_ptr<MainControls> ui;
 
 private:
-    QTemporaryDir m_workDir;
-    QString m_previousDir;
+    std::unique_ptr<WorkingFolder> m_folder;
 };

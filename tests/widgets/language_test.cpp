@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "support/main_controls.h"
 #include "support/message_recorder.h"
+#include "support/working_folder.h"
 #include "widgets/language.h"
 
 #include <QCoreApplication>
@@ -12,9 +13,7 @@
 // An English desktop gets the English interface; what the program writes and sorts by stays Russian.
 TEST(InterfaceLanguage, EnglishDesktopStartsInEnglish)
 {
-    QTemporaryDir empty;
-    const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(empty.path()));
+    const WorkingFolder empty;
     MessageRecorder recorder;
     {
         const InterfaceLanguage language(QLocale(QLocale::English, QLocale::UnitedKingdom));
@@ -32,7 +31,6 @@ TEST(InterfaceLanguage, EnglishDesktopStartsInEnglish)
     // Gone with the object: the next window speaks Russian again.
     TForm1 window;
     EXPECT_EQ(MainControls(&window).Button1->text(), QStringLiteral("Получить"));
-    QDir::setCurrent(previous);
 }
 
 TEST(InterfaceLanguage, RussianAndOtherDesktopsKeepTheProgramsOwnTexts)
