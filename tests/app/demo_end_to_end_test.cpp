@@ -203,4 +203,8 @@ TEST_F(DemoEndToEnd, TwoWeeksKeptComparedAndShownAgain)
         weekZero << ui->ListView1->topLevelItem(i)->text(5);
     EXPECT_NE(weekZero, weekThree);
     EXPECT_EQ(form->sessionBytes(), bytesBefore); // shown from the file, not fetched
+
+    controlOf<QAction>(form.get(), "rereadHistoryAction")->trigger();
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Перечитано страниц: 2, не прочитано: 0."));
 }
