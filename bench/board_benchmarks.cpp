@@ -163,24 +163,35 @@ void BM_BoardRefreshSixteenTeams(benchmark::State &state)
 }
 BENCHMARK(BM_BoardRefreshSixteenTeams)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// Eight weeks of both pages of every demo team, and a board page reading it.
+// Eight weeks of both pages of every demo team, written once for all the board's benchmarks.
+const QString &seededHistory()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        QString file = dir.filePath(QStringLiteral("history.db"));
+        HistoryStore store;
+        if (!store.open(file).ok)
+            throw std::runtime_error("cannot open the history file");
+        const SeedReport report = seedHistory(store, catalogue(), {8, 0, {}});
+        if (!report.failure.isEmpty())
+            throw std::runtime_error(report.failure.toStdString());
+        return file;
+    }();
+    return path;
+}
+
+// A board page over the seeded history, shown. Made for each benchmark: no widget may outlive the
+// application.
 struct SeededBoard {
     SeededBoard()
     {
-        {
-            HistoryStore store;
-            if (!store.open(dir.filePath(QStringLiteral("history.db"))).ok)
-                throw std::runtime_error("cannot open the history file");
-            const SeedReport report = seedHistory(store, catalogue(), {8, 0, {}});
-            if (!report.failure.isEmpty())
-                throw std::runtime_error(report.failure.toStdString());
-        }
-        keeper.open(dir.filePath(QStringLiteral("history.db")), 0);
+        keeper.open(seededHistory(), 0);
         page.setSources({&keeper, {}, {}});
         for (const DemoTeam *team : catalogue().divisionTeams(sixteenTeams().id))
             teams.push_back({toCp1251(team->name), team->teamId});
         page.resize(490, 280);
         page.show();
+        page.showDivision(sixteenTeams().id, teams);
     }
 
     QTableView *view() const { return page.findChild<QTableView *>(QStringLiteral("boardView")); }
@@ -192,21 +203,14 @@ struct SeededBoard {
         QCoreApplication::processEvents();
     }
 
-    QTemporaryDir dir;
     HistoryKeeper keeper;
     BoardPage page;
     std::vector<CatalogueEntry> teams;
 };
 
-SeededBoard &seededBoard()
-{
-    static SeededBoard board;
-    return board;
-}
-
 void BM_BoardFillFromHistory(benchmark::State &state)
 {
-    SeededBoard &board = seededBoard();
+    SeededBoard board;
     for (auto _ : state) {
         board.page.showDivision(sixteenTeams().id, board.teams);
         board.paint();
@@ -218,8 +222,7 @@ BENCHMARK(BM_BoardFillFromHistory)->Unit(benchmark::kMillisecond);
 // Each iteration clicks the next column's header, cycling through all fifteen, and draws the rows.
 void BM_BoardSortByEveryColumn(benchmark::State &state)
 {
-    SeededBoard &board = seededBoard();
-    board.page.showDivision(sixteenTeams().id, board.teams);
+    SeededBoard board;
     QHeaderView *header = board.page.findChild<QTableView *>(QStringLiteral("boardView"))->horizontalHeader();
     int column = 0;
     for (auto _ : state) {
@@ -235,8 +238,7 @@ BENCHMARK(BM_BoardSortByEveryColumn)->Unit(benchmark::kMillisecond);
 // rows are drawn.
 void BM_BoardFilterAsTyped(benchmark::State &state)
 {
-    SeededBoard &board = seededBoard();
-    board.page.showDivision(sixteenTeams().id, board.teams);
+    SeededBoard board;
     auto *search = board.page.findChild<QLineEdit *>(QStringLiteral("boardSearchEdit"));
     Q_EMIT board.page.findChild<QTableView *>(QStringLiteral("boardView"))
         ->horizontalHeader()

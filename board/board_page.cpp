@@ -180,8 +180,10 @@ void BoardPage::onStopClicked()
 
 void BoardPage::endRefresh()
 {
-    if (m_refresh)
+    if (m_refresh && !m_refresh->isDone()) {
         m_refresh->abort();
+        showRefreshState();
+    }
 }
 
 void BoardPage::onPageFetched(const PageJob &job, const FetchResult &result)
@@ -223,25 +225,28 @@ void BoardPage::showRefreshState()
     const bool running = m_refresh && !m_refresh->isDone();
     m_refreshButton->setEnabled(!running && !m_teams.empty());
     m_stopButton->setEnabled(running && !m_refresh->isStopped());
-    QStringList notUpdated;
-    if (m_refresh && m_refreshDivision == m_division) {
-        std::map<int32_t, QStringList> reasons = m_failures;
-        if (m_refresh->isDone())
-            for (const PageJob &job : m_refresh->notStarted())
-                reasons[job.teamId] << tr("обновление остановлено");
-        for (const CatalogueEntry &team : m_refreshTeams) {
-            if (const auto why = reasons.find(team.id); why != reasons.end()) {
-                why->second.removeDuplicates();
-                notUpdated << fromCp1251(team.name) + QStringLiteral(" (") +
-                                  why->second.join(QStringLiteral("; ")) + QLatin1Char(')');
-            }
-        }
-    }
-    const QString status =
-        notUpdated.isEmpty() ? QString() : tr("Не обновлены: %1").arg(notUpdated.join(QStringLiteral(", ")));
+    // The last refresh's teams left out, while its division is on view.
+    const QString status = m_refresh && m_refreshDivision == m_division ? notUpdatedText() : QString();
     m_status->setText(status);
     m_status->setToolTip(status);
     m_status->setVisible(!status.isEmpty());
+}
+
+QString BoardPage::notUpdatedText() const
+{
+    std::map<int32_t, QStringList> reasons = m_failures;
+    if (m_refresh->isDone())
+        for (const PageJob &job : m_refresh->notStarted())
+            reasons[job.teamId] << tr("обновление остановлено");
+    QStringList teams;
+    for (const CatalogueEntry &team : m_refreshTeams) {
+        if (const auto why = reasons.find(team.id); why != reasons.end()) {
+            why->second.removeDuplicates();
+            teams << fromCp1251(team.name) + QStringLiteral(" (") + why->second.join(QStringLiteral("; ")) +
+                         QLatin1Char(')');
+        }
+    }
+    return teams.isEmpty() ? QString() : tr("Не обновлены: %1").arg(teams.join(QStringLiteral(", ")));
 }
 
 void BoardPage::onCsvClicked()

@@ -74,6 +74,7 @@ private:
     void takePage(int32_t teamId, PageKind kind, PageRows rows);
     void onRefreshFinished();
     void showRefreshState();
+    QString notUpdatedText() const;
     void onCsvClicked();
 
     QComboBox *m_position = nullptr;

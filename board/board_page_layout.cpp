@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <algorithm>
 
 namespace {
 
@@ -31,7 +32,7 @@ QLabel *labelFor(QWidget *buddy, const QString &text)
 }
 
 // Widths of the columns, in the order of boardColumnNames.
-constexpr int columnWidths[] = {96, 110, 72, 30, 34, 42, 46, 36, 36, 36, 36, 36, 36, 36, 36};
+constexpr int columnWidths[] = {112, 104, 66, 30, 34, 42, 46, 36, 36, 36, 36, 36, 36, 36, 36};
 
 void setupView(QTableView *view, BoardModel *model)
 {
@@ -52,8 +53,12 @@ void setupView(QTableView *view, BoardModel *model)
     header->setSortIndicatorShown(true);
     header->setSortIndicator(-1, Qt::AscendingOrder);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int column = 0; column < static_cast<int>(std::size(columnWidths)); ++column)
-        view->setColumnWidth(column, columnWidths[column]);
+    // Wide enough for the caption and the sort arrow, whatever language the header speaks.
+    for (int column = 0; column < static_cast<int>(std::size(columnWidths)); ++column) {
+        const QString caption = model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        view->setColumnWidth(
+            column, std::max(columnWidths[column], header->fontMetrics().horizontalAdvance(caption) + 18));
+    }
 }
 
 } // namespace

@@ -164,6 +164,7 @@ std::vector<std::string> inCollationOrder(const std::map<std::string, long doubl
             ordered.emplace_back(place, text);
     std::sort(ordered.begin(), ordered.end());
     std::vector<std::string> texts;
+    texts.reserve(ordered.size());
     for (auto &entry : ordered)
         texts.push_back(std::move(entry.second));
     return texts;
