@@ -146,3 +146,19 @@ TEST_F(RefreshTest, AProxyThatAsksForALoginGetsItOnceAndBothTriesCount)
     EXPECT_EQ(told, (std::vector<std::pair<int, std::string>>{{1, ""}}));
     EXPECT_EQ(counted, static_cast<int64_t>(std::string("HTTP/1.0 407 Login").size()));
 }
+
+TEST_F(RefreshTest, ARefusedConnectionIsAPageNotReceived)
+{
+    quint16 closedPort = 0;
+    {
+        QTcpServer gone;
+        gone.listen(QHostAddress::LocalHost, 0);
+        closedPort = gone.serverPort();
+    }
+    qputenv("BRINDLEMARK_SERVER", "127.0.0.1:" + QByteArray::number(closedPort));
+    BoardRefresh refresh(jobs(2), {}, timeouts);
+    run(refresh);
+    EXPECT_EQ(finishedCount, 1);
+    EXPECT_EQ(told, (std::vector<std::pair<int, std::string>>{{1, "страница не получена"},
+                                                              {2, "страница не получена"}}));
+}
