@@ -57,6 +57,11 @@ public:
     int64_t sessionBytes() const { return m_sessionBytes; }
     // The team identifier of the snapshot on view; 0 before the first.
     int32_t teamOnView() const { return m_teamOnView; }
+    CatalogueSelectors &selectors() { return *m_selectors; }
+
+    // Counts bytes received: the "last page" counter shows `lastPage`, the session counter grows by
+    // `added`.
+    void countBytes(int64_t lastPage, int64_t added);
 
 private:
     void wire();
@@ -65,7 +70,6 @@ private:
     void onHistoryStep(bool &allowChange);
     TeamFetch fetchAndShow(int32_t teamId, PageKind kind);
     void showSnapshot(const CTeam &team);
-    void countBytes(int64_t lastPage, int64_t added);
 
     Ui::TForm1 &m_ui;
     QWidget *m_window;

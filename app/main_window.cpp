@@ -3,6 +3,8 @@
 #include "analysis/projection_page.h"
 #include "analysis/talent_projection.h"
 #include "app/about_dialog.h"
+#include "board/board_page.h"
+#include "catalogue/catalogue_selectors.h"
 #include "history/history_keeper.h"
 #include "history/history_page.h"
 #include "retrieval/page_reader.h"
@@ -13,6 +15,7 @@
 #include "widgets/messages.h"
 #include "widgets/window_look.h"
 
+#include <QCloseEvent>
 #include <QMenu>
 
 TForm1::TForm1(QWidget *parent)
@@ -35,9 +38,22 @@ TForm1::TForm1(QWidget *parent)
     m_talentMenu->addAction(m_ui->alant1);
     m_talentMenu->addAction(m_ui->developmentAction);
     wireCommands();
+    wireBoard();
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::setExchangeTimeouts(const ExchangeTimeouts &timeouts)
+{
+    m_main->setExchangeTimeouts(timeouts);
+    m_ui->boardPage->setExchangeTimeouts(timeouts);
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    m_ui->boardPage->endRefresh();
+    QMainWindow::closeEvent(event);
+}
 
 void TForm1::setSettingsDialog(TForm3 *settings)
 {
@@ -82,6 +98,22 @@ void TForm1::onTopTabChanged()
     // It reads the file afresh each time it is opened.
     if (wide)
         m_ui->historyPage->refresh();
+}
+
+void TForm1::wireBoard()
+{
+    m_ui->boardPage->setSources({m_keeper.get(),
+                                 [this] { return m_settings ? m_settings->proxyChoice() : ProxyChoice{}; },
+                                 [this] { return m_settings && m_settings->historyOptions().keep; }});
+    connect(m_ui->boardPage, &BoardPage::bytesCounted, m_main, &MainPage::countBytes);
+    connect(m_ui->boardPage, &BoardPage::problem, this,
+            [](const QString &text) { messages().information(tr("Дивизион"), text); });
+    connect(m_ui->ComboBox1, &QComboBox::activated, this, [this] {
+        runGuarded([this] {
+            CatalogueSelectors &selectors = m_main->selectors();
+            m_ui->boardPage->showDivision(selectors.chosenDivisionId(), selectors.teamsOfChosenDivision());
+        });
+    });
 }
 
 void TForm1::openHistory(const QString &path)

@@ -12,7 +12,7 @@ class TForm2;
 class TForm3;
 
 // The main window: its menus and tabs, each tab's piece wired to its controls (the main page, the
-// projection, the history), and the two dialogs.
+// projection, the history, the division board), and the two dialogs.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -22,7 +22,7 @@ public:
     // The dialogs are created after the main window; until then the defaults apply.
     void setAboutDialog(TForm2 *about) { m_about = about; }
     void setSettingsDialog(TForm3 *settings);
-    void setExchangeTimeouts(const ExchangeTimeouts &timeouts) { m_main->setExchangeTimeouts(timeouts); }
+    void setExchangeTimeouts(const ExchangeTimeouts &timeouts);
     // Opens the fetch history at the path and drops what the settings say is too old. Without this
     // call nothing is kept.
     void openHistory(const QString &path);
@@ -34,9 +34,14 @@ public:
     const TeamHistory &history() const { return m_main->history(); }
     int64_t sessionBytes() const { return m_main->sessionBytes(); }
 
+protected:
+    // Closing ends the division board's refresh: its requests end, what arrived is kept.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void wireCommands();
     void onTopTabChanged();
+    void wireBoard();
     void onTalentListMenu(const QPoint &pos);
     void onProjectionChosen();
     void onDevelopmentChosen();

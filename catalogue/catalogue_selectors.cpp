@@ -1,6 +1,7 @@
 #include "catalogue/catalogue_selectors.h"
 
 #include "catalogue/catalogue.h"
+#include "text/app_error.h"
 #include "text/code_page.h"
 
 #include <QCollator>
@@ -75,3 +76,19 @@ int32_t CatalogueSelectors::teamIdAt(int index) const { return m_teams->itemData
 QString CatalogueSelectors::teamNameAt(int index) const { return m_teams->itemText(index); }
 
 QString CatalogueSelectors::chosenDivisionName() const { return m_divisions->currentText(); }
+
+int32_t CatalogueSelectors::chosenDivisionId() const
+{
+    return m_divisions->currentIndex() < 0 ? 0 : m_divisions->currentData().toInt();
+}
+
+std::vector<CatalogueEntry> CatalogueSelectors::teamsOfChosenDivision()
+{
+    if (m_divisions->currentIndex() < 0)
+        return {};
+    try {
+        return readTeamsOfDivision(m_teamsTable, chosenDivisionId());
+    } catch (const AppError &) {
+        return {}; // the team selector, filled from the same table, has told why
+    }
+}

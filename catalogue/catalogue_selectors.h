@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/catalogue.h"
 #include "catalogue/catalogue_table.h"
 
 #include <QString>
@@ -31,6 +32,11 @@ public:
     int32_t teamIdAt(int index) const;
     QString teamNameAt(int index) const;
     QString chosenDivisionName() const;
+    // The chosen division's identifier, 0 when none is chosen.
+    int32_t chosenDivisionId() const;
+    // The chosen division's teams in catalogue order; nothing when no division is chosen or the teams
+    // cannot be read. Rows left out, and a table that fails, were reported when the team selector filled.
+    std::vector<CatalogueEntry> teamsOfChosenDivision();
 
 private:
     QComboBox *m_divisions;

@@ -13,13 +13,9 @@ std::string text(const char *source)
     return QCoreApplication::translate("PageFetch", source).toStdString();
 }
 
-struct Destination {
-    std::string host;
-    int32_t port = 0;
-    bool viaProxy = false;
-};
+} // namespace
 
-Destination destinationOf(const ProxyChoice &proxy, const ServerAddress &server)
+FetchDestination fetchDestination(const ProxyChoice &proxy, const ServerAddress &server)
 {
     if (!proxy.use)
         return {server.host, server.port, false};
@@ -29,8 +25,6 @@ Destination destinationOf(const ProxyChoice &proxy, const ServerAddress &server)
         return {server.host, server.port, false};
     return {proxy.host, port, true};
 }
-
-} // namespace
 
 std::optional<SitePageNotice> sitePageNotice(FailurePage page)
 {
@@ -82,8 +76,8 @@ namespace {
 
 // One exchange on a connection of its own; after a failure, what the connection still delivers is
 // drained (bounded) and counted.
-FetchResult exchangeOnce(const Destination &to, const std::string &request, const ExchangeTimeouts &timeouts,
-                         std::optional<std::string> *proxyChallenge)
+FetchResult exchangeOnce(const FetchDestination &to, const std::string &request,
+                         const ExchangeTimeouts &timeouts, std::optional<std::string> *proxyChallenge)
 {
     RosterExchange exchange(timeouts);
     FetchResult result;
@@ -112,7 +106,7 @@ FetchResult fetchPage(int32_t teamId, const std::string &pageSuffix, const Proxy
                       const ExchangeTimeouts &timeouts)
 {
     const ServerAddress server = rosterServerAddress();
-    const Destination to = destinationOf(proxy, server);
+    const FetchDestination to = fetchDestination(proxy, server);
     std::optional<std::string> challenge;
     FetchResult result =
         exchangeOnce(to, buildRosterRequest(server, teamId, pageSuffix, to.viaProxy), timeouts, &challenge);

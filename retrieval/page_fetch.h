@@ -3,6 +3,7 @@
 #include "retrieval/page_extraction.h"
 #include "retrieval/proxy_choice.h"
 #include "retrieval/roster_exchange.h"
+#include "retrieval/roster_request.h"
 
 #include <cstdint>
 #include <optional>
@@ -22,6 +23,15 @@ struct FetchResult {
     // The message a failed fetch shows (UTF-8); empty when read.
     std::string failureText;
 };
+
+// Where a request goes: the proxy when the choice says to use one and names a host, else the server. A
+// proxy port that is not a number throws ConvertError, even when the host is empty.
+struct FetchDestination {
+    std::string host;
+    int32_t port = 0;
+    bool viaProxy = false;
+};
+FetchDestination fetchDestination(const ProxyChoice &proxy, const ServerAddress &server);
 
 // One request for a team's roster page: chooses between the proxy and the server, sends the request,
 // reads the reply and, after a failure, drains what the connection still delivers (bounded). A proxy

@@ -154,17 +154,19 @@ bool RosterExchange::readReply()
     return m_reader.succeeded();
 }
 
-ExchangeOutcome RosterExchange::outcome() const
+ExchangeOutcome exchangeOutcome(const ReplyReader &reply, bool timedOut)
 {
-    if (m_reader.succeeded())
+    if (reply.succeeded())
         return ExchangeOutcome::Succeeded;
-    if (m_timedOut)
+    if (timedOut)
         return ExchangeOutcome::TimedOut;
     // A body cut short matters when it was the page; an error reply fails as what it is.
-    if (m_reader.incomplete() && successStatus(m_reader))
+    if (reply.incomplete() && successStatus(reply))
         return ExchangeOutcome::Incomplete;
     return ExchangeOutcome::Failed;
 }
+
+ExchangeOutcome RosterExchange::outcome() const { return exchangeOutcome(m_reader, m_timedOut); }
 
 size_t RosterExchange::drainRest()
 {

@@ -26,6 +26,10 @@ enum class ExchangeOutcome {
     Incomplete, // the body ended before its announced length or last chunk
 };
 
+// How a reply read so far ends: TimedOut when a wait for it ran out (`timedOut`), Incomplete when a 2xx
+// body broke off before its length or its last chunk.
+ExchangeOutcome exchangeOutcome(const ReplyReader &reply, bool timedOut);
+
 // One request on a connection of its own. The wait runs a local event loop that excludes user input,
 // so the window repaints but nothing re-enters.
 class RosterExchange {

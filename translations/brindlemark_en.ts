@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>BoardPage</name>
+    <message>
+        <source>Все</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Показано %1 из %2</source>
+        <translation>Showing %1 of %2</translation>
+    </message>
+    <message>
+        <source>обновление остановлено</source>
+        <translation>refresh stopped</translation>
+    </message>
+    <message>
+        <source>Не обновлены: %1</source>
+        <translation>Not refreshed: %1</translation>
+    </message>
+    <message>
+        <source>Сохранять нечего :(</source>
+        <translation>Nothing to save :(</translation>
+    </message>
+    <message>
+        <source>Лучшие по позициям</source>
+        <translation>Best by position</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Сохранить CSV…</source>
+        <translation>Save CSV…</translation>
+    </message>
+    <message>
+        <source>Позиция:</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>Возраст до:</source>
+        <translation>Age up to:</translation>
+    </message>
+    <message>
+        <source>Талант от:</source>
+        <translation>Talent from:</translation>
+    </message>
+    <message>
+        <source>Поиск:</source>
+        <translation>Search:</translation>
+    </message>
+</context>
+<context>
+    <name>BoardPages</name>
+    <message>
+        <source>страница не распознана: в ней нет названия команды</source>
+        <translation>the page was not understood: it holds no team name</translation>
+    </message>
+    <message>
+        <source>ошибка в данных: </source>
+        <translation>bad data: </translation>
+    </message>
+</context>
+<context>
     <name>DivisionRun</name>
     <message>
         <source>Не сохранены команды (%1):
@@ -279,6 +345,10 @@
         <source>Тч</source>
         <translation>Ac</translation>
     </message>
+    <message>
+        <source>Команда</source>
+        <translation>Team</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -501,6 +571,10 @@
     <message>
         <source>Тренер 3</source>
         <translation>Coach 3</translation>
+    </message>
+    <message>
+        <source>Дивизион</source>
+        <translation>Division</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,8 @@ public:
     Ending ending = Ending::Close;
     bool answer = true;        // false: accept, read, never send anything
     int trickleIntervalMs = 0; // >0: send the reply one byte per interval
+    // When set, how long each request waits before its reply, in milliseconds; below 0: no reply.
+    std::function<int(const std::string &request)> delayFor;
     std::vector<std::string> requests;
     int connections = 0;
 
@@ -67,6 +69,18 @@ private:
     {
         if (!answer)
             return;
+        const int delayMs = delayFor ? delayFor(request) : 0;
+        if (delayMs < 0)
+            return;
+        if (delayMs > 0) {
+            QTimer::singleShot(delayMs, socket, [this, socket, request] { send(socket, request); });
+            return;
+        }
+        send(socket, request);
+    }
+
+    void send(QTcpSocket *socket, const std::string &request)
+    {
         const std::string bytes = replyFor ? replyFor(request) : reply;
         if (trickleIntervalMs > 0) {
             auto *timer = new QTimer(socket);

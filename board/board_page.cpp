@@ -1,0 +1,262 @@
+#include "board/board_page.h"
+
+#include "board/board_model.h"
+#include "export/export_file.h"
+#include "history/history_keeper.h"
+#include "text/app_error.h"
+#include "text/code_page.h"
+#include "widgets/error_guard.h"
+#include "widgets/messages.h"
+
+#include <QCheckBox>
+#include <QCollator>
+#include <QComboBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+
+namespace {
+
+constexpr int pagesAtOnce = 4;
+
+std::vector<PageJob> jobsOf(const std::vector<CatalogueEntry> &teams)
+{
+    std::vector<PageJob> jobs;
+    for (const CatalogueEntry &team : teams) {
+        jobs.push_back({team.id, PageKind::Talent});
+        jobs.push_back({team.id, PageKind::Abilities});
+    }
+    return jobs;
+}
+
+std::optional<size_t> indexOfTeam(const std::vector<CatalogueEntry> &teams, int32_t teamId)
+{
+    for (size_t i = 0; i < teams.size(); ++i)
+        if (teams[i].id == teamId)
+            return i;
+    return std::nullopt;
+}
+
+} // namespace
+
+BoardPage::BoardPage(QWidget *parent) : QWidget(parent), m_table(std::make_shared<BoardTable>())
+{
+    buildControls();
+    wire();
+    showPositions();
+    showRows();
+    showRefreshState();
+}
+
+BoardPage::~BoardPage() { endRefresh(); }
+
+void BoardPage::wire()
+{
+    const auto apply = [this] { runGuarded([this] { showRows(); }); };
+    connect(m_position, &QComboBox::currentIndexChanged, this, apply);
+    connect(m_maxAge, &QSpinBox::valueChanged, this, apply);
+    connect(m_minTalent, &QDoubleSpinBox::valueChanged, this, apply);
+    connect(m_search, &QLineEdit::textChanged, this, apply);
+    connect(m_best, &QCheckBox::toggled, this, apply);
+    connect(m_view->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int column) { runGuarded([&] { onHeaderClicked(column); }); });
+    connect(m_refreshButton, &QPushButton::clicked, this,
+            [this] { runGuarded([this] { onRefreshClicked(); }); });
+    connect(m_stopButton, &QPushButton::clicked, this, [this] { runGuarded([this] { onStopClicked(); }); });
+    connect(m_csvButton, &QPushButton::clicked, this, [this] { runGuarded([this] { onCsvClicked(); }); });
+}
+
+void BoardPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    runGuarded([this] { fill(); });
+}
+
+void BoardPage::showDivision(int32_t divisionId, std::vector<CatalogueEntry> teams)
+{
+    m_division = divisionId;
+    m_teams = std::move(teams);
+    fill();
+    showRefreshState();
+}
+
+void BoardPage::fill()
+{
+    m_pages.assign(m_teams.size(), TeamPages{});
+    const HistoryStore *store = m_sources.keeper ? &m_sources.keeper->store() : nullptr;
+    QString failure;
+    for (size_t i = 0; i < m_teams.size(); ++i) {
+        if (store && failure.isEmpty()) {
+            try {
+                m_pages[i] = storedTeamPages(*store, m_teams[i].id);
+            } catch (const AppError &e) {
+                failure = fromCp1251(e.what());
+            }
+        }
+        if (const auto fresh = m_fresh.find(m_teams[i].id); fresh != m_fresh.end())
+            takeNewer(m_pages[i], fresh->second);
+        m_pages[i].teamName = m_teams[i].name;
+    }
+    rebuild();
+    if (!failure.isEmpty())
+        Q_EMIT problem(failure);
+}
+
+void BoardPage::rebuild()
+{
+    m_table = std::make_shared<BoardTable>(buildBoard(m_pages, QCollator(QLocale())));
+    showPositions();
+    showRows();
+}
+
+void BoardPage::showPositions()
+{
+    const QString chosen = m_position->currentData().toString();
+    const QSignalBlocker quiet(m_position);
+    m_position->clear();
+    m_position->addItem(tr("Все"), QString());
+    for (const std::string &position : m_table->positions)
+        m_position->addItem(fromCp1251(position), fromCp1251(position));
+    m_position->setCurrentIndex(std::max(m_position->findData(chosen), 0));
+}
+
+BoardFilter BoardPage::filterOnView() const
+{
+    BoardFilter filter;
+    filter.position = toCp1251(m_position->currentData().toString());
+    filter.maxAge = m_maxAge->value();
+    filter.minTalent = m_minTalent->value();
+    filter.search = toCp1251(m_search->text());
+    filter.bestOfPosition = m_best->isChecked();
+    return filter;
+}
+
+void BoardPage::showRows()
+{
+    m_model->show(m_table, shownRows(m_table->rows, filterOnView(), m_sort));
+    m_count->setText(tr("Показано %1 из %2").arg(m_model->shown().size()).arg(m_table->rows.size()));
+}
+
+void BoardPage::onHeaderClicked(int column)
+{
+    m_sort = m_sort.clicked(column);
+    m_view->horizontalHeader()->setSortIndicator(column,
+                                                 m_sort.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    showRows();
+}
+
+void BoardPage::onRefreshClicked()
+{
+    if ((m_refresh && !m_refresh->isDone()) || m_teams.empty())
+        return;
+    const ProxyChoice proxy = m_sources.proxy ? m_sources.proxy() : ProxyChoice{};
+    m_refresh.reset(); // the last one is over; its requests are gone
+    m_refresh = std::make_unique<BoardRefresh>(jobsOf(m_teams), proxy, m_timeouts, pagesAtOnce);
+    m_refreshDivision = m_division;
+    m_refreshTeams = m_teams;
+    m_failures.clear();
+    connect(m_refresh.get(), &BoardRefresh::pageFetched, this,
+            [this](const PageJob &job, const FetchResult &r) { runGuarded([&] { onPageFetched(job, r); }); });
+    connect(m_refresh.get(), &BoardRefresh::finished, this,
+            [this] { runGuarded([this] { onRefreshFinished(); }); });
+    m_progress->setRange(0, static_cast<int>(m_refreshTeams.size() * 2));
+    m_progress->setValue(0);
+    m_refresh->start();
+    showRefreshState();
+}
+
+void BoardPage::onStopClicked()
+{
+    if (m_refresh && !m_refresh->isStopped())
+        m_refresh->stop();
+    showRefreshState();
+}
+
+void BoardPage::endRefresh()
+{
+    if (m_refresh && !m_refresh->isDone()) {
+        m_refresh->abort();
+        showRefreshState();
+    }
+}
+
+void BoardPage::onPageFetched(const PageJob &job, const FetchResult &result)
+{
+    m_progress->setValue(m_progress->value() + 1);
+    Q_EMIT bytesCounted(result.lastPageBytes, result.sessionBytes);
+    ArrivedPage page = readArrivedPage(result, job.kind);
+    if (!page.read) {
+        m_failures[job.teamId] << QString::fromStdString(page.whyNot);
+        showRefreshState();
+        return;
+    }
+    if (m_sources.keeper && m_sources.keepPages && m_sources.keepPages()) {
+        const QString trouble = m_sources.keeper->keep(job.teamId, job.kind, result.body, page.reading);
+        if (!trouble.isEmpty())
+            Q_EMIT problem(trouble);
+    }
+    takePage(job.teamId, job.kind, std::move(page.rows));
+}
+
+void BoardPage::takePage(int32_t teamId, PageKind kind, PageRows rows)
+{
+    TeamPages arrived;
+    (kind == PageKind::Talent ? arrived.talent : arrived.abilities) =
+        PageRowsAt{QDateTime::currentDateTimeUtc(), std::move(rows)};
+    takeNewer(m_fresh[teamId], arrived);
+    // A refresh belongs to its division: another division on view is left alone.
+    const std::optional<size_t> index = indexOfTeam(m_teams, teamId);
+    if (m_refreshDivision != m_division || !index)
+        return;
+    takeNewer(m_pages[*index], arrived);
+    rebuild();
+}
+
+void BoardPage::onRefreshFinished() { showRefreshState(); }
+
+void BoardPage::showRefreshState()
+{
+    const bool running = m_refresh && !m_refresh->isDone();
+    m_refreshButton->setEnabled(!running && !m_teams.empty());
+    m_stopButton->setEnabled(running && !m_refresh->isStopped());
+    // The last refresh's teams left out, while its division is on view.
+    const QString status = m_refresh && m_refreshDivision == m_division ? notUpdatedText() : QString();
+    m_status->setText(status);
+    m_status->setToolTip(status);
+    m_status->setVisible(!status.isEmpty());
+}
+
+QString BoardPage::notUpdatedText() const
+{
+    std::map<int32_t, QStringList> reasons = m_failures;
+    if (m_refresh->isDone())
+        for (const PageJob &job : m_refresh->notStarted())
+            reasons[job.teamId] << tr("обновление остановлено");
+    QStringList teams;
+    for (const CatalogueEntry &team : m_refreshTeams) {
+        if (const auto why = reasons.find(team.id); why != reasons.end()) {
+            why->second.removeDuplicates();
+            teams << fromCp1251(team.name) + QStringLiteral(" (") + why->second.join(QStringLiteral("; ")) +
+                         QLatin1Char(')');
+        }
+    }
+    return teams.isEmpty() ? QString() : tr("Не обновлены: %1").arg(teams.join(QStringLiteral(", ")));
+}
+
+void BoardPage::onCsvClicked()
+{
+    if (m_model->shown().empty()) {
+        messages().information(QStringLiteral(":\\"), tr("Сохранять нечего :("));
+        return;
+    }
+    const QString fileName = messages().saveFileName(this, QDir::currentPath(), QStringLiteral("CSV (*.csv)"),
+                                                     QStringLiteral("csv"));
+    if (!fileName.isEmpty())
+        replaceFileAtomically(fileName, boardCsv(m_table->rows, m_model->shown()));
+}

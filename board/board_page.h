@@ -1,0 +1,110 @@
+#pragma once
+
+#include "board/board_filter.h"
+#include "board/board_refresh.h"
+#include "board/board_sources.h"
+#include "catalogue/catalogue.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class BoardModel;
+class HistoryKeeper;
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTableView;
+
+// The «Дивизион» page: every youth player of the chosen division's teams from their latest stored pages,
+// filtered and sorted as the user asks, a refresh of the whole division a few pages at once while the
+// window stays usable, and the rows on view saved as CSV.
+class BoardPage : public QWidget {
+    Q_OBJECT
+public:
+    // What the page asks of the window, each at the moment of use.
+    struct Sources {
+        HistoryKeeper *keeper = nullptr;
+        std::function<ProxyChoice()> proxy;
+        // Whether the pages read go into the history, as the settings say.
+        std::function<bool()> keepPages;
+    };
+
+    explicit BoardPage(QWidget *parent = nullptr);
+    ~BoardPage() override;
+
+    void setSources(Sources sources) { m_sources = std::move(sources); }
+    void setExchangeTimeouts(const ExchangeTimeouts &timeouts) { m_timeouts = timeouts; }
+    // Shows a division: its teams in catalogue order, each from its latest pages.
+    void showDivision(int32_t divisionId, std::vector<CatalogueEntry> teams);
+    // The window closes: the requests under way end and no other starts; what arrived is kept.
+    void endRefresh();
+
+Q_SIGNALS:
+    // Bytes a refresh received, counted as a single fetch counts them.
+    void bytesCounted(int64_t lastPage, int64_t added);
+    // Something the user must be told: the history could not be read or written.
+    void problem(const QString &text);
+
+protected:
+    // The page reads the history afresh each time it comes into view.
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildControls();
+    void wire();
+    void fill();
+    void rebuild();
+    void showRows();
+    void showPositions();
+    BoardFilter filterOnView() const;
+    void onHeaderClicked(int column);
+    void onRefreshClicked();
+    void onStopClicked();
+    void onPageFetched(const PageJob &job, const FetchResult &result);
+    void takePage(int32_t teamId, PageKind kind, PageRows rows);
+    void onRefreshFinished();
+    void showRefreshState();
+    QString notUpdatedText() const;
+    void onCsvClicked();
+
+    QComboBox *m_position = nullptr;
+    QSpinBox *m_maxAge = nullptr;
+    QDoubleSpinBox *m_minTalent = nullptr;
+    QLineEdit *m_search = nullptr;
+    QCheckBox *m_best = nullptr;
+    QPushButton *m_refreshButton = nullptr;
+    QPushButton *m_stopButton = nullptr;
+    QPushButton *m_csvButton = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QTableView *m_view = nullptr;
+    QLabel *m_count = nullptr;
+    QLabel *m_status = nullptr;
+    BoardModel *m_model = nullptr;
+
+    Sources m_sources;
+    ExchangeTimeouts m_timeouts;
+    int32_t m_division = 0;
+    std::vector<CatalogueEntry> m_teams;
+    // The pages of the division's teams, in the order of m_teams.
+    std::vector<TeamPages> m_pages;
+    // The pages refreshes read in this session, by team: they stand even when the history keeps nothing.
+    std::map<int32_t, TeamPages> m_fresh;
+    std::shared_ptr<const BoardTable> m_table;
+    BoardSort m_sort;
+
+    // The last refresh, which belongs to the division it started with.
+    std::unique_ptr<BoardRefresh> m_refresh;
+    int32_t m_refreshDivision = 0;
+    std::vector<CatalogueEntry> m_refreshTeams;
+    std::map<int32_t, QStringList> m_failures; // why a team's page did not arrive
+};

@@ -1,0 +1,116 @@
+#include "board/board_refresh.h"
+
+#include "board/page_request.h"
+#include "retrieval/page_extraction.h"
+
+#include <algorithm>
+
+BoardRefresh::BoardRefresh(std::vector<PageJob> jobs, const ProxyChoice &proxy,
+                           const ExchangeTimeouts &timeouts, int atOnce, QObject *parent)
+    : QObject(parent), m_waiting(jobs.begin(), jobs.end()), m_server(rosterServerAddress()),
+      m_destination(fetchDestination(proxy, m_server)), m_proxy(proxy), m_timeouts(timeouts),
+      m_atOnce(std::max(atOnce, 1))
+{
+}
+
+BoardRefresh::~BoardRefresh() { abort(); }
+
+void BoardRefresh::start()
+{
+    startWaiting();
+    finishWhenIdle();
+}
+
+void BoardRefresh::stop()
+{
+    m_stopped = true;
+    finishWhenIdle();
+}
+
+void BoardRefresh::abort()
+{
+    m_stopped = true;
+    m_done = true;
+    for (Running &running : m_running) {
+        running.request->abort();
+        running.request->deleteLater();
+    }
+    m_running.clear();
+}
+
+void BoardRefresh::startWaiting()
+{
+    while (!m_stopped && !m_waiting.empty() && static_cast<int>(m_running.size()) < m_atOnce) {
+        const PageJob job = m_waiting.front();
+        m_waiting.pop_front();
+        send({job, nullptr, false, 0});
+    }
+}
+
+void BoardRefresh::send(Running running)
+{
+    const std::string suffix = running.job.kind == PageKind::Talent ? std::string() : abilitiesSuffix;
+    const std::string login =
+        running.withLogin ? basicProxyAuthorization(m_proxy.login, m_proxy.password) : std::string();
+    running.request = new PageRequest(m_timeouts, this);
+    PageRequest *request = running.request;
+    connect(request, &PageRequest::finished, this, [this, request] { onRequestFinished(request); });
+    m_running.push_back(running);
+    request->start(m_destination.host, m_destination.port,
+                   buildRosterRequest(m_server, running.job.teamId, suffix, m_destination.viaProxy, login));
+}
+
+void BoardRefresh::onRequestFinished(PageRequest *request)
+{
+    const auto at = std::find_if(m_running.begin(), m_running.end(),
+                                 [request](const Running &r) { return r.request == request; });
+    if (at == m_running.end())
+        return;
+    Running running = *at;
+    m_running.erase(at);
+    request->deleteLater();
+    if (!retryWithLogin(running)) {
+        Q_EMIT pageFetched(running.job, resultOf(running));
+        // A receiver may have ended the whole refresh.
+        if (m_done)
+            return;
+    }
+    startWaiting();
+    finishWhenIdle();
+}
+
+bool BoardRefresh::retryWithLogin(Running &running)
+{
+    const ReplyReader &reply = running.request->reply();
+    if (running.withLogin || !m_destination.viaProxy || reply.status() != 407 || m_proxy.login.empty() ||
+        !offersBasicScheme(reply.header("Proxy-Authenticate").value_or(std::string())))
+        return false;
+    send({running.job, nullptr, true, resultOf(running).sessionBytes});
+    return true;
+}
+
+FetchResult BoardRefresh::resultOf(const Running &running) const
+{
+    const ReplyReader &reply = running.request->reply();
+    FetchResult result;
+    result.outcome = running.request->outcome();
+    if (result.outcome == ExchangeOutcome::Succeeded) {
+        result.read = true;
+        result.body = reply.body();
+        result.lastPageBytes = static_cast<int64_t>(result.body.size());
+        result.sessionBytes = result.lastPageBytes;
+    } else {
+        result.failureText = fetchFailureText(result.outcome);
+        result.sessionBytes = static_cast<int64_t>(reply.statusLine().size() + reply.location().size());
+    }
+    result.sessionBytes += running.earlierBytes;
+    return result;
+}
+
+void BoardRefresh::finishWhenIdle()
+{
+    if (m_done || !m_running.empty() || (!m_stopped && !m_waiting.empty()))
+        return;
+    m_done = true;
+    Q_EMIT finished();
+}

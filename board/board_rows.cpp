@@ -1,0 +1,198 @@
+#include "board/board_rows.h"
+
+#include "text/code_page.h"
+#include "text/numbers.h"
+
+#include <QCollator>
+#include <QCoreApplication>
+#include <algorithm>
+#include <map>
+#include <numeric>
+
+// The captions share their translations with the team lists.
+const std::array<const char *, boardColumnCount> boardColumnNames = {
+    QT_TRANSLATE_NOOP("RosterLists", "Команда"), QT_TRANSLATE_NOOP("RosterLists", "Имя"),
+    QT_TRANSLATE_NOOP("RosterLists", "Страна"),  QT_TRANSLATE_NOOP("RosterLists", "Поз"),
+    QT_TRANSLATE_NOOP("RosterLists", "Возр"),    QT_TRANSLATE_NOOP("RosterLists", "Маст"),
+    QT_TRANSLATE_NOOP("RosterLists", "Талант"),  QT_TRANSLATE_NOOP("RosterLists", "От"),
+    QT_TRANSLATE_NOOP("RosterLists", "Оп"),      QT_TRANSLATE_NOOP("RosterLists", "Др"),
+    QT_TRANSLATE_NOOP("RosterLists", "Пм"),      QT_TRANSLATE_NOOP("RosterLists", "Вн"),
+    QT_TRANSLATE_NOOP("RosterLists", "Пс"),      QT_TRANSLATE_NOOP("RosterLists", "Сл"),
+    QT_TRANSLATE_NOOP("RosterLists", "Тч"),
+};
+
+bool isBoardTextColumn(std::size_t column) { return column <= PositionColumn; }
+
+void takeNewer(TeamPages &into, const TeamPages &other)
+{
+    const auto take = [](std::optional<PageRowsAt> &mine, const std::optional<PageRowsAt> &theirs) {
+        if (theirs && (!mine || theirs->fetchedAt >= mine->fetchedAt))
+            mine = theirs;
+    };
+    take(into.talent, other.talent);
+    take(into.abilities, other.abilities);
+}
+
+namespace {
+
+// Cells of a page row; a short row reads as empty cells.
+const std::string &cellOf(const std::vector<std::string> &row, std::size_t index)
+{
+    static const std::string empty;
+    return index < row.size() ? row[index] : empty;
+}
+
+// Talent rows: name, country, position, age, mastery, talent.
+BoardCells fromTalentRow(const std::string &team, const std::vector<std::string> &row)
+{
+    BoardCells cells;
+    cells[TeamColumn] = team;
+    for (std::size_t i = 0; i < 6; ++i)
+        cells[NameColumn + i] = cellOf(row, i);
+    return cells;
+}
+
+// Abilities rows: name, position, age, mastery, then the eight abilities.
+void addAbilities(BoardCells &cells, const std::vector<std::string> &row)
+{
+    for (std::size_t i = 0; i < 8; ++i)
+        cells[FirstAbilityColumn + i] = cellOf(row, 4 + i);
+}
+
+BoardCells fromAbilitiesRow(const std::string &team, const std::vector<std::string> &row)
+{
+    BoardCells cells;
+    cells[TeamColumn] = team;
+    cells[NameColumn] = cellOf(row, 0);
+    cells[PositionColumn] = cellOf(row, 1);
+    cells[AgeColumn] = cellOf(row, 2);
+    cells[MasteryColumn] = cellOf(row, 3);
+    addAbilities(cells, row);
+    return cells;
+}
+
+} // namespace
+
+std::vector<BoardCells> joinTeamPages(const TeamPages &team)
+{
+    static const PageRows none;
+    const PageRows &talent = team.talent ? team.talent->rows : none;
+    const PageRows &abilities = team.abilities ? team.abilities->rows : none;
+    std::vector<bool> taken(abilities.size(), false);
+    std::vector<BoardCells> joined;
+    joined.reserve(std::max(talent.size(), abilities.size()));
+    for (const auto &row : talent) {
+        joined.push_back(fromTalentRow(team.teamName, row));
+        for (std::size_t i = 0; i < abilities.size(); ++i) {
+            if (!taken[i] && cellOf(abilities[i], 0) == cellOf(row, 0)) {
+                taken[i] = true;
+                addAbilities(joined.back(), abilities[i]);
+                break;
+            }
+        }
+    }
+    for (std::size_t i = 0; i < abilities.size(); ++i)
+        if (!taken[i])
+            joined.push_back(fromAbilitiesRow(team.teamName, abilities[i]));
+    return joined;
+}
+
+std::string foldCase(std::string_view text)
+{
+    static const std::array<unsigned char, 256> lower = [] {
+        std::array<unsigned char, 256> table{};
+        for (std::size_t i = 0; i < table.size(); ++i)
+            table[i] = static_cast<unsigned char>(i);
+        for (unsigned char c = 'A'; c <= 'Z'; ++c)
+            table[c] = static_cast<unsigned char>(c + 0x20);
+        for (std::size_t c = 0xC0; c <= 0xDF; ++c) // А..Я
+            table[c] = static_cast<unsigned char>(c + 0x20);
+        // Ё, Ђ, Ѓ, Љ, Њ, Ќ, Ћ, Џ, Ў, Ј, Ґ, Є, Ї, І, Ѕ and their small letters.
+        const std::pair<unsigned char, unsigned char> pairs[] = {
+            {0xA8, 0xB8}, {0x80, 0x90}, {0x81, 0x83}, {0x8A, 0x9A}, {0x8C, 0x9C},
+            {0x8D, 0x9D}, {0x8E, 0x9E}, {0x8F, 0x9F}, {0xA1, 0xA2}, {0xA3, 0xBC},
+            {0xA5, 0xB4}, {0xAA, 0xBA}, {0xAF, 0xBF}, {0xB2, 0xB3}, {0xBD, 0xBE}};
+        for (const auto &[capital, small] : pairs)
+            table[capital] = small;
+        return table;
+    }();
+    std::string folded(text);
+    for (char &c : folded)
+        c = static_cast<char>(lower[static_cast<unsigned char>(c)]);
+    return folded;
+}
+
+namespace {
+
+// Each distinct text of a column and its place in the collator's order; texts the collator finds equal
+// share a place, so they sort as equals.
+std::map<std::string, long double> collationPlaces(const std::vector<BoardRow> &rows, std::size_t column,
+                                                   const QCollator &collator)
+{
+    std::map<std::string, long double> places;
+    for (const BoardRow &row : rows)
+        places.emplace(row.cells[column], 0);
+    std::vector<std::pair<QCollatorSortKey, std::map<std::string, long double>::iterator>> keyed;
+    keyed.reserve(places.size());
+    for (auto it = places.begin(); it != places.end(); ++it)
+        keyed.emplace_back(collator.sortKey(fromCp1251(it->first)), it);
+    std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    long double place = 0;
+    for (std::size_t i = 0; i < keyed.size(); ++i) {
+        if (i > 0 && keyed[i - 1].first.compare(keyed[i].first) != 0)
+            ++place;
+        keyed[i].second->second = place;
+    }
+    return places;
+}
+
+void setNumberKeys(BoardRow &row)
+{
+    for (std::size_t column = PositionColumn + 1; column < boardColumnCount; ++column) {
+        if (const std::optional<long double> value = parseDecimal(row.cells[column])) {
+            row.keys[column] = *value;
+            row.keyed.set(column);
+        }
+    }
+}
+
+std::vector<std::string> inCollationOrder(const std::map<std::string, long double> &places)
+{
+    std::vector<std::pair<long double, std::string>> ordered;
+    for (const auto &[text, place] : places)
+        if (!text.empty())
+            ordered.emplace_back(place, text);
+    std::sort(ordered.begin(), ordered.end());
+    std::vector<std::string> texts;
+    texts.reserve(ordered.size());
+    for (auto &entry : ordered)
+        texts.push_back(std::move(entry.second));
+    return texts;
+}
+
+} // namespace
+
+BoardTable buildBoard(const std::vector<TeamPages> &teams, const QCollator &collator)
+{
+    BoardTable table;
+    for (const TeamPages &team : teams) {
+        for (BoardCells &cells : joinTeamPages(team)) {
+            BoardRow row;
+            row.cells = std::move(cells);
+            row.foldedName = foldCase(row.cells[NameColumn]);
+            row.foldedTeam = foldCase(row.cells[TeamColumn]);
+            setNumberKeys(row);
+            table.rows.push_back(std::move(row));
+        }
+    }
+    for (std::size_t column = 0; column <= PositionColumn; ++column) {
+        const std::map<std::string, long double> places = collationPlaces(table.rows, column, collator);
+        for (BoardRow &row : table.rows) {
+            row.keys[column] = places.at(row.cells[column]);
+            row.keyed.set(column);
+        }
+        if (column == PositionColumn)
+            table.positions = inCollationOrder(places);
+    }
+    return table;
+}

@@ -1,0 +1,184 @@
+#include "catalogue/sqlite_database.h"
+#include "history/history_store.h"
+#include "settings/settings_dialog.h"
+#include "support/window_fixture.h"
+
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QHeaderView>
+#include <QTableView>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Runs the event loop until the condition holds, for at most `ms`.
+bool waitUntil(const std::function<bool()> &done, int ms = 5000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms) {
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return done();
+}
+
+std::string fileText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+// The real window over a catalogue of two divisions: «Лига А» of four teams (11..14) and «Лига Б» of
+// one. The loopback server knows teams 11 and 12 only.
+class BoardWindow : public WindowFixture {
+protected:
+    void SetUp() override
+    {
+        WindowFixture::SetUp();
+        SqliteDatabase(QStringLiteral("divisions.cds"), SqliteDatabase::Mode::Create)
+            .execute("CREATE TABLE divisions (name, id); INSERT INTO divisions VALUES ('Лига А', 1), ('Лига "
+                     "Б', 2);");
+        SqliteDatabase(QStringLiteral("teams.cds"), SqliteDatabase::Mode::Create)
+            .execute("CREATE TABLE teams (name, divId, teamId); INSERT INTO teams VALUES ('Альфа', 1, 11), "
+                     "('Бета', 1, 12), ('Гамма', 1, 13), ('Дельта', 1, 14), ('Омега', 2, 21);");
+        ui.reset();
+        form = std::make_unique<TForm1>();
+        ui = std::make_unique<MainControls>(form.get());
+        form->setExchangeTimeouts({1000, 1000, 200, 200, 500});
+        teams[11] = team(QStringLiteral("Альфа"), 3);
+        teams[12] = team(QStringLiteral("Бета"), 2);
+        view = controlOf<QTableView>(form.get(), "boardView");
+        refresh = controlOf<QPushButton>(form.get(), "boardRefreshButton");
+        stop = controlOf<QPushButton>(form.get(), "boardStopButton");
+        count = controlOf<QLabel>(form.get(), "boardCountLabel");
+        status = controlOf<QLabel>(form.get(), "boardStatusLabel");
+        ui->PageControl2->setCurrentWidget(controlOf<QWidget>(form.get(), "boardSheet"));
+        form->show();
+    }
+
+    void chooseDivision(int index)
+    {
+        ui->ComboBox1->setCurrentIndex(index);
+        Q_EMIT ui->ComboBox1->activated(index);
+    }
+
+    bool refreshOver()
+    {
+        return waitUntil([this] { return refresh->isEnabled(); });
+    }
+
+    QString cell(int row, int column) const { return view->model()->index(row, column).data().toString(); }
+
+    QTableView *view = nullptr;
+    QPushButton *refresh = nullptr;
+    QPushButton *stop = nullptr;
+    QLabel *count = nullptr;
+    QLabel *status = nullptr;
+};
+
+} // namespace
+
+TEST_F(BoardWindow, RefreshFillsTheBoardNamesTheTeamsLeftOutAndSavesWhatIsShown)
+{
+    server.delayFor = [](const std::string &request) {
+        return request.find("id=13") != std::string::npos ? -1 : 30;
+    };
+    chooseDivision(0);
+    refresh->click();
+    EXPECT_FALSE(refresh->isEnabled());
+    ASSERT_TRUE(refreshOver());
+
+    EXPECT_EQ(server.requests.size(), 8u);
+    EXPECT_EQ(count->text(), QStringLiteral("Показано 5 из 5"));
+    EXPECT_EQ(status->text(),
+              QStringLiteral("Не обновлены: Гамма (сервер не ответил вовремя), Дельта (команда не найдена)"));
+    EXPECT_GT(form->sessionBytes(), 0);
+    EXPECT_EQ((QStringList{cell(0, 0), cell(0, 1), cell(0, 2), cell(0, 6), cell(0, 7)}),
+              (QStringList{QStringLiteral("Альфа"), QStringLiteral("P1"), QStringLiteral("Россия"),
+                           QStringLiteral("1,335"), QStringLiteral("11,50")}));
+
+    // Filters apply as typed; a header clicked twice reverses the order.
+    controlOf<QLineEdit>(form.get(), "boardSearchEdit")->setText(QStringLiteral("бет"));
+    EXPECT_EQ(count->text(), QStringLiteral("Показано 2 из 5"));
+    Q_EMIT view->horizontalHeader()->sectionClicked(6);
+    Q_EMIT view->horizontalHeader()->sectionClicked(6);
+    EXPECT_EQ((QStringList{cell(0, 6), cell(1, 6)}),
+              (QStringList{QStringLiteral("2,335"), QStringLiteral("1,335")}));
+
+    const QString csv = QDir::current().filePath(QStringLiteral("board.csv"));
+    recorder.saveAnswer = csv;
+    controlOf<QPushButton>(form.get(), "boardCsvButton")->click();
+    EXPECT_EQ(fileText(csv),
+              "\xEF\xBB\xBF"
+              "Команда;Имя;Страна;Поз;Возр;Маст;Талант;От;Оп;Др;Пм;Вн;Пс;Сл;Тч\r\n"
+              "Бета;P2;Россия;Mf;17;2,25;2,335;11,50;12,50;13,50;14,50;15,50;16,50;17,50;18,50\r\n"
+              "Бета;P1;Россия;Mf;16;1,25;1,335;11,50;12,50;13,50;14,50;15,50;16,50;17,50;18,50\r\n");
+    EXPECT_TRUE(recorder.boxes.empty());
+    const std::string written = fileText(csv);
+
+    // A file that cannot be written whole: a message, and the old one stays.
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 16;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    controlOf<QLineEdit>(form.get(), "boardSearchEdit")->clear();
+    controlOf<QPushButton>(form.get(), "boardCsvButton")->click();
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].kind, QStringLiteral("error"));
+    EXPECT_EQ(fileText(csv), written);
+}
+
+TEST_F(BoardWindow, ARefreshBelongsToItsDivisionWhateverIsPressedMeanwhile)
+{
+    server.delayFor = [](const std::string &) { return 150; };
+    chooseDivision(0);
+    refresh->click();
+    refresh->click(); // no second refresh while one runs
+    chooseDivision(1);
+    EXPECT_EQ(count->text(), QStringLiteral("Показано 0 из 0"));
+    stop->click();
+    stop->click();
+    ASSERT_TRUE(refreshOver());
+    EXPECT_EQ(server.requests.size(), 4u);
+    EXPECT_EQ(count->text(), QStringLiteral("Показано 0 из 0")) << "nothing of «Лига А» shows under «Лига Б»";
+    EXPECT_TRUE(status->text().isEmpty());
+
+    chooseDivision(0);
+    EXPECT_EQ(count->text(), QStringLiteral("Показано 5 из 5"));
+    EXPECT_EQ(
+        status->text(),
+        QStringLiteral("Не обновлены: Гамма (обновление остановлено), Дельта (обновление остановлено)"));
+}
+
+TEST_F(BoardWindow, ClosingTheWindowEndsTheRefreshAndKeepsWhatArrived)
+{
+    TForm3 settings;
+    const QString historyFile = QDir::current().filePath(QStringLiteral("history.db"));
+    form->setSettingsDialog(&settings);
+    form->openHistory(historyFile);
+    server.delayFor = [](const std::string &request) {
+        return request.find("id=11") != std::string::npos ? 10 : 400;
+    };
+    chooseDivision(0);
+    refresh->click();
+    auto *progress = controlOf<QProgressBar>(form.get(), "boardProgress");
+    ASSERT_TRUE(waitUntil([&] { return progress->value() == 2; }));
+    form->close();
+    waitUntil([] { return false; }, 600);
+    // The two answered made room for two more; without the close the last two would follow by now.
+    EXPECT_LE(server.connections, 6);
+    EXPECT_EQ(progress->value(), 2);
+    HistoryStore store;
+    ASSERT_TRUE(store.open(historyFile).ok);
+    EXPECT_EQ(store.fetchesOf(11).size(), 2u);
+    EXPECT_TRUE(store.fetchesOf(12).empty());
+    form->setSettingsDialog(nullptr);
+}

@@ -1,0 +1,222 @@
+#include "board/board_filter.h"
+#include "board/board_sources.h"
+#include "text/code_page.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string cp(const char *utf8) { return toCp1251(QString::fromUtf8(utf8)); }
+
+std::vector<std::string> cells(std::initializer_list<const char *> utf8)
+{
+    std::vector<std::string> out;
+    for (const char *text : utf8)
+        out.push_back(cp(text));
+    return out;
+}
+
+std::vector<std::string> talentRow(const char *name, const char *country, const char *position,
+                                   const char *age, const char *talent)
+{
+    return cells({name, country, position, age, "20,00", talent});
+}
+
+std::vector<std::string> abilitiesRow(const char *name, const char *position, const char *first)
+{
+    return cells(
+        {name, position, "17", "21,00", first, "2,00", "3,00", "4,00", "5,00", "6,00", "7,00", "8,00"});
+}
+
+TeamPages team(const char *name, PageRows talent, PageRows abilities = {})
+{
+    TeamPages pages;
+    pages.teamName = cp(name);
+    pages.talent = PageRowsAt{QDateTime::currentDateTimeUtc(), std::move(talent)};
+    if (!abilities.empty())
+        pages.abilities = PageRowsAt{QDateTime::currentDateTimeUtc(), std::move(abilities)};
+    return pages;
+}
+
+BoardTable russianBoard(const std::vector<TeamPages> &teams)
+{
+    return buildBoard(teams, QCollator(QLocale(QLocale::Russian, QLocale::Russia)));
+}
+
+// The player names of the rows shown, in the order shown.
+std::vector<std::string> shownNames(const BoardTable &table, const BoardFilter &filter,
+                                    const BoardSort &sort = {})
+{
+    std::vector<std::string> names;
+    for (const std::size_t i : shownRows(table.rows, filter, sort))
+        names.push_back(fromCp1251(table.rows[i].cells[NameColumn]).toStdString());
+    return names;
+}
+
+using Names = std::vector<std::string>;
+
+} // namespace
+
+TEST(BoardJoin, PlayersOfOneNameJoinInPageOrderAndTheRestFollow)
+{
+    // Two players named Иван: the first on the talent page takes the first on the abilities page.
+    const TeamPages pages = team("Динамо",
+                                 {talentRow("Иван", "Россия", "Df", "16", "4,500"),
+                                  talentRow("Пётр", "Латвия", "Gk", "15", "3,000"),
+                                  talentRow("Иван", "Сербия", "Fw", "17", "5,000")},
+                                 {abilitiesRow("Иван", "Df", "1,00"), abilitiesRow("Олег", "Mf", "9,00"),
+                                  abilitiesRow("Иван", "Fw", "1,50")});
+    const std::vector<BoardCells> rows = joinTeamPages(pages);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0][CountryColumn], cp("Россия"));
+    EXPECT_EQ(rows[0][FirstAbilityColumn], "1,00");
+    EXPECT_EQ(rows[1][FirstAbilityColumn], "") << "a player missing from the abilities page has none";
+    EXPECT_EQ(rows[2][CountryColumn], cp("Сербия"));
+    EXPECT_EQ(rows[2][FirstAbilityColumn], "1,50");
+    EXPECT_EQ(rows[2][FirstAbilityColumn + 7], "8,00");
+    // Only on the abilities page: after the rest, no country or talent.
+    EXPECT_EQ(rows[3][NameColumn], cp("Олег"));
+    EXPECT_EQ(rows[3][PositionColumn], "Mf");
+    EXPECT_EQ(rows[3][MasteryColumn], "21,00");
+    EXPECT_EQ(rows[3][CountryColumn], "");
+    EXPECT_EQ(rows[3][TalentColumn], "");
+    EXPECT_EQ(rows[3][TeamColumn], cp("Динамо"));
+}
+
+TEST(BoardJoin, NewerPagesReplaceOlderOnesKindByKind)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    TeamPages stored;
+    stored.talent = PageRowsAt{now.addDays(-1), {talentRow("Старый", "", "Df", "16", "1,000")}};
+    stored.abilities = PageRowsAt{now, {abilitiesRow("Новый", "Df", "1,00")}};
+    TeamPages fresh;
+    fresh.talent = PageRowsAt{now, {talentRow("Новый", "", "Df", "16", "2,000")}};
+    fresh.abilities = PageRowsAt{now.addDays(-2), {}};
+    takeNewer(stored, fresh);
+    EXPECT_EQ(stored.talent->rows[0][0], cp("Новый"));
+    EXPECT_EQ(stored.abilities->rows.size(), 1u) << "an older page never replaces a newer one";
+}
+
+TEST(BoardFilterRules, EachFilterLetsThroughOnlyItsRows)
+{
+    const BoardTable table = russianBoard(
+        {team("Динамо",
+              {talentRow("Иванов", "", "Df", "16", "4,500"), talentRow("Петров", "", "Gk", "18", "3,000")},
+              {abilitiesRow("Без таланта", "Mf", "1,00")}),
+         team("Спартак",
+              {talentRow("Ёлкин", "", "Df", "17", "5,250"), talentRow("Жуков", "", "Fw", "15", "2,125")})});
+    const auto filter = [](auto change) {
+        BoardFilter f;
+        change(f);
+        return f;
+    };
+    const struct {
+        const char *what;
+        BoardFilter filter;
+        Names shown;
+    } cases[] = {
+        {"nothing", {}, {"Иванов", "Петров", "Без таланта", "Ёлкин", "Жуков"}},
+        {"position", filter([](BoardFilter &f) { f.position = "Df"; }), {"Иванов", "Ёлкин"}},
+        {"oldest age", filter([](BoardFilter &f) { f.maxAge = 16; }), {"Иванов", "Жуков"}},
+        {"lowest talent, none without one",
+         filter([](BoardFilter &f) { f.minTalent = 3; }),
+         {"Иванов", "Петров", "Ёлкин"}},
+        {"player's name, any case", filter([](BoardFilter &f) { f.search = cp("ЁЛК"); }), {"Ёлкин"}},
+        {"team's name, any case",
+         filter([](BoardFilter &f) { f.search = cp("дИнАм"); }),
+         {"Иванов", "Петров", "Без таланта"}},
+        {"filters together",
+         filter([](BoardFilter &f) {
+             f.position = "Df";
+             f.maxAge = 16;
+         }),
+         {"Иванов"}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(shownNames(table, c.filter), c.shown) << c.what;
+}
+
+TEST(BoardFilterRules, BestOfPositionsKeepsThreeHighestTalentsOfEachAfterTheOtherFilters)
+{
+    PageRows rows;
+    for (const char *talent : {"1,000", "5,000", "3,000", "5,000", "4,000"})
+        rows.push_back(talentRow(talent, "", "Df", "16", talent));
+    rows.push_back(talentRow("Gk", "", "Gk", "18", "0,500"));
+    const BoardTable table = russianBoard({team("Динамо", rows, {abilitiesRow("no talent", "Gk", "1,00")})});
+    BoardFilter best;
+    best.bestOfPosition = true;
+    // The tie at 5 goes to both; board order stays.
+    EXPECT_EQ(shownNames(table, best), (Names{"5,000", "5,000", "4,000", "Gk"}));
+    best.maxAge = 16;
+    EXPECT_EQ(shownNames(table, best), (Names{"5,000", "5,000", "4,000"}));
+}
+
+TEST(BoardSortRules, NumbersAsNumbersNamesInTheLanguagesOrderEmptyCellsLast)
+{
+    const BoardTable table = russianBoard(
+        {team("Б", {talentRow("Жуков", "", "Df", "9", "10,500"), talentRow("Ёлкин", "", "Df", "17", "2,000")},
+              {abilitiesRow("Егоров", "Mf", "1,00")}),
+         team("А", {talentRow("Ершов", "", "Df", "16", "9,750")})});
+    const struct {
+        const char *what;
+        BoardSort sort;
+        Names shown;
+    } cases[] = {
+        {"board order", {}, {"Жуков", "Ёлкин", "Егоров", "Ершов"}},
+        {"name: Ё among the Е, not before them as in byte order",
+         {NameColumn, true},
+         {"Егоров", "Ёлкин", "Ершов", "Жуков"}},
+        {"age as a number", {AgeColumn, true}, {"Жуков", "Ершов", "Ёлкин", "Егоров"}},
+        {"talent descending, the empty one last",
+         {TalentColumn, false},
+         {"Жуков", "Ершов", "Ёлкин", "Егоров"}},
+        {"talent ascending, the empty one still last",
+         {TalentColumn, true},
+         {"Ёлкин", "Ершов", "Жуков", "Егоров"}},
+        {"team, equal rows keep board order", {TeamColumn, true}, {"Ершов", "Жуков", "Ёлкин", "Егоров"}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(shownNames(table, {}, c.sort), c.shown) << c.what;
+    EXPECT_EQ(table.positions, (std::vector<std::string>{"Df", "Mf"}));
+}
+
+TEST(BoardSortRules, AHeaderClickedAgainReversesAndAnotherStartsAscending)
+{
+    const BoardSort first = BoardSort{}.clicked(3);
+    EXPECT_TRUE(first.ascending);
+    EXPECT_FALSE(first.clicked(3).ascending);
+    EXPECT_TRUE(first.clicked(3).clicked(3).ascending);
+    EXPECT_TRUE(first.clicked(3).clicked(5).ascending);
+    EXPECT_EQ(first.clicked(5).column, 5);
+}
+
+TEST(BoardCsv, RowsAsShownUnderTheCaptions)
+{
+    const BoardTable table =
+        russianBoard({team("Клуб; «Б»", {talentRow("Иван \"Ваня\"", "Россия", "Df", "16", "4,500"),
+                                         talentRow("Пётр", "", "Gk", "15", "3,000")})});
+    const std::string csv = boardCsv(table.rows, {1, 0});
+    EXPECT_EQ(csv, "\xEF\xBB\xBF"
+                   "Команда;Имя;Страна;Поз;Возр;Маст;Талант;От;Оп;Др;Пм;Вн;Пс;Сл;Тч\r\n"
+                   "\"Клуб; «Б»\";Пётр;;Gk;15;20,00;3,000;;;;;;;;\r\n"
+                   "\"Клуб; «Б»\";\"Иван \"\"Ваня\"\"\";Россия;Df;16;20,00;4,500;;;;;;;;\r\n");
+}
+
+TEST(BoardArrivedPage, APageNotReadSaysWhy)
+{
+    FetchResult timedOut;
+    timedOut.outcome = ExchangeOutcome::TimedOut;
+    FetchResult notFound;
+    notFound.read = true;
+    notFound.body = cp("<p>Команда не найдена</p>");
+    FetchResult foreign;
+    foreign.read = true;
+    foreign.body = "<html>hello</html>";
+    EXPECT_EQ(readArrivedPage(timedOut, PageKind::Talent).whyNot, "сервер не ответил вовремя");
+    EXPECT_EQ(readArrivedPage(notFound, PageKind::Talent).whyNot, "команда не найдена");
+    const ArrivedPage page = readArrivedPage(foreign, PageKind::Abilities);
+    EXPECT_FALSE(page.read);
+    EXPECT_EQ(page.whyNot, "страница не распознана: в ней нет названия команды");
+}
