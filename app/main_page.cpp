@@ -55,8 +55,12 @@ void MainPage::wire()
                            [this](const QString &file) { saveTeamOnView(file); });
         });
     });
-    connect(m_ui.exportCsvAction, &QAction::triggered, this,
-            [this] { runGuarded([this] { saveTeamAsCsv(m_window, teamTableOnView()); }); });
+    connect(m_ui.exportCsvAction, &QAction::triggered, this, [this] {
+        runGuarded([this] {
+            const ShownTable table = teamTableOnView();
+            saveCsvFile(m_window, table.rows.empty(), [&] { return teamCsv(table); });
+        });
+    });
     connect(m_ui.copyForumAction, &QAction::triggered, this,
             [this] { runGuarded([this] { copyTeamForForum(teamTableOnView()); }); });
     connect(m_ui.ComboBox1, &QComboBox::activated, this,

@@ -1,17 +1,15 @@
 #include "board/board_page.h"
 
 #include "board/board_model.h"
-#include "export/export_file.h"
+#include "export/list_exports.h"
 #include "history/history_keeper.h"
 #include "text/app_error.h"
 #include "text/code_page.h"
 #include "widgets/error_guard.h"
-#include "widgets/messages.h"
 
 #include <QCheckBox>
 #include <QCollator>
 #include <QComboBox>
-#include <QDir>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -251,12 +249,5 @@ QString BoardPage::notUpdatedText() const
 
 void BoardPage::onCsvClicked()
 {
-    if (m_model->shown().empty()) {
-        messages().information(QStringLiteral(":\\"), tr("Сохранять нечего :("));
-        return;
-    }
-    const QString fileName = messages().saveFileName(this, QDir::currentPath(), QStringLiteral("CSV (*.csv)"),
-                                                     QStringLiteral("csv"));
-    if (!fileName.isEmpty())
-        replaceFileAtomically(fileName, boardCsv(m_table->rows, m_model->shown()));
+    saveCsvFile(this, m_model->shown().empty(), [this] { return boardCsv(m_table->rows, m_model->shown()); });
 }

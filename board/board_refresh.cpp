@@ -81,9 +81,7 @@ void BoardRefresh::onRequestFinished(PageRequest *request)
 
 bool BoardRefresh::retryWithLogin(Running &running)
 {
-    const ReplyReader &reply = running.request->reply();
-    if (running.withLogin || !m_destination.viaProxy || reply.status() != 407 || m_proxy.login.empty() ||
-        !offersBasicScheme(reply.header("Proxy-Authenticate").value_or(std::string())))
+    if (running.withLogin || !mayRetryWithProxyLogin(running.request->reply(), m_destination, m_proxy))
         return false;
     send({running.job, nullptr, true, resultOf(running).sessionBytes});
     return true;
@@ -91,18 +89,7 @@ bool BoardRefresh::retryWithLogin(Running &running)
 
 FetchResult BoardRefresh::resultOf(const Running &running) const
 {
-    const ReplyReader &reply = running.request->reply();
-    FetchResult result;
-    result.outcome = running.request->outcome();
-    if (result.outcome == ExchangeOutcome::Succeeded) {
-        result.read = true;
-        result.body = reply.body();
-        result.lastPageBytes = static_cast<int64_t>(result.body.size());
-        result.sessionBytes = result.lastPageBytes;
-    } else {
-        result.failureText = fetchFailureText(result.outcome);
-        result.sessionBytes = static_cast<int64_t>(reply.statusLine().size() + reply.location().size());
-    }
+    FetchResult result = fetchResultOf(running.request->reply(), running.request->outcome(), m_destination);
     result.sessionBytes += running.earlierBytes;
     return result;
 }

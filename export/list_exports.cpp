@@ -1,10 +1,14 @@
 #include "export/list_exports.h"
 
+#include "export/export_file.h"
 #include "export/table_writers.h"
 #include "view/roster_lists.h"
+#include "widgets/messages.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
 #include <QShortcut>
 #include <QTreeWidget>
 
@@ -58,6 +62,24 @@ QString teamForumPost(const ShownTable &table)
 {
     return QString::fromStdString(
         forumTable(table.teamName.toStdString(), utf8(table.captions), utf8Rows(table.rows)));
+}
+
+bool sayNothingToSave(bool nothing)
+{
+    if (nothing)
+        messages().information(QStringLiteral(":\\"),
+                               QCoreApplication::translate("ListExports", "Сохранять нечего :("));
+    return nothing;
+}
+
+void saveCsvFile(QWidget *owner, bool nothing, const std::function<std::string()> &document)
+{
+    if (sayNothingToSave(nothing))
+        return;
+    const QString fileName = messages().saveFileName(owner, QDir::currentPath(),
+                                                     QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"));
+    if (!fileName.isEmpty())
+        replaceFileAtomically(fileName, document());
 }
 
 void enableRowCopy(QTreeWidget *list)

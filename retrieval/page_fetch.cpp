@@ -72,32 +72,55 @@ std::string fetchFailureReason(ExchangeOutcome outcome)
     return text(QT_TRANSLATE_NOOP("PageFetch", "страница не получена"));
 }
 
-namespace {
-
-// One exchange on a connection of its own; after a failure, what the connection still delivers is
-// drained (bounded) and counted.
-FetchResult exchangeOnce(const FetchDestination &to, const std::string &request,
-                         const ExchangeTimeouts &timeouts, std::optional<std::string> *proxyChallenge)
+FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, const FetchDestination &to)
 {
-    RosterExchange exchange(timeouts);
     FetchResult result;
-    const bool usablePort = to.port > 0 && to.port <= 65535;
-    if (usablePort && exchange.run(to.host, static_cast<uint16_t>(to.port), request)) {
+    result.outcome = outcome;
+    if (outcome == ExchangeOutcome::Succeeded) {
         result.read = true;
-        result.outcome = ExchangeOutcome::Succeeded;
-        result.body = exchange.reply().body();
+        result.body = reply.body();
         result.lastPageBytes = static_cast<int64_t>(result.body.size());
         result.sessionBytes = result.lastPageBytes;
         return result;
     }
-    result.outcome = usablePort ? exchange.outcome() : ExchangeOutcome::Failed;
-    result.failureText = fetchFailureText(result.outcome);
-    if (to.viaProxy && exchange.reply().status() == 407)
-        *proxyChallenge = exchange.reply().header("Proxy-Authenticate").value_or(std::string());
-    result.lastPageBytes = static_cast<int64_t>(exchange.drainRest());
-    result.sessionBytes =
-        static_cast<int64_t>(exchange.reply().statusLine().size() + exchange.reply().location().size());
+    result.failureText =
+        to.viaProxy && reply.status() == 407
+            ? text(QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка: прокси-сервер требует логин и пароль."))
+            : fetchFailureText(outcome);
+    result.sessionBytes = static_cast<int64_t>(reply.statusLine().size() + reply.location().size());
     return result;
+}
+
+bool mayRetryWithProxyLogin(const ReplyReader &reply, const FetchDestination &to, const ProxyChoice &proxy)
+{
+    return to.viaProxy && reply.status() == 407 && !proxy.login.empty() &&
+           offersBasicScheme(reply.header("Proxy-Authenticate").value_or(std::string()));
+}
+
+namespace {
+
+struct Exchanged {
+    FetchResult result;
+    bool mayRetryWithLogin = false;
+};
+
+// One exchange on a connection of its own; after a failure, what the connection still delivers is
+// drained (bounded) and counted.
+Exchanged exchangeOnce(const FetchDestination &to, const std::string &request,
+                       const ExchangeTimeouts &timeouts, const ProxyChoice &proxy)
+{
+    RosterExchange exchange(timeouts);
+    const bool usablePort = to.port > 0 && to.port <= 65535;
+    const bool read = usablePort && exchange.run(to.host, static_cast<uint16_t>(to.port), request);
+    const ExchangeOutcome outcome = read         ? ExchangeOutcome::Succeeded
+                                    : usablePort ? exchange.outcome()
+                                                 : ExchangeOutcome::Failed;
+    Exchanged exchanged{fetchResultOf(exchange.reply(), outcome, to), false};
+    if (!read) {
+        exchanged.mayRetryWithLogin = mayRetryWithProxyLogin(exchange.reply(), to, proxy);
+        exchanged.result.lastPageBytes = static_cast<int64_t>(exchange.drainRest());
+    }
+    return exchanged;
 }
 
 } // namespace
@@ -107,23 +130,14 @@ FetchResult fetchPage(int32_t teamId, const std::string &pageSuffix, const Proxy
 {
     const ServerAddress server = rosterServerAddress();
     const FetchDestination to = fetchDestination(proxy, server);
-    std::optional<std::string> challenge;
-    FetchResult result =
-        exchangeOnce(to, buildRosterRequest(server, teamId, pageSuffix, to.viaProxy), timeouts, &challenge);
-    if (!challenge)
-        return result;
-    // The proxy wants a login: one more try with it when it offers Basic and a login is set.
-    if (offersBasicScheme(*challenge) && !proxy.login.empty()) {
-        const int64_t firstBytes = result.sessionBytes;
-        const std::string request = buildRosterRequest(server, teamId, pageSuffix, true,
-                                                       basicProxyAuthorization(proxy.login, proxy.password));
-        challenge.reset();
-        result = exchangeOnce(to, request, timeouts, &challenge);
-        result.sessionBytes += firstBytes;
-        if (!challenge)
-            return result;
-    }
-    result.failureText =
-        text(QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка: прокси-сервер требует логин и пароль."));
-    return result;
+    const Exchanged first =
+        exchangeOnce(to, buildRosterRequest(server, teamId, pageSuffix, to.viaProxy), timeouts, proxy);
+    if (!first.mayRetryWithLogin)
+        return first.result;
+    // The proxy wants a login: one more try with it, and no more.
+    const std::string request = buildRosterRequest(server, teamId, pageSuffix, true,
+                                                   basicProxyAuthorization(proxy.login, proxy.password));
+    FetchResult second = exchangeOnce(to, request, timeouts, proxy).result;
+    second.sessionBytes += first.result.sessionBytes;
+    return second;
 }

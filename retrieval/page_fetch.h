@@ -33,6 +33,14 @@ struct FetchDestination {
 };
 FetchDestination fetchDestination(const ProxyChoice &proxy, const ServerAddress &server);
 
+// What a finished exchange comes to: the page and its size, or after a failure its message and the
+// lengths of the status line and the Location value (nothing is drained here). A proxy's 407 is told
+// as the proxy wanting a login.
+FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, const FetchDestination &to);
+
+// The proxy answered 407 offering Basic, and a login is set: the request may go once more with it.
+bool mayRetryWithProxyLogin(const ReplyReader &reply, const FetchDestination &to, const ProxyChoice &proxy);
+
 // One request for a team's roster page: chooses between the proxy and the server, sends the request,
 // reads the reply and, after a failure, drains what the connection still delivers (bounded). A proxy
 // port that is not a number throws ConvertError before anything is sent.

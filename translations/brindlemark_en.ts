@@ -20,10 +20,6 @@
         <translation>Not refreshed: %1</translation>
     </message>
     <message>
-        <source>Сохранять нечего :(</source>
-        <translation>Nothing to save :(</translation>
-    </message>
-    <message>
         <source>Лучшие по позициям</source>
         <translation>Best by position</translation>
     </message>
@@ -74,13 +70,6 @@
 </source>
         <translation>Teams not saved (%1):
 </translation>
-    </message>
-</context>
-<context>
-    <name>ExportCommands</name>
-    <message>
-        <source>Сохранять нечего :(</source>
-        <translation>Nothing to save :(</translation>
     </message>
 </context>
 <context>
@@ -199,6 +188,13 @@
     <message>
         <source>ушёл</source>
         <translation>left</translation>
+    </message>
+</context>
+<context>
+    <name>ListExports</name>
+    <message>
+        <source>Сохранять нечего :(</source>
+        <translation>Nothing to save :(</translation>
     </message>
 </context>
 <context>
