@@ -46,11 +46,24 @@ CREATE TABLE players (
 ) WITHOUT ROWID;
 )sql";
 
+// Version 2. Pages of one kind are packed against a dictionary, the first page of that kind kept;
+// a page without one is a plain zlib stream, which version 1's pages become once their 4-byte length
+// is cut off (substr counts bytes in a BLOB).
+constexpr const char *pageDictionaries = R"sql(
+CREATE TABLE page_dictionaries (
+    id INTEGER PRIMARY KEY,
+    page_kind TEXT NOT NULL CHECK (page_kind IN ('talent', 'abilities')),
+    bytes BLOB NOT NULL
+);
+ALTER TABLE fetches ADD COLUMN dictionary_id INTEGER REFERENCES page_dictionaries (id);
+UPDATE fetches SET page = substr(page, 5);
+)sql";
+
 } // namespace
 
 const std::vector<SchemaStep> &historySchemaSteps()
 {
-    static const std::vector<SchemaStep> steps{{1, firstLayout}};
+    static const std::vector<SchemaStep> steps{{1, firstLayout}, {2, pageDictionaries}};
     return steps;
 }
 

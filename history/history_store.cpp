@@ -2,6 +2,7 @@
 
 #include "catalogue/sqlite_database.h"
 #include "history/history_schema.h"
+#include "history/page_packing.h"
 #include "text/code_page.h"
 #include "view/row_texts.h"
 
@@ -145,6 +146,36 @@ void insertPlayers(const SqliteDatabase &db, int64_t fetchId, const FetchRecord 
     }
 }
 
+// A page smaller than this is packed alone rather than made the dictionary of its kind.
+constexpr size_t smallestDictionary = 4 * 1024;
+
+struct PageDictionary {
+    std::optional<int64_t> id;
+    std::string bytes;
+};
+
+// The dictionary the page's kind is packed against; the first page of a kind large enough becomes it.
+PageDictionary dictionaryFor(const SqliteDatabase &db, const FetchRecord &record)
+{
+    SqliteStatement query =
+        db.prepare("SELECT id, bytes FROM page_dictionaries WHERE page_kind = ?1 ORDER BY id LIMIT 1");
+    query.bindText(1, kindText(record.kind));
+    if (query.step())
+        return {query.columnInteger(0), query.columnBlob(1)};
+    if (record.page.size() < smallestDictionary)
+        return {};
+    std::string bytes(dictionaryOf(record.page));
+    SqliteStatement insert = db.prepare("INSERT INTO page_dictionaries (page_kind, bytes) VALUES (?1, ?2)");
+    insert.bindText(1, kindText(record.kind)).bindBlob(2, bytes);
+    insert.run();
+    return {db.lastInsertRowId(), std::move(bytes)};
+}
+
+// Reads the packed page and its dictionary; ?1 is the fetch.
+constexpr const char *packedPageQuery =
+    "SELECT f.page, d.bytes, f.fetched_at, f.team_id, f.page_kind FROM fetches AS f "
+    "LEFT JOIN page_dictionaries AS d ON d.id = f.dictionary_id WHERE f.id = ?1";
+
 std::vector<std::string> rowTextsOf(const SqliteStatement &row, PageKind kind)
 {
     const auto age = static_cast<int16_t>(row.columnInteger(3));
@@ -251,6 +282,8 @@ HistoryOutcome HistoryStore::keep(const FetchRecord &record)
     } catch (const SqliteError &error) {
         if (historyFailureOf(error.code()) != HistoryFailure::Corrupt)
             return failure(historyFailureOf(error.code()), error.what(), keepPrefix);
+    } catch (const std::exception &error) { // the page could not be packed
+        return failure(HistoryFailure::Other, error.what(), keepPrefix);
     }
     // Damage deeper in the file than opening looks: the same remedy, then the page once more.
     HistoryOutcome fresh = startAgain();
@@ -266,19 +299,22 @@ HistoryOutcome HistoryStore::keep(const FetchRecord &record)
 
 void HistoryStore::write(const FetchRecord &record) const
 {
-    // Packed before the transaction, so the lock is held only for the writing.
-    const QByteArray packed = qCompress(reinterpret_cast<const uchar *>(record.page.data()),
-                                        static_cast<qsizetype>(record.page.size()));
     WriteTransaction transaction(*m_db);
+    const auto [dictionaryId, dictionary] = dictionaryFor(*m_db, record);
+    const std::string packed = packPage(record.page, dictionary);
     SqliteStatement insert =
         m_db->prepare("INSERT INTO fetches (fetched_at, team_id, page_kind, " + summaryColumnList() +
-                      ", player_count, page) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, "
-                      "?14, ?15, ?16, ?17)");
+                      ", player_count, page, dictionary_id) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, "
+                      "?11, ?12, ?13, "
+                      "?14, ?15, ?16, ?17, ?18)");
     insert.bindText(1, timeText(record.fetchedAt)).bindInteger(2, record.teamId);
     insert.bindText(3, kindText(record.kind));
     bindSummary(insert, 4, record.summary);
-    insert.bindInteger(16, playerCount(record));
-    insert.bindBlob(17, std::string_view(packed.constData(), static_cast<size_t>(packed.size())));
+    insert.bindInteger(16, playerCount(record)).bindBlob(17, packed);
+    if (dictionaryId)
+        insert.bindInteger(18, *dictionaryId);
+    else
+        insert.bindNull(18);
     insert.run();
     insertPlayers(*m_db, m_db->lastInsertRowId(), record);
     transaction.commit();
@@ -351,14 +387,16 @@ std::optional<std::string> HistoryStore::rawPage(int64_t fetchId) const
     if (!m_db)
         return std::nullopt;
     return guarded(m_path, readPrefix, [&]() -> std::optional<std::string> {
-        SqliteStatement query = m_db->prepare("SELECT page FROM fetches WHERE id = ?1");
+        SqliteStatement query = m_db->prepare(packedPageQuery);
         query.bindInteger(1, fetchId);
         if (!query.step())
             return std::nullopt;
-        const std::string packed = query.columnBlob(0);
-        const QByteArray page = qUncompress(reinterpret_cast<const uchar *>(packed.data()),
-                                            static_cast<qsizetype>(packed.size()));
-        return std::string(page.constData(), static_cast<size_t>(page.size()));
+        std::optional<std::string> page = unpackPage(query.columnBlob(0), query.columnBlob(1));
+        if (!page)
+            throw HistoryError(
+                HistoryFailure::Corrupt,
+                toCp1251(readPrefix.arg(historyFailureReason(HistoryFailure::Corrupt, m_path, {}))));
+        return page;
     });
 }
 
@@ -420,19 +458,17 @@ RereadReport HistoryStore::rereadAll(const PageReader &read)
 bool HistoryStore::reread(int64_t fetchId, const PageReader &read) const
 {
     WriteTransaction transaction(*m_db);
-    SqliteStatement stored =
-        m_db->prepare("SELECT fetched_at, team_id, page_kind, page FROM fetches WHERE id = ?1");
+    SqliteStatement stored = m_db->prepare(packedPageQuery);
     stored.bindInteger(1, fetchId);
     if (!stored.step())
         return false; // pruned meanwhile by another instance
-    const std::string packed = stored.columnBlob(3);
-    const QByteArray bytes =
-        qUncompress(reinterpret_cast<const uchar *>(packed.data()), static_cast<qsizetype>(packed.size()));
-    const std::string page(bytes.constData(), static_cast<size_t>(bytes.size()));
-    const PageKind kind = kindOf(stored.columnText(2));
+    const std::optional<std::string> page = unpackPage(stored.columnBlob(0), stored.columnBlob(1));
+    if (!page)
+        return false;
+    const PageKind kind = kindOf(stored.columnText(4));
     const auto record =
-        fetchRecordOf(timeOf(stored.columnText(0)), static_cast<int32_t>(stored.columnInteger(1)), kind, {},
-                      read(page, kind));
+        fetchRecordOf(timeOf(stored.columnText(2)), static_cast<int32_t>(stored.columnInteger(3)), kind, {},
+                      read(*page, kind));
     if (!record)
         return false;
     SqliteStatement update =
