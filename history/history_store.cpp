@@ -147,7 +147,7 @@ void insertPlayers(const SqliteDatabase &db, int64_t fetchId, const FetchRecord 
 }
 
 // A page smaller than this is packed alone rather than made the dictionary of its kind.
-constexpr size_t smallestDictionary = 4 * 1024;
+constexpr size_t smallestDictionary = size_t{4} * 1024;
 
 struct PageDictionary {
     std::optional<int64_t> id;

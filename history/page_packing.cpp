@@ -64,7 +64,7 @@ std::optional<std::string> unpackPage(std::string_view packed, std::string_view 
     stream.next_in = bytesOf(packed);
     stream.avail_in = packedLength;
     std::string page;
-    std::array<char, 64 * 1024> chunk{};
+    std::array<char, size_t{64} * 1024> chunk{};
     int result = Z_OK;
     while (result == Z_OK) {
         stream.next_out = reinterpret_cast<Bytef *>(chunk.data());
