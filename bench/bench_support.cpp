@@ -6,6 +6,8 @@
 #include "tools/demo_server/demo_squad.h"
 #include "view/row_texts.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -98,6 +100,28 @@ double memchrSeconds(const std::string &bytes)
 }
 
 } // namespace
+
+const DemoCatalogue &demoCatalogue()
+{
+    static const DemoCatalogue catalogue =
+        DemoCatalogue::fromFile(QStringLiteral(BRINDLEMARK_DEMO_CATALOGUE_SQL));
+    return catalogue;
+}
+
+const DemoDivision &sixteenTeamDivision()
+{
+    for (const DemoDivision &d : demoCatalogue().divisions())
+        if (demoCatalogue().divisionTeams(d.id).size() == 16)
+            return d;
+    throw std::runtime_error("the sample catalogue has no division of 16 teams");
+}
+
+void copySampleCatalogue(const QString &folder)
+{
+    const QString from = QCoreApplication::applicationDirPath() + QStringLiteral("/../demo-data/");
+    for (const QString &name : {QStringLiteral("divisions.cds"), QStringLiteral("teams.cds")})
+        QFile::copy(from + name, folder + u'/' + name);
+}
 
 const SamplePages &pagesOf20Players()
 {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "retrieval/team_records.h"
+#include "tools/demo_server/demo_catalogue.h"
+#include "widgets/messages.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -27,6 +29,44 @@ const std::vector<std::unique_ptr<CPlayerSkill>> &skillRecordsOf25();
 
 // A talent list of 100 rows as the window shows them: four squads of 25.
 const std::vector<std::vector<std::string>> &talentListOf100();
+
+// The sample catalogue the demo server serves, and its first division of 16 teams.
+const DemoCatalogue &demoCatalogue();
+const DemoDivision &sixteenTeamDivision();
+
+// The window loads the catalogue from its working folder when it starts; the build's sample files
+// spare it the error box of a missing catalogue.
+void copySampleCatalogue(const QString &folder);
+
+// Answers every box at once and remembers the first, so a run that went wrong is reported.
+class SilentMessages : public Messages {
+public:
+    SilentMessages() { installMessages(this); }
+    ~SilentMessages() override { installMessages(nullptr); }
+    SilentMessages(const SilentMessages &) = delete;
+    SilentMessages &operator=(const SilentMessages &) = delete;
+
+    void information(const QString &caption, const QString &text) override { note(caption, text); }
+    void error(const QString &caption, const QString &text) override { note(caption, text); }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    void openUrl(const QUrl &) override {}
+
+    void clear()
+    {
+        count = 0;
+        first.clear();
+    }
+
+    int count = 0;
+    QString first;
+
+private:
+    void note(const QString &caption, const QString &text)
+    {
+        if (count++ == 0)
+            first = caption + QStringLiteral(": ") + text;
+    }
+};
 
 // Wall time of the timed part of a benchmark loop: from construction, less the paused stretches, or
 // the sum of the times a manual-time benchmark reports.

@@ -2,6 +2,7 @@
 // latency, beside the classic one-page-at-a-time fetch of the same 32 pages; filling the board from a
 // history; filtering and sorting what it shows.
 #include "app/main_window.h"
+#include "bench/bench_support.h"
 #include "board/board_page.h"
 #include "catalogue/catalogue_selectors.h"
 #include "history/history_keeper.h"
@@ -16,7 +17,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTableView>
@@ -29,46 +29,6 @@ namespace {
 
 constexpr int latencyMs = 150;
 
-const DemoCatalogue &catalogue()
-{
-    static const DemoCatalogue demo = [] {
-        QFile file(QStringLiteral(BRINDLEMARK_DEMO_CATALOGUE_SQL));
-        if (!file.open(QIODevice::ReadOnly))
-            throw std::runtime_error("cannot read the demo catalogue");
-        return DemoCatalogue::fromSql(QString::fromUtf8(file.readAll()));
-    }();
-    return demo;
-}
-
-const DemoDivision &sixteenTeams()
-{
-    for (const DemoDivision &d : catalogue().divisions())
-        if (catalogue().divisionTeams(d.id).size() == 16)
-            return d;
-    throw std::runtime_error("the sample catalogue has no division of 16 teams");
-}
-
-// Answers every box at once and keeps the first, so a run that went wrong is reported.
-class QuietMessages : public Messages {
-public:
-    QuietMessages() { installMessages(this); }
-    ~QuietMessages() override { installMessages(nullptr); }
-    QuietMessages(const QuietMessages &) = delete;
-    QuietMessages &operator=(const QuietMessages &) = delete;
-    void information(const QString &c, const QString &t) override { note(c, t); }
-    void error(const QString &c, const QString &t) override { note(c, t); }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    void openUrl(const QUrl &) override {}
-    QString first;
-
-private:
-    void note(const QString &caption, const QString &text)
-    {
-        if (first.isEmpty())
-            first = caption + QStringLiteral(": ") + text;
-    }
-};
-
 // The demo server with a slow site's latency and the main window in a folder holding the sample
 // catalogue, the 16-team division chosen.
 struct SlowSite {
@@ -76,9 +36,7 @@ struct SlowSite {
     {
         previousDir = QDir::currentPath();
         QDir::setCurrent(workDir.path());
-        const QString from = QCoreApplication::applicationDirPath() + QStringLiteral("/../demo-data/");
-        for (const QString &name : {QStringLiteral("divisions.cds"), QStringLiteral("teams.cds")})
-            QFile::copy(from + name, workDir.filePath(name));
+        copySampleCatalogue(workDir.path());
         qputenv("BRINDLEMARK_SERVER", "127.0.0.1:" + QByteArray::number(server.port()));
     }
     ~SlowSite()
@@ -96,7 +54,7 @@ struct SlowSite {
 
 void chooseSixteenTeams(const MainControls &ui)
 {
-    const int index = ui.ComboBox1->findText(sixteenTeams().name);
+    const int index = ui.ComboBox1->findText(sixteenTeamDivision().name);
     if (index < 0)
         throw std::runtime_error("the window's catalogue lacks the 16-team division");
     ui.ComboBox1->setCurrentIndex(index);
@@ -108,7 +66,7 @@ double sequentialSeconds(TForm1 &form)
 {
     QElapsedTimer timer;
     timer.start();
-    for (const DemoTeam *team : catalogue().divisionTeams(sixteenTeams().id))
+    for (const DemoTeam *team : demoCatalogue().divisionTeams(sixteenTeamDivision().id))
         for (const PageKind kind : {PageKind::Talent, PageKind::Abilities})
             if (!form.fetchTeam(team->teamId, kind))
                 throw std::runtime_error("a page of the classic fetch was not read");
@@ -138,7 +96,7 @@ void BM_BoardRefreshSixteenTeams(benchmark::State &state)
     static std::string failure; // the library keeps a pointer to the message
     try {
         SlowSite site;
-        QuietMessages boxes;
+        SilentMessages boxes;
         TForm1 form;
         const MainControls ui(&form);
         chooseSixteenTeams(ui);
@@ -172,7 +130,7 @@ const QString &seededHistory()
         HistoryStore store;
         if (!store.open(file).ok)
             throw std::runtime_error("cannot open the history file");
-        const SeedReport report = seedHistory(store, catalogue(), {8, 0, {}});
+        const SeedReport report = seedHistory(store, demoCatalogue(), {8, 0, {}});
         if (!report.failure.isEmpty())
             throw std::runtime_error(report.failure.toStdString());
         return file;
@@ -187,11 +145,11 @@ struct SeededBoard {
     {
         keeper.open(seededHistory(), 0);
         page.setSources({&keeper, {}, {}});
-        for (const DemoTeam *team : catalogue().divisionTeams(sixteenTeams().id))
+        for (const DemoTeam *team : demoCatalogue().divisionTeams(sixteenTeamDivision().id))
             teams.push_back({toCp1251(team->name), team->teamId});
         page.resize(490, 280);
         page.show();
-        page.showDivision(sixteenTeams().id, teams);
+        page.showDivision(sixteenTeamDivision().id, teams);
     }
 
     QTableView *view() const { return page.findChild<QTableView *>(QStringLiteral("boardView")); }
@@ -212,7 +170,7 @@ void BM_BoardFillFromHistory(benchmark::State &state)
 {
     SeededBoard board;
     for (auto _ : state) {
-        board.page.showDivision(sixteenTeams().id, board.teams);
+        board.page.showDivision(sixteenTeamDivision().id, board.teams);
         board.paint();
     }
     state.counters["players"] = board.shown();

@@ -18,75 +18,12 @@
 
 namespace {
 
-// Answers every box at once and remembers the first, so a run that went wrong is reported.
-class SilentMessages : public Messages {
-public:
-    SilentMessages() { installMessages(this); }
-    ~SilentMessages() override { installMessages(nullptr); }
-    SilentMessages(const SilentMessages &) = delete;
-    SilentMessages &operator=(const SilentMessages &) = delete;
-
-    void information(const QString &caption, const QString &text) override { note(caption, text); }
-    void error(const QString &caption, const QString &text) override { note(caption, text); }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    void openUrl(const QUrl &) override {}
-
-    void clear()
-    {
-        count = 0;
-        first.clear();
-    }
-
-    int count = 0;
-    QString first;
-
-private:
-    void note(const QString &caption, const QString &text)
-    {
-        if (count++ == 0)
-            first = caption + QStringLiteral(": ") + text;
-    }
-};
-
-struct Division {
-    QString name;
-    int32_t id = 0;
-    std::vector<const DemoTeam *> teams;
-};
-
-// The sample catalogue the demo server serves, and its first division of 16 teams.
-const Division &sixteenTeamDivision()
-{
-    static const DemoCatalogue catalogue = [] {
-        QFile file(QStringLiteral(BRINDLEMARK_DEMO_CATALOGUE_SQL));
-        if (!file.open(QIODevice::ReadOnly))
-            throw std::runtime_error("cannot read " + file.fileName().toStdString());
-        return DemoCatalogue::fromSql(QString::fromUtf8(file.readAll()));
-    }();
-    static const Division division = [] {
-        for (const DemoDivision &d : catalogue.divisions())
-            if (catalogue.divisionTeams(d.id).size() == 16)
-                return Division{d.name, d.id, catalogue.divisionTeams(d.id)};
-        throw std::runtime_error("the sample catalogue has no division of 16 teams");
-    }();
-    return division;
-}
-
-// The window loads the catalogue from its working folder when it starts; the build's sample files
-// spare it the error box of a missing catalogue.
-void copySampleCatalogue(const QString &to)
-{
-    const QString from = QCoreApplication::applicationDirPath() + QStringLiteral("/../demo-data/");
-    for (const QString &name : {QStringLiteral("divisions.cds"), QStringLiteral("teams.cds")})
-        QFile::copy(from + name, to + u'/' + name);
-}
-
 // One window per iteration, so every run fetches and reads all 16 pages; only the click is timed.
 void BM_DivisionRun(benchmark::State &state, bool talent)
 {
     static std::string failure; // the library keeps a pointer to the message
     try {
-        const Division &division = sixteenTeamDivision();
+        const DemoDivision &division = sixteenTeamDivision();
         DemoServerProcess server;
         QTemporaryDir workDir;
         if (!workDir.isValid())
@@ -111,7 +48,7 @@ void BM_DivisionRun(benchmark::State &state, bool talent)
             ui.ComboBox1->addItem(division.name, division.id);
             ui.ComboBox1->setCurrentIndex(0);
             ui.ComboBox2->clear();
-            for (const DemoTeam *team : division.teams)
+            for (const DemoTeam *team : demoCatalogue().divisionTeams(division.id))
                 ui.ComboBox2->addItem(team->name, team->teamId);
 
             QElapsedTimer timer;
@@ -134,7 +71,7 @@ void BM_DivisionRun(benchmark::State &state, bool talent)
         }
         QDir::setCurrent(previousDir);
         qunsetenv("BRINDLEMARK_SERVER");
-        state.counters["teams"] = static_cast<double>(division.teams.size());
+        state.counters["teams"] = static_cast<double>(demoCatalogue().divisionTeams(division.id).size());
         state.counters["export_bytes"] = static_cast<double>(exportBytes);
         reportMemchrRatio(state, clock, pagesOf20Players().talent);
     } catch (const std::exception &e) {

@@ -1,6 +1,7 @@
 // The fetch history over a year of weekly fetches of the 60 demo teams, both pages (6,240 pages),
 // written by the seeding code into a temporary file: its size, the History page's first query, a
 // comparison of two fetches, one player's series and keeping one more fetch.
+#include "bench/bench_support.h"
 #include "history/fetch_comparison.h"
 #include "history/history_store.h"
 #include "retrieval/page_reader.h"
@@ -17,17 +18,6 @@
 namespace {
 
 constexpr int weeksOfAYear = 52;
-
-const DemoCatalogue &demoCatalogue()
-{
-    static const DemoCatalogue catalogue = [] {
-        QFile file(QStringLiteral(BRINDLEMARK_DEMO_CATALOGUE_SQL));
-        if (!file.open(QIODevice::ReadOnly))
-            throw std::runtime_error("cannot read the demo catalogue");
-        return DemoCatalogue::fromSql(QString::fromUtf8(file.readAll()));
-    }();
-    return catalogue;
-}
 
 struct YearOfHistory {
     QTemporaryDir dir;

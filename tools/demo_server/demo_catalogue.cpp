@@ -1,5 +1,6 @@
 #include "tools/demo_server/demo_catalogue.h"
 
+#include <QFile>
 #include <QHash>
 #include <QSet>
 #include <QStringList>
@@ -329,4 +330,16 @@ std::vector<const DemoTeam *> DemoCatalogue::divisionTeams(int32_t divId) const
             found.push_back(&t);
     }
     return found;
+}
+
+DemoCatalogue DemoCatalogue::fromFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    try {
+        return fromSql(QString::fromUtf8(file.readAll()));
+    } catch (const DemoCatalogueError &e) {
+        fail(QStringLiteral("%1: %2").arg(path, QString::fromUtf8(e.what())));
+    }
 }

@@ -30,6 +30,8 @@ public:
     // Throws DemoCatalogueError on text it cannot read, a missing column, a duplicate team identifier or a
     // team of an unknown division.
     static DemoCatalogue fromSql(const QString &sql);
+    // The same from a file; the error names the file.
+    static DemoCatalogue fromFile(const QString &path);
 
     const std::vector<DemoDivision> &divisions() const { return m_divisions; }
     const std::vector<DemoTeam> &teams() const { return m_teams; }

@@ -6,7 +6,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <cstdio>
 
 namespace {
@@ -78,15 +77,11 @@ int main(int argc, char **argv)
     if (!ok || options.latencyMilliseconds < 0 || options.latencyMilliseconds > maxLatencyMilliseconds)
         return failStartup(QStringLiteral("bad latency '%1'").arg(parser.value(latencyOption)));
 
-    QFile sqlFile(parser.value(sqlOption));
-    if (!sqlFile.open(QIODevice::ReadOnly))
-        return failStartup(
-            QStringLiteral("cannot read %1: %2").arg(sqlFile.fileName(), sqlFile.errorString()));
     DemoCatalogue catalogue;
     try {
-        catalogue = DemoCatalogue::fromSql(QString::fromUtf8(sqlFile.readAll()));
+        catalogue = DemoCatalogue::fromFile(parser.value(sqlOption));
     } catch (const DemoCatalogueError &e) {
-        return failStartup(QStringLiteral("%1: %2").arg(sqlFile.fileName(), QString::fromUtf8(e.what())));
+        return failStartup(QString::fromUtf8(e.what()));
     }
 
     DemoRosterServer server(std::move(catalogue), options);

@@ -6,7 +6,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <cstdio>
 
 namespace {
@@ -65,14 +64,11 @@ int main(int argc, char **argv)
             return fail(QStringLiteral("bad time '%1'").arg(parser.value(endOption)));
     }
 
-    QFile sqlFile(parser.value(sqlOption));
-    if (!sqlFile.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot read %1: %2").arg(sqlFile.fileName(), sqlFile.errorString()));
     DemoCatalogue catalogue;
     try {
-        catalogue = DemoCatalogue::fromSql(QString::fromUtf8(sqlFile.readAll()));
+        catalogue = DemoCatalogue::fromFile(parser.value(sqlOption));
     } catch (const DemoCatalogueError &e) {
-        return fail(QStringLiteral("%1: %2").arg(sqlFile.fileName(), QString::fromUtf8(e.what())));
+        return fail(QString::fromUtf8(e.what()));
     }
 
     HistoryStore store;
