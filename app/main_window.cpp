@@ -162,11 +162,10 @@ void TForm1::onRereadHistory()
 
 void TForm1::showStoredFetch(int64_t fetchId)
 {
-    const std::optional<StoredPage> stored = m_keeper->store().page(fetchId);
-    const std::optional<std::string> raw = m_keeper->store().rawPage(fetchId);
-    if (!stored || !raw)
+    const std::optional<RawPage> stored = m_keeper->store().rawPage(fetchId);
+    if (!stored)
         return;
     m_ui->PageControl1->setCurrentIndex(stored->kind == PageKind::Talent ? 0 : 1);
-    m_main->showPage(stored->teamId, stored->kind, readPage(*raw, stored->kind), fetchId);
+    m_main->showPage(stored->teamId, stored->kind, readPage(stored->bytes, stored->kind), fetchId);
     m_ui->PageControl2->setCurrentWidget(m_ui->mainsheet);
 }

@@ -44,7 +44,7 @@ std::vector<FetchChange> compareFetches(PageKind kind, const std::vector<Row> &o
     for (const Row &row : newer) {
         std::vector<size_t> &candidates = waiting[keyOf(kind, row)];
         if (candidates.empty()) {
-            changes.push_back({cellOf(row, 0), text(u"пришёл"), {}, {}});
+            changes.push_back({cellOf(row, 0), keyOf(kind, row).second, text(u"пришёл"), {}, {}});
             continue;
         }
         const Row &before = older[candidates.back()];
@@ -52,11 +52,11 @@ std::vector<FetchChange> compareFetches(PageKind kind, const std::vector<Row> &o
         candidates.pop_back();
         for (const Column &column : columns)
             if (cellOf(before, column.index) != cellOf(row, column.index))
-                changes.push_back({cellOf(row, 0), text(column.caption), cellOf(before, column.index),
-                                   cellOf(row, column.index)});
+                changes.push_back({cellOf(row, 0), keyOf(kind, row).second, text(column.caption),
+                                   cellOf(before, column.index), cellOf(row, column.index)});
     }
     for (size_t i = 0; i < older.size(); ++i)
         if (!paired[i])
-            changes.push_back({cellOf(older[i], 0), text(u"ушёл"), {}, {}});
+            changes.push_back({cellOf(older[i], 0), keyOf(kind, older[i]).second, text(u"ушёл"), {}, {}});
     return changes;
 }

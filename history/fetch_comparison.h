@@ -7,9 +7,10 @@
 
 // One line of what changed between two fetches of a team's page. Texts are windows-1251.
 struct FetchChange {
-    std::string player; // the name
-    std::string change; // "пришёл", "ушёл", or the caption of the list column whose value changed
-    std::string before; // the value as the list showed it; empty for arrivals and departures
+    std::string player;  // the name
+    std::string country; // on the talent list; the abilities list shows none
+    std::string change;  // "пришёл", "ушёл", or the caption of the list column whose value changed
+    std::string before;  // the value as the list showed it; empty for arrivals and departures
     std::string after;
 
     bool operator==(const FetchChange &) const = default;
@@ -18,7 +19,7 @@ struct FetchChange {
 // Compares two fetches of the same page kind, older first, each given as the rows its list shows
 // (the name first, then the list's cells). A player is the same in both when name and country match;
 // the abilities list has no country, so there the name alone decides. Players sharing that key pair up
-// in page order, and the ones left over arrived or left.
+// in page order, and the ones left over arrived or left. Each line names the player by name and country.
 // Lines come in the newer page's order: an arrival, or each changed value of age, mastery, talent and
 // the eight abilities in column order; the departures follow in the older page's order.
 std::vector<FetchChange> compareFetches(PageKind kind, const std::vector<std::vector<std::string>> &older,

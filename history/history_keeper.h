@@ -11,7 +11,7 @@ public:
     // Opens the file and drops the fetches older than `keepMonths` months (0 keeps all). Returns what
     // the user must be told (a broken file set aside, a file that cannot be opened), or nothing.
     QString open(const QString &path, int keepMonths);
-    bool isOpen() const { return m_opened; }
+    bool isOpen() const { return m_store.isOpen(); }
     HistoryStore &store() { return m_store; }
 
     // Keeps one page a fetch read. Returns the message to show, once a run; nothing while the history

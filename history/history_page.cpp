@@ -3,6 +3,7 @@
 #include "history/fetch_comparison.h"
 #include "history/history_store.h"
 #include "text/code_page.h"
+#include "widgets/error_guard.h"
 
 #include <QChart>
 #include <QChartView>
@@ -119,11 +120,14 @@ HistoryPage::HistoryPage(QWidget *parent)
 
 void HistoryPage::guarded(const std::function<void()> &step)
 {
-    try {
-        step();
-    } catch (const AppError &e) {
-        Q_EMIT problem(fromCp1251(e.what()));
-    }
+    // A history that fails is told as a notice; anything else gets the error box.
+    runGuarded([&] {
+        try {
+            step();
+        } catch (const AppError &e) {
+            Q_EMIT problem(fromCp1251(e.what()));
+        }
+    });
 }
 
 void HistoryPage::setStore(HistoryStore *store)
@@ -193,28 +197,16 @@ void HistoryPage::compareChosenFetches()
         return;
     }
     m_changes->clear();
-    const PageKind kind = pages[0]->kind;
-    for (const FetchChange &change : compareFetches(kind, pages[0]->rows, pages[1]->rows)) {
+    for (const FetchChange &change : compareFetches(pages[0]->kind, pages[0]->rows, pages[1]->rows)) {
         auto *item = new QTreeWidgetItem(m_changes);
         item->setText(0, fromCp1251(change.player));
         item->setText(1, changeName(change.change));
         item->setText(2, fromCp1251(change.before));
         item->setText(3, fromCp1251(change.after));
         item->setData(0, Qt::UserRole, QByteArray::fromStdString(change.player));
+        item->setData(1, Qt::UserRole, QByteArray::fromStdString(change.country));
     }
     m_changes->setProperty("team", pages[1]->teamId);
-    m_changes->setProperty("kind", static_cast<int>(kind));
-    // The country tells two players of one name apart; only the talent page has it.
-    for (int i = 0; i < m_changes->topLevelItemCount(); ++i) {
-        const std::string name =
-            m_changes->topLevelItem(i)->data(0, Qt::UserRole).toByteArray().toStdString();
-        std::string country;
-        for (const StoredPage *page : {&*pages[1], &*pages[0]})
-            for (const auto &row : page->rows)
-                if (kind == PageKind::Talent && country.empty() && row.at(0) == name)
-                    country = row.at(1);
-        m_changes->topLevelItem(i)->setData(1, Qt::UserRole, QByteArray::fromStdString(country));
-    }
 }
 
 void HistoryPage::chartChosenChange()

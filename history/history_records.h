@@ -55,6 +55,14 @@ struct StoredPage {
     std::vector<std::vector<std::string>> rows;
 };
 
+// A stored page's bytes as received, with the team and kind they belong to.
+struct RawPage {
+    int32_t teamId = 0;
+    QDateTime fetchedAt;
+    PageKind kind = PageKind::Talent;
+    std::string bytes;
+};
+
 // One player's values in one talent fetch.
 struct SeriesPoint {
     int64_t fetchId = 0;

@@ -171,10 +171,22 @@ PageDictionary dictionaryFor(const SqliteDatabase &db, const FetchRecord &record
     return {db.lastInsertRowId(), std::move(bytes)};
 }
 
-// Reads the packed page and its dictionary; ?1 is the fetch.
-constexpr const char *packedPageQuery =
-    "SELECT f.page, d.bytes, f.fetched_at, f.team_id, f.page_kind FROM fetches AS f "
-    "LEFT JOIN page_dictionaries AS d ON d.id = f.dictionary_id WHERE f.id = ?1";
+// The stored page as received, unpacked with its dictionary.
+std::optional<RawPage> rawPageOf(const SqliteDatabase &db, int64_t fetchId, const QString &path)
+{
+    SqliteStatement query = db.prepare("SELECT f.page, d.bytes, f.fetched_at, f.team_id, f.page_kind "
+                                       "FROM fetches AS f LEFT JOIN page_dictionaries AS d "
+                                       "ON d.id = f.dictionary_id WHERE f.id = ?1");
+    query.bindInteger(1, fetchId);
+    if (!query.step())
+        return std::nullopt;
+    std::optional<std::string> bytes = unpackPage(query.columnBlob(0), query.columnBlob(1));
+    if (!bytes)
+        throw HistoryError(HistoryFailure::Corrupt,
+                           toCp1251(readPrefix.arg(historyFailureReason(HistoryFailure::Corrupt, path, {}))));
+    return RawPage{static_cast<int32_t>(query.columnInteger(3)), timeOf(query.columnText(2)),
+                   kindOf(query.columnText(4)), std::move(*bytes)};
+}
 
 std::vector<std::string> rowTextsOf(const SqliteStatement &row, PageKind kind)
 {
@@ -382,22 +394,11 @@ std::optional<StoredPage> HistoryStore::page(int64_t fetchId) const
     });
 }
 
-std::optional<std::string> HistoryStore::rawPage(int64_t fetchId) const
+std::optional<RawPage> HistoryStore::rawPage(int64_t fetchId) const
 {
     if (!m_db)
         return std::nullopt;
-    return guarded(m_path, readPrefix, [&]() -> std::optional<std::string> {
-        SqliteStatement query = m_db->prepare(packedPageQuery);
-        query.bindInteger(1, fetchId);
-        if (!query.step())
-            return std::nullopt;
-        std::optional<std::string> page = unpackPage(query.columnBlob(0), query.columnBlob(1));
-        if (!page)
-            throw HistoryError(
-                HistoryFailure::Corrupt,
-                toCp1251(readPrefix.arg(historyFailureReason(HistoryFailure::Corrupt, m_path, {}))));
-        return page;
-    });
+    return guarded(m_path, readPrefix, [&] { return rawPageOf(*m_db, fetchId, m_path); });
 }
 
 std::vector<SeriesPoint> HistoryStore::playerSeries(int32_t teamId, const std::string &name,
@@ -409,7 +410,7 @@ std::vector<SeriesPoint> HistoryStore::playerSeries(int32_t teamId, const std::s
         SqliteStatement query = m_db->prepare(
             "SELECT f.id, f.fetched_at, p.talent, p.mastery FROM fetches AS f "
             "JOIN players AS p ON p.fetch_id = f.id "
-            "WHERE f.team_id = ?1 AND f.page_kind = 'talent' AND p.name = ?2 AND p.country = ?3 "
+            "WHERE f.team_id = ?1 AND f.page_kind = 'talent' AND p.name = ?2 AND (?3 = '' OR p.country = ?3) "
             "ORDER BY f.fetched_at, f.id, p.row_no");
         query.bindInteger(1, teamId).bindText(2, utf8Of(name)).bindText(3, utf8Of(country));
         std::vector<SeriesPoint> points;
@@ -458,17 +459,16 @@ RereadReport HistoryStore::rereadAll(const PageReader &read)
 bool HistoryStore::reread(int64_t fetchId, const PageReader &read) const
 {
     WriteTransaction transaction(*m_db);
-    SqliteStatement stored = m_db->prepare(packedPageQuery);
-    stored.bindInteger(1, fetchId);
-    if (!stored.step())
+    std::optional<RawPage> stored;
+    try {
+        stored = rawPageOf(*m_db, fetchId, m_path);
+    } catch (const HistoryError &) {
+        return false; // the page no longer unpacks; its rows stay
+    }
+    if (!stored)
         return false; // pruned meanwhile by another instance
-    const std::optional<std::string> page = unpackPage(stored.columnBlob(0), stored.columnBlob(1));
-    if (!page)
-        return false;
-    const PageKind kind = kindOf(stored.columnText(4));
     const auto record =
-        fetchRecordOf(timeOf(stored.columnText(2)), static_cast<int32_t>(stored.columnInteger(3)), kind, {},
-                      read(*page, kind));
+        fetchRecordOf(stored->fetchedAt, stored->teamId, stored->kind, {}, read(stored->bytes, stored->kind));
     if (!record)
         return false;
     SqliteStatement update =

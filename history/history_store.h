@@ -63,10 +63,11 @@ public:
     // A team's fetches, newest first.
     std::vector<StoredFetch> fetchesOf(int32_t teamId) const;
     std::optional<StoredPage> page(int64_t fetchId) const;
-    // The page bytes as received.
-    std::optional<std::string> rawPage(int64_t fetchId) const;
+    // The page bytes as received; a page that no longer unpacks throws HistoryError (Corrupt).
+    std::optional<RawPage> rawPage(int64_t fetchId) const;
     // Talent and mastery of the player of that name and country in each talent fetch of the team that
-    // lists one, oldest first; when a page lists two, the first counts.
+    // lists one, oldest first; when a page lists two, the first counts. An empty country (the abilities
+    // list shows none) matches any.
     std::vector<SeriesPoint> playerSeries(int32_t teamId, const std::string &name,
                                           const std::string &country) const;
 

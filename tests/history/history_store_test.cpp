@@ -112,7 +112,7 @@ TEST_F(HistoryFile, KeepsAPageWithItsSummaryRowsAndBytesVerbatim)
     EXPECT_EQ(stored->teamId, 5680);
     EXPECT_THAT(stored->rows,
                 ElementsAre(talentRowTexts(record.talents[0]), talentRowTexts(record.talents[1])));
-    EXPECT_EQ(m_store.rawPage(fetches[1].id), page);
+    EXPECT_EQ(m_store.rawPage(fetches[1].id).value().bytes, page);
     EXPECT_THAT(m_store.page(fetches[0].id)->rows, ElementsAre(skillRowTexts(abilities.skills[0])));
 
     // The file reads in the shell: texts as UTF-8, numbers as numbers.
@@ -162,6 +162,10 @@ TEST_F(HistoryFile, ListsTeamsFetchesAndAPlayersSeries)
     EXPECT_EQ(series[0].fetchedAt, at("2024-03-01T09:00:00Z"));
     EXPECT_EQ(series[1].talent, 4.25); // the first of two namesakes
     EXPECT_EQ(series[1].mastery, 2);
+    // Chosen on the abilities list, which shows no country: the name alone, the first on each page.
+    const std::vector<SeriesPoint> byName = m_store.playerSeries(7, cp("Иван"), {});
+    ASSERT_EQ(byName.size(), 2u);
+    EXPECT_EQ(byName[1].talent, 9);
 }
 
 TEST_F(HistoryFile, PruneDropsOlderFetchesWithTheirPlayers)
@@ -329,8 +333,8 @@ TEST_F(HistoryFile, PagesOfAKindArePackedAgainstTheFirstAndComeBackVerbatim)
                 .ok);
     const std::vector<StoredFetch> fetches = m_store.fetchesOf(1);
     ASSERT_EQ(fetches.size(), 2u);
-    EXPECT_EQ(m_store.rawPage(fetches[1].id), pages[0]);
-    EXPECT_EQ(m_store.rawPage(fetches[0].id), pages[1]);
+    EXPECT_EQ(m_store.rawPage(fetches[1].id).value().bytes, pages[0]);
+    EXPECT_EQ(m_store.rawPage(fetches[0].id).value().bytes, pages[1]);
     EXPECT_EQ(count("SELECT COUNT(*) FROM page_dictionaries"), 1);
     // What the second page shares with the first is not stored twice.
     const auto alone = static_cast<int64_t>(packPage(pages[1], {}).size());
@@ -368,7 +372,7 @@ TEST_F(HistoryFile, PagesKeptByTheFirstLayoutStillRead)
         insert.run();
     }
     ASSERT_TRUE(m_store.open(path()).ok);
-    EXPECT_EQ(m_store.rawPage(1), page);
+    EXPECT_EQ(m_store.rawPage(1).value().bytes, page);
     ASSERT_TRUE(m_store.keep(talentFetch("2024-01-02T00:00:00Z", 7, "Заря", {})).ok);
     EXPECT_EQ(m_store.fetchesOf(7).size(), 2u);
 }
