@@ -54,8 +54,8 @@ std::string padded(std::string page)
 SamplePages makePages(size_t players)
 {
     const DemoTeam team{teamWithSquadOf(players), 1, QStringLiteral("Металлург Лесногорск")};
-    return {padded(rosterPage(sampleCatalogue(), team, DemoPageKind::Talent)),
-            padded(rosterPage(sampleCatalogue(), team, DemoPageKind::Abilities)), players};
+    return {padded(rosterPage(sampleCatalogue(), team, PageKind::Talent)),
+            padded(rosterPage(sampleCatalogue(), team, PageKind::Abilities)), players};
 }
 
 const SamplePages &pagesOf25Players()
@@ -160,7 +160,7 @@ const std::vector<std::vector<std::string>> &talentListOf100()
             id = teamWithSquadOf(25, id + 1);
             const DemoTeam team{id, 1, QStringLiteral("Команда %1").arg(id)};
             for (const RawRow &row :
-                 rowsOf(rosterPage(sampleCatalogue(), team, DemoPageKind::Talent), PageKind::Talent))
+                 rowsOf(rosterPage(sampleCatalogue(), team, PageKind::Talent), PageKind::Talent))
                 out.push_back(talentRowTexts(*talentRecordOf(row)));
         }
         out.resize(100);

@@ -6,6 +6,7 @@
 #include "history/history_store.h"
 #include "retrieval/page_reader.h"
 #include "tools/demo_server/demo_catalogue.h"
+#include "tools/demo_server/demo_pages.h"
 #include "tools/history_seed/history_seed.h"
 
 #include <QFile>
@@ -148,7 +149,7 @@ void BM_HistoryKeepOneFetch(benchmark::State &state, PageKind kind)
     HistoryStore store;
     store.open(copy);
     const DemoTeam &team = demoCatalogue().teams().back();
-    std::string page = demoWeekPage(demoCatalogue(), team, kind, weeksOfAYear);
+    std::string page = rosterPage(demoCatalogue(), team, kind, weeksOfAYear);
     const PageReading reading = readPage(page, kind);
     const FetchRecord record =
         *fetchRecordOf(QDateTime::currentDateTimeUtc(), team.teamId, kind, std::move(page), reading);

@@ -137,7 +137,7 @@ DemoReply answerDemoRequest(const DemoRequest &request, const DemoCatalogue &cat
     const DemoTeam *team = inRange ? catalogue.team(static_cast<int32_t>(id)) : nullptr;
     if (!team)
         return reply(200, "OK", teamNotFoundPage(), "not-found", idText);
-    const DemoPageKind kind = abilities ? DemoPageKind::Abilities : DemoPageKind::Talent;
+    const PageKind kind = abilities ? PageKind::Abilities : PageKind::Talent;
     return reply(200, "OK", rosterPage(catalogue, *team, kind, options.week),
                  abilities ? "abilities" : "talent", idText);
 }

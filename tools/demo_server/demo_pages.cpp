@@ -101,7 +101,7 @@ const char16_t *const keeperSkills[4] = {u"Реакция", u"Выход", u"П�
 
 void writeForumBox(Html &out, const DemoTeam &team);
 
-void writeHead(Html &out, const DemoTeam &team, DemoPageKind kind)
+void writeHead(Html &out, const DemoTeam &team, PageKind kind)
 {
     out << uR"(<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN" "http://www.w3.org/TR/html4/loose.dtd">
 <html>
@@ -110,7 +110,7 @@ void writeHead(Html &out, const DemoTeam &team, DemoPageKind kind)
 <meta http-equiv="Pragma" content="no-cache">
 <meta name="keywords" content="футбол, менеджер, онлайн, школа, молодёжь, таланты">
 <title>ДЮСШ: )"
-        << escaped(team.name) << (kind == DemoPageKind::Talent ? u" - таланты" : u" - умения") << uR"(</title>
+        << escaped(team.name) << (kind == PageKind::Talent ? u" - таланты" : u" - умения") << uR"(</title>
 <link rel="stylesheet" type="text/css" href="/css/main.css">
 <link rel="shortcut icon" href="/favicon.ico">
 <style type="text/css">
@@ -225,18 +225,18 @@ void writeSiteHeader(Html &out, const DemoTeam &team)
 )";
 }
 
-void writeSideMenu(Html &out, const DemoTeam &team, DemoPageKind kind)
+void writeSideMenu(Html &out, const DemoTeam &team, PageKind kind)
 {
     const QString id = QString::number(team.teamId);
     out << uR"(<div id="side">
 <div class="box"><div class="t">Школа</div><ul>
 <li>)";
-    if (kind == DemoPageKind::Talent)
+    if (kind == PageKind::Talent)
         out << u"<b>Таланты</b>";
     else
         out << u"<a href=\"roster.php?id=" << id << u"\">Таланты</a>";
     out << u"</li>\n<li>";
-    if (kind == DemoPageKind::Abilities)
+    if (kind == PageKind::Abilities)
         out << u"<b>Умения</b>";
     else
         out << u"<a href=\"roster.php?id=" << id << u"&amp;act=abilities\">Умения</a>";
@@ -360,14 +360,14 @@ void writeSchool(Html &out, const TeamFacts &facts, int playerCount)
            u"тренера, тем быстрее.</div>\n";
 }
 
-void writeRosterHeader(Html &out, DemoPageKind kind)
+void writeRosterHeader(Html &out, PageKind kind)
 {
     out << u"<h2>Воспитанники</h2>\n<table class=\"roster\" id=\"roster\">\n<tbody>\n<tr>"
         << u"<th onclick=\"sortRoster(0)\">Имя</th><th onclick=\"sortRoster(1)\">"
-        << (kind == DemoPageKind::Talent ? u"Страна" : u"&nbsp;") << u"</th>"
+        << (kind == PageKind::Talent ? u"Страна" : u"&nbsp;") << u"</th>"
         << u"<th onclick=\"sortRoster(2)\">Поз</th><th onclick=\"sortRoster(3)\">Возр</th>"
         << u"<th onclick=\"sortRoster(4)\">Маст</th>";
-    if (kind == DemoPageKind::Talent) {
+    if (kind == PageKind::Talent) {
         out << u"<th onclick=\"sortRoster(5)\">Талант</th>";
     } else {
         for (int c = 0; c < 8; ++c) {
@@ -379,7 +379,7 @@ void writeRosterHeader(Html &out, DemoPageKind kind)
     out << u"</tr>\n";
 }
 
-void writePlayerRow(Html &out, const YouthPlayer &p, int index, DemoPageKind kind)
+void writePlayerRow(Html &out, const YouthPlayer &p, int index, PageKind kind)
 {
     QStringList texts = {escaped(p.name), escaped(p.country), p.position, fixed(p.masteryHundredths, 2),
                          fixed(p.talentThousandths, 3)};
@@ -402,13 +402,13 @@ void writePlayerRow(Html &out, const YouthPlayer &p, int index, DemoPageKind kin
     row.talent = bytes[4];
     row.abilities.assign(abilities, keeper);
     row.keeperSkills.assign(keeper, bytes.end());
-    out << rosterRow(row, index, kind == DemoPageKind::Talent ? PageKind::Talent : PageKind::Abilities);
+    out << rosterRow(row, index, kind);
 }
 
-void writeLegend(Html &out, DemoPageKind kind)
+void writeLegend(Html &out, PageKind kind)
 {
     out << u"</tbody>\n</table>\n<div class=\"legend\">";
-    if (kind == DemoPageKind::Talent) {
+    if (kind == PageKind::Talent) {
         out << u"Маст &mdash; мастерство игрока, Талант &mdash; скорость роста мастерства на тренировках "
                u"(от 1 до 9). Щёлкните по заголовку столбца, чтобы упорядочить список.";
     } else {
@@ -661,7 +661,7 @@ std::string simplePage(const QString &title, const QString &message)
 
 } // namespace
 
-std::string rosterPage(const DemoCatalogue &catalogue, const DemoTeam &team, DemoPageKind kind, int week)
+std::string rosterPage(const DemoCatalogue &catalogue, const DemoTeam &team, PageKind kind, int week)
 {
     const DemoDivision *division = catalogue.division(team.divId);
     const DemoDivision none{team.divId, QString()};

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "retrieval/team_records.h"
 #include "tools/demo_server/demo_catalogue.h"
 
 #include <string>
-
-enum class DemoPageKind { Talent, Abilities };
 
 // Pages of the demo roster server, as windows-1251 bytes ready to send. A team's pages depend only on
 // the catalogue, the team identifier and the week, so every fetch of the same page gives the same bytes.
@@ -12,7 +11,7 @@ enum class DemoPageKind { Talent, Abilities };
 // The youth-school roster page of a team in the given week (see youthSquad): summary card, then one row
 // per youth player, surrounded by the site's usual markup. The talent page and the abilities page list the
 // same players in the same order.
-std::string rosterPage(const DemoCatalogue &catalogue, const DemoTeam &team, DemoPageKind kind, int week = 0);
+std::string rosterPage(const DemoCatalogue &catalogue, const DemoTeam &team, PageKind kind, int week = 0);
 
 // What the site answers for an identifier it does not know; contains "Команда не найдена".
 std::string teamNotFoundPage();

@@ -4,12 +4,6 @@
 #include "retrieval/page_reader.h"
 #include "tools/demo_server/demo_pages.h"
 
-std::string demoWeekPage(const DemoCatalogue &catalogue, const DemoTeam &team, PageKind kind, int week)
-{
-    const DemoPageKind demoKind = kind == PageKind::Talent ? DemoPageKind::Talent : DemoPageKind::Abilities;
-    return rosterPage(catalogue, team, demoKind, week);
-}
-
 SeedReport seedHistory(HistoryStore &store, const DemoCatalogue &catalogue, const SeedOptions &options)
 {
     const QDateTime end = options.end.isValid() ? options.end.toUTC() : QDateTime::currentDateTimeUtc();
@@ -18,7 +12,7 @@ SeedReport seedHistory(HistoryStore &store, const DemoCatalogue &catalogue, cons
         const QDateTime fetchedAt = end.addDays(-7LL * (options.weeks - 1 - week));
         for (const DemoTeam &team : catalogue.teams()) {
             for (const PageKind kind : {PageKind::Talent, PageKind::Abilities}) {
-                std::string page = demoWeekPage(catalogue, team, kind, options.firstWeek + week);
+                std::string page = rosterPage(catalogue, team, kind, options.firstWeek + week);
                 const auto size = static_cast<int64_t>(page.size());
                 const PageReading reading = readPage(page, kind);
                 const auto record = fetchRecordOf(fetchedAt, team.teamId, kind, std::move(page), reading);

@@ -24,9 +24,6 @@ struct SeedReport {
     QString failure;       // the store's message when it refused a page; seeding stops there
 };
 
-// A team's page as the demo server sends it in the given demo week.
-std::string demoWeekPage(const DemoCatalogue &catalogue, const DemoTeam &team, PageKind kind, int week);
-
 // Keeps options.weeks fetches of every catalogue team, the talent page and then the abilities page,
 // dated one week apart and ending at options.end; the oldest week first.
 SeedReport seedHistory(HistoryStore &store, const DemoCatalogue &catalogue, const SeedOptions &options);
