@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <cmath>
 #include <limits>
 #include <sqlite3.h>
 
@@ -232,11 +231,8 @@ std::string CatalogueTable::cellText(const Cell &cell)
         return *text;
     if (const auto *integer = std::get_if<int64_t>(&cell))
         return formatInteger(*integer);
-    if (const auto *real = std::get_if<double>(&cell)) {
-        if (std::isinf(*real))
-            return *real < 0 ? "-INF" : "INF";
+    if (const auto *real = std::get_if<double>(&cell))
         return formatGeneral(*real);
-    }
     return {}; // NULL
 }
 
