@@ -1,9 +1,10 @@
 #include "app/main_page.h"
 
 #include "app/division_run.h"
-#include "app/export_commands.h"
 #include "catalogue/catalogue_selectors.h"
 #include "export/division_file_name.h"
+#include "export/export_file.h"
+#include "export/list_exports.h"
 #include "export/team_block.h"
 #include "history/history_keeper.h"
 #include "retrieval/page_fetch.h"
@@ -18,6 +19,8 @@
 #include "widgets/window_look.h"
 
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QScopeGuard>
 
@@ -49,12 +52,7 @@ MainPage::~MainPage() = default;
 void MainPage::wire()
 {
     connect(m_ui.Button1, &QPushButton::clicked, this, [this] { runGuarded([this] { onFetchClicked(); }); });
-    connect(m_ui.N2, &QAction::triggered, this, [this] {
-        runGuarded([this] {
-            saveTeamAsText(m_window, listOfOpenTab()->topLevelItemCount() == 0,
-                           [this](const QString &file) { saveTeamOnView(file); });
-        });
-    });
+    connect(m_ui.N2, &QAction::triggered, this, [this] { runGuarded([this] { saveTeamAsText(); }); });
     connect(m_ui.exportCsvAction, &QAction::triggered, this, [this] {
         runGuarded([this] {
             const ShownTable table = teamTableOnView();
@@ -192,6 +190,17 @@ void MainPage::saveTeamOnView(const QString &fileName)
     appendToFile(fileName, buildTeamBlock(view, m_settings ? m_settings->exportOptions() : ExportOptions{}));
 }
 
+void MainPage::saveTeamAsText()
+{
+    const QString fileName = askExportFileName(m_window, listOfOpenTab()->topLevelItemCount() == 0,
+                                               QStringLiteral("Text file (*.txt)"), QStringLiteral("txt"));
+    if (fileName.isEmpty())
+        return;
+    // Like the file dialog of old, the chosen folder becomes the working directory.
+    QDir::setCurrent(QFileInfo(fileName).absolutePath());
+    saveTeamOnView(QFileInfo(fileName).absoluteFilePath());
+}
+
 void MainPage::runDivision()
 {
     if (m_selectors->teamCount() == 0) {
@@ -217,7 +226,7 @@ void MainPage::runDivision()
 ShownTable MainPage::teamTableOnView() const
 {
     ShownTable table = shownTable(listOfOpenTab());
-    table.teamName = m_ui.TeamVal->text();
-    table.division = m_ui.DivVal->text();
+    table.teamName = toCp1251(m_ui.TeamVal->text());
+    table.division = toCp1251(m_ui.DivVal->text());
     return table;
 }

@@ -68,6 +68,8 @@ private:
     void onFetchClicked();
     void runDivision();
     void onHistoryStep(bool &allowChange);
+    // Appends the team on view to a text file the user picks; the chosen folder becomes the working one.
+    void saveTeamAsText();
     TeamFetch fetchAndShow(int32_t teamId, PageKind kind);
     void showSnapshot(const CTeam &team);
 

@@ -3,13 +3,10 @@
 #include "text/app_error.h"
 #include "text/code_page.h"
 
-#include <QString>
 #include <array>
 #include <optional>
 
 namespace {
-
-std::string ru(const char16_t *text) { return toCp1251(QString::fromUtf16(text)); }
 
 // Where each wanted column stands, the wanted names given in their usual order.
 template <size_t N>
@@ -34,9 +31,10 @@ std::array<int, N> columnsOf(const CatalogueTable &table, const std::array<const
                 ++column;
         }
         if (column >= count)
-            throw AppError(ru(u"В таблице каталога ") + table.fileName() + ru(u" не найдено поле '") +
-                           names[i] + ru(u"': полей в ней ") + std::to_string(count) + ru(u", а нужно ") +
-                           std::to_string(N));
+            throw AppError(cp1251FromUtf16(u"В таблице каталога ") + table.fileName() +
+                           cp1251FromUtf16(u" не найдено поле '") + names[i] +
+                           cp1251FromUtf16(u"': полей в ней ") + std::to_string(count) +
+                           cp1251FromUtf16(u", а нужно ") + std::to_string(N));
         at[i] = column;
         taken[static_cast<size_t>(column)] = true;
     }
@@ -51,9 +49,9 @@ std::optional<int32_t> identifierOrSkip(const CatalogueTable &table, int idAt, i
         return table.fieldAsInteger(idAt);
     } catch (const ConvertError &error) {
         if (skipped)
-            skipped->push_back(ru(u"Пропущена строка ") + std::to_string(table.rowNumber()) + " (" +
-                               table.fieldAsText(nameAt) + ru(u") в ") + table.fileName() + ": " +
-                               error.what());
+            skipped->push_back(cp1251FromUtf16(u"Пропущена строка ") + std::to_string(table.rowNumber()) +
+                               " (" + table.fieldAsText(nameAt) + cp1251FromUtf16(u") в ") +
+                               table.fileName() + ": " + error.what());
         return std::nullopt;
     }
 }

@@ -44,8 +44,7 @@ void CatalogueSelectors::showTeamsOfChosenDivision()
     m_teams->clear();
     m_teams->clearEditText();
     std::vector<std::string> skipped;
-    const std::vector<CatalogueEntry> teams =
-        readTeamsOfDivision(m_teamsTable, m_divisions->currentData().toInt(), &skipped);
+    const std::vector<CatalogueEntry> teams = readTeamsOfDivision(m_teamsTable, chosenDivisionId(), &skipped);
     QCollator collator(QLocale::system());
     std::vector<std::pair<QString, int32_t>> entries;
     entries.reserve(teams.size());

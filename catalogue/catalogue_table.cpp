@@ -7,14 +7,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <cmath>
 #include <limits>
 #include <sqlite3.h>
 
 namespace {
-
-// The catalogue speaks to the user in the program's language; texts are held in windows-1251.
-std::string ru(const char16_t *text) { return toCp1251(QString::fromUtf16(text)); }
 
 const char16_t *const notADatabase = u"это не база данных SQLite 3";
 
@@ -22,11 +18,6 @@ struct LoadedTable {
     std::vector<std::string> fieldNames;
     std::vector<std::vector<std::variant<std::monostate, int64_t, double, std::string>>> rows;
 };
-
-std::string fromUtf8(const std::string &utf8)
-{
-    return toCp1251(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
-}
 
 std::string quoteIdentifier(const std::string &name)
 {
@@ -50,16 +41,16 @@ std::string reasonFor(const SqliteError &error)
 {
     switch (error.code()) {
     case SQLITE_NOTADB:
-        return ru(notADatabase);
+        return cp1251FromUtf16(notADatabase);
     case SQLITE_CORRUPT:
-        return ru(u"файл поврежден (") + error.what() + ")";
+        return cp1251FromUtf16(u"файл поврежден (") + error.what() + ")";
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
     case SQLITE_AUTH:
-        return ru(u"файл не читается (") + error.what() + ")";
+        return cp1251FromUtf16(u"файл не читается (") + error.what() + ")";
     case SQLITE_NOMEM:
     case SQLITE_TOOBIG:
-        return ru(u"таблица слишком велика");
+        return cp1251FromUtf16(u"таблица слишком велика");
     default:
         return error.what();
     }
@@ -70,9 +61,10 @@ std::string singleTableName(const SqliteDatabase &db)
 {
     const std::vector<std::string> names = db.userTableNames();
     if (names.empty())
-        throw AppError(ru(u"в нем нет таблицы"));
+        throw AppError(cp1251FromUtf16(u"в нем нет таблицы"));
     if (names.size() > 1)
-        throw AppError(ru(u"в нем таблиц: ") + std::to_string(names.size()) + ru(u", а должна быть одна"));
+        throw AppError(cp1251FromUtf16(u"в нем таблиц: ") + std::to_string(names.size()) +
+                       cp1251FromUtf16(u", а должна быть одна"));
     return names.front();
 }
 
@@ -113,7 +105,7 @@ LoadedTable readDatabase(const QString &path)
 
     LoadedTable loaded;
     for (const std::string &column : columns)
-        loaded.fieldNames.push_back(fromUtf8(column));
+        loaded.fieldNames.push_back(cp1251FromUtf8(column));
 
     SqliteStatement select = selectInRowidOrder(db, table, columns);
     const int count = static_cast<int>(columns.size());
@@ -129,7 +121,7 @@ LoadedTable readDatabase(const QString &path)
                 row.emplace_back(select.columnReal(c));
                 break;
             case SQLITE_TEXT:
-                row.emplace_back(fromUtf8(select.columnText(c)));
+                row.emplace_back(cp1251FromUtf8(select.columnText(c)));
                 break;
             case SQLITE_BLOB:
                 row.emplace_back(select.columnBlob(c));
@@ -148,20 +140,20 @@ void checkFile(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw AppError(ru(u"файл не найден"));
+        throw AppError(cp1251FromUtf16(u"файл не найден"));
     if (info.isDir())
-        throw AppError(ru(u"это папка"));
+        throw AppError(cp1251FromUtf16(u"это папка"));
     if (!info.isFile())
-        throw AppError(ru(u"это не обычный файл"));
+        throw AppError(cp1251FromUtf16(u"это не обычный файл"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(ru(u"файл не читается (") + toCp1251(file.errorString()) + ")");
+        throw AppError(cp1251FromUtf16(u"файл не читается (") + toCp1251(file.errorString()) + ")");
     if (file.size() == 0)
-        throw AppError(ru(u"файл пуст"));
+        throw AppError(cp1251FromUtf16(u"файл пуст"));
     // SQLite takes a file shorter than its header for an empty database; a catalogue must be a real one.
     static const QByteArray magic("SQLite format 3", 16); // with its terminating zero
     if (file.read(magic.size()) != magic)
-        throw AppError(ru(notADatabase));
+        throw AppError(cp1251FromUtf16(notADatabase));
 }
 
 } // namespace
@@ -181,7 +173,8 @@ void CatalogueTable::loadFromFile(const std::string &fileName)
         }
     } catch (const AppError &error) {
         m_failedFileName = fileName;
-        throw AppError(ru(u"Не удалось открыть файл каталога ") + fileName + ": " + error.what());
+        throw AppError(cp1251FromUtf16(u"Не удалось открыть файл каталога ") + fileName + ": " +
+                       error.what());
     }
     m_fieldNames = std::move(loaded.fieldNames);
     m_rows = std::move(loaded.rows);
@@ -206,15 +199,17 @@ void CatalogueTable::requireOpen() const
     if (m_open)
         return;
     if (m_failedFileName.empty())
-        throw AppError(ru(u"Таблица каталога не загружена"));
-    throw AppError(ru(u"Таблица каталога не загружена: не удалось загрузить ") + m_failedFileName);
+        throw AppError(cp1251FromUtf16(u"Таблица каталога не загружена"));
+    throw AppError(cp1251FromUtf16(u"Таблица каталога не загружена: не удалось загрузить ") +
+                   m_failedFileName);
 }
 
 const CatalogueTable::Cell &CatalogueTable::currentCell(int column) const
 {
     requireOpen();
     if (m_rows.empty())
-        throw AppError(ru(u"Нет текущей строки: таблица в ") + m_fileName + ru(u" пуста"));
+        throw AppError(cp1251FromUtf16(u"Нет текущей строки: таблица в ") + m_fileName +
+                       cp1251FromUtf16(u" пуста"));
     requireColumn(column);
     return m_rows[m_row][static_cast<size_t>(column)];
 }
@@ -222,8 +217,9 @@ const CatalogueTable::Cell &CatalogueTable::currentCell(int column) const
 void CatalogueTable::requireColumn(int column) const
 {
     if (column < 0 || static_cast<size_t>(column) >= m_fieldNames.size())
-        throw AppError(ru(u"Нет поля с номером ") + std::to_string(column) + ru(u": в таблице ") +
-                       m_fileName + ru(u" полей: ") + std::to_string(m_fieldNames.size()));
+        throw AppError(cp1251FromUtf16(u"Нет поля с номером ") + std::to_string(column) +
+                       cp1251FromUtf16(u": в таблице ") + m_fileName + cp1251FromUtf16(u" полей: ") +
+                       std::to_string(m_fieldNames.size()));
 }
 
 std::string CatalogueTable::cellText(const Cell &cell)
@@ -232,11 +228,8 @@ std::string CatalogueTable::cellText(const Cell &cell)
         return *text;
     if (const auto *integer = std::get_if<int64_t>(&cell))
         return formatInteger(*integer);
-    if (const auto *real = std::get_if<double>(&cell)) {
-        if (std::isinf(*real))
-            return *real < 0 ? "-INF" : "INF";
+    if (const auto *real = std::get_if<double>(&cell))
         return formatGeneral(*real);
-    }
     return {}; // NULL
 }
 
@@ -283,7 +276,7 @@ int CatalogueTable::fieldIndex(const std::string &fieldName) const
 {
     if (const std::optional<int> column = fieldNumber(fieldName))
         return *column;
-    throw AppError(ru(u"Поле '") + fieldName + ru(u"' не найдено в ") + m_fileName);
+    throw AppError(cp1251FromUtf16(u"Поле '") + fieldName + cp1251FromUtf16(u"' не найдено в ") + m_fileName);
 }
 
 int CatalogueTable::fieldCount() const

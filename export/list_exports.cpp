@@ -1,7 +1,7 @@
 #include "export/list_exports.h"
 
 #include "export/export_file.h"
-#include "export/table_writers.h"
+#include "text/code_page.h"
 #include "view/roster_lists.h"
 #include "widgets/messages.h"
 
@@ -14,54 +14,22 @@
 
 namespace {
 
-std::vector<std::string> utf8(const QStringList &texts)
+// The writers take UTF-8; `leading` texts (already UTF-8) go first.
+std::vector<std::string> utf8Of(const std::vector<std::string> &texts, std::vector<std::string> leading = {})
 {
-    std::vector<std::string> out;
-    out.reserve(static_cast<size_t>(texts.size()));
-    for (const QString &text : texts)
-        out.push_back(text.toStdString());
-    return out;
+    leading.reserve(leading.size() + texts.size());
+    for (const std::string &text : texts)
+        leading.push_back(utf8FromCp1251(text));
+    return leading;
 }
 
-TextRows utf8Rows(const std::vector<QStringList> &rows, const QStringList &leading = {})
+TextRows utf8Rows(const TextRows &rows, const std::vector<std::string> &leading = {})
 {
     TextRows out;
     out.reserve(rows.size());
-    for (const QStringList &row : rows)
-        out.push_back(utf8(leading + row));
+    for (const std::vector<std::string> &row : rows)
+        out.push_back(utf8Of(row, leading));
     return out;
-}
-
-} // namespace
-
-ShownTable shownTable(const QTreeWidget *list, bool selectedOnly)
-{
-    ShownTable table;
-    for (int column = 0; column < list->columnCount(); ++column)
-        table.captions << columnName(list, column);
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem *item = list->topLevelItem(i);
-        if (selectedOnly && !item->isSelected())
-            continue;
-        QStringList cells;
-        for (int column = 0; column < list->columnCount(); ++column)
-            cells << item->text(column);
-        table.rows.push_back(cells);
-    }
-    return table;
-}
-
-std::string teamCsv(const ShownTable &table)
-{
-    const QStringList captions =
-        QStringList{QStringLiteral("Команда"), QStringLiteral("Дивизион")} + table.captions;
-    return csvDocument(utf8(captions), utf8Rows(table.rows, {table.teamName, table.division}));
-}
-
-QString teamForumPost(const ShownTable &table)
-{
-    return QString::fromStdString(
-        forumTable(table.teamName.toStdString(), utf8(table.captions), utf8Rows(table.rows)));
 }
 
 bool sayNothingToSave(bool nothing)
@@ -72,14 +40,49 @@ bool sayNothingToSave(bool nothing)
     return nothing;
 }
 
-void saveCsvFile(QWidget *owner, bool nothing, const std::function<std::string()> &document)
+} // namespace
+
+ShownTable shownTable(const QTreeWidget *list, bool selectedOnly)
+{
+    ShownTable table;
+    for (int column = 0; column < list->columnCount(); ++column)
+        table.captions.push_back(toCp1251(columnName(list, column)));
+    table.rows = listRows(list, selectedOnly);
+    return table;
+}
+
+std::string teamCsv(const ShownTable &table)
+{
+    return csvDocument(
+        utf8Of(table.captions, {"Команда", "Дивизион"}),
+        utf8Rows(table.rows, {utf8FromCp1251(table.teamName), utf8FromCp1251(table.division)}));
+}
+
+QString teamForumPost(const ShownTable &table)
+{
+    return QString::fromStdString(
+        forumTable(utf8FromCp1251(table.teamName), utf8Of(table.captions), utf8Rows(table.rows)));
+}
+
+QString askExportFileName(QWidget *owner, bool nothing, const QString &filter, const QString &suffix)
 {
     if (sayNothingToSave(nothing))
-        return;
-    const QString fileName = messages().saveFileName(owner, QDir::currentPath(),
-                                                     QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"));
+        return {};
+    return messages().saveFileName(owner, QDir::currentPath(), filter, suffix);
+}
+
+void saveCsvFile(QWidget *owner, bool nothing, const std::function<std::string()> &document)
+{
+    const QString fileName =
+        askExportFileName(owner, nothing, QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"));
     if (!fileName.isEmpty())
         replaceFileAtomically(fileName, document());
+}
+
+void copyTeamForForum(const ShownTable &table)
+{
+    if (!sayNothingToSave(table.rows.empty()))
+        QApplication::clipboard()->setText(teamForumPost(table));
 }
 
 void enableRowCopy(QTreeWidget *list)
@@ -90,6 +93,6 @@ void enableRowCopy(QTreeWidget *list)
         const ShownTable table = shownTable(list, true);
         if (!table.rows.empty())
             QApplication::clipboard()->setText(
-                QString::fromStdString(tabSeparated(utf8(table.captions), utf8Rows(table.rows))));
+                QString::fromStdString(tabSeparated(utf8Of(table.captions), utf8Rows(table.rows))));
     });
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "export/table_writers.h"
+
 #include <QString>
-#include <QStringList>
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,12 +10,13 @@
 class QTreeWidget;
 class QWidget;
 
-// A list as other programs take it: its captions and its rows in the order shown, under a team.
+// A list as other programs take it: its captions and its rows in the order shown, under a team; every
+// text in windows-1251.
 struct ShownTable {
-    QString teamName;
-    QString division;
-    QStringList captions;
-    std::vector<QStringList> rows;
+    std::string teamName;
+    std::string division;
+    std::vector<std::string> captions;
+    TextRows rows;
 };
 
 // The list's captions and rows as shown; only the selected rows when asked.
@@ -25,11 +27,14 @@ std::string teamCsv(const ShownTable &table);
 // The forum post of a team's list: the team name in bold, then the table.
 QString teamForumPost(const ShownTable &table);
 
-// Says "Сохранять нечего :(" when there is nothing to save; returns whether it did.
-bool sayNothingToSave(bool nothing);
+// The file an export goes to: says "Сохранять нечего :(" when there is nothing to save, else asks for a
+// file of the filter's kind, starting in the working folder. Empty when nothing is to be written.
+QString askExportFileName(QWidget *owner, bool nothing, const QString &filter, const QString &suffix);
 // Asks for a CSV file and writes the document there; an existing file is replaced only once the new
 // one is whole.
 void saveCsvFile(QWidget *owner, bool nothing, const std::function<std::string()> &document);
 
+// Puts a team's list on the clipboard as a forum table.
+void copyTeamForForum(const ShownTable &table);
 // Ctrl+C in the list copies its selected rows, with a caption line, as tab-separated text.
 void enableRowCopy(QTreeWidget *list);

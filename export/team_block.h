@@ -1,6 +1,5 @@
 #pragma once
 
-#include "export/export_file.h" // the window appends the block with appendToFile
 #include "export/export_options.h"
 #include "retrieval/team_records.h"
 

@@ -24,7 +24,7 @@ std::string withCommas(std::string cell)
     return cell;
 }
 
-double decimalCell(const std::string &cell) { return static_cast<double>(readDecimal(withCommas(cell))); }
+double decimalCell(const std::string &cell) { return readDouble(withCommas(cell)); }
 
 int16_t ageCell(const std::string &cell)
 {

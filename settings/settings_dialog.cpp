@@ -1,7 +1,6 @@
 #include "settings/settings_dialog.h"
 
 #include "text/app_error.h"
-#include "text/code_page.h"
 #include "ui_settings_dialog.h"
 #include "widgets/error_guard.h"
 
@@ -103,18 +102,9 @@ void TForm3::saveSettings()
     m_unreadKeys = keep; // the others hold what the user set now
 }
 
-ExportOptions TForm3::exportOptions() const
-{
-    return {toCp1251(m_ui->separ->text()), m_ui->ManCheckbox->isChecked(), m_ui->IDCheckbox->isChecked(),
-            m_ui->MoneyCheckbox->isChecked(), m_ui->CoSPCheckbox->isChecked()};
-}
+ExportOptions TForm3::exportOptions() const { return exportOptionsOf(shownValues()); }
 
-ProxyChoice TForm3::proxyChoice() const
-{
-    return {m_ui->CheckBox1->isChecked(), toCp1251(m_ui->proxyserver->text()),
-            toCp1251(m_ui->proxyport->text()), m_ui->proxylogin->text().toStdString(),
-            m_ui->proxypasswd->text().toStdString()};
-}
+ProxyChoice TForm3::proxyChoice() const { return proxyChoiceOf(shownValues()); }
 
 HistoryOptions TForm3::historyOptions() const
 {

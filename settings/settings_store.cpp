@@ -17,6 +17,8 @@ namespace {
 
 QString keyOf(const QString &section, const QString &name) { return section + u'/' + name; }
 
+const QString historySection = QStringLiteral("History");
+
 bool isInteger(const QVariant &value)
 {
     switch (value.typeId()) {
@@ -146,47 +148,46 @@ SettingsStore::~SettingsStore()
     }
 }
 
-bool SettingsStore::sectionHasValues() const
+bool SettingsStore::sectionHasValues(const QString &section) const
 {
-    m_settings->beginGroup(m_section);
+    m_settings->beginGroup(section);
     const bool any = !m_settings->childKeys().isEmpty();
     m_settings->endGroup();
     return any;
 }
 
-bool SettingsStore::readFlag(const QString &name, bool fallback) const
+QVariant SettingsStore::stored(const QString &section, const QString &name) const
 {
-    const QString key = keyOf(m_section, name);
+    const QString key = keyOf(section, name);
     if (!m_settings->contains(key))
-        return fallback;
-    const QVariant stored = m_settings->value(key);
-    if (!stored.isValid()) // "@Invalid()" in the file: present, but neither text nor a number
+        return {};
+    QVariant value = m_settings->value(key);
+    if (!value.isValid()) // "@Invalid()" in the file: present, but neither text nor a number
         throwInvalidType(name);
-    return flagFromStored(stored, name, fallback);
+    return value;
 }
 
-QString SettingsStore::readText(const QString &name, const QString &fallback) const
+bool SettingsStore::readFlag(const QString &name, bool fallback, const QString &section) const
 {
-    const QString key = keyOf(m_section, name);
-    if (!m_settings->contains(key))
-        return fallback;
-    const QVariant stored = m_settings->value(key);
-    if (!stored.isValid())
-        throwInvalidType(name);
-    return textFromStored(stored, name, fallback);
+    return flagFromStored(stored(section, name), name, fallback);
 }
 
-void SettingsStore::writeFlag(const QString &name, bool value)
+QString SettingsStore::readText(const QString &name, const QString &fallback, const QString &section) const
 {
-    writeText(name, value ? QStringLiteral("1") : QStringLiteral("0"));
+    return textFromStored(stored(section, name), name, fallback);
 }
 
-void SettingsStore::writeText(const QString &name, const QString &value)
+void SettingsStore::writeFlag(const QString &name, bool value, const QString &section)
+{
+    writeText(name, value ? QStringLiteral("1") : QStringLiteral("0"), section);
+}
+
+void SettingsStore::writeText(const QString &name, const QString &value, const QString &section)
 {
     // Not even into memory: QSettings writes what it holds when it goes away.
     if (!m_readable)
         throwCannotRead(location());
-    m_settings->setValue(keyOf(m_section, name), value);
+    m_settings->setValue(keyOf(section, name), value);
     m_written = true;
 }
 
@@ -286,6 +287,18 @@ QStringList keysStillUnread(const QStringList &unreadKeys, const SettingsValues 
     return still;
 }
 
+ExportOptions exportOptionsOf(const SettingsValues &values)
+{
+    return {toCp1251(values.separator), values.saveManager, values.saveId, values.saveMoney, values.saveCoSP};
+}
+
+ProxyChoice proxyChoiceOf(const SettingsValues &values)
+{
+    // The login and password go to the proxy as UTF-8.
+    return {values.useProxy, toCp1251(values.proxyServer), toCp1251(values.proxyPort),
+            values.proxyLogin.toStdString(), values.proxyPassword.toStdString()};
+}
+
 std::string unreadKeysMessage(const QStringList &keys)
 {
     std::string message = "Invalid data type for ";
@@ -294,31 +307,30 @@ std::string unreadKeysMessage(const QStringList &keys)
     return message;
 }
 
-HistoryOptions loadHistoryOptions(SettingsStore &store)
+HistoryOptions loadHistoryOptions(const SettingsStore &store)
 {
-    store.setSection(QStringLiteral("History"));
     HistoryOptions options;
-    // A value that is not understood keeps its default: these two are easy to set again.
+    // A value that is not understood keeps its default, and costs only itself: these two are easy to
+    // set again.
     try {
-        options.keep = store.readFlag(QStringLiteral("KeepHistory"), true);
-        options.keepMonths = std::clamp(
-            readInteger(toCp1251(store.readText(QStringLiteral("KeepMonths"), QStringLiteral("0")))), 0,
-            1200);
+        options.keep = store.readFlag(QStringLiteral("KeepHistory"), options.keep, historySection);
     } catch (const AppError &) {
     }
-    store.setSection(QStringLiteral("StrKey"));
+    try {
+        options.keepMonths =
+            std::clamp(readInteger(toCp1251(store.readText(QStringLiteral("KeepMonths"), QStringLiteral("0"),
+                                                           historySection))),
+                       0, 1200);
+    } catch (const AppError &) {
+    }
     return options;
 }
 
 void saveHistoryOptions(SettingsStore &store, const HistoryOptions &options)
 {
-    store.setSection(QStringLiteral("History"));
     // A store that never had the history changed stays as it always was.
-    if (options == HistoryOptions{} && !store.sectionHasValues()) {
-        store.setSection(QStringLiteral("StrKey"));
+    if (options == HistoryOptions{} && !store.sectionHasValues(historySection))
         return;
-    }
-    store.writeFlag(QStringLiteral("KeepHistory"), options.keep);
-    store.writeText(QStringLiteral("KeepMonths"), QString::number(options.keepMonths));
-    store.setSection(QStringLiteral("StrKey"));
+    store.writeFlag(QStringLiteral("KeepHistory"), options.keep, historySection);
+    store.writeText(QStringLiteral("KeepMonths"), QString::number(options.keepMonths), historySection);
 }

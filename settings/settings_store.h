@@ -1,5 +1,8 @@
 #pragma once
 
+#include "export/export_options.h"
+#include "retrieval/proxy_choice.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -9,8 +12,8 @@
 class QSettings;
 
 // The per-user store of the ten options: the registry key HKEY_CURRENT_USER\Software\trovik on Windows,
-// $XDG_CONFIG_HOME/Software/trovik.ini elsewhere; every value sits in the section "StrKey".
-// One object is one opening of the store: construct it, read or write, close it.
+// $XDG_CONFIG_HOME/Software/trovik.ini elsewhere; the options sit in the section "StrKey", the history's
+// in "History". One object is one opening of the store: construct it, read or write, close it.
 class SettingsStore {
 public:
     SettingsStore();
@@ -25,22 +28,23 @@ public:
     // permission): then nothing it holds is known, and writing would replace it blindly.
     bool readable() const { return m_readable; }
 
-    // The section later reads and writes go to; "StrKey" unless changed.
-    void setSection(const QString &section) { m_section = section; }
+    // Every read and write names its section; the options' own is the default.
+    static QString optionsSection() { return QStringLiteral("StrKey"); }
 
     // True when the section exists and holds at least one value (sub-sections do not count).
-    bool sectionHasValues() const;
+    bool sectionHasValues(const QString &section = optionsSection()) const;
 
     // A flag: stored text is read as an integer (the fallback when it is not one), a stored integer is
     // taken as it is; true when not 0. A missing value gives the fallback.
-    bool readFlag(const QString &name, bool fallback) const;
+    bool readFlag(const QString &name, bool fallback, const QString &section = optionsSection()) const;
     // A text setting; a missing value gives the fallback, a value that is not text throws AppError.
-    QString readText(const QString &name, const QString &fallback) const;
+    QString readText(const QString &name, const QString &fallback,
+                     const QString &section = optionsSection()) const;
 
     // Flags are written as the texts "1" and "0", texts exactly as given. A store that could not be read
     // takes nothing: both throw InputOutputError "Не удалось прочитать файл настроек <path>".
-    void writeFlag(const QString &name, bool value);
-    void writeText(const QString &name, const QString &value);
+    void writeFlag(const QString &name, bool value, const QString &section = optionsSection());
+    void writeText(const QString &name, const QString &value, const QString &section = optionsSection());
 
     // Writes what was changed and leaves the file readable by its owner only (it holds the proxy
     // password). Throws InputOutputError when the store cannot be written.
@@ -51,11 +55,12 @@ public:
 
 private:
     explicit SettingsStore(std::unique_ptr<QSettings> settings);
+    // The value as stored, invalid when missing; a value present but of no type Qt knows throws AppError.
+    QVariant stored(const QString &section, const QString &name) const;
     void makeFilePrivate();
     [[noreturn]] void throwCannotWrite() const;
 
     std::unique_ptr<QSettings> m_settings;
-    QString m_section = QStringLiteral("StrKey");
     bool m_readable = true;
     bool m_written = false;
     bool m_closed = false;
@@ -106,6 +111,10 @@ void saveSettingsValues(SettingsStore &store, const SettingsValues &values, cons
 QStringList keysStillUnread(const QStringList &unreadKeys, const SettingsValues &loaded,
                             const SettingsValues &now);
 
+// What the export and the roster request take of the values.
+ExportOptions exportOptionsOf(const SettingsValues &values);
+ProxyChoice proxyChoiceOf(const SettingsValues &values);
+
 // One message for all the keys not understood: "Invalid data type for 'UseProxy', 'SaveID'".
 std::string unreadKeysMessage(const QStringList &keys);
 
@@ -117,6 +126,6 @@ struct HistoryOptions {
 
     bool operator==(const HistoryOptions &) const = default;
 };
-HistoryOptions loadHistoryOptions(SettingsStore &store);
+HistoryOptions loadHistoryOptions(const SettingsStore &store);
 // Writes the section only when it exists or the options differ from their defaults.
 void saveHistoryOptions(SettingsStore &store, const HistoryOptions &options);

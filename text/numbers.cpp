@@ -3,6 +3,7 @@
 #include "text/app_error.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,6 +27,7 @@ struct Decimal {
     int exponent = 0;
 };
 
+// For finite values only: the digits of an infinity are none.
 Decimal toDecimal(long double value, int digits)
 {
     char buffer[64];
@@ -41,6 +43,20 @@ Decimal toDecimal(long double value, int digits)
             d.digits += *p;
     d.exponent = *p == 'e' ? std::atoi(p + 1) : 0;
     return d;
+}
+
+[[noreturn]] void throwNotDecimal(const std::string &text)
+{
+    throw ConvertError("'" + text + "' is not a valid floating point value");
+}
+
+std::optional<std::string> nonFiniteText(long double value)
+{
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value < 0 ? "-INF" : "INF";
+    return std::nullopt;
 }
 
 } // namespace
@@ -114,12 +130,22 @@ long double readDecimal(const std::string &text)
 {
     const std::optional<long double> value = parseDecimal(text);
     if (!value)
-        throw ConvertError("'" + text + "' is not a valid floating point value");
+        throwNotDecimal(text);
     return *value;
+}
+
+double readDouble(const std::string &text)
+{
+    const long double value = readDecimal(text);
+    if (std::fabs(value) > std::numeric_limits<double>::max())
+        throwNotDecimal(text);
+    return static_cast<double>(value);
 }
 
 std::string formatFixed(long double value, int decimals)
 {
+    if (const std::optional<std::string> text = nonFiniteText(value))
+        return *text;
     Decimal d = toDecimal(value, 18);
     // Digits before the separator: exponent + 1; we keep that many plus the decimals.
     const int keep = d.exponent + 1 + decimals;
@@ -156,6 +182,8 @@ std::string formatGeneral(long double value)
 {
     if (value == 0)
         return "0";
+    if (const std::optional<std::string> text = nonFiniteText(value))
+        return *text;
     const Decimal d = toDecimal(value, 15);
     std::string digits = d.digits;
     while (digits.size() > 1 && digits.back() == '0')

@@ -22,6 +22,10 @@ std::optional<long double> parseDecimal(std::string_view text);
 // "'%s' is not a valid floating point value" unless text is a decimal number with at most one ","
 // separator, at least one digit and an optional exponent (E or e, optional sign, digits).
 long double readDecimal(const std::string &text);
+// readDecimal for a value kept as a double: a value beyond a double's range fails with the same message.
+double readDouble(const std::string &text);
+
+// Both formats write an infinity as "INF" or "-INF" and not-a-number as "NAN".
 
 // Fixed-point text with the given number of decimals and "," as separator: the value is first taken to
 // 18 significant digits, then rounded half up in magnitude (5.125 -> "5,13").

@@ -53,12 +53,14 @@ void appendListRow(QTreeWidget *list, const std::vector<std::string> &cells)
         item->setText(static_cast<int>(column), fromCp1251(cells[column]));
 }
 
-std::vector<std::vector<std::string>> listRows(const QTreeWidget *list)
+std::vector<std::vector<std::string>> listRows(const QTreeWidget *list, bool selectedOnly)
 {
     std::vector<std::vector<std::string>> rows;
     rows.reserve(static_cast<size_t>(list->topLevelItemCount()));
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         const QTreeWidgetItem *item = list->topLevelItem(i);
+        if (selectedOnly && !item->isSelected())
+            continue;
         std::vector<std::string> row;
         row.reserve(static_cast<size_t>(list->columnCount()));
         for (int column = 0; column < list->columnCount(); ++column)

@@ -19,8 +19,8 @@ QString columnName(const QTreeWidget *list, int column);
 // The captions and widths of the talent list and the abilities list.
 void setupRosterLists(QTreeWidget *talentList, QTreeWidget *skillList);
 void appendListRow(QTreeWidget *list, const std::vector<std::string> &cells);
-// Every row in display order, each as its cells from the first column on.
-std::vector<std::vector<std::string>> listRows(const QTreeWidget *list);
+// Every row in display order, or only the selected ones, each as its cells from the first column on.
+std::vector<std::vector<std::string>> listRows(const QTreeWidget *list, bool selectedOnly = false);
 
 // Both roster lists rebuilt from a snapshot, numbers formatted as the lists show them.
 void showSnapshotLists(QTreeWidget *talentList, QTreeWidget *skillList, const CTeam &team);

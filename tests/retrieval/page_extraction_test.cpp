@@ -192,3 +192,16 @@ TEST(CutRows, AgeOutsideTheRecordsRangeIsABadCell)
                                 QStringLiteral("1.00"), QStringLiteral("2.000"))};
     EXPECT_THROW(talentRecordOf(rowsOf(talentPage(team), PageKind::Talent).at(0)), ConvertError);
 }
+
+TEST(CutRows, NumberBeyondADoubleIsABadCell)
+{
+    FixtureTeam team;
+    team.squad = {fixturePlayer(QStringLiteral("A"), QStringLiteral("Df"), QStringLiteral("16"),
+                                QStringLiteral("1e400"), QStringLiteral("2.000"))};
+    try {
+        talentRecordOf(rowsOf(talentPage(team), PageKind::Talent).at(0));
+        ADD_FAILURE() << "1e400 was taken as a number";
+    } catch (const ConvertError &e) {
+        EXPECT_STREQ(e.what(), "'1e400' is not a valid floating point value");
+    }
+}

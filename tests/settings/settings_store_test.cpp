@@ -279,3 +279,19 @@ TEST(SaveSettingsValues, KeptKeysAndAnUntickedProxyStayAsStored)
     EXPECT_FALSE(ini.contains("UseProxy=0")) << ini.constData();
     EXPECT_EQ(dir.iniMode(), QFile::ReadOwner | QFile::WriteOwner);
 }
+
+TEST(LoadHistoryOptions, EachBadValueLosesOnlyItself)
+{
+    const struct {
+        const char *ini;
+        HistoryOptions expected;
+    } cases[] = {
+        {"[History]\nKeepHistory=a, b\nKeepMonths=6\n", {true, 6}},
+        {"[History]\nKeepHistory=0\nKeepMonths=a, b\n", {false, 0}},
+    };
+    for (const auto &c : cases) {
+        TempSettingsDir dir;
+        dir.writeIni(c.ini);
+        EXPECT_EQ(loadHistoryOptions(SettingsStore()), c.expected) << c.ini;
+    }
+}

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <utility>
+
 TEST(ReadInteger, AcceptsSignedDecimalIntegers)
 {
     EXPECT_EQ(readInteger("17"), 17);
@@ -83,4 +86,15 @@ TEST(FormatGeneral, DropsTrailingZerosAndWholeNumberSeparator)
     EXPECT_EQ(formatGeneral(-0.5), "-0,5");
     EXPECT_EQ(formatGeneral(1234567), "1234567");
     EXPECT_EQ(formatGeneral(0.1L + 0.2L), "0,3");
+}
+
+TEST(FormatNumbers, InfinityAndNanHaveTextsOfTheirOwn)
+{
+    const long double inf = std::numeric_limits<long double>::infinity();
+    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    for (const auto &[value, expected] :
+         {std::pair{inf, "INF"}, std::pair{-inf, "-INF"}, std::pair{nan, "NAN"}}) {
+        EXPECT_EQ(formatFixed(value, 2), expected);
+        EXPECT_EQ(formatGeneral(value), expected);
+    }
 }
