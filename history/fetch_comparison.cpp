@@ -26,8 +26,6 @@ std::pair<std::string, std::string> keyOf(PageKind kind, const Row &row)
     return {cellOf(row, 0), kind == PageKind::Talent ? cellOf(row, 1) : std::string()};
 }
 
-std::string text(const char16_t *utf16) { return toCp1251(QString::fromUtf16(utf16)); }
-
 } // namespace
 
 std::vector<FetchChange> compareFetches(PageKind kind, const std::vector<Row> &older,
@@ -44,7 +42,7 @@ std::vector<FetchChange> compareFetches(PageKind kind, const std::vector<Row> &o
     for (const Row &row : newer) {
         std::vector<size_t> &candidates = waiting[keyOf(kind, row)];
         if (candidates.empty()) {
-            changes.push_back({cellOf(row, 0), keyOf(kind, row).second, text(u"пришёл"), {}, {}});
+            changes.push_back({cellOf(row, 0), keyOf(kind, row).second, cp1251FromUtf16(u"пришёл"), {}, {}});
             continue;
         }
         const Row &before = older[candidates.back()];
@@ -52,11 +50,12 @@ std::vector<FetchChange> compareFetches(PageKind kind, const std::vector<Row> &o
         candidates.pop_back();
         for (const Column &column : columns)
             if (cellOf(before, column.index) != cellOf(row, column.index))
-                changes.push_back({cellOf(row, 0), keyOf(kind, row).second, text(column.caption),
+                changes.push_back({cellOf(row, 0), keyOf(kind, row).second, cp1251FromUtf16(column.caption),
                                    cellOf(before, column.index), cellOf(row, column.index)});
     }
     for (size_t i = 0; i < older.size(); ++i)
         if (!paired[i])
-            changes.push_back({cellOf(older[i], 0), keyOf(kind, older[i]).second, text(u"ушёл"), {}, {}});
+            changes.push_back(
+                {cellOf(older[i], 0), keyOf(kind, older[i]).second, cp1251FromUtf16(u"ушёл"), {}, {}});
     return changes;
 }

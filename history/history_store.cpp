@@ -40,9 +40,6 @@ const QString openPrefix = QStringLiteral("История недоступна: 
 const QString readPrefix = QStringLiteral("Не удалось прочитать историю: %1.");
 const QString changePrefix = QStringLiteral("Не удалось изменить историю: %1.");
 
-std::string utf8Of(const std::string &cp1251) { return fromCp1251(cp1251).toStdString(); }
-std::string cp1251Of(const std::string &utf8) { return toCp1251(QString::fromStdString(utf8)); }
-
 // ISO-8601 in UTC to the second: "2024-05-01T12:34:56Z", so text order is time order.
 std::string timeText(const QDateTime &time) { return time.toUTC().toString(Qt::ISODate).toStdString(); }
 QDateTime timeOf(const std::string &text)
@@ -65,14 +62,14 @@ int64_t playerCount(const FetchRecord &record)
 void bindSummary(SqliteStatement &statement, int firstParameter, const TeamSummary &summary)
 {
     for (size_t i = 0; i < summaryFields.size(); ++i)
-        statement.bindText(firstParameter + static_cast<int>(i), utf8Of(summary.*summaryFields[i]));
+        statement.bindText(firstParameter + static_cast<int>(i), utf8FromCp1251(summary.*summaryFields[i]));
 }
 
 TeamSummary summaryOf(const SqliteStatement &row, int firstColumn)
 {
     TeamSummary summary;
     for (size_t i = 0; i < summaryFields.size(); ++i)
-        summary.*summaryFields[i] = cp1251Of(row.columnText(firstColumn + static_cast<int>(i)));
+        summary.*summaryFields[i] = cp1251FromUtf8(row.columnText(firstColumn + static_cast<int>(i)));
     return summary;
 }
 
@@ -123,13 +120,15 @@ void insertPlayers(const SqliteDatabase &db, int64_t fetchId, const FetchRecord 
     int64_t rowNo = 0;
     const auto bindCommon = [&](const cplayer &player) {
         insert.reset();
-        insert.bindInteger(1, fetchId).bindInteger(2, ++rowNo).bindText(3, utf8Of(player.Name));
-        insert.bindText(5, utf8Of(player.Position)).bindInteger(6, player.Age).bindReal(7, player.Mastery);
+        insert.bindInteger(1, fetchId).bindInteger(2, ++rowNo).bindText(3, utf8FromCp1251(player.Name));
+        insert.bindText(5, utf8FromCp1251(player.Position))
+            .bindInteger(6, player.Age)
+            .bindReal(7, player.Mastery);
     };
     if (record.kind == PageKind::Talent) {
         for (const CPlayerTal &player : record.talents) {
             bindCommon(player);
-            insert.bindText(4, utf8Of(player.Country)).bindReal(8, player.Talent);
+            insert.bindText(4, utf8FromCp1251(player.Country)).bindReal(8, player.Talent);
             for (int parameter = 9; parameter <= 16; ++parameter)
                 insert.bindNull(parameter);
             insert.run();
@@ -192,14 +191,14 @@ std::vector<std::string> rowTextsOf(const SqliteStatement &row, PageKind kind)
 {
     const auto age = static_cast<int16_t>(row.columnInteger(3));
     if (kind == PageKind::Talent)
-        return talentRowTexts(CPlayerTal(cp1251Of(row.columnText(0)), cp1251Of(row.columnText(1)),
-                                         cp1251Of(row.columnText(2)), age, row.columnReal(4),
+        return talentRowTexts(CPlayerTal(cp1251FromUtf8(row.columnText(0)), cp1251FromUtf8(row.columnText(1)),
+                                         cp1251FromUtf8(row.columnText(2)), age, row.columnReal(4),
                                          row.columnReal(5)));
     std::array<double, 8> abilities{};
     for (size_t i = 0; i < abilities.size(); ++i)
         abilities[i] = row.columnReal(6 + static_cast<int>(i));
-    return skillRowTexts(CPlayerSkill(cp1251Of(row.columnText(0)), cp1251Of(row.columnText(2)), age,
-                                      row.columnReal(4), abilities));
+    return skillRowTexts(CPlayerSkill(cp1251FromUtf8(row.columnText(0)), cp1251FromUtf8(row.columnText(2)),
+                                      age, row.columnReal(4), abilities));
 }
 
 } // namespace
@@ -345,9 +344,9 @@ std::vector<StoredTeam> HistoryStore::teams() const
             "ORDER BY f.team_name, g.team_id");
         std::vector<StoredTeam> teams;
         while (query.step())
-            teams.push_back({static_cast<int32_t>(query.columnInteger(0)), cp1251Of(query.columnText(1)),
-                             cp1251Of(query.columnText(2)), static_cast<int>(query.columnInteger(3)),
-                             timeOf(query.columnText(4))});
+            teams.push_back({static_cast<int32_t>(query.columnInteger(0)),
+                             cp1251FromUtf8(query.columnText(1)), cp1251FromUtf8(query.columnText(2)),
+                             static_cast<int>(query.columnInteger(3)), timeOf(query.columnText(4))});
         return teams;
     });
 }
@@ -412,7 +411,7 @@ std::vector<SeriesPoint> HistoryStore::playerSeries(int32_t teamId, const std::s
             "JOIN players AS p ON p.fetch_id = f.id "
             "WHERE f.team_id = ?1 AND f.page_kind = 'talent' AND p.name = ?2 AND (?3 = '' OR p.country = ?3) "
             "ORDER BY f.fetched_at, f.id, p.row_no");
-        query.bindInteger(1, teamId).bindText(2, utf8Of(name)).bindText(3, utf8Of(country));
+        query.bindInteger(1, teamId).bindText(2, utf8FromCp1251(name)).bindText(3, utf8FromCp1251(country));
         std::vector<SeriesPoint> points;
         while (query.step()) {
             const int64_t fetchId = query.columnInteger(0);
