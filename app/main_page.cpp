@@ -114,7 +114,7 @@ TeamFetch MainPage::fetchAndShow(int32_t teamId, PageKind kind)
     countBytes(fetched.lastPageBytes, fetched.sessionBytes);
     if (!fetched.read) {
         messages().information(QStringLiteral(":/"), QString::fromStdString(fetched.failureText));
-        return {false, QString::fromStdString(fetchFailureReason(fetched.outcome)), nullptr, false};
+        return {false, QString::fromStdString(fetched.failureReason), nullptr, false};
     }
     if (const auto notice = sitePageNotice(detectFailurePage(fetched.body))) {
         messages().information(QString::fromStdString(notice->caption), QString::fromStdString(notice->text));

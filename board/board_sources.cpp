@@ -53,7 +53,7 @@ PageRows rowsOf(const PageReading &reading, PageKind kind)
 ArrivedPage readArrivedPage(const FetchResult &fetched, PageKind kind)
 {
     if (!fetched.read)
-        return notRead(fetchFailureReason(fetched.outcome));
+        return notRead(fetched.failureReason);
     if (const auto notice = sitePageNotice(detectFailurePage(fetched.body)))
         return notRead(notice->reason);
     ArrivedPage page;

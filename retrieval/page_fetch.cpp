@@ -13,6 +13,35 @@ std::string text(const char *source)
     return QCoreApplication::translate("PageFetch", source).toStdString();
 }
 
+std::string fetchFailureText(ExchangeOutcome outcome)
+{
+    switch (outcome) {
+    case ExchangeOutcome::TimedOut:
+        return text(
+            QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка: сервер не ответил за отведённое время."));
+    case ExchangeOutcome::Incomplete:
+        return text(QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка: страница пришла не полностью."));
+    case ExchangeOutcome::Succeeded:
+    case ExchangeOutcome::Failed:
+        break;
+    }
+    return text(QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка"));
+}
+
+std::string fetchFailureReason(ExchangeOutcome outcome)
+{
+    switch (outcome) {
+    case ExchangeOutcome::TimedOut:
+        return text(QT_TRANSLATE_NOOP("PageFetch", "сервер не ответил вовремя"));
+    case ExchangeOutcome::Incomplete:
+        return text(QT_TRANSLATE_NOOP("PageFetch", "страница пришла не полностью"));
+    case ExchangeOutcome::Succeeded:
+    case ExchangeOutcome::Failed:
+        break;
+    }
+    return text(QT_TRANSLATE_NOOP("PageFetch", "страница не получена"));
+}
+
 } // namespace
 
 FetchDestination fetchDestination(const ProxyChoice &proxy, const ServerAddress &server)
@@ -43,35 +72,6 @@ std::optional<SitePageNotice> sitePageNotice(FailurePage page)
     return std::nullopt;
 }
 
-std::string fetchFailureText(ExchangeOutcome outcome)
-{
-    switch (outcome) {
-    case ExchangeOutcome::TimedOut:
-        return text(
-            QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка: сервер не ответил за отведённое время."));
-    case ExchangeOutcome::Incomplete:
-        return text(QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка: страница пришла не полностью."));
-    case ExchangeOutcome::Succeeded:
-    case ExchangeOutcome::Failed:
-        break;
-    }
-    return text(QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка"));
-}
-
-std::string fetchFailureReason(ExchangeOutcome outcome)
-{
-    switch (outcome) {
-    case ExchangeOutcome::TimedOut:
-        return text(QT_TRANSLATE_NOOP("PageFetch", "сервер не ответил вовремя"));
-    case ExchangeOutcome::Incomplete:
-        return text(QT_TRANSLATE_NOOP("PageFetch", "страница пришла не полностью"));
-    case ExchangeOutcome::Succeeded:
-    case ExchangeOutcome::Failed:
-        break;
-    }
-    return text(QT_TRANSLATE_NOOP("PageFetch", "страница не получена"));
-}
-
 FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, const FetchDestination &to)
 {
     FetchResult result;
@@ -83,10 +83,14 @@ FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, con
         result.sessionBytes = result.lastPageBytes;
         return result;
     }
-    result.failureText =
-        to.viaProxy && reply.status() == 407
-            ? text(QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка: прокси-сервер требует логин и пароль."))
-            : fetchFailureText(outcome);
+    if (to.viaProxy && reply.status() == 407) {
+        result.failureText =
+            text(QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка: прокси-сервер требует логин и пароль."));
+        result.failureReason = text(QT_TRANSLATE_NOOP("PageFetch", "прокси-сервер требует логин и пароль"));
+    } else {
+        result.failureText = fetchFailureText(outcome);
+        result.failureReason = fetchFailureReason(outcome);
+    }
     result.sessionBytes = static_cast<int64_t>(reply.statusLine().size() + reply.location().size());
     return result;
 }

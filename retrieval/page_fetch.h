@@ -22,6 +22,8 @@ struct FetchResult {
     ExchangeOutcome outcome = ExchangeOutcome::Failed;
     // The message a failed fetch shows (UTF-8); empty when read.
     std::string failureText;
+    // The same in a few words, for the teams a division run left out and the board's status line (UTF-8).
+    std::string failureReason;
 };
 
 // Where a request goes: the proxy when the choice says to use one and names a host, else the server. A
@@ -33,9 +35,9 @@ struct FetchDestination {
 };
 FetchDestination fetchDestination(const ProxyChoice &proxy, const ServerAddress &server);
 
-// What a finished exchange comes to: the page and its size, or after a failure its message and the
-// lengths of the status line and the Location value (nothing is drained here). A proxy's 407 is told
-// as the proxy wanting a login.
+// What a finished exchange comes to: the page and its size, or after a failure its message, its reason
+// and the lengths of the status line and the Location value (nothing is drained here). A proxy's 407 is
+// told as the proxy wanting a login.
 FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, const FetchDestination &to);
 
 // The proxy answered 407 offering Basic, and a login is set: the request may go once more with it.
@@ -55,8 +57,3 @@ struct SitePageNotice {
     std::string reason;
 };
 std::optional<SitePageNotice> sitePageNotice(FailurePage page);
-
-// The message of a failed exchange, UTF-8.
-std::string fetchFailureText(ExchangeOutcome outcome);
-// The same in a few words, for a list of teams a division run left out, UTF-8.
-std::string fetchFailureReason(ExchangeOutcome outcome);
