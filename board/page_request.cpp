@@ -53,19 +53,11 @@ void PageRequest::onConnected()
     m_socket->write(m_request.data(), static_cast<qint64>(m_request.size()));
 }
 
-void PageRequest::readAvailable()
-{
-    while (m_socket->bytesAvailable() > 0 && !m_reader.finished()) {
-        const QByteArray piece = m_socket->readAll();
-        m_reader.feed(std::string_view(piece.constData(), static_cast<size_t>(piece.size())));
-    }
-}
-
 void PageRequest::onReadyRead()
 {
     if (m_ended)
         return;
-    readAvailable();
+    feedAvailable(*m_socket, m_reader);
     // The rest of a failed reply would be dropped anyway.
     if (m_reader.finished() || m_reader.knownToFail())
         end();
@@ -77,14 +69,12 @@ void PageRequest::onClosed()
 {
     if (m_ended)
         return;
-    readAvailable();
-    // A peer that closed has ended the data; any other error, or no connection at all, breaks it off.
-    const QAbstractSocket::SocketError error = m_socket->error();
-    if (!m_connected || error == QAbstractSocket::RemoteHostClosedError ||
-        error == QAbstractSocket::UnknownSocketError)
-        m_reader.finish();
+    feedAvailable(*m_socket, m_reader);
+    // No connection at all is no reply.
+    if (m_connected)
+        endOfConnection(*m_socket, m_reader);
     else
-        m_reader.abandon();
+        m_reader.finish();
     end();
 }
 

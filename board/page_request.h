@@ -37,7 +37,6 @@ private:
     void onReadyRead();
     void onClosed();
     void onTimedOut();
-    void readAvailable();
     void end();
 
     ExchangeTimeouts m_timeouts;
