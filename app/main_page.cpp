@@ -25,8 +25,6 @@ namespace {
 
 QString notChosen() { return MainPage::tr("Не выбрана команда."); }
 
-std::string suffixOf(PageKind kind) { return kind == PageKind::Talent ? "" : abilitiesSuffix; }
-
 } // namespace
 
 MainPage::MainPage(Ui::TForm1 &ui, QWidget *window)
@@ -109,7 +107,7 @@ TeamFetch MainPage::fetchAndShow(int32_t teamId, PageKind kind)
     FetchResult fetched;
     {
         const WaitCursor waiting;
-        fetched = fetchPage(teamId, suffixOf(kind), proxy, m_timeouts);
+        fetched = fetchPage(teamId, kind, proxy, m_timeouts);
     }
     countBytes(fetched.lastPageBytes, fetched.sessionBytes);
     if (!fetched.read) {

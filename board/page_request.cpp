@@ -19,10 +19,10 @@ PageRequest::PageRequest(const ExchangeTimeouts &timeouts, QObject *parent)
 
 PageRequest::~PageRequest() { abort(); }
 
-void PageRequest::start(const std::string &host, int32_t port, const std::string &request)
+void PageRequest::start(const ServerAddress &to, const std::string &request)
 {
     m_request = request;
-    if (host.empty() || port <= 0 || port > 65535) {
+    if (to.host.empty() || to.port == 0) {
         // Told from the event loop, like every other ending, so the caller is never re-entered.
         QTimer::singleShot(0, this, [this] {
             m_reader.finish();
@@ -32,8 +32,8 @@ void PageRequest::start(const std::string &host, int32_t port, const std::string
     }
     m_connectTimer.start(m_timeouts.connectMs);
     m_totalTimer.start(m_timeouts.totalMs);
-    m_socket->connectToHost(QString::fromLatin1(host.data(), static_cast<qsizetype>(host.size())),
-                            static_cast<quint16>(port));
+    m_socket->connectToHost(QString::fromLatin1(to.host.data(), static_cast<qsizetype>(to.host.size())),
+                            to.port);
 }
 
 void PageRequest::abort()

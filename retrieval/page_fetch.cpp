@@ -44,15 +44,28 @@ std::string fetchFailureReason(ExchangeOutcome outcome)
 
 } // namespace
 
-FetchDestination fetchDestination(const ProxyChoice &proxy, const ServerAddress &server)
+PageRoute pageRoute(const ProxyChoice &proxy)
 {
+    PageRoute route;
+    route.server = rosterServerAddress();
+    route.to = route.server;
     if (!proxy.use)
-        return {server.host, server.port, false};
+        return route;
     // The port is read even when the host is empty, so a bad port always fails the same way.
     const int32_t port = readInteger(proxy.portText);
     if (proxy.host.empty())
-        return {server.host, server.port, false};
-    return {proxy.host, port, true};
+        return route;
+    route.to = {proxy.host, port > 0 && port <= 65535 ? static_cast<uint16_t>(port) : uint16_t{0}};
+    route.viaProxy = true;
+    if (!proxy.login.empty())
+        route.proxyAuthorization = basicProxyAuthorization(proxy.login, proxy.password);
+    return route;
+}
+
+std::string pageRequest(const PageRoute &route, int32_t teamId, PageKind kind, bool withLogin)
+{
+    return buildRosterRequest(route.server, teamId, pageSuffixOf(kind), route.viaProxy,
+                              withLogin ? route.proxyAuthorization : std::string());
 }
 
 std::optional<SitePageNotice> sitePageNotice(FailurePage page)
@@ -72,7 +85,8 @@ std::optional<SitePageNotice> sitePageNotice(FailurePage page)
     return std::nullopt;
 }
 
-FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, const FetchDestination &to)
+FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, const PageRoute &route,
+                          int64_t earlierSessionBytes)
 {
     FetchResult result;
     result.outcome = outcome;
@@ -80,10 +94,10 @@ FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, con
         result.read = true;
         result.body = reply.body();
         result.lastPageBytes = static_cast<int64_t>(result.body.size());
-        result.sessionBytes = result.lastPageBytes;
+        result.sessionBytes = result.lastPageBytes + earlierSessionBytes;
         return result;
     }
-    if (to.viaProxy && reply.status() == 407) {
+    if (route.viaProxy && reply.status() == 407) {
         result.failureText =
             text(QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка: прокси-сервер требует логин и пароль."));
         result.failureReason = text(QT_TRANSLATE_NOOP("PageFetch", "прокси-сервер требует логин и пароль"));
@@ -91,13 +105,14 @@ FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, con
         result.failureText = fetchFailureText(outcome);
         result.failureReason = fetchFailureReason(outcome);
     }
-    result.sessionBytes = static_cast<int64_t>(reply.statusLine().size() + reply.location().size());
+    result.sessionBytes =
+        static_cast<int64_t>(reply.statusLine().size() + reply.location().size()) + earlierSessionBytes;
     return result;
 }
 
-bool mayRetryWithProxyLogin(const ReplyReader &reply, const FetchDestination &to, const ProxyChoice &proxy)
+bool mayRetryWithProxyLogin(const ReplyReader &reply, const PageRoute &route)
 {
-    return to.viaProxy && reply.status() == 407 && !proxy.login.empty() &&
+    return route.viaProxy && reply.status() == 407 && !route.proxyAuthorization.empty() &&
            offersBasicScheme(reply.header("Proxy-Authenticate").value_or(std::string()));
 }
 
@@ -110,18 +125,15 @@ struct Exchanged {
 
 // One exchange on a connection of its own; after a failure, what the connection still delivers is
 // drained (bounded) and counted.
-Exchanged exchangeOnce(const FetchDestination &to, const std::string &request,
-                       const ExchangeTimeouts &timeouts, const ProxyChoice &proxy)
+Exchanged exchangeOnce(const PageRoute &route, const std::string &request, const ExchangeTimeouts &timeouts,
+                       int64_t earlierSessionBytes)
 {
     RosterExchange exchange(timeouts);
-    const bool usablePort = to.port > 0 && to.port <= 65535;
-    const bool read = usablePort && exchange.run(to.host, static_cast<uint16_t>(to.port), request);
-    const ExchangeOutcome outcome = read         ? ExchangeOutcome::Succeeded
-                                    : usablePort ? exchange.outcome()
-                                                 : ExchangeOutcome::Failed;
-    Exchanged exchanged{fetchResultOf(exchange.reply(), outcome, to), false};
+    const bool read = exchange.run(route.to.host, route.to.port, request);
+    Exchanged exchanged{fetchResultOf(exchange.reply(), exchange.outcome(), route, earlierSessionBytes),
+                        false};
     if (!read) {
-        exchanged.mayRetryWithLogin = mayRetryWithProxyLogin(exchange.reply(), to, proxy);
+        exchanged.mayRetryWithLogin = mayRetryWithProxyLogin(exchange.reply(), route);
         exchanged.result.lastPageBytes = static_cast<int64_t>(exchange.drainRest());
     }
     return exchanged;
@@ -129,19 +141,14 @@ Exchanged exchangeOnce(const FetchDestination &to, const std::string &request,
 
 } // namespace
 
-FetchResult fetchPage(int32_t teamId, const std::string &pageSuffix, const ProxyChoice &proxy,
+FetchResult fetchPage(int32_t teamId, PageKind kind, const ProxyChoice &proxy,
                       const ExchangeTimeouts &timeouts)
 {
-    const ServerAddress server = rosterServerAddress();
-    const FetchDestination to = fetchDestination(proxy, server);
-    const Exchanged first =
-        exchangeOnce(to, buildRosterRequest(server, teamId, pageSuffix, to.viaProxy), timeouts, proxy);
+    const PageRoute route = pageRoute(proxy);
+    const Exchanged first = exchangeOnce(route, pageRequest(route, teamId, kind, false), timeouts, 0);
     if (!first.mayRetryWithLogin)
         return first.result;
     // The proxy wants a login: one more try with it, and no more.
-    const std::string request = buildRosterRequest(server, teamId, pageSuffix, true,
-                                                   basicProxyAuthorization(proxy.login, proxy.password));
-    FetchResult second = exchangeOnce(to, request, timeouts, proxy).result;
-    second.sessionBytes += first.result.sessionBytes;
-    return second;
+    return exchangeOnce(route, pageRequest(route, teamId, kind, true), timeouts, first.result.sessionBytes)
+        .result;
 }

@@ -26,27 +26,37 @@ struct FetchResult {
     std::string failureReason;
 };
 
-// Where a request goes: the proxy when the choice says to use one and names a host, else the server. A
-// proxy port that is not a number throws ConvertError, even when the host is empty.
-struct FetchDestination {
-    std::string host;
-    int32_t port = 0;
+// How a team's pages are asked for: the roster server the request names, where it goes (the proxy when
+// the choice says to use one and names a host, else the server) and the stored proxy login.
+struct PageRoute {
+    ServerAddress server;
+    // Port 0 when the proxy's port is out of range: no connection is tried and the fetch fails.
+    ServerAddress to;
     bool viaProxy = false;
+    // The Proxy-Authorization value of the stored login; empty when none is stored.
+    std::string proxyAuthorization;
 };
-FetchDestination fetchDestination(const ProxyChoice &proxy, const ServerAddress &server);
+// The route to the roster server of this run. A proxy port that is not a number throws ConvertError,
+// even when the host is empty.
+PageRoute pageRoute(const ProxyChoice &proxy);
+
+// The request for a team's page along the route; `withLogin` adds the stored proxy login.
+std::string pageRequest(const PageRoute &route, int32_t teamId, PageKind kind, bool withLogin);
 
 // What a finished exchange comes to: the page and its size, or after a failure its message, its reason
 // and the lengths of the status line and the Location value (nothing is drained here). A proxy's 407 is
-// told as the proxy wanting a login.
-FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, const FetchDestination &to);
+// told as the proxy wanting a login. A second try, sent with the login, also counts what the first one
+// counted (`earlierSessionBytes`).
+FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, const PageRoute &route,
+                          int64_t earlierSessionBytes = 0);
 
-// The proxy answered 407 offering Basic, and a login is set: the request may go once more with it.
-bool mayRetryWithProxyLogin(const ReplyReader &reply, const FetchDestination &to, const ProxyChoice &proxy);
+// The proxy answered 407 offering Basic, and a login is stored: the request may go once more with it.
+bool mayRetryWithProxyLogin(const ReplyReader &reply, const PageRoute &route);
 
 // One request for a team's roster page: chooses between the proxy and the server, sends the request,
 // reads the reply and, after a failure, drains what the connection still delivers (bounded). A proxy
 // port that is not a number throws ConvertError before anything is sent.
-FetchResult fetchPage(int32_t teamId, const std::string &pageSuffix, const ProxyChoice &proxy,
+FetchResult fetchPage(int32_t teamId, PageKind kind, const ProxyChoice &proxy,
                       const ExchangeTimeouts &timeouts);
 
 // What the user is told of one of the site's own failure pages (UTF-8): the box, and the few words a
