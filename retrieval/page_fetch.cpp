@@ -1,6 +1,7 @@
 #include "retrieval/page_fetch.h"
 
 #include "retrieval/roster_request.h"
+#include "text/code_page.h"
 #include "text/numbers.h"
 
 #include <QCoreApplication>
@@ -151,4 +152,32 @@ FetchResult fetchPage(int32_t teamId, PageKind kind, const ProxyChoice &proxy,
     // The proxy wants a login: one more try with it, and no more.
     return exchangeOnce(route, pageRequest(route, teamId, kind, true), timeouts, first.result.sessionBytes)
         .result;
+}
+
+std::string readingFault(const PageReading &reading)
+{
+    if (reading.summary.Name.empty())
+        return text(QT_TRANSLATE_NOOP("PageFetch", "страница не распознана: в ней нет названия команды"));
+    if (!reading.converted())
+        return text(QT_TRANSLATE_NOOP("PageFetch", "ошибка в данных: ")) +
+               fromCp1251(reading.failureMessage()).toStdString();
+    return {};
+}
+
+FetchedPage readFetchedPage(const FetchResult &fetched, PageKind kind)
+{
+    FetchedPage page;
+    if (!fetched.read) {
+        page.whyNot = fetched.failureReason;
+        return page;
+    }
+    page.notice = sitePageNotice(detectFailurePage(fetched.body));
+    if (page.notice) {
+        page.whyNot = page.notice->reason;
+        return page;
+    }
+    page.reading = readPage(fetched.body, kind);
+    page.read = page.reading.isRosterPage();
+    page.whyNot = readingFault(page.reading);
+    return page;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "retrieval/page_extraction.h"
+#include "retrieval/page_reader.h"
 #include "retrieval/proxy_choice.h"
 #include "retrieval/roster_exchange.h"
 #include "retrieval/roster_request.h"
@@ -67,3 +68,20 @@ struct SitePageNotice {
     std::string reason;
 };
 std::optional<SitePageNotice> sitePageNotice(FailurePage page);
+
+// How a fetched page is judged, the same for the window and the board.
+struct FetchedPage {
+    // A roster page with every row converted.
+    bool read = false;
+    // The reply was one of the site's own failure pages.
+    std::optional<SitePageNotice> notice;
+    // The page as read; empty when the fetch failed or the reply was a failure page.
+    PageReading reading;
+    // Why the page was not read, in a few words (UTF-8); empty when read.
+    std::string whyNot;
+};
+FetchedPage readFetchedPage(const FetchResult &fetched, PageKind kind);
+
+// Why a page read is no roster to take, in a few words (UTF-8): no team name, or the cell that did not
+// convert. Empty for a roster page.
+std::string readingFault(const PageReading &reading);
