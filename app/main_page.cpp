@@ -28,8 +28,6 @@ namespace {
 
 QString notChosen() { return MainPage::tr("Не выбрана команда."); }
 
-std::string suffixOf(PageKind kind) { return kind == PageKind::Talent ? "" : abilitiesSuffix; }
-
 } // namespace
 
 MainPage::MainPage(Ui::TForm1 &ui, QWidget *window)
@@ -107,21 +105,23 @@ TeamFetch MainPage::fetchAndShow(int32_t teamId, PageKind kind)
     FetchResult fetched;
     {
         const WaitCursor waiting;
-        fetched = fetchPage(teamId, suffixOf(kind), proxy, m_timeouts);
+        fetched = fetchPage(teamId, kind, proxy, m_timeouts);
     }
     countBytes(fetched.lastPageBytes, fetched.sessionBytes);
+    const FetchedPage page = readFetchedPage(fetched, kind);
     if (!fetched.read) {
         messages().information(QStringLiteral(":/"), QString::fromStdString(fetched.failureText));
-        return {false, QString::fromStdString(fetchFailureReason(fetched.outcome)), nullptr, false};
+        return {false, QString::fromStdString(page.whyNot), nullptr, false};
     }
-    if (const auto notice = sitePageNotice(detectFailurePage(fetched.body))) {
-        messages().information(QString::fromStdString(notice->caption), QString::fromStdString(notice->text));
-        return {false, QString::fromStdString(notice->reason), nullptr, false};
+    if (page.notice) {
+        messages().information(QString::fromStdString(page.notice->caption),
+                               QString::fromStdString(page.notice->text));
+        return {false, QString::fromStdString(page.whyNot), nullptr, false};
     }
-    const PageReading reading = readPage(fetched.body, kind);
-    TeamFetch shown = showPage(teamId, kind, reading);
+    TeamFetch shown = showPage(teamId, kind, page.reading);
     if (shown.read && m_keeper && m_settings && m_settings->historyOptions().keep) {
-        if (const QString problem = m_keeper->keep(teamId, kind, fetched.body, reading); !problem.isEmpty())
+        if (const QString problem = m_keeper->keep(teamId, kind, fetched.body, page.reading);
+            !problem.isEmpty())
             messages().information(tr("История"), problem);
     }
     return shown;
@@ -131,7 +131,7 @@ TeamFetch MainPage::showPage(int32_t teamId, PageKind kind, const PageReading &r
 {
     // A reply without a team name is not a roster page: nothing of it is shown or kept.
     if (reading.summary.Name.empty())
-        return {false, tr("страница не распознана: в ней нет названия команды"), nullptr, true};
+        return {false, QString::fromStdString(readingFault(reading)), nullptr, true};
     m_summary->show(reading.summary);
     const KeptPage kept = keepInHistory(m_history, teamId, m_summary->onView(), kind, reading, storedFetchId);
     if (kept.newSnapshot) {
@@ -139,14 +139,13 @@ TeamFetch MainPage::showPage(int32_t teamId, PageKind kind, const PageReading &r
         m_ui.UpDown1->setMaximum(m_history.TeamCount - 1);
     }
     const bool listFilled = (kind == PageKind::Talent ? kept.team->TalCount : kept.team->SkillCount) > 0;
-    if (!listFilled && reading.hasRows && !reading.converted()) {
+    if (!listFilled && !reading.rows.empty() && !reading.converted()) {
         // The rows up to the bad cell stay on view as cut; the snapshot keeps none of them.
         QTreeWidget *list = kind == PageKind::Talent ? m_ui.ListView1 : m_ui.ListView2;
         list->clear();
         for (const RawRow &row : reading.rows)
             appendListRow(list, row.cells);
-        return {false, tr("ошибка в данных: ") + fromCp1251(reading.failureMessage()), reading.failure,
-                false};
+        return {false, QString::fromStdString(readingFault(reading)), reading.failure, false};
     }
     // The view always ends showing one snapshot, so the labels and lists never mix two teams.
     showSnapshot(*kept.team);

@@ -1,6 +1,6 @@
 #include "bench/bench_support.h"
 
-#include "retrieval/page_extraction.h"
+#include "retrieval/page_reader.h"
 #include "text/code_page.h"
 #include "tools/demo_server/demo_pages.h"
 #include "tools/demo_server/demo_squad.h"
@@ -64,16 +64,6 @@ const SamplePages &pagesOf25Players()
     return pages;
 }
 
-std::vector<RawRow> rowsOf(const std::string &page, PageKind kind)
-{
-    std::string_view w = page;
-    extractSummary(w);
-    std::vector<RawRow> rows;
-    while (auto row = cutNextRow(w, kind))
-        rows.push_back(std::move(*row));
-    return rows;
-}
-
 // Seconds of one memchr over the bytes for a byte they do not hold: the best of several batches.
 double memchrSeconds(const std::string &bytes)
 {
@@ -132,10 +122,7 @@ const SamplePages &pagesOf20Players()
 const std::vector<std::unique_ptr<CPlayerTal>> &talentRecordsOf25()
 {
     static const auto records = [] {
-        std::vector<std::unique_ptr<CPlayerTal>> out;
-        for (const RawRow &row : rowsOf(pagesOf25Players().talent, PageKind::Talent))
-            out.push_back(talentRecordOf(row));
-        return out;
+        return readPage(pagesOf25Players().talent, PageKind::Talent).talents;
     }();
     return records;
 }
@@ -143,10 +130,7 @@ const std::vector<std::unique_ptr<CPlayerTal>> &talentRecordsOf25()
 const std::vector<std::unique_ptr<CPlayerSkill>> &skillRecordsOf25()
 {
     static const auto records = [] {
-        std::vector<std::unique_ptr<CPlayerSkill>> out;
-        for (const RawRow &row : rowsOf(pagesOf25Players().abilities, PageKind::Abilities))
-            out.push_back(skillRecordOf(row));
-        return out;
+        return readPage(pagesOf25Players().abilities, PageKind::Abilities).skills;
     }();
     return records;
 }
@@ -159,9 +143,10 @@ const std::vector<std::vector<std::string>> &talentListOf100()
         while (out.size() < 100) {
             id = teamWithSquadOf(25, id + 1);
             const DemoTeam team{id, 1, QStringLiteral("Команда %1").arg(id)};
-            for (const RawRow &row :
-                 rowsOf(rosterPage(sampleCatalogue(), team, PageKind::Talent), PageKind::Talent))
-                out.push_back(talentRowTexts(*talentRecordOf(row)));
+            const PageReading reading =
+                readPage(rosterPage(sampleCatalogue(), team, PageKind::Talent), PageKind::Talent);
+            for (const auto &player : reading.talents)
+                out.push_back(talentRowTexts(*player));
         }
         out.resize(100);
         return out;

@@ -40,8 +40,5 @@ QVariant BoardModel::headerData(int section, Qt::Orientation orientation, int ro
     const char *name = boardColumnNames[static_cast<std::size_t>(section)];
     if (role == Qt::DisplayRole)
         return QCoreApplication::translate("RosterLists", name);
-    // The column's own name, which exports go by whatever language the header speaks.
-    if (role == Qt::UserRole)
-        return QString::fromUtf8(name);
     return {};
 }

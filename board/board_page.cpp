@@ -80,7 +80,9 @@ void BoardPage::showDivision(int32_t divisionId, std::vector<CatalogueEntry> tea
 {
     m_division = divisionId;
     m_teams = std::move(teams);
-    fill();
+    // A hidden board fills when it is shown.
+    if (isVisible())
+        fill();
     showRefreshState();
 }
 
@@ -208,9 +210,10 @@ void BoardPage::takePage(int32_t teamId, PageKind kind, PageRows rows)
     (kind == PageKind::Talent ? arrived.talent : arrived.abilities) =
         PageRowsAt{QDateTime::currentDateTimeUtc(), std::move(rows)};
     takeNewer(m_fresh[teamId], arrived);
-    // A refresh belongs to its division: another division on view is left alone.
+    // A refresh belongs to its division: another division on view is left alone. A hidden board's rows
+    // may be another division's until it is shown and filled.
     const std::optional<size_t> index = indexOfTeam(m_teams, teamId);
-    if (m_refreshDivision != m_division || !index)
+    if (m_refreshDivision != m_division || !index || !isVisible())
         return;
     takeNewer(m_pages[*index], arrived);
     rebuild();

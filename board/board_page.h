@@ -44,7 +44,8 @@ public:
 
     void setSources(Sources sources) { m_sources = std::move(sources); }
     void setExchangeTimeouts(const ExchangeTimeouts &timeouts) { m_timeouts = timeouts; }
-    // Shows a division: its teams in catalogue order, each from its latest pages.
+    // Shows a division: its teams in catalogue order, each from its latest pages. A hidden board only
+    // takes the teams; it fills when shown.
     void showDivision(int32_t divisionId, std::vector<CatalogueEntry> teams);
     // The window closes: the requests under way end and no other starts; what arrived is kept.
     void endRefresh();

@@ -1,14 +1,12 @@
 #include "board/board_refresh.h"
 
 #include "board/page_request.h"
-#include "retrieval/page_extraction.h"
 
 #include <algorithm>
 
 BoardRefresh::BoardRefresh(std::vector<PageJob> jobs, const ProxyChoice &proxy,
                            const ExchangeTimeouts &timeouts, int atOnce, QObject *parent)
-    : QObject(parent), m_waiting(jobs.begin(), jobs.end()), m_server(rosterServerAddress()),
-      m_destination(fetchDestination(proxy, m_server)), m_proxy(proxy), m_timeouts(timeouts),
+    : QObject(parent), m_waiting(jobs.begin(), jobs.end()), m_route(pageRoute(proxy)), m_timeouts(timeouts),
       m_atOnce(std::max(atOnce, 1))
 {
 }
@@ -49,15 +47,11 @@ void BoardRefresh::startWaiting()
 
 void BoardRefresh::send(Running running)
 {
-    const std::string suffix = running.job.kind == PageKind::Talent ? std::string() : abilitiesSuffix;
-    const std::string login =
-        running.withLogin ? basicProxyAuthorization(m_proxy.login, m_proxy.password) : std::string();
     running.request = new PageRequest(m_timeouts, this);
     PageRequest *request = running.request;
     connect(request, &PageRequest::finished, this, [this, request] { onRequestFinished(request); });
     m_running.push_back(running);
-    request->start(m_destination.host, m_destination.port,
-                   buildRosterRequest(m_server, running.job.teamId, suffix, m_destination.viaProxy, login));
+    request->start(m_route.to, pageRequest(m_route, running.job.teamId, running.job.kind, running.withLogin));
 }
 
 void BoardRefresh::onRequestFinished(PageRequest *request)
@@ -81,7 +75,7 @@ void BoardRefresh::onRequestFinished(PageRequest *request)
 
 bool BoardRefresh::retryWithLogin(Running &running)
 {
-    if (running.withLogin || !mayRetryWithProxyLogin(running.request->reply(), m_destination, m_proxy))
+    if (running.withLogin || !mayRetryWithProxyLogin(running.request->reply(), m_route))
         return false;
     send({running.job, nullptr, true, resultOf(running).sessionBytes});
     return true;
@@ -89,9 +83,7 @@ bool BoardRefresh::retryWithLogin(Running &running)
 
 FetchResult BoardRefresh::resultOf(const Running &running) const
 {
-    FetchResult result = fetchResultOf(running.request->reply(), running.request->outcome(), m_destination);
-    result.sessionBytes += running.earlierBytes;
-    return result;
+    return fetchResultOf(running.request->reply(), running.request->outcome(), m_route, running.earlierBytes);
 }
 
 void BoardRefresh::finishWhenIdle()

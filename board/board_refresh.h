@@ -62,9 +62,7 @@ private:
 
     std::deque<PageJob> m_waiting;
     std::vector<Running> m_running;
-    ServerAddress m_server;
-    FetchDestination m_destination;
-    ProxyChoice m_proxy;
+    PageRoute m_route;
     ExchangeTimeouts m_timeouts;
     int m_atOnce;
     bool m_stopped = false;

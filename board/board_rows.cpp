@@ -148,7 +148,9 @@ std::map<std::string, long double> collationPlaces(const std::vector<BoardRow> &
 
 void setNumberKeys(BoardRow &row)
 {
-    for (std::size_t column = PositionColumn + 1; column < boardColumnCount; ++column) {
+    for (std::size_t column = 0; column < boardColumnCount; ++column) {
+        if (isBoardTextColumn(column))
+            continue;
         if (const std::optional<long double> value = parseDecimal(row.cells[column])) {
             row.keys[column] = *value;
             row.keyed.set(column);
@@ -185,7 +187,9 @@ BoardTable buildBoard(const std::vector<TeamPages> &teams, const QCollator &coll
             table.rows.push_back(std::move(row));
         }
     }
-    for (std::size_t column = 0; column <= PositionColumn; ++column) {
+    for (std::size_t column = 0; column < boardColumnCount; ++column) {
+        if (!isBoardTextColumn(column))
+            continue;
         const std::map<std::string, long double> places = collationPlaces(table.rows, column, collator);
         for (BoardRow &row : table.rows) {
             row.keys[column] = places.at(row.cells[column]);

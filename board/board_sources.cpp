@@ -1,10 +1,7 @@
 #include "board/board_sources.h"
 
 #include "history/history_store.h"
-#include "text/code_page.h"
 #include "view/row_texts.h"
-
-#include <QCoreApplication>
 
 TeamPages storedTeamPages(const HistoryStore &store, int32_t teamId)
 {
@@ -23,18 +20,6 @@ TeamPages storedTeamPages(const HistoryStore &store, int32_t teamId)
 
 namespace {
 
-std::string text(const char *source)
-{
-    return QCoreApplication::translate("BoardPages", source).toStdString();
-}
-
-ArrivedPage notRead(std::string why)
-{
-    ArrivedPage page;
-    page.whyNot = std::move(why);
-    return page;
-}
-
 PageRows rowsOf(const PageReading &reading, PageKind kind)
 {
     PageRows rows;
@@ -52,19 +37,8 @@ PageRows rowsOf(const PageReading &reading, PageKind kind)
 
 ArrivedPage readArrivedPage(const FetchResult &fetched, PageKind kind)
 {
-    if (!fetched.read)
-        return notRead(fetchFailureReason(fetched.outcome));
-    if (const auto notice = sitePageNotice(detectFailurePage(fetched.body)))
-        return notRead(notice->reason);
-    ArrivedPage page;
-    page.reading = readPage(fetched.body, kind);
-    if (page.reading.summary.Name.empty())
-        page.whyNot =
-            text(QT_TRANSLATE_NOOP("BoardPages", "страница не распознана: в ней нет названия команды"));
-    else if (!page.reading.converted())
-        page.whyNot = text(QT_TRANSLATE_NOOP("BoardPages", "ошибка в данных: ")) +
-                      fromCp1251(page.reading.failureMessage()).toStdString();
-    page.read = page.whyNot.empty();
+    FetchedPage judged = readFetchedPage(fetched, kind);
+    ArrivedPage page{judged.read, std::move(judged.whyNot), std::move(judged.reading), {}};
     if (page.read)
         page.rows = rowsOf(page.reading, kind);
     return page;

@@ -19,10 +19,10 @@ PageRequest::PageRequest(const ExchangeTimeouts &timeouts, QObject *parent)
 
 PageRequest::~PageRequest() { abort(); }
 
-void PageRequest::start(const std::string &host, int32_t port, const std::string &request)
+void PageRequest::start(const ServerAddress &to, const std::string &request)
 {
     m_request = request;
-    if (host.empty() || port <= 0 || port > 65535) {
+    if (to.host.empty() || to.port == 0) {
         // Told from the event loop, like every other ending, so the caller is never re-entered.
         QTimer::singleShot(0, this, [this] {
             m_reader.finish();
@@ -32,8 +32,8 @@ void PageRequest::start(const std::string &host, int32_t port, const std::string
     }
     m_connectTimer.start(m_timeouts.connectMs);
     m_totalTimer.start(m_timeouts.totalMs);
-    m_socket->connectToHost(QString::fromLatin1(host.data(), static_cast<qsizetype>(host.size())),
-                            static_cast<quint16>(port));
+    m_socket->connectToHost(QString::fromLatin1(to.host.data(), static_cast<qsizetype>(to.host.size())),
+                            to.port);
 }
 
 void PageRequest::abort()
@@ -53,19 +53,11 @@ void PageRequest::onConnected()
     m_socket->write(m_request.data(), static_cast<qint64>(m_request.size()));
 }
 
-void PageRequest::readAvailable()
-{
-    while (m_socket->bytesAvailable() > 0 && !m_reader.finished()) {
-        const QByteArray piece = m_socket->readAll();
-        m_reader.feed(std::string_view(piece.constData(), static_cast<size_t>(piece.size())));
-    }
-}
-
 void PageRequest::onReadyRead()
 {
     if (m_ended)
         return;
-    readAvailable();
+    feedAvailable(*m_socket, m_reader);
     // The rest of a failed reply would be dropped anyway.
     if (m_reader.finished() || m_reader.knownToFail())
         end();
@@ -77,14 +69,12 @@ void PageRequest::onClosed()
 {
     if (m_ended)
         return;
-    readAvailable();
-    // A peer that closed has ended the data; any other error, or no connection at all, breaks it off.
-    const QAbstractSocket::SocketError error = m_socket->error();
-    if (!m_connected || error == QAbstractSocket::RemoteHostClosedError ||
-        error == QAbstractSocket::UnknownSocketError)
-        m_reader.finish();
+    feedAvailable(*m_socket, m_reader);
+    // No connection at all is no reply.
+    if (m_connected)
+        endOfConnection(*m_socket, m_reader);
     else
-        m_reader.abandon();
+        m_reader.finish();
     end();
 }
 

@@ -2,6 +2,7 @@
 
 #include "retrieval/reply_reader.h"
 #include "retrieval/roster_exchange.h"
+#include "retrieval/roster_request.h"
 
 #include <QObject>
 #include <QTimer>
@@ -22,7 +23,8 @@ public:
     ~PageRequest() override;
 
     // Connects and sends the request; finished() follows, never from inside this call.
-    void start(const std::string &host, int32_t port, const std::string &request);
+    // An empty host or port 0 ends it as a reply that never came.
+    void start(const ServerAddress &to, const std::string &request);
     // Ends the exchange at once; finished() does not follow.
     void abort();
 
@@ -37,7 +39,6 @@ private:
     void onReadyRead();
     void onClosed();
     void onTimedOut();
-    void readAvailable();
     void end();
 
     ExchangeTimeouts m_timeouts;

@@ -81,7 +81,6 @@ void checkReading(const PageReading &reading, const std::string &page, PageKind 
     FUZZ_CHECK(isCanonicalCount(reading.summary.Players));
     if (reading.summary.Manager.empty())
         FUZZ_CHECK(reading.summary.Rang.empty());
-    FUZZ_CHECK(reading.hasRows == !reading.rows.empty());
     FUZZ_CHECK(reading.rows.size() <= rowMarkersIn(page));
     const size_t cells = kind == PageKind::Talent ? 6 : 12;
     for (const RawRow &row : reading.rows)

@@ -37,10 +37,7 @@ int16_t ageCell(const std::string &cell)
 
 } // namespace
 
-PageKind pageKindOfSuffix(const std::string &suffix)
-{
-    return suffix.empty() ? PageKind::Talent : PageKind::Abilities;
-}
+std::string pageSuffixOf(PageKind kind) { return kind == PageKind::Talent ? "" : "&act=abilities"; }
 
 FailurePage detectFailurePage(std::string_view page)
 {

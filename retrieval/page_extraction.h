@@ -12,8 +12,8 @@
 // Reading a roster page by fixed text markers. The working copy is a view into a private copy of the
 // page text that only ever loses its beginning; the page is never parsed as markup.
 
-inline constexpr const char *abilitiesSuffix = "&act=abilities";
-PageKind pageKindOfSuffix(const std::string &suffix);
+// What the roster request's address ends with for a page of this kind: nothing for talent.
+std::string pageSuffixOf(PageKind kind);
 
 // The site's own failure pages, tested in this order.
 enum class FailurePage { None, TeamNotFound, Maintenance };

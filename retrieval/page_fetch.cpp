@@ -1,6 +1,7 @@
 #include "retrieval/page_fetch.h"
 
 #include "retrieval/roster_request.h"
+#include "text/code_page.h"
 #include "text/numbers.h"
 
 #include <QCoreApplication>
@@ -11,36 +12,6 @@ namespace {
 std::string text(const char *source)
 {
     return QCoreApplication::translate("PageFetch", source).toStdString();
-}
-
-} // namespace
-
-FetchDestination fetchDestination(const ProxyChoice &proxy, const ServerAddress &server)
-{
-    if (!proxy.use)
-        return {server.host, server.port, false};
-    // The port is read even when the host is empty, so a bad port always fails the same way.
-    const int32_t port = readInteger(proxy.portText);
-    if (proxy.host.empty())
-        return {server.host, server.port, false};
-    return {proxy.host, port, true};
-}
-
-std::optional<SitePageNotice> sitePageNotice(FailurePage page)
-{
-    switch (page) {
-    case FailurePage::TeamNotFound:
-        return SitePageNotice{text(QT_TRANSLATE_NOOP("PageFetch", "Команда не найдена")),
-                              text(QT_TRANSLATE_NOOP("PageFetch", "Неправильно указан ИД.")),
-                              text(QT_TRANSLATE_NOOP("PageFetch", "команда не найдена"))};
-    case FailurePage::Maintenance:
-        return SitePageNotice{text(QT_TRANSLATE_NOOP("PageFetch", "Ахтунг")),
-                              text(QT_TRANSLATE_NOOP("PageFetch", "На сайте проводится обновление данных.")),
-                              text(QT_TRANSLATE_NOOP("PageFetch", "на сайте проводится обновление данных"))};
-    case FailurePage::None:
-        break;
-    }
-    return std::nullopt;
 }
 
 std::string fetchFailureText(ExchangeOutcome outcome)
@@ -72,7 +43,51 @@ std::string fetchFailureReason(ExchangeOutcome outcome)
     return text(QT_TRANSLATE_NOOP("PageFetch", "страница не получена"));
 }
 
-FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, const FetchDestination &to)
+} // namespace
+
+PageRoute pageRoute(const ProxyChoice &proxy)
+{
+    PageRoute route;
+    route.server = rosterServerAddress();
+    route.to = route.server;
+    if (!proxy.use)
+        return route;
+    // The port is read even when the host is empty, so a bad port always fails the same way.
+    const int32_t port = readInteger(proxy.portText);
+    if (proxy.host.empty())
+        return route;
+    route.to = {proxy.host, port > 0 && port <= 65535 ? static_cast<uint16_t>(port) : uint16_t{0}};
+    route.viaProxy = true;
+    if (!proxy.login.empty())
+        route.proxyAuthorization = basicProxyAuthorization(proxy.login, proxy.password);
+    return route;
+}
+
+std::string pageRequest(const PageRoute &route, int32_t teamId, PageKind kind, bool withLogin)
+{
+    return buildRosterRequest(route.server, teamId, pageSuffixOf(kind), route.viaProxy,
+                              withLogin ? route.proxyAuthorization : std::string());
+}
+
+std::optional<SitePageNotice> sitePageNotice(FailurePage page)
+{
+    switch (page) {
+    case FailurePage::TeamNotFound:
+        return SitePageNotice{text(QT_TRANSLATE_NOOP("PageFetch", "Команда не найдена")),
+                              text(QT_TRANSLATE_NOOP("PageFetch", "Неправильно указан ИД.")),
+                              text(QT_TRANSLATE_NOOP("PageFetch", "команда не найдена"))};
+    case FailurePage::Maintenance:
+        return SitePageNotice{text(QT_TRANSLATE_NOOP("PageFetch", "Ахтунг")),
+                              text(QT_TRANSLATE_NOOP("PageFetch", "На сайте проводится обновление данных.")),
+                              text(QT_TRANSLATE_NOOP("PageFetch", "на сайте проводится обновление данных"))};
+    case FailurePage::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, const PageRoute &route,
+                          int64_t earlierSessionBytes)
 {
     FetchResult result;
     result.outcome = outcome;
@@ -80,20 +95,25 @@ FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, con
         result.read = true;
         result.body = reply.body();
         result.lastPageBytes = static_cast<int64_t>(result.body.size());
-        result.sessionBytes = result.lastPageBytes;
+        result.sessionBytes = result.lastPageBytes + earlierSessionBytes;
         return result;
     }
-    result.failureText =
-        to.viaProxy && reply.status() == 407
-            ? text(QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка: прокси-сервер требует логин и пароль."))
-            : fetchFailureText(outcome);
-    result.sessionBytes = static_cast<int64_t>(reply.statusLine().size() + reply.location().size());
+    if (route.viaProxy && reply.status() == 407) {
+        result.failureText =
+            text(QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка: прокси-сервер требует логин и пароль."));
+        result.failureReason = text(QT_TRANSLATE_NOOP("PageFetch", "прокси-сервер требует логин и пароль"));
+    } else {
+        result.failureText = fetchFailureText(outcome);
+        result.failureReason = fetchFailureReason(outcome);
+    }
+    result.sessionBytes =
+        static_cast<int64_t>(reply.statusLine().size() + reply.location().size()) + earlierSessionBytes;
     return result;
 }
 
-bool mayRetryWithProxyLogin(const ReplyReader &reply, const FetchDestination &to, const ProxyChoice &proxy)
+bool mayRetryWithProxyLogin(const ReplyReader &reply, const PageRoute &route)
 {
-    return to.viaProxy && reply.status() == 407 && !proxy.login.empty() &&
+    return route.viaProxy && reply.status() == 407 && !route.proxyAuthorization.empty() &&
            offersBasicScheme(reply.header("Proxy-Authenticate").value_or(std::string()));
 }
 
@@ -106,18 +126,15 @@ struct Exchanged {
 
 // One exchange on a connection of its own; after a failure, what the connection still delivers is
 // drained (bounded) and counted.
-Exchanged exchangeOnce(const FetchDestination &to, const std::string &request,
-                       const ExchangeTimeouts &timeouts, const ProxyChoice &proxy)
+Exchanged exchangeOnce(const PageRoute &route, const std::string &request, const ExchangeTimeouts &timeouts,
+                       int64_t earlierSessionBytes)
 {
     RosterExchange exchange(timeouts);
-    const bool usablePort = to.port > 0 && to.port <= 65535;
-    const bool read = usablePort && exchange.run(to.host, static_cast<uint16_t>(to.port), request);
-    const ExchangeOutcome outcome = read         ? ExchangeOutcome::Succeeded
-                                    : usablePort ? exchange.outcome()
-                                                 : ExchangeOutcome::Failed;
-    Exchanged exchanged{fetchResultOf(exchange.reply(), outcome, to), false};
+    const bool read = exchange.run(route.to.host, route.to.port, request);
+    Exchanged exchanged{fetchResultOf(exchange.reply(), exchange.outcome(), route, earlierSessionBytes),
+                        false};
     if (!read) {
-        exchanged.mayRetryWithLogin = mayRetryWithProxyLogin(exchange.reply(), to, proxy);
+        exchanged.mayRetryWithLogin = mayRetryWithProxyLogin(exchange.reply(), route);
         exchanged.result.lastPageBytes = static_cast<int64_t>(exchange.drainRest());
     }
     return exchanged;
@@ -125,19 +142,42 @@ Exchanged exchangeOnce(const FetchDestination &to, const std::string &request,
 
 } // namespace
 
-FetchResult fetchPage(int32_t teamId, const std::string &pageSuffix, const ProxyChoice &proxy,
+FetchResult fetchPage(int32_t teamId, PageKind kind, const ProxyChoice &proxy,
                       const ExchangeTimeouts &timeouts)
 {
-    const ServerAddress server = rosterServerAddress();
-    const FetchDestination to = fetchDestination(proxy, server);
-    const Exchanged first =
-        exchangeOnce(to, buildRosterRequest(server, teamId, pageSuffix, to.viaProxy), timeouts, proxy);
+    const PageRoute route = pageRoute(proxy);
+    const Exchanged first = exchangeOnce(route, pageRequest(route, teamId, kind, false), timeouts, 0);
     if (!first.mayRetryWithLogin)
         return first.result;
     // The proxy wants a login: one more try with it, and no more.
-    const std::string request = buildRosterRequest(server, teamId, pageSuffix, true,
-                                                   basicProxyAuthorization(proxy.login, proxy.password));
-    FetchResult second = exchangeOnce(to, request, timeouts, proxy).result;
-    second.sessionBytes += first.result.sessionBytes;
-    return second;
+    return exchangeOnce(route, pageRequest(route, teamId, kind, true), timeouts, first.result.sessionBytes)
+        .result;
+}
+
+std::string readingFault(const PageReading &reading)
+{
+    if (reading.summary.Name.empty())
+        return text(QT_TRANSLATE_NOOP("PageFetch", "страница не распознана: в ней нет названия команды"));
+    if (!reading.converted())
+        return text(QT_TRANSLATE_NOOP("PageFetch", "ошибка в данных: ")) +
+               fromCp1251(reading.failureMessage()).toStdString();
+    return {};
+}
+
+FetchedPage readFetchedPage(const FetchResult &fetched, PageKind kind)
+{
+    FetchedPage page;
+    if (!fetched.read) {
+        page.whyNot = fetched.failureReason;
+        return page;
+    }
+    page.notice = sitePageNotice(detectFailurePage(fetched.body));
+    if (page.notice) {
+        page.whyNot = page.notice->reason;
+        return page;
+    }
+    page.reading = readPage(fetched.body, kind);
+    page.read = page.reading.isRosterPage();
+    page.whyNot = readingFault(page.reading);
+    return page;
 }

@@ -1,7 +1,6 @@
 #include "retrieval/page_reader.h"
 
 #include "text/app_error.h"
-#include "text/markers.h"
 
 void PageReading::rethrowFailure() const
 {
@@ -44,7 +43,6 @@ PageReading readPage(std::string_view page, PageKind kind)
     PageReading reading;
     std::string_view w = page;
     reading.summary = extractSummary(w);
-    reading.hasRows = MarkerPos("info.php?id=", w) > 0;
     RowCutter cutter(w, kind);
     while (auto row = cutter.next()) {
         reading.rows.push_back(std::move(*row));

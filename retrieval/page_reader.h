@@ -11,9 +11,6 @@
 // one reading of a page; the window, the history and the tools all go through it.
 struct PageReading {
     TeamSummary summary;
-    // The page holds a row marker after its summary. Without one there is nothing to list, and the
-    // lists on view are left alone.
-    bool hasRows = false;
     // Every row cut, in page order, with the cells as cut. When a cell failed its conversion, the row
     // holding it is the last one here.
     std::vector<RawRow> rows;
@@ -24,6 +21,8 @@ struct PageReading {
     std::exception_ptr failure;
 
     bool converted() const { return !failure; }
+    // The page names its team and every row converted: a roster to take whole.
+    bool isRosterPage() const { return !summary.Name.empty() && converted(); }
     // Throws the stored failure, if any.
     void rethrowFailure() const;
     // The stored failure's message (windows-1251); empty when every row converted.

@@ -49,16 +49,15 @@ void ReplyReader::fail(std::string why)
     m_pos = 0;
 }
 
-bool ReplyReader::succeeded() const
-{
-    return m_state == State::Done && m_status >= 200 && m_status <= 299 && !header("Location");
-}
+bool ReplyReader::isPageStatus() const { return m_status >= 200 && m_status <= 299 && !header("Location"); }
+
+bool ReplyReader::succeeded() const { return m_state == State::Done && isPageStatus(); }
 
 bool ReplyReader::knownToFail() const
 {
     if (m_state == State::Failed)
         return true;
-    return headersComplete() && !(m_status >= 200 && m_status <= 299 && !header("Location"));
+    return headersComplete() && !isPageStatus();
 }
 
 std::optional<std::string> ReplyReader::header(std::string_view name) const

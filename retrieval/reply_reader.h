@@ -29,7 +29,9 @@ public:
 
     State state() const { return m_state; }
     bool finished() const { return m_state == State::Done || m_state == State::Failed; }
-    // Done with a 2xx status and no Location header.
+    // A 2xx status and no Location header: the reply is meant to carry the page.
+    bool isPageStatus() const;
+    // Done with a page status.
     bool succeeded() const;
     // The headers of the final reply are in and they already say it fails.
     bool knownToFail() const;

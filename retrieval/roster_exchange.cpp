@@ -7,11 +7,6 @@
 
 namespace {
 
-bool successStatus(const ReplyReader &reply)
-{
-    return reply.status() >= 200 && reply.status() <= 299 && !reply.header("Location");
-}
-
 // Runs a clock for the length of a scope, on every way out of it.
 template <class Clock> class Charging {
 public:
@@ -123,17 +118,11 @@ bool RosterExchange::readReply()
 {
     while (!m_reader.finished()) {
         if (m_socket->bytesAvailable() > 0) {
-            const QByteArray piece = m_socket->readAll();
-            m_reader.feed(std::string_view(piece.constData(), static_cast<size_t>(piece.size())));
+            feedAvailable(*m_socket, m_reader);
             continue;
         }
         if (m_socket->state() != QAbstractSocket::ConnectedState) {
-            // A peer that closed has ended the data; any other error breaks the reply off.
-            if (m_socket->error() == QAbstractSocket::RemoteHostClosedError ||
-                m_socket->error() == QAbstractSocket::UnknownSocketError)
-                m_reader.finish();
-            else
-                m_reader.abandon();
+            endOfConnection(*m_socket, m_reader);
             break;
         }
         // The rest of a failed reply is dropped anyway: it shares the drain's allowance.
@@ -154,6 +143,23 @@ bool RosterExchange::readReply()
     return m_reader.succeeded();
 }
 
+void feedAvailable(QTcpSocket &socket, ReplyReader &reply)
+{
+    while (socket.bytesAvailable() > 0 && !reply.finished()) {
+        const QByteArray piece = socket.readAll();
+        reply.feed(std::string_view(piece.constData(), static_cast<size_t>(piece.size())));
+    }
+}
+
+void endOfConnection(const QTcpSocket &socket, ReplyReader &reply)
+{
+    const QAbstractSocket::SocketError error = socket.error();
+    if (error == QAbstractSocket::RemoteHostClosedError || error == QAbstractSocket::UnknownSocketError)
+        reply.finish();
+    else
+        reply.abandon();
+}
+
 ExchangeOutcome exchangeOutcome(const ReplyReader &reply, bool timedOut)
 {
     if (reply.succeeded())
@@ -161,7 +167,7 @@ ExchangeOutcome exchangeOutcome(const ReplyReader &reply, bool timedOut)
     if (timedOut)
         return ExchangeOutcome::TimedOut;
     // A body cut short matters when it was the page; an error reply fails as what it is.
-    if (reply.incomplete() && successStatus(reply))
+    if (reply.incomplete() && reply.isPageStatus())
         return ExchangeOutcome::Incomplete;
     return ExchangeOutcome::Failed;
 }

@@ -30,6 +30,12 @@ enum class ExchangeOutcome {
 // body broke off before its length or its last chunk.
 ExchangeOutcome exchangeOutcome(const ReplyReader &reply, bool timedOut);
 
+// The socket rules every exchange shares, waiting or driven by signals.
+// Feeds the reply what the socket holds, until the reply has come to its end.
+void feedAvailable(QTcpSocket &socket, ReplyReader &reply);
+// The connection is gone: a peer that closed has ended the data; any other error breaks the reply off.
+void endOfConnection(const QTcpSocket &socket, ReplyReader &reply);
+
 // One request on a connection of its own. The wait runs a local event loop that excludes user input,
 // so the window repaints but nothing re-enters.
 class RosterExchange {

@@ -147,6 +147,14 @@ TEST_F(RefreshTest, AProxyThatAsksForALoginGetsItOnceAndBothTriesCount)
     EXPECT_EQ(counted, static_cast<int64_t>(std::string("HTTP/1.0 407 Login").size()));
 }
 
+TEST_F(RefreshTest, AProxyThatAsksForALoginNotStoredSaysSo)
+{
+    replies[1] = "HTTP/1.0 407 Login\r\nProxy-Authenticate: Basic\r\nContent-Length: 0\r\n\r\n";
+    BoardRefresh refresh(jobs(1), {true, "127.0.0.1", std::to_string(server.port()), "", ""}, timeouts);
+    run(refresh);
+    EXPECT_EQ(told, (std::vector<std::pair<int, std::string>>{{1, "прокси-сервер требует логин и пароль"}}));
+}
+
 TEST_F(RefreshTest, ARefusedConnectionIsAPageNotReceived)
 {
     quint16 closedPort = 0;

@@ -206,8 +206,7 @@ TEST(BoardCsv, RowsAsShownUnderTheCaptions)
 
 TEST(BoardArrivedPage, APageNotReadSaysWhy)
 {
-    FetchResult timedOut;
-    timedOut.outcome = ExchangeOutcome::TimedOut;
+    const FetchResult timedOut = fetchResultOf(ReplyReader(), ExchangeOutcome::TimedOut, {});
     FetchResult notFound;
     notFound.read = true;
     notFound.body = cp("<p>Команда не найдена</p>");

@@ -15,16 +15,6 @@ TeamSummary summaryOf(const std::string &page)
     return extractSummary(w);
 }
 
-std::vector<RawRow> rowsOf(const std::string &page, PageKind kind)
-{
-    std::string_view w = page;
-    extractSummary(w);
-    std::vector<RawRow> rows;
-    while (auto row = cutNextRow(w, kind))
-        rows.push_back(*row);
-    return rows;
-}
-
 } // namespace
 
 TEST(ExtractSummary, WorkedExampleWithoutRankElement)
@@ -136,7 +126,7 @@ TEST(CutRows, GoalkeeperRuleOnTheAbilitiesPage)
                                 QStringLiteral("4,75"), QStringLiteral("1.000")),
                   fixturePlayer(QStringLiteral("Wing"), QStringLiteral("DMf"), QStringLiteral("19"),
                                 QStringLiteral("6.00"), QStringLiteral("1.000"))};
-    const auto rows = rowsOf(abilitiesPage(team), PageKind::Abilities);
+    const auto rows = readPage(abilitiesPage(team), PageKind::Abilities).rows;
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(std::vector<std::string>(rows[0].cells.begin() + 4, rows[0].cells.end()),
               std::vector<std::string>(8, "0.00"));
@@ -151,38 +141,32 @@ TEST(CutRows, GoalkeeperRuleOnTheAbilitiesPage)
 
 TEST(CutRows, PageWithoutRowsGivesNone)
 {
-    EXPECT_TRUE(rowsOf(summaryHtml(FixtureTeam{}), PageKind::Talent).empty());
+    EXPECT_TRUE(readPage(summaryHtml(FixtureTeam{}), PageKind::Talent).rows.empty());
 }
 
 TEST(CutRows, ConversionFailureNamesTheCell)
 {
-    FixtureTeam team;
-    team.squad = {fixturePlayer(QStringLiteral("A"), QStringLiteral("Df"), QStringLiteral("16"),
-                                QStringLiteral("1.00"), QStringLiteral("2.000")),
-                  fixturePlayer(QStringLiteral("B"), QStringLiteral("Df"), QStringLiteral("1x"),
-                                QStringLiteral("1.00"), QStringLiteral("2.000")),
-                  fixturePlayer(QStringLiteral("C"), QStringLiteral("Df"), QStringLiteral("16"),
-                                QStringLiteral("1.0.0"), QStringLiteral("2.000"))};
-    const auto rows = rowsOf(talentPage(team), PageKind::Talent);
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_NO_THROW(talentRecordOf(rows[0]));
-    try {
-        talentRecordOf(rows[1]);
-        ADD_FAILURE();
-    } catch (const ConvertError &e) {
-        EXPECT_STREQ(e.what(), "'1x' is not a valid integer value");
+    const auto player = [](const QString &age, const QString &mastery) {
+        return fixturePlayer(QStringLiteral("B"), QStringLiteral("Df"), age, mastery,
+                             QStringLiteral("2.000"));
+    };
+    const struct {
+        FixturePlayer bad;
+        const char *message;
+    } cases[] = {{player(QStringLiteral("1x"), QStringLiteral("1.00")), "'1x' is not a valid integer value"},
+                 {player(QStringLiteral("16"), QStringLiteral("1.0.0")),
+                  "'1,0,0' is not a valid floating point value"}};
+    for (const auto &c : cases) {
+        FixtureTeam team;
+        const FixturePlayer good = player(QStringLiteral("16"), QStringLiteral("1.00"));
+        team.squad = {good, c.bad, good};
+        // The page reader keeps the rows up to the bad one and no record at all.
+        const PageReading reading = readPage(talentPage(team), PageKind::Talent);
+        EXPECT_EQ(reading.rows.size(), 2u) << c.message;
+        EXPECT_TRUE(reading.talents.empty());
+        EXPECT_EQ(reading.failureMessage(), c.message);
+        EXPECT_THROW(reading.rethrowFailure(), ConvertError);
     }
-    try {
-        talentRecordOf(rows[2]);
-        ADD_FAILURE();
-    } catch (const ConvertError &e) {
-        EXPECT_STREQ(e.what(), "'1,0,0' is not a valid floating point value");
-    }
-    // The page reader keeps the rows up to the bad one and no record at all.
-    const PageReading reading = readPage(talentPage(team), PageKind::Talent);
-    EXPECT_EQ(reading.rows.size(), 2u);
-    EXPECT_TRUE(reading.talents.empty());
-    EXPECT_THROW(reading.rethrowFailure(), ConvertError);
 }
 
 TEST(CutRows, AgeOutsideTheRecordsRangeIsABadCell)
@@ -190,7 +174,7 @@ TEST(CutRows, AgeOutsideTheRecordsRangeIsABadCell)
     FixtureTeam team;
     team.squad = {fixturePlayer(QStringLiteral("A"), QStringLiteral("Df"), QStringLiteral("70000"),
                                 QStringLiteral("1.00"), QStringLiteral("2.000"))};
-    EXPECT_THROW(talentRecordOf(rowsOf(talentPage(team), PageKind::Talent).at(0)), ConvertError);
+    EXPECT_THROW(readPage(talentPage(team), PageKind::Talent).rethrowFailure(), ConvertError);
 }
 
 TEST(CutRows, NumberBeyondADoubleIsABadCell)
@@ -198,10 +182,6 @@ TEST(CutRows, NumberBeyondADoubleIsABadCell)
     FixtureTeam team;
     team.squad = {fixturePlayer(QStringLiteral("A"), QStringLiteral("Df"), QStringLiteral("16"),
                                 QStringLiteral("1e400"), QStringLiteral("2.000"))};
-    try {
-        talentRecordOf(rowsOf(talentPage(team), PageKind::Talent).at(0));
-        ADD_FAILURE() << "1e400 was taken as a number";
-    } catch (const ConvertError &e) {
-        EXPECT_STREQ(e.what(), "'1e400' is not a valid floating point value");
-    }
+    EXPECT_EQ(readPage(talentPage(team), PageKind::Talent).failureMessage(),
+              "'1e400' is not a valid floating point value");
 }

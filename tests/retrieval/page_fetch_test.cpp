@@ -38,7 +38,7 @@ TEST_P(ProxyLogin, AsksAtMostOnceMoreWithABasicLogin)
         return withLogin && c.acceptsLogin ? page : proxyRefusal(c.challengeLine);
     };
     const ProxyChoice choice{true, "127.0.0.1", std::to_string(proxy.port()), c.login, "s\xC3\xA9kr:t"};
-    const FetchResult result = fetchPage(7, "", choice, {1000, 1000, 200, 200, 500, 5000});
+    const FetchResult result = fetchPage(7, PageKind::Talent, choice, {1000, 1000, 200, 200, 500, 5000});
 
     ASSERT_EQ(proxy.requests.size(), c.requests);
     const ServerAddress server{"192.0.2.1", 8080};
