@@ -86,7 +86,7 @@ std::string boardCsv(const std::vector<BoardRow> &rows, const std::vector<std::s
         std::vector<std::string> cells;
         cells.reserve(boardColumnCount);
         for (const std::string &cell : rows[i].cells)
-            cells.push_back(fromCp1251(cell).toStdString());
+            cells.push_back(utf8FromCp1251(cell));
         texts.push_back(std::move(cells));
     }
     return csvDocument(captions, texts);

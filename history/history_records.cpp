@@ -3,7 +3,7 @@
 std::optional<FetchRecord> fetchRecordOf(const QDateTime &fetchedAt, int32_t teamId, PageKind kind,
                                          std::string page, const PageReading &reading)
 {
-    if (reading.summary.Name.empty() || !reading.converted())
+    if (!reading.isRosterPage())
         return std::nullopt;
     FetchRecord record{fetchedAt, teamId, kind, std::move(page), reading.summary, {}, {}};
     for (const auto &player : reading.talents)
