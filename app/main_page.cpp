@@ -1,6 +1,5 @@
 #include "app/main_page.h"
 
-#include "app/division_run.h"
 #include "catalogue/catalogue_selectors.h"
 #include "export/division_file_name.h"
 #include "export/export_file.h"
@@ -22,6 +21,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QProgressBar>
 #include <QScopeGuard>
 
 namespace {
@@ -206,20 +206,31 @@ void MainPage::runDivision()
         messages().information(tr("Ошибка"), notChosen());
         return;
     }
-    const QStringList leftOut = ::runDivision(
-        {[this] { return m_selectors->teamCount(); }, [this](int i) { return m_selectors->teamNameAt(i); },
-         [this](int i) {
-             const PageKind kind = m_ui.RadioTal->isChecked() ? PageKind::Talent : PageKind::Abilities;
-             m_ui.PageControl1->setCurrentIndex(kind == PageKind::Talent ? 0 : 1);
-             return fetchAndShow(m_selectors->teamIdAt(i), kind);
-         },
-         [this] {
-             saveTeamOnView(divisionFileName(QDate::currentDate(), QLocale::system(),
-                                             m_selectors->chosenDivisionName()));
-         }},
-        m_ui.ProgressBar1);
+    QProgressBar *progress = m_ui.ProgressBar1;
+    progress->setRange(0, m_selectors->teamCount());
+    progress->setValue(0);
+    progress->setVisible(true);
+    const auto hide = qScopeGuard([progress] { progress->setVisible(false); });
+    // The choices are read afresh for every team: a division chosen while a message box is open applies
+    // to the rest of the run. A team that was not read is left out and the run goes on.
+    QStringList leftOut;
+    for (int i = 0; i < m_selectors->teamCount(); ++i) {
+        const QString name = m_selectors->teamNameAt(i);
+        const PageKind kind = m_ui.RadioTal->isChecked() ? PageKind::Talent : PageKind::Abilities;
+        m_ui.PageControl1->setCurrentIndex(kind == PageKind::Talent ? 0 : 1);
+        const TeamFetch fetched = fetchAndShow(m_selectors->teamIdAt(i), kind);
+        if (fetched.read)
+            saveTeamOnView(
+                divisionFileName(QDate::currentDate(), QLocale::system(), m_selectors->chosenDivisionName()));
+        else
+            leftOut << name + QStringLiteral(": ") + fetched.whyNot;
+        progress->setValue(i + 1);
+        // The window is not otherwise repainted while the run holds it.
+        progress->repaint();
+    }
     if (!leftOut.isEmpty())
-        messages().information(QStringLiteral(":/"), leftOutMessage(leftOut));
+        messages().information(QStringLiteral(":/"), tr("Не сохранены команды (%1):\n").arg(leftOut.size()) +
+                                                         leftOut.join(QLatin1Char('\n')));
 }
 
 ShownTable MainPage::teamTableOnView() const

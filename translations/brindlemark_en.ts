@@ -53,26 +53,6 @@
     </message>
 </context>
 <context>
-    <name>BoardPages</name>
-    <message>
-        <source>страница не распознана: в ней нет названия команды</source>
-        <translation>the page was not understood: it holds no team name</translation>
-    </message>
-    <message>
-        <source>ошибка в данных: </source>
-        <translation>bad data: </translation>
-    </message>
-</context>
-<context>
-    <name>DivisionRun</name>
-    <message>
-        <source>Не сохранены команды (%1):
-</source>
-        <translation>Teams not saved (%1):
-</translation>
-    </message>
-</context>
-<context>
     <name>ExportFile</name>
     <message>
         <source>Не удалось открыть файл %1: %2</source>
@@ -220,12 +200,10 @@
         <translation>History</translation>
     </message>
     <message>
-        <source>страница не распознана: в ней нет названия команды</source>
-        <translation>the page was not understood: it holds no team name</translation>
-    </message>
-    <message>
-        <source>ошибка в данных: </source>
-        <translation>bad data: </translation>
+        <source>Не сохранены команды (%1):
+</source>
+        <translation>Teams not saved (%1):
+</translation>
     </message>
 </context>
 <context>
@@ -281,6 +259,18 @@
     <message>
         <source>Произошла ошибка: прокси-сервер требует логин и пароль.</source>
         <translation>An error occurred: the proxy asks for a login and password.</translation>
+    </message>
+    <message>
+        <source>прокси-сервер требует логин и пароль</source>
+        <translation>the proxy asks for a login and password</translation>
+    </message>
+    <message>
+        <source>страница не распознана: в ней нет названия команды</source>
+        <translation>the page was not understood: it holds no team name</translation>
+    </message>
+    <message>
+        <source>ошибка в данных: </source>
+        <translation>bad data: </translation>
     </message>
 </context>
 <context>
