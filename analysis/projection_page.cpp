@@ -5,13 +5,15 @@
 #include "analysis/what_if.h"
 #include "analysis/what_if_widgets.h"
 #include "text/code_page.h"
+#include "view/roster_lists.h"
+#include "view/text_table_model.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QValidator>
 
 namespace {
@@ -23,26 +25,17 @@ public:
     State validate(QString &input, int &) const override { return isLevelText(input) ? Acceptable : Invalid; }
 };
 
-void appendCells(QTreeWidget *table, const QStringList &cells)
-{
-    auto *item = new QTreeWidgetItem(table);
-    for (int column = 0; column < cells.size(); ++column)
-        item->setText(column, cells[column]);
-}
-
 } // namespace
 
 ProjectionPage::ProjectionPage(const ProjectionControls &controls, QObject *parent)
-    : QObject(parent), m_controls(controls)
+    : QObject(parent), m_controls(controls),
+      m_steps(new TextTableModel("ProjectionPage", {QT_TRANSLATE_NOOP("ProjectionPage", "№"),
+                                                    QT_TRANSLATE_NOOP("ProjectionPage", "Трен"),
+                                                    QT_TRANSLATE_NOOP("ProjectionPage", "Балл"),
+                                                    QT_TRANSLATE_NOOP("ProjectionPage", "Талант")}))
 {
-    QTreeWidget *table = m_controls.table;
-    table->setColumnCount(4);
-    table->setHeaderLabels(
-        {QStringLiteral("№"), QStringLiteral("Трен"), QStringLiteral("Балл"), QStringLiteral("Талант")});
-    for (int column = 0; column < 4; ++column)
-        table->setColumnWidth(column, column == 0 ? 32 : 58);
-    table->header()->setStretchLastSection(false);
-    table->header()->setSectionsClickable(false);
+    setUpReportList(m_controls.table, m_steps, {32, 58, 58, 58});
+    m_controls.table->header()->setSectionsClickable(false);
     for (QLineEdit *level : {m_controls.schoolLevelEdit, m_controls.coachLevelEdit}) {
         level->installEventFilter(this);
         level->setValidator(new LevelValidator(level));
@@ -53,8 +46,15 @@ ProjectionPage::ProjectionPage(const ProjectionControls &controls, QObject *pare
         caption->setTextFormat(Qt::PlainText);
     setUpWhatIfGrid(m_controls.whatIfGrid);
     markLevelsInGrid();
-    for (QLineEdit *level : {m_controls.schoolLevelEdit, m_controls.coachLevelEdit})
+    for (QLineEdit *level : {m_controls.schoolLevelEdit, m_controls.coachLevelEdit}) {
         connect(level, &QLineEdit::textChanged, this, &ProjectionPage::markLevelsInGrid);
+        // Enter always projects again; leaving the edit only when its level changed.
+        connect(level, &QLineEdit::returnPressed, this, [this] {
+            if (m_player)
+                Q_EMIT levelsChanged();
+        });
+        connect(level, &QLineEdit::editingFinished, this, &ProjectionPage::onLevelEditFinished);
+    }
     connect(m_controls.whatIfGrid, &QTableWidget::cellClicked, this, &ProjectionPage::takeLevelsOf);
     m_chart = std::make_unique<TalentChart>(m_controls.talentChart);
 }
@@ -69,35 +69,37 @@ bool ProjectionPage::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-bool ProjectionPage::showFor(const QString &teamName, const QTreeWidgetItem &talentRow)
+bool ProjectionPage::showFor(const ProjectedPlayer &player)
 {
-    m_teamName = teamName;
-    m_player.reset(talentRow.clone());
+    m_player = player;
     return projectPlayer();
+}
+
+QString ProjectionPage::levelsInEdits() const
+{
+    return m_controls.schoolLevelEdit->text() + QLatin1Char('x') + m_controls.coachLevelEdit->text();
 }
 
 bool ProjectionPage::projectPlayer()
 {
-    const QTreeWidgetItem &player = *m_player;
-    m_controls.table->clear();
-    m_controls.teamCaption->setText(m_teamName);
-    m_controls.playerCaption->setText(player.text(0));
-    m_controls.masteryCaption->setText(QStringLiteral("Мастерство: ") + player.text(4));
-    m_controls.talentCaption->setText(QStringLiteral("Талант: ") + player.text(5));
-    const std::string mastery = toCp1251(player.text(4));
-    const std::string talent = toCp1251(player.text(5));
+    const ProjectedPlayer &player = *m_player;
+    m_projectedLevels = levelsInEdits();
+    m_steps->clear();
+    m_controls.teamCaption->setText(fromCp1251(player.teamName));
+    m_controls.playerCaption->setText(fromCp1251(player.name));
+    m_controls.masteryCaption->setText(tr("Мастерство: ") + fromCp1251(player.mastery));
+    m_controls.talentCaption->setText(tr("Талант: ") + fromCp1251(player.talent));
     const ProjectionResult result = projectTalent(
-        mastery, talent, [this] { return toCp1251(m_controls.schoolLevelEdit->text()); },
+        player.mastery, player.talent, [this] { return toCp1251(m_controls.schoolLevelEdit->text()); },
         [this] { return toCp1251(m_controls.coachLevelEdit->text()); });
     for (const ProjectionRow &step : result.rows) {
         if (step.tren.empty())
-            appendCells(m_controls.table, {fromCp1251(step.number)});
+            m_steps->appendRow({step.number});
         else
-            appendCells(m_controls.table, {fromCp1251(step.number), fromCp1251(step.tren),
-                                           fromCp1251(step.ball), fromCp1251(step.talant)});
+            m_steps->appendRow({step.number, step.tren, step.ball, step.talant});
     }
     // The grid does not depend on the level edits, so it fills even when they fail the table.
-    showWhatIfSteps(m_controls.whatIfGrid, whatIfSteps(mastery, talent));
+    showWhatIfSteps(m_controls.whatIfGrid, whatIfSteps(player.mastery, player.talent));
     m_chart->show(result.failure ? std::vector<double>{} : talentAfterSteps(result));
     result.rethrowFailure();
     return result.stoppedNoGrowth;
@@ -109,7 +111,13 @@ void ProjectionPage::takeLevelsOf(int row, int column)
     m_controls.coachLevelEdit->setText(QString::number(column + 1));
     // The same as choosing "Талант" again for this player, its error box and notice included.
     if (m_player)
-        Q_EMIT levelsChosenFromGrid();
+        Q_EMIT levelsChanged();
+}
+
+void ProjectionPage::onLevelEditFinished()
+{
+    if (m_player && levelsInEdits() != m_projectedLevels)
+        Q_EMIT levelsChanged();
 }
 
 bool ProjectionPage::projectAgain() { return m_player && projectPlayer(); }

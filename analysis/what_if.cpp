@@ -7,18 +7,29 @@
 WhatIfSteps whatIfSteps(const std::string &masteryCell, const std::string &talentCell)
 {
     WhatIfSteps steps{};
+    const std::optional<long double> start = parseDecimal(talentCell);
+    if (!start)
+        return steps;
     for (int school = 1; school <= 3; ++school)
         for (int coach = 1; coach <= 3; ++coach)
             steps[static_cast<size_t>(school - 1)][static_cast<size_t>(coach - 1)] =
-                stepsToLimit(projectTalent(
-                    masteryCell, talentCell, [school] { return formatInteger(school); },
-                    [coach] { return formatInteger(coach); }));
+                stepsToNine(projectTalent(
+                                masteryCell, talentCell, [school] { return formatInteger(school); },
+                                [coach] { return formatInteger(coach); }),
+                            *start);
     return steps;
 }
 
-std::optional<int> stepsToLimit(const ProjectionResult &result)
+std::optional<int> stepsToNine(const ProjectionResult &result, long double startTalent)
 {
-    if (result.failure || result.stoppedNoGrowth || result.rows.empty())
+    if (startTalent >= 9.0L)
+        return 0;
+    if (result.failure || result.rows.empty())
+        return std::nullopt;
+    // The table never checks its first row against the limit; the count does.
+    if (const std::optional<long double> first = parseDecimal(result.rows.front().ball); first && *first >= 9.0L)
+        return 1;
+    if (result.stoppedNoGrowth)
         return std::nullopt;
     // The table ends only at the limit, but a row that did not reach it says otherwise.
     const std::optional<long double> last = parseDecimal(result.rows.back().ball);

@@ -22,10 +22,10 @@ void colour(QLabel *label, QPalette::ColorRole role, const QColor &colour)
 
 } // namespace
 
-TForm2::TForm2(QWidget *parent)
+AboutDialog::AboutDialog(QWidget *parent)
     : CentredDialog(parent,
                     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_ui(std::make_unique<Ui::TForm2>())
+      m_ui(std::make_unique<Ui::AboutDialog>())
 {
     m_ui->setupUi(this);
     setFont(windowFont());
@@ -44,20 +44,20 @@ TForm2::TForm2(QWidget *parent)
     }
 }
 
-TForm2::~TForm2() = default;
+AboutDialog::~AboutDialog() = default;
 
-void TForm2::openSiteLink() { messages().openUrl(QUrl(siteAddress)); }
+void AboutDialog::openSiteLink() { messages().openUrl(QUrl(siteAddress)); }
 
-void TForm2::openForumLink() { messages().openUrl(QUrl(forumAddress)); }
+void AboutDialog::openForumLink() { messages().openUrl(QUrl(forumAddress)); }
 
-void TForm2::underlineSiteLink()
+void AboutDialog::underlineSiteLink()
 {
     QFont underlined = m_ui->Label4->font();
     underlined.setUnderline(true);
     m_ui->Label4->setFont(underlined);
 }
 
-void TForm2::plainSiteLink()
+void AboutDialog::plainSiteLink()
 {
     // Back to a plain style, whatever it was before.
     QFont plain = m_ui->Label4->font();
@@ -68,7 +68,7 @@ void TForm2::plainSiteLink()
     m_ui->Label4->setFont(plain);
 }
 
-bool TForm2::eventFilter(QObject *watched, QEvent *event)
+bool AboutDialog::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_ui->Label4 && watched != m_ui->Label5)
         return QDialog::eventFilter(watched, event);

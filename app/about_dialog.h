@@ -5,16 +5,16 @@
 #include <memory>
 
 namespace Ui {
-class TForm2;
+class AboutDialog;
 }
 
 // The About box: who made the program, and two links that the desktop opens in the browser.
-class TForm2 : public CentredDialog {
+class AboutDialog : public CentredDialog {
     Q_OBJECT
 
 public:
-    explicit TForm2(QWidget *parent = nullptr);
-    ~TForm2() override;
+    explicit AboutDialog(QWidget *parent = nullptr);
+    ~AboutDialog() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -25,6 +25,6 @@ private:
     void underlineSiteLink();
     void plainSiteLink();
 
-    std::unique_ptr<Ui::TForm2> m_ui;
+    std::unique_ptr<Ui::AboutDialog> m_ui;
     QObject *m_pressed = nullptr; // the link label a left press went down on, until it comes up
 };

@@ -11,6 +11,6 @@ int main(int argc, char *argv[])
     QApplication::setFont(windowFont());
     const InterfaceLanguage language(QLocale::system());
     const Windows windows = createWindows();
-    windows.Form1->show();
+    windows.mainWindow->show();
     return QApplication::exec();
 }

@@ -10,18 +10,28 @@
 #include "retrieval/page_reader.h"
 #include "settings/settings_dialog.h"
 #include "text/code_page.h"
-#include "ui_main_window.h"
 #include "view/roster_lists.h"
+#include "view/roster_rows.h"
 #include "view/summary_labels.h"
+#include "view/text_table_model.h"
+#include "widgets/arrow_pair.h"
 #include "widgets/error_guard.h"
 #include "widgets/messages.h"
 #include "widgets/window_look.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTreeView>
 #include <QScopeGuard>
 
 namespace {
@@ -30,17 +40,19 @@ QString notChosen() { return MainPage::tr("Не выбрана команда.")
 
 } // namespace
 
-MainPage::MainPage(Ui::TForm1 &ui, QWidget *window)
-    : QObject(window), m_ui(ui), m_window(window),
-      m_summary(std::make_unique<SummaryLabels>(std::array<QLabel *, 12>{
-          ui.TeamVal, ui.IDval, ui.Manval, ui.RangVal, ui.CityVal, ui.StadVal, ui.DivVal, ui.MoneyVal,
-          ui.PlayersVal, ui.CoSPVal, ui.PowerVal, ui.VisRatVal})),
-      m_selectors(std::make_unique<CatalogueSelectors>(ui.ComboBox1, ui.ComboBox2, [](const QString &text) {
-          messages().information(tr("Ошибка"), text);
-      }))
+MainPage::MainPage(const MainPageControls &controls, QWidget *window)
+    : QObject(window), m_controls(controls), m_window(window),
+      m_talentRows(new TextTableModel("RosterLists", talentListColumns)),
+      m_abilitiesRows(new TextTableModel("RosterLists", abilitiesListColumns)),
+      m_summary(std::make_unique<SummaryLabels>(controls.summaryValues)),
+      m_selectors(std::make_unique<CatalogueSelectors>(controls.divisionBox, controls.teamBox,
+                                                       [](const QString &text) {
+                                                           messages().information(tr("Ошибка"), text);
+                                                       }))
 {
-    setupRosterLists(m_ui.ListView1, m_ui.ListView2);
-    m_ui.ComboBox2->setEditText(tr("Выберите дивизион"));
+    setUpReportList(m_controls.talentList, m_talentRows, {130, 100, 50, 50, 50, 50});
+    setUpReportList(m_controls.abilitiesList, m_abilitiesRows, {110, 32, 37, 45, 45, 45, 45, 45, 45, 45, 45, 45});
+    m_controls.teamBox->setEditText(tr("Выберите дивизион"));
     wire();
     runGuarded([this] { m_selectors->load(); });
 }
@@ -49,32 +61,34 @@ MainPage::~MainPage() = default;
 
 void MainPage::wire()
 {
-    connect(m_ui.Button1, &QPushButton::clicked, this, [this] { runGuarded([this] { onFetchClicked(); }); });
-    connect(m_ui.N2, &QAction::triggered, this, [this] { runGuarded([this] { saveTeamAsText(); }); });
-    connect(m_ui.exportCsvAction, &QAction::triggered, this, [this] {
+    connect(m_controls.fetchButton, &QPushButton::clicked, this,
+            [this] { runGuarded([this] { onFetchClicked(); }); });
+    connect(m_controls.saveTextAction, &QAction::triggered, this,
+            [this] { runGuarded([this] { saveTeamAsText(); }); });
+    connect(m_controls.saveCsvAction, &QAction::triggered, this, [this] {
         runGuarded([this] {
             const ShownTable table = teamTableOnView();
             saveCsvFile(m_window, table.rows.empty(), [&] { return teamCsv(table); });
         });
     });
-    connect(m_ui.copyForumAction, &QAction::triggered, this,
+    connect(m_controls.copyForumAction, &QAction::triggered, this,
             [this] { runGuarded([this] { copyTeamForForum(teamTableOnView()); }); });
-    connect(m_ui.ComboBox1, &QComboBox::activated, this,
+    connect(m_controls.divisionBox, &QComboBox::activated, this,
             [this] { runGuarded([this] { m_selectors->showTeamsOfChosenDivision(); }); });
-    connect(m_ui.UpDown1, &TUpDown::changing, this,
-            [this](bool &allow) { runGuarded([&] { onHistoryStep(allow); }); });
-    for (QTreeWidget *list : {m_ui.ListView1, m_ui.ListView2, m_ui.ListView3})
+    connect(m_controls.snapshotArrows, &ArrowPair::changing, this,
+            [this](bool &allow) { runGuarded([&] { onSnapshotStep(allow); }); });
+    for (QTreeView *list : {m_controls.talentList, m_controls.abilitiesList}) {
         enableRowCopy(list);
-    for (QTreeWidget *list : {m_ui.ListView1, m_ui.ListView2}) {
         list->header()->setSectionsClickable(true);
-        connect(list->header(), &QHeaderView::sectionClicked, this,
-                [this, list](int column) { runGuarded([&] { sortListByColumn(list, m_sort, column); }); });
+        connect(list->header(), &QHeaderView::sectionClicked, this, [this, list](int column) {
+            runGuarded([&] { modelOf(list).sortByHeaderClick(m_sort, column); });
+        });
     }
 }
 
 void MainPage::onFetchClicked()
 {
-    if (m_ui.Cdivision->isChecked()) {
+    if (m_controls.wholeDivisionChoice->isChecked()) {
         runDivision();
         return;
     }
@@ -83,7 +97,7 @@ void MainPage::onFetchClicked()
         messages().information(tr("Ошибка"), notChosen());
         return;
     }
-    fetchTeam(*team, m_ui.RadioTal->isChecked() ? PageKind::Talent : PageKind::Abilities);
+    fetchTeam(*team, m_controls.talentChoice->isChecked() ? PageKind::Talent : PageKind::Abilities);
 }
 
 bool MainPage::fetchTeam(int32_t teamId, PageKind kind)
@@ -99,8 +113,8 @@ bool MainPage::fetchTeam(int32_t teamId, PageKind kind)
 
 TeamFetch MainPage::fetchAndShow(int32_t teamId, PageKind kind)
 {
-    m_ui.Button1->setEnabled(false);
-    const auto enableAgain = qScopeGuard([this] { m_ui.Button1->setEnabled(true); });
+    m_controls.fetchButton->setEnabled(false);
+    const auto enableAgain = qScopeGuard([this] { m_controls.fetchButton->setEnabled(true); });
     const ProxyChoice proxy = m_settings ? m_settings->proxyChoice() : ProxyChoice{};
     FetchResult fetched;
     {
@@ -130,68 +144,79 @@ TeamFetch MainPage::fetchAndShow(int32_t teamId, PageKind kind)
 TeamFetch MainPage::showPage(int32_t teamId, PageKind kind, const PageReading &reading, int64_t storedFetchId)
 {
     // A reply without a team name is not a roster page: nothing of it is shown or kept.
-    if (reading.summary.Name.empty())
+    if (reading.summary.name.empty())
         return {false, QString::fromStdString(readingFault(reading)), nullptr, true};
-    m_summary->show(reading.summary);
-    const KeptPage kept = keepInHistory(m_history, teamId, m_summary->onView(), kind, reading, storedFetchId);
-    if (kept.newSnapshot) {
-        m_ui.UpDown1->setEnabled(m_history.TeamCount >= 2);
-        m_ui.UpDown1->setMaximum(m_history.TeamCount - 1);
+    showSummary(reading.summary);
+    const TakenPage taken =
+        m_snapshots.take(teamId, reading.summary, kind, reading.talents, reading.abilities, storedFetchId);
+    if (taken.newSnapshot) {
+        m_controls.snapshotArrows->setEnabled(m_snapshots.count() >= 2);
+        m_controls.snapshotArrows->setMaximum(m_snapshots.count() - 1);
     }
-    const bool listFilled = (kind == PageKind::Talent ? kept.team->TalCount : kept.team->SkillCount) > 0;
-    if (!listFilled && !reading.rows.empty() && !reading.converted()) {
+    if (!taken.team->hasPlayersOf(kind) && !reading.rows.empty() && !reading.converted()) {
         // The rows up to the bad cell stay on view as cut; the snapshot keeps none of them.
-        QTreeWidget *list = kind == PageKind::Talent ? m_ui.ListView1 : m_ui.ListView2;
-        list->clear();
+        std::vector<std::vector<std::string>> cut;
         for (const RawRow &row : reading.rows)
-            appendListRow(list, row.cells);
+            cut.push_back(row.cells);
+        (kind == PageKind::Talent ? m_talentRows : m_abilitiesRows)->setRows(std::move(cut));
         return {false, QString::fromStdString(readingFault(reading)), reading.failure, false};
     }
     // The view always ends showing one snapshot, so the labels and lists never mix two teams.
-    showSnapshot(*kept.team);
+    showSnapshot(*taken.team);
     return {true, {}, nullptr, false};
 }
 
-void MainPage::showSnapshot(const CTeam &team)
+void MainPage::showSummary(const TeamSummary &summary)
 {
-    m_teamOnView = team.TeamId;
-    m_summary->show(team.summary());
-    showSnapshotLists(m_ui.ListView1, m_ui.ListView2, team);
+    m_summaryOnView = summary;
+    m_summary->show(summary);
+}
+
+void MainPage::showSnapshot(const TeamSnapshot &team)
+{
+    m_teamOnView = team.teamId;
+    showSummary(team.summary);
+    m_talentRows->setRows(talentListRows(team.talents));
+    m_abilitiesRows->setRows(abilitiesListRows(team.abilities));
 }
 
 void MainPage::countBytes(int64_t lastPage, int64_t added)
 {
     m_sessionBytes += added;
-    m_ui.Label1->setText(QString::number(lastPage));
-    m_ui.Label4->setText(QString::number(m_sessionBytes));
+    m_controls.lastPageBytes->setText(QString::number(lastPage));
+    m_controls.sessionBytes->setText(QString::number(m_sessionBytes));
 }
 
-void MainPage::onHistoryStep(bool &allowChange)
+void MainPage::onSnapshotStep(bool &allowChange)
 {
     allowChange = true;
-    const int position = m_ui.UpDown1->position();
-    if (position >= 0 && position < m_history.TeamCount)
-        showSnapshot(m_history.at(position));
+    const int position = m_controls.snapshotArrows->position();
+    if (position >= 0 && position < m_snapshots.count())
+        showSnapshot(m_snapshots.at(position));
 }
 
-QTreeWidget *MainPage::listOfOpenTab() const
+PageKind MainPage::kindOfOpenTab() const
 {
-    return m_ui.PageControl1->currentIndex() == 0 ? m_ui.ListView1 : m_ui.ListView2;
+    return m_controls.listTabs->currentIndex() == 0 ? PageKind::Talent : PageKind::Abilities;
+}
+
+TextTableModel &MainPage::rowsOfOpenTab() const
+{
+    return kindOfOpenTab() == PageKind::Talent ? *m_talentRows : *m_abilitiesRows;
 }
 
 void MainPage::saveTeamOnView(const QString &fileName)
 {
-    QTreeWidget *list = listOfOpenTab();
-    if (list->topLevelItemCount() == 0)
+    const TextTableModel &rows = rowsOfOpenTab();
+    if (rows.rowCount() == 0)
         return;
-    const ExportView view{m_summary->onView(),
-                          list == m_ui.ListView1 ? PageKind::Talent : PageKind::Abilities, listRows(list)};
+    const ExportView view{m_summaryOnView, kindOfOpenTab(), rows.rows()};
     appendToFile(fileName, buildTeamBlock(view, m_settings ? m_settings->exportOptions() : ExportOptions{}));
 }
 
 void MainPage::saveTeamAsText()
 {
-    const QString fileName = askExportFileName(m_window, listOfOpenTab()->topLevelItemCount() == 0,
+    const QString fileName = askExportFileName(m_window, rowsOfOpenTab().rowCount() == 0,
                                                QStringLiteral("Text file (*.txt)"), QStringLiteral("txt"));
     if (fileName.isEmpty())
         return;
@@ -206,7 +231,7 @@ void MainPage::runDivision()
         messages().information(tr("Ошибка"), notChosen());
         return;
     }
-    QProgressBar *progress = m_ui.ProgressBar1;
+    QProgressBar *progress = m_controls.divisionProgress;
     progress->setRange(0, m_selectors->teamCount());
     progress->setValue(0);
     progress->setVisible(true);
@@ -216,8 +241,8 @@ void MainPage::runDivision()
     QStringList leftOut;
     for (int i = 0; i < m_selectors->teamCount(); ++i) {
         const QString name = m_selectors->teamNameAt(i);
-        const PageKind kind = m_ui.RadioTal->isChecked() ? PageKind::Talent : PageKind::Abilities;
-        m_ui.PageControl1->setCurrentIndex(kind == PageKind::Talent ? 0 : 1);
+        const PageKind kind = m_controls.talentChoice->isChecked() ? PageKind::Talent : PageKind::Abilities;
+        m_controls.listTabs->setCurrentIndex(kind == PageKind::Talent ? 0 : 1);
         const TeamFetch fetched = fetchAndShow(m_selectors->teamIdAt(i), kind);
         if (fetched.read)
             saveTeamOnView(
@@ -235,8 +260,8 @@ void MainPage::runDivision()
 
 ShownTable MainPage::teamTableOnView() const
 {
-    ShownTable table = shownTable(listOfOpenTab());
-    table.teamName = toCp1251(m_ui.TeamVal->text());
-    table.division = toCp1251(m_ui.DivVal->text());
+    ShownTable table = shownTable(rowsOfOpenTab());
+    table.teamName = m_summaryOnView.name;
+    table.division = m_summaryOnView.division;
     return table;
 }

@@ -1,25 +1,33 @@
 #pragma once
 
 #include "retrieval/roster_exchange.h"
-#include "retrieval/team_records.h"
+#include "roster/team_records.h"
 #include "view/column_sort.h"
 
 #include <QObject>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <exception>
 #include <memory>
 
+class ArrowPair;
 class CatalogueSelectors;
 class HistoryKeeper;
-class QTreeWidget;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTreeView;
+class SettingsDialog;
 class SummaryLabels;
-class TForm3;
+class TextTableModel;
 struct PageReading;
 struct ShownTable;
-namespace Ui {
-class TForm1;
-}
 
 // What fetching one team came to. A team not read says why, for the list a division run ends with.
 struct TeamFetch {
@@ -31,15 +39,37 @@ struct TeamFetch {
     bool foreignPage = false;
 };
 
+// The controls of the «Main» tab, by what they are.
+struct MainPageControls {
+    QComboBox *divisionBox = nullptr;
+    QComboBox *teamBox = nullptr;
+    QRadioButton *talentChoice = nullptr;
+    QCheckBox *wholeDivisionChoice = nullptr;
+    QPushButton *fetchButton = nullptr;
+    QTabWidget *listTabs = nullptr; // page 0 the talent list, page 1 the abilities list
+    QTreeView *talentList = nullptr;
+    QTreeView *abilitiesList = nullptr;
+    ArrowPair *snapshotArrows = nullptr;
+    QLabel *lastPageBytes = nullptr;
+    QLabel *sessionBytes = nullptr;
+    QProgressBar *divisionProgress = nullptr;
+    // Team, ID, manager, rank, city, stadium, division, money, players, additions, strength, rating.
+    std::array<QLabel *, 12> summaryValues{};
+    QAction *saveTextAction = nullptr;
+    QAction *saveCsvAction = nullptr;
+    QAction *copyForumAction = nullptr;
+};
+
 // The «Main» tab: choosing a team, fetching it, showing it and the run's snapshots, the byte counters,
-// sorting, and saving the team on view. It works the main window's controls.
+// sorting, and saving the team on view. The run's snapshots and the team on view are its data; the
+// controls only show them.
 class MainPage : public QObject {
     Q_OBJECT
 public:
-    MainPage(Ui::TForm1 &ui, QWidget *window);
+    MainPage(const MainPageControls &controls, QWidget *window);
     ~MainPage() override;
 
-    void setSettingsDialog(TForm3 *settings) { m_settings = settings; }
+    void setSettingsDialog(SettingsDialog *settings) { m_settings = settings; }
     void setHistoryKeeper(HistoryKeeper *keeper) { m_keeper = keeper; }
     void setExchangeTimeouts(const ExchangeTimeouts &timeouts) { m_timeouts = timeouts; }
 
@@ -51,12 +81,13 @@ public:
     // Appends the team on view, with the list of the open tab, to the file.
     void saveTeamOnView(const QString &fileName);
     ShownTable teamTableOnView() const;
-    QTreeWidget *listOfOpenTab() const;
 
-    const TeamHistory &history() const { return m_history; }
+    const RunSnapshots &snapshots() const { return m_snapshots; }
     int64_t sessionBytes() const { return m_sessionBytes; }
-    // The team identifier of the snapshot on view; 0 before the first.
+    // The summary the labels show and the team identifier of the snapshot on view (0 before the first).
+    const TeamSummary &summaryOnView() const { return m_summaryOnView; }
     int32_t teamOnView() const { return m_teamOnView; }
+    const TextTableModel &talentRows() const { return *m_talentRows; }
     CatalogueSelectors &selectors() { return *m_selectors; }
 
     // Counts bytes received: the "last page" counter shows `lastPage`, the session counter grows by
@@ -67,21 +98,27 @@ private:
     void wire();
     void onFetchClicked();
     void runDivision();
-    void onHistoryStep(bool &allowChange);
+    void onSnapshotStep(bool &allowChange);
     // Appends the team on view to a text file the user picks; the chosen folder becomes the working one.
     void saveTeamAsText();
     TeamFetch fetchAndShow(int32_t teamId, PageKind kind);
-    void showSnapshot(const CTeam &team);
+    void showSummary(const TeamSummary &summary);
+    void showSnapshot(const TeamSnapshot &team);
+    TextTableModel &rowsOfOpenTab() const;
+    PageKind kindOfOpenTab() const;
 
-    Ui::TForm1 &m_ui;
+    MainPageControls m_controls;
     QWidget *m_window;
+    TextTableModel *m_talentRows;
+    TextTableModel *m_abilitiesRows;
     std::unique_ptr<SummaryLabels> m_summary;
     std::unique_ptr<CatalogueSelectors> m_selectors;
-    TeamHistory m_history;
+    RunSnapshots m_snapshots;
+    TeamSummary m_summaryOnView;
     SortState m_sort;
     ExchangeTimeouts m_timeouts;
     int64_t m_sessionBytes = 0;
     int32_t m_teamOnView = 0;
-    TForm3 *m_settings = nullptr;
+    SettingsDialog *m_settings = nullptr;
     HistoryKeeper *m_keeper = nullptr;
 };

@@ -10,6 +10,8 @@
 #include "retrieval/page_reader.h"
 #include "settings/settings_dialog.h"
 #include "text/code_page.h"
+#include "view/roster_lists.h"
+#include "view/text_table_model.h"
 #include "ui_main_window.h"
 #include "widgets/error_guard.h"
 #include "widgets/messages.h"
@@ -18,8 +20,8 @@
 #include <QCloseEvent>
 #include <QMenu>
 
-TForm1::TForm1(QWidget *parent)
-    : QMainWindow(parent), m_ui(std::make_unique<Ui::TForm1>()), m_keeper(std::make_unique<HistoryKeeper>())
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_keeper(std::make_unique<HistoryKeeper>())
 {
     setFont(windowFont());
     m_ui->setupUi(this);
@@ -28,11 +30,11 @@ TForm1::TForm1(QWidget *parent)
     setFixedSize(796, 329 + m_ui->MainMenu1->sizeHint().height());
     centreOnScreen(this);
 
-    m_main = new MainPage(*m_ui, this);
-    m_projection =
-        new ProjectionPage({m_ui->ListView3, m_ui->Label13, m_ui->Label14, m_ui->Label15, m_ui->Label16,
-                            m_ui->LabeledEdit1, m_ui->LabeledEdit2, m_ui->whatIfGrid, m_ui->talentChart},
-                           this);
+    m_main = new MainPage(mainPageControls(), this);
+    m_projection = new ProjectionPage({m_ui->ListView3, m_ui->Label13, m_ui->Label14, m_ui->Label15,
+                                       m_ui->Label16, m_ui->LabeledEdit1, m_ui->LabeledEdit2, m_ui->whatIfGrid,
+                                       m_ui->talentChart},
+                                      this);
     m_talentMenu = new QMenu(this);
     m_talentMenu->setObjectName(QStringLiteral("PopupMenu1"));
     m_talentMenu->addAction(m_ui->alant1);
@@ -41,38 +43,62 @@ TForm1::TForm1(QWidget *parent)
     wireBoard();
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-void TForm1::setExchangeTimeouts(const ExchangeTimeouts &timeouts)
+MainPageControls MainWindow::mainPageControls() const
+{
+    const Ui::MainWindow &ui = *m_ui;
+    MainPageControls c;
+    c.divisionBox = ui.ComboBox1;
+    c.teamBox = ui.ComboBox2;
+    c.talentChoice = ui.RadioTal;
+    c.wholeDivisionChoice = ui.Cdivision;
+    c.fetchButton = ui.Button1;
+    c.listTabs = ui.PageControl1;
+    c.talentList = ui.ListView1;
+    c.abilitiesList = ui.ListView2;
+    c.snapshotArrows = ui.UpDown1;
+    c.lastPageBytes = ui.Label1;
+    c.sessionBytes = ui.Label4;
+    c.divisionProgress = ui.ProgressBar1;
+    c.summaryValues = {ui.TeamVal,  ui.IDval,      ui.Manval,  ui.RangVal,  ui.CityVal,  ui.StadVal,
+                       ui.DivVal,   ui.MoneyVal,   ui.PlayersVal, ui.CoSPVal, ui.PowerVal, ui.VisRatVal};
+    c.saveTextAction = ui.N2;
+    c.saveCsvAction = ui.exportCsvAction;
+    c.copyForumAction = ui.copyForumAction;
+    return c;
+}
+
+void MainWindow::setExchangeTimeouts(const ExchangeTimeouts &timeouts)
 {
     m_main->setExchangeTimeouts(timeouts);
     m_ui->boardPage->setExchangeTimeouts(timeouts);
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_ui->boardPage->endRefresh();
     QMainWindow::closeEvent(event);
 }
 
-void TForm1::setSettingsDialog(TForm3 *settings)
+void MainWindow::setSettingsDialog(SettingsDialog *settings)
 {
     m_settings = settings;
     m_main->setSettingsDialog(settings);
 }
 
-void TForm1::wireCommands()
+void MainWindow::wireCommands()
 {
-    const auto guarded = [this](void (TForm1::*handler)()) {
+    const auto guarded = [this](void (MainWindow::*handler)()) {
         return [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); };
     };
     connect(m_ui->N4, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->N5, &QAction::triggered, this, [this] { showCentredOver(m_settings, this); });
     connect(m_ui->About1, &QAction::triggered, this, [this] { showCentredOver(m_about, this); });
-    connect(m_ui->alant1, &QAction::triggered, this, guarded(&TForm1::onProjectionChosen));
-    connect(m_ui->developmentAction, &QAction::triggered, this, guarded(&TForm1::onDevelopmentChosen));
-    connect(m_ui->rereadHistoryAction, &QAction::triggered, this, guarded(&TForm1::onRereadHistory));
-    connect(m_projection, &ProjectionPage::levelsChosenFromGrid, this, [this] {
+    connect(m_ui->alant1, &QAction::triggered, this, guarded(&MainWindow::onProjectionChosen));
+    connect(m_ui->developmentAction, &QAction::triggered, this, guarded(&MainWindow::onDevelopmentChosen));
+    connect(m_ui->rereadHistoryAction, &QAction::triggered, this, guarded(&MainWindow::onRereadHistory));
+    connect(m_projection, &ProjectionPage::levelsChanged, this, [this] {
         runGuarded([this] {
             if (m_projection->projectAgain())
                 messages().information(noGrowthCaption(), noGrowthText());
@@ -84,10 +110,10 @@ void TForm1::wireCommands()
             [this](int64_t fetchId) { runGuarded([&] { showStoredFetch(fetchId); }); });
     connect(m_ui->historyPage, &HistoryPage::problem, this,
             [](const QString &text) { messages().information(tr("История"), text); });
-    connect(m_ui->PageControl2, &QTabWidget::currentChanged, this, &TForm1::onTopTabChanged);
+    connect(m_ui->PageControl2, &QTabWidget::currentChanged, this, &MainWindow::onTopTabChanged);
 }
 
-void TForm1::onTopTabChanged()
+void MainWindow::onTopTabChanged()
 {
     // The history wants the whole window; the team choice and the counters belong to the other pages.
     const bool wide = m_ui->PageControl2->currentWidget() == m_ui->historySheet;
@@ -100,7 +126,7 @@ void TForm1::onTopTabChanged()
         m_ui->historyPage->refresh();
 }
 
-void TForm1::wireBoard()
+void MainWindow::wireBoard()
 {
     m_ui->boardPage->setSources({m_keeper.get(),
                                  [this] { return m_settings ? m_settings->proxyChoice() : ProxyChoice{}; },
@@ -116,7 +142,7 @@ void TForm1::wireBoard()
     });
 }
 
-void TForm1::openHistory(const QString &path)
+void MainWindow::openHistory(const QString &path)
 {
     const HistoryOptions options = m_settings ? m_settings->historyOptions() : HistoryOptions{};
     const QString notice = m_keeper->open(path, options.keepMonths);
@@ -128,31 +154,37 @@ void TForm1::openHistory(const QString &path)
         messages().information(tr("История"), notice);
 }
 
-void TForm1::onTalentListMenu(const QPoint &pos)
+void MainWindow::onTalentListMenu(const QPoint &pos)
 {
-    const QTreeWidgetItem *item = m_ui->ListView1->currentItem();
-    m_ui->alant1->setEnabled(item && item->isSelected());
-    m_ui->developmentAction->setEnabled(item && item->isSelected() && m_keeper->isOpen());
+    const bool chosen = currentChosenRow(m_ui->ListView1) >= 0;
+    m_ui->alant1->setEnabled(chosen);
+    m_ui->developmentAction->setEnabled(chosen && m_keeper->isOpen());
     m_talentMenu->popup(m_ui->ListView1->viewport()->mapToGlobal(pos));
 }
 
-void TForm1::onProjectionChosen()
+void MainWindow::onProjectionChosen()
 {
-    const QTreeWidgetItem *row = m_ui->ListView1->currentItem();
-    if (row && m_projection->showFor(m_ui->TeamVal->text(), *row))
+    const int row = currentChosenRow(m_ui->ListView1);
+    if (row < 0)
+        return;
+    // Name, country, position, age, mastery, talent: the cells as the list shows them.
+    const std::vector<std::string> &cells = m_main->talentRows().row(row);
+    const auto cell = [&](size_t i) { return i < cells.size() ? cells[i] : std::string(); };
+    if (m_projection->showFor({m_main->summaryOnView().name, cell(0), cell(4), cell(5)}))
         messages().information(noGrowthCaption(), noGrowthText());
 }
 
-void TForm1::onDevelopmentChosen()
+void MainWindow::onDevelopmentChosen()
 {
-    const QTreeWidgetItem *row = m_ui->ListView1->currentItem();
-    if (!row)
+    const int row = currentChosenRow(m_ui->ListView1);
+    if (row < 0)
         return;
+    const std::vector<std::string> &cells = m_main->talentRows().row(row);
     m_ui->PageControl2->setCurrentWidget(m_ui->historySheet);
-    m_ui->historyPage->showPlayer(m_main->teamOnView(), toCp1251(row->text(0)), toCp1251(row->text(1)));
+    m_ui->historyPage->showPlayer(m_main->teamOnView(), cells.at(0), cells.size() > 1 ? cells[1] : std::string());
 }
 
-void TForm1::onRereadHistory()
+void MainWindow::onRereadHistory()
 {
     const RereadReport report = m_keeper->store().rereadAll();
     m_ui->historyPage->refresh();
@@ -160,7 +192,7 @@ void TForm1::onRereadHistory()
         tr("История"), tr("Перечитано страниц: %1, не прочитано: %2.").arg(report.read).arg(report.failed));
 }
 
-void TForm1::showStoredFetch(int64_t fetchId)
+void MainWindow::showStoredFetch(int64_t fetchId)
 {
     const std::optional<RawPage> stored = m_keeper->store().rawPage(fetchId);
     if (!stored)

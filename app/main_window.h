@@ -7,21 +7,24 @@
 
 class HistoryKeeper;
 class ProjectionPage;
+class AboutDialog;
 class QMenu;
-class TForm2;
-class TForm3;
+class SettingsDialog;
+namespace Ui {
+class MainWindow;
+}
 
 // The main window: its menus and tabs, each tab's piece wired to its controls (the main page, the
 // projection, the history, the division board), and the two dialogs.
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget *parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // The dialogs are created after the main window; until then the defaults apply.
-    void setAboutDialog(TForm2 *about) { m_about = about; }
-    void setSettingsDialog(TForm3 *settings);
+    void setAboutDialog(AboutDialog *about) { m_about = about; }
+    void setSettingsDialog(SettingsDialog *settings);
     void setExchangeTimeouts(const ExchangeTimeouts &timeouts);
     // Opens the fetch history at the path and drops what the settings say is too old. Without this
     // call nothing is kept.
@@ -31,7 +34,7 @@ public:
     bool fetchTeam(int32_t teamId, PageKind kind) { return m_main->fetchTeam(teamId, kind); }
     // Appends the team on view, with the list of the open tab, to the file.
     void saveTeamOnView(const QString &fileName) { m_main->saveTeamOnView(fileName); }
-    const TeamHistory &history() const { return m_main->history(); }
+    const RunSnapshots &snapshots() const { return m_main->snapshots(); }
     int64_t sessionBytes() const { return m_main->sessionBytes(); }
 
 protected:
@@ -39,6 +42,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    MainPageControls mainPageControls() const;
     void wireCommands();
     void onTopTabChanged();
     void wireBoard();
@@ -48,11 +52,11 @@ private:
     void onRereadHistory();
     void showStoredFetch(int64_t fetchId);
 
-    std::unique_ptr<Ui::TForm1> m_ui;
+    std::unique_ptr<Ui::MainWindow> m_ui;
     MainPage *m_main = nullptr;
     ProjectionPage *m_projection = nullptr;
     std::unique_ptr<HistoryKeeper> m_keeper;
     QMenu *m_talentMenu = nullptr;
-    TForm2 *m_about = nullptr;
-    TForm3 *m_settings = nullptr;
+    AboutDialog *m_about = nullptr;
+    SettingsDialog *m_settings = nullptr;
 };

@@ -5,11 +5,11 @@
 Windows createWindows()
 {
     Windows windows;
-    windows.Form1 = std::make_unique<TForm1>();
-    windows.Form2 = std::make_unique<TForm2>();
-    windows.Form3 = std::make_unique<TForm3>();
-    windows.Form1->setAboutDialog(windows.Form2.get());
-    windows.Form1->setSettingsDialog(windows.Form3.get());
-    windows.Form1->openHistory(defaultHistoryPath());
+    windows.mainWindow = std::make_unique<MainWindow>();
+    windows.aboutDialog = std::make_unique<AboutDialog>();
+    windows.settingsDialog = std::make_unique<SettingsDialog>();
+    windows.mainWindow->setAboutDialog(windows.aboutDialog.get());
+    windows.mainWindow->setSettingsDialog(windows.settingsDialog.get());
+    windows.mainWindow->openHistory(defaultHistoryPath());
     return windows;
 }

@@ -9,9 +9,9 @@
 // The program's three windows, created in the order start-up needs: the main window (which loads the
 // catalogue), then About, then Settings (which loads the stored settings).
 struct Windows {
-    std::unique_ptr<TForm1> Form1;
-    std::unique_ptr<TForm2> Form2;
-    std::unique_ptr<TForm3> Form3;
+    std::unique_ptr<MainWindow> mainWindow;
+    std::unique_ptr<AboutDialog> aboutDialog;
+    std::unique_ptr<SettingsDialog> settingsDialog;
 };
 
 Windows createWindows();

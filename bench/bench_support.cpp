@@ -4,7 +4,7 @@
 #include "text/code_page.h"
 #include "tools/demo_server/demo_pages.h"
 #include "tools/demo_server/demo_squad.h"
-#include "view/row_texts.h"
+#include "roster/player_texts.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -119,7 +119,7 @@ const SamplePages &pagesOf20Players()
     return pages;
 }
 
-const std::vector<std::unique_ptr<CPlayerTal>> &talentRecordsOf25()
+const std::vector<std::unique_ptr<TalentPlayer>> &talentRecordsOf25()
 {
     static const auto records = [] {
         return readPage(pagesOf25Players().talent, PageKind::Talent).talents;
@@ -127,7 +127,7 @@ const std::vector<std::unique_ptr<CPlayerTal>> &talentRecordsOf25()
     return records;
 }
 
-const std::vector<std::unique_ptr<CPlayerSkill>> &skillRecordsOf25()
+const std::vector<std::unique_ptr<AbilitiesPlayer>> &skillRecordsOf25()
 {
     static const auto records = [] {
         return readPage(pagesOf25Players().abilities, PageKind::Abilities).skills;

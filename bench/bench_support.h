@@ -1,6 +1,6 @@
 #pragma once
 
-#include "retrieval/team_records.h"
+#include "roster/team_records.h"
 #include "tools/demo_server/demo_catalogue.h"
 #include "widgets/messages.h"
 
@@ -24,8 +24,8 @@ struct SamplePages {
 const SamplePages &pagesOf20Players();
 
 // Records of a full squad of 25, as the snapshot holds them.
-const std::vector<std::unique_ptr<CPlayerTal>> &talentRecordsOf25();
-const std::vector<std::unique_ptr<CPlayerSkill>> &skillRecordsOf25();
+const std::vector<std::unique_ptr<TalentPlayer>> &talentRecordsOf25();
+const std::vector<std::unique_ptr<AbilitiesPlayer>> &skillRecordsOf25();
 
 // A talent list of 100 rows as the window shows them: four squads of 25.
 const std::vector<std::vector<std::string>> &talentListOf100();

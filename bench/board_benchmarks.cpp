@@ -62,7 +62,7 @@ void chooseSixteenTeams(const MainControls &ui)
 }
 
 // Seconds the window takes to fetch all 32 pages one after the other, as the main page does.
-double sequentialSeconds(TForm1 &form)
+double sequentialSeconds(MainWindow &form)
 {
     QElapsedTimer timer;
     timer.start();
@@ -74,7 +74,7 @@ double sequentialSeconds(TForm1 &form)
 }
 
 // Clicks «Обновить» and runs the event loop until the refresh is over; its seconds.
-double refreshSeconds(TForm1 &form)
+double refreshSeconds(MainWindow &form)
 {
     auto *refresh = controlOf<QPushButton>(&form, "boardRefreshButton");
     QElapsedTimer timer;
@@ -97,7 +97,7 @@ void BM_BoardRefreshSixteenTeams(benchmark::State &state)
     try {
         SlowSite site;
         SilentMessages boxes;
-        TForm1 form;
+        MainWindow form;
         const MainControls ui(&form);
         chooseSixteenTeams(ui);
         double parallel = 0;

@@ -5,7 +5,7 @@
 #include "export/team_block.h"
 #include "retrieval/page_reader.h"
 #include "view/column_sort.h"
-#include "view/row_texts.h"
+#include "roster/player_texts.h"
 
 #include <benchmark/benchmark.h>
 

@@ -37,7 +37,7 @@ void BM_DivisionRun(benchmark::State &state, bool talent)
         qint64 exportBytes = 0;
         LoopClock clock;
         for (auto _ : state) {
-            TForm1 form;
+            MainWindow form;
             form.show();
             const MainControls ui(&form);
             QCoreApplication::processEvents();

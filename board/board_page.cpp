@@ -201,14 +201,17 @@ void BoardPage::onPageFetched(const PageJob &job, const FetchResult &result)
         if (!trouble.isEmpty())
             Q_EMIT problem(trouble);
     }
-    takePage(job.teamId, job.kind, std::move(page.rows));
+    takePage(job.teamId, page.reading, job.kind);
 }
 
-void BoardPage::takePage(int32_t teamId, PageKind kind, PageRows rows)
+void BoardPage::takePage(int32_t teamId, const PageReading &reading, PageKind kind)
 {
     TeamPages arrived;
-    (kind == PageKind::Talent ? arrived.talent : arrived.abilities) =
-        PageRowsAt{QDateTime::currentDateTimeUtc(), std::move(rows)};
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (kind == PageKind::Talent)
+        arrived.talent = PlayersAt<TalentPlayer>{now, reading.talents};
+    else
+        arrived.abilities = PlayersAt<AbilitiesPlayer>{now, reading.abilities};
     takeNewer(m_fresh[teamId], arrived);
     // A refresh belongs to its division: another division on view is left alone. A hidden board's rows
     // may be another division's until it is shown and filled.

@@ -72,7 +72,7 @@ private:
     void onRefreshClicked();
     void onStopClicked();
     void onPageFetched(const PageJob &job, const FetchResult &result);
-    void takePage(int32_t teamId, PageKind kind, PageRows rows);
+    void takePage(int32_t teamId, const PageReading &reading, PageKind kind);
     void onRefreshFinished();
     void showRefreshState();
     QString notUpdatedText() const;

@@ -3,7 +3,7 @@
 #include "retrieval/page_fetch.h"
 #include "retrieval/proxy_choice.h"
 #include "retrieval/roster_exchange.h"
-#include "retrieval/team_records.h"
+#include "roster/team_records.h"
 
 #include <QObject>
 #include <cstdint>

@@ -25,7 +25,7 @@ bool isBoardTextColumn(std::size_t column) { return column <= PositionColumn; }
 
 void takeNewer(TeamPages &into, const TeamPages &other)
 {
-    const auto take = [](std::optional<PageRowsAt> &mine, const std::optional<PageRowsAt> &theirs) {
+    const auto take = [](auto &mine, const auto &theirs) {
         if (theirs && (!mine || theirs->fetchedAt >= mine->fetchedAt))
             mine = theirs;
     };
@@ -35,56 +35,60 @@ void takeNewer(TeamPages &into, const TeamPages &other)
 
 namespace {
 
-// Cells of a page row; a short row reads as empty cells.
-const std::string &cellOf(const std::vector<std::string> &row, std::size_t index)
+void setNumber(BoardRow &row, std::size_t column, std::string text, long double value)
 {
-    static const std::string empty;
-    return index < row.size() ? row[index] : empty;
+    row.cells[column] = std::move(text);
+    row.keys[column] = value;
+    row.keyed.set(column);
 }
 
-// Talent rows: name, country, position, age, mastery, talent.
-BoardCells fromTalentRow(const std::string &team, const std::vector<std::string> &row)
+void setCommon(BoardRow &row, const std::string &team, const YouthPlayer &player)
 {
-    BoardCells cells;
-    cells[TeamColumn] = team;
-    for (std::size_t i = 0; i < 6; ++i)
-        cells[NameColumn + i] = cellOf(row, i);
-    return cells;
+    row.cells[TeamColumn] = team;
+    row.cells[NameColumn] = player.name;
+    row.cells[PositionColumn] = player.position;
+    setNumber(row, AgeColumn, formatInteger(player.age), player.age);
+    setNumber(row, MasteryColumn, formatFixed(player.mastery, 2), player.mastery);
 }
 
-// Abilities rows: name, position, age, mastery, then the eight abilities.
-void addAbilities(BoardCells &cells, const std::vector<std::string> &row)
+void addAbilities(BoardRow &row, const AbilitiesPlayer &player)
 {
-    for (std::size_t i = 0; i < 8; ++i)
-        cells[FirstAbilityColumn + i] = cellOf(row, 4 + i);
+    for (std::size_t i = 0; i < player.abilities.size(); ++i)
+        setNumber(row, FirstAbilityColumn + i, formatFixed(player.abilities[i], 2), player.abilities[i]);
 }
 
-BoardCells fromAbilitiesRow(const std::string &team, const std::vector<std::string> &row)
+BoardRow fromTalentPlayer(const std::string &team, const TalentPlayer &player)
 {
-    BoardCells cells;
-    cells[TeamColumn] = team;
-    cells[NameColumn] = cellOf(row, 0);
-    cells[PositionColumn] = cellOf(row, 1);
-    cells[AgeColumn] = cellOf(row, 2);
-    cells[MasteryColumn] = cellOf(row, 3);
-    addAbilities(cells, row);
-    return cells;
+    BoardRow row;
+    setCommon(row, team, player);
+    row.cells[CountryColumn] = player.country;
+    setNumber(row, TalentColumn, formatFixed(player.talent, 3), player.talent);
+    return row;
+}
+
+BoardRow fromAbilitiesPlayer(const std::string &team, const AbilitiesPlayer &player)
+{
+    BoardRow row;
+    setCommon(row, team, player);
+    addAbilities(row, player);
+    return row;
 }
 
 } // namespace
 
-std::vector<BoardCells> joinTeamPages(const TeamPages &team)
+std::vector<BoardRow> joinTeamPages(const TeamPages &team)
 {
-    static const PageRows none;
-    const PageRows &talent = team.talent ? team.talent->rows : none;
-    const PageRows &abilities = team.abilities ? team.abilities->rows : none;
+    static const std::vector<TalentPlayer> noTalents;
+    static const std::vector<AbilitiesPlayer> noAbilities;
+    const auto &talent = team.talent ? team.talent->players : noTalents;
+    const auto &abilities = team.abilities ? team.abilities->players : noAbilities;
     std::vector<bool> taken(abilities.size(), false);
-    std::vector<BoardCells> joined;
+    std::vector<BoardRow> joined;
     joined.reserve(std::max(talent.size(), abilities.size()));
-    for (const auto &row : talent) {
-        joined.push_back(fromTalentRow(team.teamName, row));
+    for (const TalentPlayer &player : talent) {
+        joined.push_back(fromTalentPlayer(team.teamName, player));
         for (std::size_t i = 0; i < abilities.size(); ++i) {
-            if (!taken[i] && cellOf(abilities[i], 0) == cellOf(row, 0)) {
+            if (!taken[i] && abilities[i].name == player.name) {
                 taken[i] = true;
                 addAbilities(joined.back(), abilities[i]);
                 break;
@@ -93,7 +97,7 @@ std::vector<BoardCells> joinTeamPages(const TeamPages &team)
     }
     for (std::size_t i = 0; i < abilities.size(); ++i)
         if (!taken[i])
-            joined.push_back(fromAbilitiesRow(team.teamName, abilities[i]));
+            joined.push_back(fromAbilitiesPlayer(team.teamName, abilities[i]));
     return joined;
 }
 
@@ -146,18 +150,6 @@ std::map<std::string, long double> collationPlaces(const std::vector<BoardRow> &
     return places;
 }
 
-void setNumberKeys(BoardRow &row)
-{
-    for (std::size_t column = 0; column < boardColumnCount; ++column) {
-        if (isBoardTextColumn(column))
-            continue;
-        if (const std::optional<long double> value = parseDecimal(row.cells[column])) {
-            row.keys[column] = *value;
-            row.keyed.set(column);
-        }
-    }
-}
-
 std::vector<std::string> inCollationOrder(const std::map<std::string, long double> &places)
 {
     std::vector<std::pair<long double, std::string>> ordered;
@@ -178,12 +170,9 @@ BoardTable buildBoard(const std::vector<TeamPages> &teams, const QCollator &coll
 {
     BoardTable table;
     for (const TeamPages &team : teams) {
-        for (BoardCells &cells : joinTeamPages(team)) {
-            BoardRow row;
-            row.cells = std::move(cells);
+        for (BoardRow &row : joinTeamPages(team)) {
             row.foldedName = foldCase(row.cells[NameColumn]);
             row.foldedTeam = foldCase(row.cells[TeamColumn]);
-            setNumberKeys(row);
             table.rows.push_back(std::move(row));
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "roster/team_records.h"
+
 #include <QDateTime>
 #include <array>
 #include <bitset>
@@ -12,7 +14,8 @@
 class QCollator;
 
 // The division youth board: one row per youth player of every team of a division, made of each team's
-// latest talent and abilities pages. Cells are windows-1251 texts, numbers as the team lists show them.
+// latest talent and abilities pages. Cells are windows-1251 texts, numbers as the team lists show them;
+// what a column sorts and filters by comes from the records, not from the texts.
 
 enum BoardColumn : std::size_t {
     TeamColumn,
@@ -31,32 +34,23 @@ extern const std::array<const char *, boardColumnCount> boardColumnNames;
 // «Команда», «Имя», «Страна» and «Поз» sort as text, every other column as a number.
 bool isBoardTextColumn(std::size_t column);
 
-using PageRows = std::vector<std::vector<std::string>>;
-
-// The rows of one page as the list shows them (from the name on), and when the page was fetched.
-struct PageRowsAt {
+// The players of one page and when the page was fetched.
+template <class Player> struct PlayersAt {
     QDateTime fetchedAt;
-    PageRows rows;
+    std::vector<Player> players;
 };
 
 // What the board knows of one team: its name as the catalogue gives it and its latest pages.
 struct TeamPages {
     std::string teamName;
-    std::optional<PageRowsAt> talent;
-    std::optional<PageRowsAt> abilities;
+    std::optional<PlayersAt<TalentPlayer>> talent;
+    std::optional<PlayersAt<AbilitiesPlayer>> abilities;
 };
 
 // Takes each page of `other` that is newer than the one `into` holds, or that `into` lacks.
 void takeNewer(TeamPages &into, const TeamPages &other);
 
 using BoardCells = std::array<std::string, boardColumnCount>;
-
-// A team's players. The abilities page has no country, so a talent row is joined with the abilities row
-// of the same name: the k-th player of a name on the talent page with the k-th of that name on the
-// abilities page. Rows come in talent page order; position, age and mastery are the talent page's.
-// Players only on the abilities page follow, with country and talent empty; players only on the talent
-// page have the abilities empty.
-std::vector<BoardCells> joinTeamPages(const TeamPages &team);
 
 struct BoardRow {
     BoardCells cells;
@@ -69,6 +63,13 @@ struct BoardRow {
     std::string foldedName;
     std::string foldedTeam;
 };
+
+// A team's players. The abilities page has no country, so a talent row is joined with the abilities row
+// of the same name: the k-th player of a name on the talent page with the k-th of that name on the
+// abilities page. Rows come in talent page order; position, age and mastery are the talent page's.
+// Players only on the abilities page follow, with country and talent empty; players only on the talent
+// page have the abilities empty. Number columns get their keys here; text columns when the board fills.
+std::vector<BoardRow> joinTeamPages(const TeamPages &team);
 
 struct BoardTable {
     std::vector<BoardRow> rows;         // teams in the order given, each team's players as joined

@@ -20,7 +20,6 @@ struct ArrivedPage {
     bool read = false;
     std::string whyNot; // UTF-8, in a few words, for the status line; empty when read
     PageReading reading;
-    PageRows rows; // as the list shows them, when read
 };
 
 // Reads a fetched page: a failed exchange, one of the site's failure pages, a page without a team name

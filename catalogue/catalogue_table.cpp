@@ -1,6 +1,6 @@
 #include "catalogue/catalogue_table.h"
 
-#include "catalogue/sqlite_database.h"
+#include "storage/sqlite_database.h"
 #include "text/app_error.h"
 #include "text/code_page.h"
 #include "text/numbers.h"

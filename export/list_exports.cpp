@@ -3,6 +3,7 @@
 #include "export/export_file.h"
 #include "text/code_page.h"
 #include "view/roster_lists.h"
+#include "view/text_table_model.h"
 #include "widgets/messages.h"
 
 #include <QApplication>
@@ -10,7 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QShortcut>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace {
 
@@ -42,12 +43,20 @@ bool sayNothingToSave(bool nothing)
 
 } // namespace
 
-ShownTable shownTable(const QTreeWidget *list, bool selectedOnly)
+ShownTable shownTable(const TextTableModel &list)
 {
     ShownTable table;
-    for (int column = 0; column < list->columnCount(); ++column)
-        table.captions.push_back(toCp1251(columnName(list, column)));
-    table.rows = listRows(list, selectedOnly);
+    table.captions = list.columnNames();
+    table.rows = list.rows();
+    return table;
+}
+
+ShownTable shownTable(const TextTableModel &list, const std::vector<int> &onlyRows)
+{
+    ShownTable table;
+    table.captions = list.columnNames();
+    for (const int row : onlyRows)
+        table.rows.push_back(list.row(row));
     return table;
 }
 
@@ -85,12 +94,12 @@ void copyTeamForForum(const ShownTable &table)
         QApplication::clipboard()->setText(teamForumPost(table));
 }
 
-void enableRowCopy(QTreeWidget *list)
+void enableRowCopy(QTreeView *list)
 {
     auto *copy = new QShortcut(QKeySequence::Copy, list);
     copy->setContext(Qt::WidgetWithChildrenShortcut);
     QObject::connect(copy, &QShortcut::activated, list, [list] {
-        const ShownTable table = shownTable(list, true);
+        const ShownTable table = shownTable(modelOf(list), chosenRows(list));
         if (!table.rows.empty())
             QApplication::clipboard()->setText(
                 QString::fromStdString(tabSeparated(utf8Of(table.captions), utf8Rows(table.rows))));

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-class QTreeWidget;
+class QTreeView;
 class QWidget;
+class TextTableModel;
 
 // A list as other programs take it: its captions and its rows in the order shown, under a team; every
 // text in windows-1251.
@@ -19,8 +20,9 @@ struct ShownTable {
     TextRows rows;
 };
 
-// The list's captions and rows as shown; only the selected rows when asked.
-ShownTable shownTable(const QTreeWidget *list, bool selectedOnly = false);
+// The list's captions and rows as shown; only the rows named (in display order) when asked.
+ShownTable shownTable(const TextTableModel &list);
+ShownTable shownTable(const TextTableModel &list, const std::vector<int> &onlyRows);
 
 // The CSV file of a team's list: «Команда» and «Дивизион» first, then the list's columns.
 std::string teamCsv(const ShownTable &table);
@@ -36,5 +38,5 @@ void saveCsvFile(QWidget *owner, bool nothing, const std::function<std::string()
 
 // Puts a team's list on the clipboard as a forum table.
 void copyTeamForForum(const ShownTable &table);
-// Ctrl+C in the list copies its selected rows, with a caption line, as tab-separated text.
-void enableRowCopy(QTreeWidget *list);
+// Ctrl+C in the list copies every chosen row, with a caption line, as tab-separated text.
+void enableRowCopy(QTreeView *list);

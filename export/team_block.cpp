@@ -44,17 +44,17 @@ std::string rowLine(const std::vector<std::string> &row, const std::string &s)
 std::string buildTeamBlock(const ExportView &view, const ExportOptions &options)
 {
     const TeamSummary &t = view.labels;
-    std::vector<std::string> lines{" ", t.Name + " " + t.Division};
+    std::vector<std::string> lines{" ", t.name + " " + t.division};
     if (options.manager)
-        lines.push_back(t.Rang + ": " + t.Manager);
+        lines.push_back(t.rank + ": " + t.manager);
     if (options.id)
-        lines.push_back("ID: " + t.ID);
+        lines.push_back("ID: " + t.id);
     if (options.money)
-        lines.push_back("\xC4\xE5\xED\xFC\xE3\xE8: " + t.Money); // "Деньги: "
+        lines.push_back("\xC4\xE5\xED\xFC\xE3\xE8: " + t.money); // "Деньги: "
     if (options.additions) // "Разрешенных пополнений: "
         lines.push_back(
             "\xD0\xE0\xE7\xF0\xE5\xF8\xE5\xED\xED\xFB\xF5 \xEF\xEE\xEF\xEE\xEB\xED\xE5\xED\xE8\xE9: " +
-            t.CoSP);
+            t.additions);
     lines.emplace_back(" ");
     lines.push_back(headerLine(view, options.separator));
     for (const auto &row : view.rows)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "export/export_options.h"
-#include "retrieval/team_records.h"
+#include "roster/team_records.h"
 
 #include <string>
 #include <vector>

@@ -127,7 +127,7 @@ void teamBlock(ExportView view, ExportOptions options)
         options.separator = "_";
     const std::string banned = options.separator + "\r\n";
     TeamSummary &t = view.labels;
-    for (std::string *label : {&t.Name, &t.Division, &t.Rang, &t.Manager, &t.ID, &t.Money, &t.CoSP})
+    for (std::string *label : {&t.name, &t.division, &t.rank, &t.manager, &t.id, &t.money, &t.additions})
         *label = without(*label, "\r\n");
     for (Row &row : view.rows) {
         row[0] = without(row[0], banned);
@@ -136,15 +136,15 @@ void teamBlock(ExportView view, ExportOptions options)
     }
     const size_t cells = view.kind == PageKind::Talent ? 5 : 11;
     const Parsed parsed = parseBlock(buildTeamBlock(view, options), options, cells);
-    std::vector<std::string> labels{t.Name + " " + t.Division};
+    std::vector<std::string> labels{t.name + " " + t.division};
     if (options.manager)
-        labels.push_back(t.Rang + ": " + t.Manager);
+        labels.push_back(t.rank + ": " + t.manager);
     if (options.id)
-        labels.push_back(t.ID);
+        labels.push_back(t.id);
     if (options.money)
-        labels.push_back(t.Money);
+        labels.push_back(t.money);
     if (options.additions)
-        labels.push_back(t.CoSP);
+        labels.push_back(t.additions);
     FUZZ_CHECK(parsed.labels == labels);
     FUZZ_CHECK(parsed.rows == view.rows);
 }
@@ -206,13 +206,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ExportView view;
     view.kind = bits & 1 ? PageKind::Abilities : PageKind::Talent;
     TeamSummary &t = view.labels;
-    t.Name = fields[2];
-    t.Division = fields[3];
-    t.Rang = fields[4];
-    t.Manager = fields[5];
-    t.ID = fields[6];
-    t.Money = fields[7];
-    t.CoSP = fields[8];
+    t.name = fields[2];
+    t.division = fields[3];
+    t.rank = fields[4];
+    t.manager = fields[5];
+    t.id = fields[6];
+    t.money = fields[7];
+    t.additions = fields[8];
     const std::vector<std::string> texts(fields.begin() + 9, fields.end());
     view.rows = rowsOf(texts, view.kind == PageKind::Talent ? 6 : 12);
     teamBlock(view, options);

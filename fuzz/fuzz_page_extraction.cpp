@@ -44,9 +44,9 @@ bool converts(const RawRow &row, PageKind kind)
 {
     try {
         if (kind == PageKind::Talent)
-            FUZZ_CHECK(talentRecordOf(row) != nullptr);
+            FUZZ_CHECK(talentRecordOf(row).position.size() <= 2);
         else
-            FUZZ_CHECK(skillRecordOf(row) != nullptr);
+            FUZZ_CHECK(skillRecordOf(row).position.size() <= 2);
         return true;
     } catch (const ConvertError &) {
         return false;
@@ -78,9 +78,9 @@ PageReading timedRead(const std::string &page, PageKind kind)
 // The reading's own promises.
 void checkReading(const PageReading &reading, const std::string &page, PageKind kind)
 {
-    FUZZ_CHECK(isCanonicalCount(reading.summary.Players));
-    if (reading.summary.Manager.empty())
-        FUZZ_CHECK(reading.summary.Rang.empty());
+    FUZZ_CHECK(isCanonicalCount(reading.summary.players));
+    if (reading.summary.manager.empty())
+        FUZZ_CHECK(reading.summary.rank.empty());
     FUZZ_CHECK(reading.rows.size() <= rowMarkersIn(page));
     const size_t cells = kind == PageKind::Talent ? 6 : 12;
     for (const RawRow &row : reading.rows)

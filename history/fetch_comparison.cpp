@@ -1,5 +1,6 @@
 #include "history/fetch_comparison.h"
 
+#include "roster/player_texts.h"
 #include "text/code_page.h"
 
 #include <map>
@@ -58,4 +59,24 @@ std::vector<FetchChange> compareFetches(PageKind kind, const std::vector<Row> &o
             changes.push_back(
                 {cellOf(older[i], 0), keyOf(kind, older[i]).second, cp1251FromUtf16(u"ушёл"), {}, {}});
     return changes;
+}
+
+namespace {
+
+std::vector<Row> rowTextsOf(const StoredPage &page)
+{
+    std::vector<Row> rows;
+    rows.reserve(page.playerCount());
+    for (const TalentPlayer &player : page.talents)
+        rows.push_back(talentRowTexts(player));
+    for (const AbilitiesPlayer &player : page.abilities)
+        rows.push_back(skillRowTexts(player));
+    return rows;
+}
+
+} // namespace
+
+std::vector<FetchChange> compareFetches(const StoredPage &older, const StoredPage &newer)
+{
+    return compareFetches(newer.kind, rowTextsOf(older), rowTextsOf(newer));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "retrieval/team_records.h"
+#include "history/history_records.h"
 
 #include <string>
 #include <vector>
@@ -24,3 +24,6 @@ struct FetchChange {
 // the eight abilities in column order; the departures follow in the older page's order.
 std::vector<FetchChange> compareFetches(PageKind kind, const std::vector<std::vector<std::string>> &older,
                                         const std::vector<std::vector<std::string>> &newer);
+
+// The same for two stored pages, their values compared as the lists show them.
+std::vector<FetchChange> compareFetches(const StoredPage &older, const StoredPage &newer);

@@ -197,7 +197,7 @@ void HistoryPage::compareChosenFetches()
         return;
     }
     m_changes->clear();
-    for (const FetchChange &change : compareFetches(pages[0]->kind, pages[0]->rows, pages[1]->rows)) {
+    for (const FetchChange &change : compareFetches(*pages[0], *pages[1])) {
         auto *item = new QTreeWidgetItem(m_changes);
         item->setText(0, fromCp1251(change.player));
         item->setText(1, changeName(change.change));

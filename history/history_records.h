@@ -1,7 +1,7 @@
 #pragma once
 
 #include "retrieval/page_reader.h"
-#include "retrieval/team_records.h"
+#include "roster/team_records.h"
 
 #include <QDateTime>
 #include <cstdint>
@@ -19,8 +19,8 @@ struct FetchRecord {
     PageKind kind = PageKind::Talent;
     std::string page; // the page bytes as received
     TeamSummary summary;
-    std::vector<CPlayerTal> talents;  // talent pages
-    std::vector<CPlayerSkill> skills; // abilities pages
+    std::vector<TalentPlayer> talents;       // talent pages
+    std::vector<AbilitiesPlayer> abilities; // abilities pages
 };
 
 // The record of a page read, or nothing when the page is not one to keep: no team name (not a roster
@@ -44,15 +44,17 @@ struct StoredFetch {
     int playerCount = 0;
 };
 
-// A stored page as the lists would show it: each row's cells from the name on, numbers formatted the
-// way the talent or abilities list formats them.
+// A stored page: its summary and its players, in page order.
 struct StoredPage {
     int64_t id = 0;
     int32_t teamId = 0;
     QDateTime fetchedAt;
     PageKind kind = PageKind::Talent;
     TeamSummary summary;
-    std::vector<std::vector<std::string>> rows;
+    std::vector<TalentPlayer> talents;       // talent pages
+    std::vector<AbilitiesPlayer> abilities; // abilities pages
+
+    size_t playerCount() const { return kind == PageKind::Talent ? talents.size() : abilities.size(); }
 };
 
 // A stored page's bytes as received, with the team and kind they belong to.

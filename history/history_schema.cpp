@@ -1,6 +1,6 @@
 #include "history/history_schema.h"
 
-#include "catalogue/sqlite_database.h"
+#include "storage/sqlite_database.h"
 
 #include <algorithm>
 

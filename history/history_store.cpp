@@ -1,10 +1,9 @@
 #include "history/history_store.h"
 
-#include "catalogue/sqlite_database.h"
+#include "storage/sqlite_database.h"
 #include "history/history_schema.h"
 #include "history/page_packing.h"
 #include "text/code_page.h"
-#include "view/row_texts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,9 +15,9 @@ constexpr int lockWaitMilliseconds = 2000;
 
 // The twelve summary texts in page order and the columns that hold them.
 constexpr std::array<std::string TeamSummary::*, 12> summaryFields{
-    &TeamSummary::Name,    &TeamSummary::ID,      &TeamSummary::Manager,  &TeamSummary::Rang,
-    &TeamSummary::City,    &TeamSummary::Stadium, &TeamSummary::Division, &TeamSummary::Money,
-    &TeamSummary::Players, &TeamSummary::CoSP,    &TeamSummary::Power,    &TeamSummary::VisRat};
+    &TeamSummary::name,     &TeamSummary::id,      &TeamSummary::manager, &TeamSummary::rank,
+    &TeamSummary::city,     &TeamSummary::stadium, &TeamSummary::division, &TeamSummary::money,
+    &TeamSummary::players, &TeamSummary::additions, &TeamSummary::power, &TeamSummary::spectatorRating};
 constexpr std::array<const char *, 12> summaryColumns{
     "team_name", "id_text", "manager",       "rank",      "city",  "stadium",
     "division",  "money",   "players_total", "additions", "power", "spectator_rating"};
@@ -56,7 +55,7 @@ PageKind kindOf(const std::string &text)
 int64_t playerCount(const FetchRecord &record)
 {
     return static_cast<int64_t>(record.kind == PageKind::Talent ? record.talents.size()
-                                                                : record.skills.size());
+                                                                : record.abilities.size());
 }
 
 void bindSummary(SqliteStatement &statement, int firstParameter, const TeamSummary &summary)
@@ -118,29 +117,28 @@ void insertPlayers(const SqliteDatabase &db, int64_t fetchId, const FetchRecord 
         "ability2, ability3, ability4, ability5, ability6, ability7, ability8) "
         "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16)");
     int64_t rowNo = 0;
-    const auto bindCommon = [&](const cplayer &player) {
+    const auto bindCommon = [&](const YouthPlayer &player) {
         insert.reset();
-        insert.bindInteger(1, fetchId).bindInteger(2, ++rowNo).bindText(3, utf8FromCp1251(player.Name));
-        insert.bindText(5, utf8FromCp1251(player.Position))
-            .bindInteger(6, player.Age)
-            .bindReal(7, player.Mastery);
+        insert.bindInteger(1, fetchId).bindInteger(2, ++rowNo).bindText(3, utf8FromCp1251(player.name));
+        insert.bindText(5, utf8FromCp1251(player.position))
+            .bindInteger(6, player.age)
+            .bindReal(7, player.mastery);
     };
     if (record.kind == PageKind::Talent) {
-        for (const CPlayerTal &player : record.talents) {
+        for (const TalentPlayer &player : record.talents) {
             bindCommon(player);
-            insert.bindText(4, utf8FromCp1251(player.Country)).bindReal(8, player.Talent);
+            insert.bindText(4, utf8FromCp1251(player.country)).bindReal(8, player.talent);
             for (int parameter = 9; parameter <= 16; ++parameter)
                 insert.bindNull(parameter);
             insert.run();
         }
         return;
     }
-    for (const CPlayerSkill &player : record.skills) {
+    for (const AbilitiesPlayer &player : record.abilities) {
         bindCommon(player);
         insert.bindNull(4).bindNull(8);
-        const std::array<double, 8> abilities = player.abilities();
-        for (size_t i = 0; i < abilities.size(); ++i)
-            insert.bindReal(9 + static_cast<int>(i), abilities[i]);
+        for (size_t i = 0; i < player.abilities.size(); ++i)
+            insert.bindReal(9 + static_cast<int>(i), player.abilities[i]);
         insert.run();
     }
 }
@@ -187,18 +185,22 @@ std::optional<RawPage> rawPageOf(const SqliteDatabase &db, int64_t fetchId, cons
                    kindOf(query.columnText(4)), std::move(*bytes)};
 }
 
-std::vector<std::string> rowTextsOf(const SqliteStatement &row, PageKind kind)
+// A stored player row: name, country, position, age, mastery, talent, then the eight abilities.
+void addPlayerOf(const SqliteStatement &row, StoredPage &page)
 {
-    const auto age = static_cast<int16_t>(row.columnInteger(3));
-    if (kind == PageKind::Talent)
-        return talentRowTexts(CPlayerTal(cp1251FromUtf8(row.columnText(0)), cp1251FromUtf8(row.columnText(1)),
-                                         cp1251FromUtf8(row.columnText(2)), age, row.columnReal(4),
-                                         row.columnReal(5)));
-    std::array<double, 8> abilities{};
-    for (size_t i = 0; i < abilities.size(); ++i)
-        abilities[i] = row.columnReal(6 + static_cast<int>(i));
-    return skillRowTexts(CPlayerSkill(cp1251FromUtf8(row.columnText(0)), cp1251FromUtf8(row.columnText(2)),
-                                      age, row.columnReal(4), abilities));
+    YouthPlayer player;
+    player.name = cp1251FromUtf8(row.columnText(0));
+    player.position = cp1251FromUtf8(row.columnText(2));
+    player.age = static_cast<int16_t>(row.columnInteger(3));
+    player.mastery = row.columnReal(4);
+    if (page.kind == PageKind::Talent) {
+        page.talents.push_back({player, cp1251FromUtf8(row.columnText(1)), row.columnReal(5)});
+        return;
+    }
+    AbilitiesPlayer abilities{player, {}};
+    for (size_t i = 0; i < abilities.abilities.size(); ++i)
+        abilities.abilities[i] = row.columnReal(6 + static_cast<int>(i));
+    page.abilities.push_back(std::move(abilities));
 }
 
 } // namespace
@@ -382,13 +384,14 @@ std::optional<StoredPage> HistoryStore::page(int64_t fetchId) const
                         timeOf(head.columnText(0)),
                         kindOf(head.columnText(2)),
                         summaryOf(head, 3),
+                        {},
                         {}};
         SqliteStatement rows = m_db->prepare(
             "SELECT name, country, position, age, mastery, talent, ability1, ability2, ability3, ability4, "
             "ability5, ability6, ability7, ability8 FROM players WHERE fetch_id = ?1 ORDER BY row_no");
         rows.bindInteger(1, fetchId);
         while (rows.step())
-            page.rows.push_back(rowTextsOf(rows, page.kind));
+            addPlayerOf(rows, page);
         return page;
     });
 }

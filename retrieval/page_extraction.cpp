@@ -66,26 +66,26 @@ std::string ExtractValue(std::string_view &w, std::string_view marker1, std::str
 TeamSummary extractSummary(std::string_view &w)
 {
     TeamSummary s;
-    s.Name = ExtractValue(w, "name=\"Team\"", ">", "</a>");
-    s.ID = ExtractValue(w, "name=\"ShortName\"", "value=\"", "\"/");
-    s.Manager = ExtractValue(w, "info.php?user=", ">", "</a>");
+    s.name = ExtractValue(w, "name=\"Team\"", ">", "</a>");
+    s.id = ExtractValue(w, "name=\"ShortName\"", "value=\"", "\"/");
+    s.manager = ExtractValue(w, "info.php?user=", ">", "</a>");
     // Without a manager the rank element is skipped; the team then has no rank of its own.
-    if (!s.Manager.empty())
-        s.Rang = ExtractValue(w, "name=\"Rang\"", "value=\"", "\"/");
-    s.City = ExtractValue(w, "name=\"City\"", "value=\"", "\"/");
-    s.Stadium = ExtractValue(w, "name=\"Stadium\"", "value=\"<nobr>", "\"/");
-    s.Division = ExtractValue(w, "name=champ&division=", ">", "</a>");
-    s.Money = ExtractValue(w, "name=\"Money\"", "value=\"", "\"/");
-    s.Players = ExtractValue(w, "name=\"Players\"", "value=\"", "\"/");
-    s.CoSP = ExtractValue(w, "name=\"CoSP\"", "value=\"", "\"/");
+    if (!s.manager.empty())
+        s.rank = ExtractValue(w, "name=\"Rang\"", "value=\"", "\"/");
+    s.city = ExtractValue(w, "name=\"City\"", "value=\"", "\"/");
+    s.stadium = ExtractValue(w, "name=\"Stadium\"", "value=\"<nobr>", "\"/");
+    s.division = ExtractValue(w, "name=champ&division=", ">", "</a>");
+    s.money = ExtractValue(w, "name=\"Money\"", "value=\"", "\"/");
+    s.players = ExtractValue(w, "name=\"Players\"", "value=\"", "\"/");
+    s.additions = ExtractValue(w, "name=\"CoSP\"", "value=\"", "\"/");
     try {
-        s.Players = formatInteger(readInteger(s.Players));
-        s.Power = ExtractValue(w, "name=\"Power11\"", "value=\"", "\"/");
+        s.players = formatInteger(readInteger(s.players));
+        s.power = ExtractValue(w, "name=\"Power11\"", "value=\"", "\"/");
     } catch (const ConvertError &) {
-        s.Players = "0";
-        s.Power = "0";
+        s.players = "0";
+        s.power = "0";
     }
-    s.VisRat = ExtractValue(w, "name=\"VisRat\"", "value=\"", "\"/");
+    s.spectatorRating = ExtractValue(w, "name=\"VisRat\"", "value=\"", "\"/");
     return s;
 }
 
@@ -168,22 +168,28 @@ std::optional<RawRow> cutNextRow(std::string_view &w, PageKind kind)
     return row;
 }
 
-std::unique_ptr<CPlayerTal> talentRecordOf(const RawRow &row)
+TalentPlayer talentRecordOf(const RawRow &row)
 {
     const auto &c = row.cells; // name, country, position, age, mastery, talent
-    const int16_t age = ageCell(c.at(3));
-    const double mastery = decimalCell(c.at(4));
-    const double talent = decimalCell(c.at(5));
-    return std::make_unique<CPlayerTal>(c.at(0), c.at(1), c.at(2), age, mastery, talent);
+    TalentPlayer player;
+    player.age = ageCell(c.at(3));
+    player.mastery = decimalCell(c.at(4));
+    player.talent = decimalCell(c.at(5));
+    player.name = c.at(0);
+    player.country = c.at(1);
+    player.position = recordPosition(c.at(2));
+    return player;
 }
 
-std::unique_ptr<CPlayerSkill> skillRecordOf(const RawRow &row)
+AbilitiesPlayer skillRecordOf(const RawRow &row)
 {
     const auto &c = row.cells; // name, position, age, mastery, eight abilities
-    const int16_t age = ageCell(c.at(2));
-    const double mastery = decimalCell(c.at(3));
-    std::array<double, 8> abilities{};
-    for (size_t i = 0; i < abilities.size(); ++i)
-        abilities[i] = decimalCell(c.at(4 + i));
-    return std::make_unique<CPlayerSkill>(c.at(0), c.at(1), age, mastery, abilities);
+    AbilitiesPlayer player;
+    player.age = ageCell(c.at(2));
+    player.mastery = decimalCell(c.at(3));
+    for (size_t i = 0; i < player.abilities.size(); ++i)
+        player.abilities[i] = decimalCell(c.at(4 + i));
+    player.name = c.at(0);
+    player.position = recordPosition(c.at(1));
+    return player;
 }

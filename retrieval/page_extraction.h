@@ -1,6 +1,6 @@
 #pragma once
 
-#include "retrieval/team_records.h"
+#include "roster/team_records.h"
 
 #include <array>
 #include <cstdint>
@@ -79,5 +79,5 @@ private:
 std::optional<RawRow> cutNextRow(std::string_view &w, PageKind kind);
 
 // Records from a row's cells; a cell that is not its number throws ConvertError.
-std::unique_ptr<CPlayerTal> talentRecordOf(const RawRow &row);
-std::unique_ptr<CPlayerSkill> skillRecordOf(const RawRow &row);
+TalentPlayer talentRecordOf(const RawRow &row);
+AbilitiesPlayer skillRecordOf(const RawRow &row);

@@ -156,7 +156,7 @@ FetchResult fetchPage(int32_t teamId, PageKind kind, const ProxyChoice &proxy,
 
 std::string readingFault(const PageReading &reading)
 {
-    if (reading.summary.Name.empty())
+    if (reading.summary.name.empty())
         return text(QT_TRANSLATE_NOOP("PageFetch", "страница не распознана: в ней нет названия команды"));
     if (!reading.converted())
         return text(QT_TRANSLATE_NOOP("PageFetch", "ошибка в данных: ")) +

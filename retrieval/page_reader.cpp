@@ -18,26 +18,6 @@ std::string PageReading::failureMessage() const
     return {};
 }
 
-KeptPage keepInHistory(TeamHistory &history, int32_t teamId, const TeamSummary &summary, PageKind kind,
-                       const PageReading &reading, int64_t storedFetchId)
-{
-    KeptPage kept;
-    kept.team = history.findByTeamId(teamId, storedFetchId);
-    if (!kept.team) {
-        kept.team = &history.append(summary, teamId, storedFetchId);
-        kept.newSnapshot = true;
-    }
-    const bool filled = (kind == PageKind::Talent ? kept.team->TalCount : kept.team->SkillCount) > 0;
-    if (filled || !reading.converted())
-        return kept;
-    for (const auto &player : reading.talents)
-        AddTal(*kept.team, std::make_unique<CPlayerTal>(*player));
-    for (const auto &player : reading.skills)
-        AddSkill(*kept.team, std::make_unique<CPlayerSkill>(*player));
-    kept.rowsTaken = !reading.rows.empty();
-    return kept;
-}
-
 PageReading readPage(std::string_view page, PageKind kind)
 {
     PageReading reading;
@@ -50,7 +30,7 @@ PageReading readPage(std::string_view page, PageKind kind)
             if (kind == PageKind::Talent)
                 reading.talents.push_back(talentRecordOf(reading.rows.back()));
             else
-                reading.skills.push_back(skillRecordOf(reading.rows.back()));
+                reading.abilities.push_back(skillRecordOf(reading.rows.back()));
         } catch (const ConvertError &) {
             reading.failure = std::current_exception();
             break;
@@ -59,7 +39,7 @@ PageReading readPage(std::string_view page, PageKind kind)
     // Records count only as a whole page: a snapshot never holds part of a roster.
     if (reading.failure) {
         reading.talents.clear();
-        reading.skills.clear();
+        reading.abilities.clear();
     }
     return reading;
 }

@@ -20,9 +20,9 @@ const QString flatTabs = QStringLiteral(
 
 } // namespace
 
-TForm3::TForm3(QWidget *parent)
+SettingsDialog::SettingsDialog(QWidget *parent)
     : CentredDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_ui(std::make_unique<Ui::TForm3>())
+      m_ui(std::make_unique<Ui::SettingsDialog>())
 {
     m_ui->setupUi(this);
     setFont(windowFont());
@@ -54,9 +54,9 @@ TForm3::TForm3(QWidget *parent)
     m_shown = shownValues();
 }
 
-TForm3::~TForm3() = default;
+SettingsDialog::~SettingsDialog() = default;
 
-bool TForm3::loadSettings()
+bool SettingsDialog::loadSettings()
 {
     m_loadProblem.clear();
     SettingsStore store;
@@ -83,7 +83,7 @@ bool TForm3::loadSettings()
     return true;
 }
 
-void TForm3::reportLoadProblem()
+void SettingsDialog::reportLoadProblem()
 {
     if (m_loadProblem.empty())
         return;
@@ -91,7 +91,7 @@ void TForm3::reportLoadProblem()
     throw AppError(problem);
 }
 
-void TForm3::saveSettings()
+void SettingsDialog::saveSettings()
 {
     const SettingsValues now = shownValues();
     const QStringList keep = keysStillUnread(m_unreadKeys, m_loaded, now);
@@ -102,23 +102,23 @@ void TForm3::saveSettings()
     m_unreadKeys = keep; // the others hold what the user set now
 }
 
-ExportOptions TForm3::exportOptions() const { return exportOptionsOf(shownValues()); }
+ExportOptions SettingsDialog::exportOptions() const { return exportOptionsOf(shownValues()); }
 
-ProxyChoice TForm3::proxyChoice() const { return proxyChoiceOf(shownValues()); }
+ProxyChoice SettingsDialog::proxyChoice() const { return proxyChoiceOf(shownValues()); }
 
-HistoryOptions TForm3::historyOptions() const
+HistoryOptions SettingsDialog::historyOptions() const
 {
     return {m_ui->keepHistoryCheck->isChecked(), m_ui->keepMonthsSpin->value()};
 }
 
-void TForm3::setHistoryPath(const QString &path)
+void SettingsDialog::setHistoryPath(const QString &path)
 {
     m_ui->historyPathLabel->setText(tr("Файл: %1").arg(path));
 }
 
-void TForm3::onOkClicked() { saveSettings(); }
+void SettingsDialog::onOkClicked() { saveSettings(); }
 
-void TForm3::onCancelClicked()
+void SettingsDialog::onCancelClicked()
 {
     if (!loadSettings()) {
         showValues(m_shown);
@@ -127,26 +127,26 @@ void TForm3::onCancelClicked()
     reportLoadProblem();
 }
 
-void TForm3::onUseProxyToggled()
+void SettingsDialog::onUseProxyToggled()
 {
     const bool use = m_ui->CheckBox1->isChecked();
     for (QLineEdit *edit : {m_ui->proxylogin, m_ui->proxypasswd, m_ui->proxyserver, m_ui->proxyport})
         edit->setEnabled(use);
 }
 
-void TForm3::done(int result)
+void SettingsDialog::done(int result)
 {
     runGuarded([this] { saveSettings(); });
     QDialog::done(result);
 }
 
-void TForm3::showEvent(QShowEvent *event)
+void SettingsDialog::showEvent(QShowEvent *event)
 {
     m_shown = shownValues();
     CentredDialog::showEvent(event);
 }
 
-void TForm3::keyPressEvent(QKeyEvent *event)
+void SettingsDialog::keyPressEvent(QKeyEvent *event)
 {
     // Esc is the Cancel button, so it reloads like a click on it rather than only closing.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
@@ -156,7 +156,7 @@ void TForm3::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-SettingsValues TForm3::shownValues() const
+SettingsValues SettingsDialog::shownValues() const
 {
     SettingsValues values;
     values.separator = m_ui->separ->text();
@@ -172,7 +172,7 @@ SettingsValues TForm3::shownValues() const
     return values;
 }
 
-void TForm3::showValues(const SettingsValues &values)
+void SettingsDialog::showValues(const SettingsValues &values)
 {
     showSeparator(values.separator);
     m_ui->CheckBox1->setChecked(values.useProxy);
@@ -186,7 +186,7 @@ void TForm3::showValues(const SettingsValues &values)
     m_ui->CoSPCheckbox->setChecked(values.saveCoSP);
 }
 
-void TForm3::showSeparator(const QString &text)
+void SettingsDialog::showSeparator(const QString &text)
 {
     m_ui->separ->setMaxLength(std::max<qsizetype>(1, text.size())); // before the text, or it would be cut
     m_ui->separ->setText(text);

@@ -9,19 +9,19 @@
 #include <string>
 
 namespace Ui {
-class TForm3;
+class SettingsDialog;
 }
 
 // The Settings dialog. Its controls are the live settings: the roster request asks proxyChoice() and the
 // export asks exportOptions(), always at the moment of use. The store is read when the dialog is built
 // and on Cancel, and written by OK and by every close. Controls keep their objectNames (CheckBox1, separ,
 // proxyport, ...), by which tests and style sheets find them.
-class TForm3 : public CentredDialog {
+class SettingsDialog : public CentredDialog {
     Q_OBJECT
 
 public:
-    explicit TForm3(QWidget *parent = nullptr);
-    ~TForm3() override;
+    explicit SettingsDialog(QWidget *parent = nullptr);
+    ~SettingsDialog() override;
 
     // The live values, read from the controls at the moment of asking.
     ExportOptions exportOptions() const;
@@ -56,7 +56,7 @@ private:
     void showValues(const SettingsValues &values);
     void showSeparator(const QString &text);
 
-    std::unique_ptr<Ui::TForm3> m_ui;
+    std::unique_ptr<Ui::SettingsDialog> m_ui;
     // What the controls showed when the dialog appeared: Cancel puts it back when the store holds
     // nothing to reload, so a first-run Cancel does not keep the edits.
     SettingsValues m_shown;

@@ -337,7 +337,7 @@
     </message>
 </context>
 <context>
-    <name>TForm1</name>
+    <name>MainWindow</name>
     <message>
         <source>Brindlemark</source>
         <translation>Brindlemark</translation>
@@ -564,7 +564,7 @@
     </message>
 </context>
 <context>
-    <name>TForm2</name>
+    <name>AboutDialog</name>
     <message>
         <source>About</source>
         <translation>About</translation>
@@ -603,7 +603,7 @@
     </message>
 </context>
 <context>
-    <name>TForm3</name>
+    <name>SettingsDialog</name>
     <message>
         <source>Настройки</source>
         <translation>Settings</translation>

@@ -1,29 +1,16 @@
 #pragma once
 
-#include "retrieval/team_records.h"
-#include "view/column_sort.h"
-
-#include <QStringList>
-#include <string>
 #include <vector>
 
-class QTreeWidget;
+class QTreeView;
+class TextTableModel;
 
-// The report lists and the rows they show, cells as windows-1251 texts.
+// A report list over its model: whole rows, extended selection (Shift, Ctrl, Ctrl+A), the columns at
+// their starting widths. The model becomes the view's child.
+void setUpReportList(QTreeView *view, TextTableModel *model, const std::vector<int> &widths);
+TextTableModel &modelOf(const QTreeView *view);
 
-// Columns with their captions in the user's language; each column keeps its own (Russian) name, which
-// sorting and exports go by.
-void setListColumns(QTreeWidget *list, const std::vector<const char *> &captions,
-                    const std::vector<int> &widths);
-QString columnName(const QTreeWidget *list, int column);
-// The captions and widths of the talent list and the abilities list.
-void setupRosterLists(QTreeWidget *talentList, QTreeWidget *skillList);
-void appendListRow(QTreeWidget *list, const std::vector<std::string> &cells);
-// Every row in display order, or only the selected ones, each as its cells from the first column on.
-std::vector<std::vector<std::string>> listRows(const QTreeWidget *list, bool selectedOnly = false);
-
-// Both roster lists rebuilt from a snapshot, numbers formatted as the lists show them.
-void showSnapshotLists(QTreeWidget *talentList, QTreeWidget *skillList, const CTeam &team);
-
-// A header click: reorders the list's rows by the column, as the sort state says.
-void sortListByColumn(QTreeWidget *list, SortState &state, int column);
+// The chosen rows in display order.
+std::vector<int> chosenRows(const QTreeView *view);
+// The current row when it is chosen, else -1: what the single-row commands act on.
+int currentChosenRow(const QTreeView *view);

@@ -8,8 +8,8 @@ namespace {
 
 std::array<std::string *, 12> fieldsOf(TeamSummary &s)
 {
-    return {&s.Name,     &s.ID,    &s.Manager, &s.Rang, &s.City,  &s.Stadium,
-            &s.Division, &s.Money, &s.Players, &s.CoSP, &s.Power, &s.VisRat};
+    return {&s.name,     &s.id,    &s.manager, &s.rank, &s.city,  &s.stadium,
+            &s.division, &s.money, &s.players, &s.additions, &s.power, &s.spectatorRating};
 }
 
 } // namespace
@@ -26,13 +26,4 @@ void SummaryLabels::show(const TeamSummary &summary)
     const auto fields = fieldsOf(copy);
     for (size_t i = 0; i < m_labels.size(); ++i)
         m_labels[i]->setText(fromCp1251(*fields[i]));
-}
-
-TeamSummary SummaryLabels::onView() const
-{
-    TeamSummary summary;
-    const auto fields = fieldsOf(summary);
-    for (size_t i = 0; i < m_labels.size(); ++i)
-        *fields[i] = toCp1251(m_labels[i]->text());
-    return summary;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "retrieval/team_records.h"
+#include "roster/team_records.h"
 
 #include <array>
 
@@ -13,7 +13,6 @@ public:
     explicit SummaryLabels(const std::array<QLabel *, 12> &labels);
 
     void show(const TeamSummary &summary);
-    TeamSummary onView() const;
     QLabel *teamName() const { return m_labels[0]; }
 
 private:

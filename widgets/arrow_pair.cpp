@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 #include <QToolButton>
 
-TUpDown::TUpDown(QWidget *parent)
+ArrowPair::ArrowPair(QWidget *parent)
     : QWidget(parent), m_left(new QToolButton(this)), m_right(new QToolButton(this))
 {
     auto *layout = new QHBoxLayout(this);
@@ -21,15 +21,15 @@ TUpDown::TUpDown(QWidget *parent)
     connect(m_right, &QToolButton::clicked, this, [this] { click(+1); });
 }
 
-void TUpDown::setPosition(int position) { m_position = std::clamp(position, m_minimum, m_maximum); }
+void ArrowPair::setPosition(int position) { m_position = std::clamp(position, m_minimum, m_maximum); }
 
-void TUpDown::setMaximum(int maximum)
+void ArrowPair::setMaximum(int maximum)
 {
     m_maximum = std::max(maximum, m_minimum);
     m_position = std::clamp(m_position, m_minimum, m_maximum);
 }
 
-void TUpDown::click(int step)
+void ArrowPair::click(int step)
 {
     if (!isEnabled())
         return;

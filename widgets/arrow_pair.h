@@ -6,10 +6,10 @@ class QToolButton;
 
 // A horizontal pair of arrows with an integer position that wraps inside minimum..maximum.
 // Before the position moves it raises changing(), whose handler may refuse the move.
-class TUpDown : public QWidget {
+class ArrowPair : public QWidget {
     Q_OBJECT
 public:
-    explicit TUpDown(QWidget *parent = nullptr);
+    explicit ArrowPair(QWidget *parent = nullptr);
 
     int position() const { return m_position; }
     void setPosition(int position);

@@ -15,7 +15,8 @@ ProjectionResult project(const char *mastery, const char *talent, const std::str
 
 } // namespace
 
-// Each cell is the length of the table those levels give when it gets to 9, else nothing.
+// Each cell is the length of the table those levels give when it gets to 9, else nothing; a talent already
+// at 9 needs no step, whatever the table's two rows say.
 TEST(WhatIfSteps, MatchTheTableOfEveryLevelPair)
 {
     struct Case {
@@ -34,7 +35,9 @@ TEST(WhatIfSteps, MatchTheTableOfEveryLevelPair)
                     project(c.mastery, c.talent, std::to_string(school), std::to_string(coach));
                 const std::optional<int> cell = steps[school - 1][coach - 1];
                 counted += cell.has_value();
-                EXPECT_EQ(cell, table.stoppedNoGrowth || table.failure
+                const bool atNine = std::string(c.talent) == "9,000";
+                EXPECT_EQ(cell, atNine ? std::optional<int>(0)
+                                : table.stoppedNoGrowth || table.failure
                                     ? std::nullopt
                                     : std::optional<int>(static_cast<int>(table.rows.size())))
                     << c.mastery << " " << c.talent << " " << school << coach;
@@ -44,4 +47,7 @@ TEST(WhatIfSteps, MatchTheTableOfEveryLevelPair)
     const WhatIfSteps known = whatIfSteps("40,00", "5,000");
     EXPECT_EQ(known[2][2], 136);
     EXPECT_EQ(known[0][2], 228);
+    // The first step reaches 9: one step, where the table shows two rows.
+    EXPECT_EQ(whatIfSteps("0,00", "8,990")[2][2], 1);
+    EXPECT_EQ(project("0,00", "8,990", "3", "3").rows.size(), 2u);
 }

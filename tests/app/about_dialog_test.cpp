@@ -40,7 +40,7 @@ void leave(QWidget *target)
 
 TEST(AboutDialog, LabelsTopToBottomWithTheirTextsAndColours)
 {
-    TForm2 form;
+    AboutDialog form;
     const QColor navy(0x00, 0x00, 0x80);
     const struct {
         QLabel *label;
@@ -76,7 +76,7 @@ TEST(AboutDialog, LabelsTopToBottomWithTheirTextsAndColours)
 
 TEST(AboutDialog, FixedClientAreaWithOnlyACloseBox)
 {
-    TForm2 form;
+    AboutDialog form;
     EXPECT_EQ(form.windowTitle(), QStringLiteral("About"));
     EXPECT_EQ(form.minimumSize(), QSize(232, 154));
     EXPECT_EQ(form.maximumSize(), QSize(232, 154));
@@ -90,7 +90,7 @@ TEST(AboutDialog, FixedClientAreaWithOnlyACloseBox)
 
 TEST(AboutDialog, EveryLabelFitsTheClientArea)
 {
-    TForm2 form;
+    AboutDialog form;
     form.show();
     QApplication::processEvents();
     for (QLabel *label : form.findChildren<QLabel *>()) {
@@ -104,7 +104,7 @@ TEST(AboutDialog, EveryLabelFitsTheClientArea)
 TEST(AboutDialog, ClickingTheLinksAsksTheDesktopToOpenThem)
 {
     MessageRecorder recorder;
-    TForm2 form;
+    AboutDialog form;
     form.show();
     click(controlOf<QLabel>(&form, "Label4"));
     click(controlOf<QLabel>(&form, "Label5"));
@@ -118,7 +118,7 @@ TEST(AboutDialog, ClickingTheLinksAsksTheDesktopToOpenThem)
 TEST(AboutDialog, PressAndReleaseElsewhereIsNoClick)
 {
     MessageRecorder recorder;
-    TForm2 form;
+    AboutDialog form;
     form.show();
     mouse(controlOf<QLabel>(&form, "Label4"), QEvent::MouseButtonPress,
           controlOf<QLabel>(&form, "Label4")->rect().center());
@@ -133,7 +133,7 @@ TEST(AboutDialog, PressAndReleaseElsewhereIsNoClick)
 
 TEST(AboutDialog, SiteLinkIsUnderlinedOnlyWhileThePointerIsOverIt)
 {
-    TForm2 form;
+    AboutDialog form;
     form.show();
     EXPECT_FALSE(controlOf<QLabel>(&form, "Label4")->font().underline());
     enter(controlOf<QLabel>(&form, "Label4"));
@@ -149,7 +149,7 @@ TEST(AboutDialog, SiteLinkIsUnderlinedOnlyWhileThePointerIsOverIt)
 
 TEST(AboutDialog, LinksShowTheHandCursor)
 {
-    TForm2 form;
+    AboutDialog form;
     EXPECT_EQ(controlOf<QLabel>(&form, "Label4")->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(controlOf<QLabel>(&form, "Label5")->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(controlOf<QLabel>(&form, "Label3")->cursor().shape(), Qt::ArrowCursor);

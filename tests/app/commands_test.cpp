@@ -277,7 +277,7 @@ TEST_F(Commands, SameNameTeamsStayTwoTeams)
     ui->Cdivision->setChecked(true);
     ui->Button1->click();
     EXPECT_TRUE(recorder.boxes.empty());
-    EXPECT_EQ(form->history().TeamCount, 2);
+    EXPECT_EQ(form->snapshots().count(), 2);
     const QString file = fromCp1251(fileBytes(divisionFile()));
     EXPECT_EQ(file.count(QStringLiteral("P1")), 1);
     EXPECT_EQ(file.count(QStringLiteral("Другой")), 1);
@@ -309,7 +309,7 @@ TEST_F(Commands, ForeignPageIsNotATeam)
     fetch(2);
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Страница не распознана: в ней нет названия команды."));
-    EXPECT_EQ(form->history().TeamCount, 1);
+    EXPECT_EQ(form->snapshots().count(), 1);
     EXPECT_EQ(ui->TeamVal->text(), QStringLiteral("Альфа"));
     EXPECT_EQ(ui->ListView1->topLevelItemCount(), 3);
 }

@@ -86,7 +86,7 @@ protected:
         ASSERT_NE(server->port(), 0) << "the demo server did not start: "
                                      << DemoServerProcess::program().toStdString();
         qputenv("BRINDLEMARK_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(server->port()));
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         ui = std::make_unique<MainControls>(form.get());
         ASSERT_TRUE(recorder.boxes.empty());
     }
@@ -109,7 +109,7 @@ protected:
 
     MessageRecorder recorder;
     std::unique_ptr<DemoServerProcess> server;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     std::unique_ptr<MainControls> ui;
 
 private:
@@ -132,7 +132,7 @@ TEST_F(DemoEndToEnd, SixteenTeamDivisionMatchesWhatTheServerGenerated)
                   playersOnServer(server->port(), ui->ComboBox2->itemData(i).toInt()))
             << ui->ComboBox2->itemText(i).toStdString();
     }
-    EXPECT_EQ(form->history().TeamCount, 16);
+    EXPECT_EQ(form->snapshots().count(), 16);
 }
 
 TEST_F(DemoEndToEnd, TwelveTeamDivisionWritesTwelveBlocks)
@@ -153,14 +153,14 @@ TEST_F(DemoEndToEnd, MaintenanceShowsItsBoxAndWritesNothing)
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("Ахтунг"));
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("На сайте проводится обновление данных."));
-    EXPECT_EQ(form->history().TeamCount, 0);
+    EXPECT_EQ(form->snapshots().count(), 0);
 }
 
 // Two weeks of one team through the window: both pages go into the history file, the History page
 // lists them, compares them and shows the older one on the main page without a request.
 TEST_F(DemoEndToEnd, TwoWeeksKeptComparedAndShownAgain)
 {
-    TForm3 settings;
+    SettingsDialog settings;
     const QString historyFile = QDir::current().filePath(QStringLiteral("history.db"));
     for (const char *week : {"0", "3"}) {
         start({QStringLiteral("--week"), QString::fromLatin1(week)});

@@ -42,10 +42,10 @@ TEST_F(GetData, TalentThenAbilitiesMakeOneSnapshotWithBothLists)
     fetch(1);
     fetch(1, true);
     EXPECT_EQ(ui->PageControl1->currentIndex(), 0); // a fetch never switches the tab
-    ASSERT_EQ(form->history().TeamCount, 1);
-    const CTeam &snapshot = form->history().at(0);
-    EXPECT_EQ(snapshot.TalCount, 4);
-    EXPECT_EQ(snapshot.SkillCount, 4);
+    ASSERT_EQ(form->snapshots().count(), 1);
+    const TeamSnapshot &snapshot = form->snapshots().at(0);
+    EXPECT_EQ(snapshot.talents.size(), 4u);
+    EXPECT_EQ(snapshot.abilities.size(), 4u);
     EXPECT_EQ(ui->ListView1->topLevelItemCount(), 4);
     EXPECT_EQ(ui->ListView2->topLevelItemCount(), 4);
     EXPECT_EQ(rowsOf(ui->ListView2)[0][4], QStringLiteral("11,50"));
@@ -59,8 +59,8 @@ TEST_F(GetData, SamePageKindTwiceChangesNothing)
     teams[1].squad.push_back(fixturePlayer(QStringLiteral("Late"), QStringLiteral("Df"), QStringLiteral("15"),
                                            QStringLiteral("1.00"), QStringLiteral("1.000")));
     fetch(1);
-    EXPECT_EQ(form->history().TeamCount, 1);
-    EXPECT_EQ(form->history().at(0).TalCount, 2);
+    EXPECT_EQ(form->snapshots().count(), 1);
+    EXPECT_EQ(form->snapshots().at(0).talents.size(), 2u);
     EXPECT_EQ(ui->ListView1->topLevelItemCount(), 2);
 }
 
@@ -111,7 +111,7 @@ TEST_F(GetData, FailedRequestLeavesViewAndHistoryAlone)
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral(":/"));
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Произошла ошибка"));
-    EXPECT_EQ(form->history().TeamCount, 0); // no empty snapshot before the first page
+    EXPECT_EQ(form->snapshots().count(), 0); // no empty snapshot before the first page
     EXPECT_EQ(ui->TeamVal->text(), QString());
     EXPECT_EQ(ui->Label1->text(), QStringLiteral("0"));
     EXPECT_EQ(ui->Label4->text(), QStringLiteral("38")); // 18 + 20 added
@@ -120,7 +120,7 @@ TEST_F(GetData, FailedRequestLeavesViewAndHistoryAlone)
     offer(6, team(QStringLiteral("Real")));
     fetch(6);
     fetch(5); // fails again: the page of team 6 stays on view and is not read twice
-    EXPECT_EQ(form->history().TeamCount, 1);
+    EXPECT_EQ(form->snapshots().count(), 1);
     EXPECT_EQ(ui->TeamVal->text(), QStringLiteral("Real"));
 }
 
@@ -156,7 +156,7 @@ TEST_F(GetData, SiteFailurePagesShowTheirBoxesOnly)
     EXPECT_EQ(recorder.boxes[1].caption, QStringLiteral("Ахтунг"));
     EXPECT_EQ(recorder.boxes[1].text, QStringLiteral("На сайте проводится обновление данных."));
     EXPECT_EQ(ui->TeamVal->text(), QStringLiteral("Альфа"));
-    EXPECT_EQ(form->history().TeamCount, 1);
+    EXPECT_EQ(form->snapshots().count(), 1);
 }
 
 TEST_F(GetData, ConversionFailureKeepsRowsOnScreenButNotInTheSnapshot)
@@ -171,13 +171,13 @@ TEST_F(GetData, ConversionFailureKeepsRowsOnScreenButNotInTheSnapshot)
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("'1x' is not a valid integer value."));
     EXPECT_EQ(ui->ListView1->topLevelItemCount(), 3); // the failing row with its raw cells
     EXPECT_EQ(rowsOf(ui->ListView1)[2][3], QStringLiteral("1x"));
-    ASSERT_EQ(form->history().TeamCount, 1);
-    EXPECT_EQ(form->history().at(0).TalCount, 0);
+    ASSERT_EQ(form->snapshots().count(), 1);
+    EXPECT_EQ(form->snapshots().at(0).talents.size(), 0u);
     EXPECT_TRUE(ui->Button1->isEnabled());
 
     teams[1].squad[2].age = QStringLiteral("17"); // the site mends its page: a later fetch fills the list
     fetch(1);
-    EXPECT_EQ(form->history().at(0).TalCount, 4);
+    EXPECT_EQ(form->snapshots().at(0).talents.size(), 4u);
     EXPECT_EQ(ui->ListView1->topLevelItemCount(), 4);
 }
 
@@ -187,7 +187,7 @@ TEST_F(GetData, PageWithoutRowsShowsItsOwnEmptyTeam)
     offer(2, team(QStringLiteral("Пусто"), 0));
     fetch(1);
     fetch(2);
-    EXPECT_EQ(form->history().TeamCount, 2);
+    EXPECT_EQ(form->snapshots().count(), 2);
     EXPECT_TRUE(ui->UpDown1->isEnabled());
     EXPECT_EQ(ui->TeamVal->text(), QStringLiteral("Пусто"));
     EXPECT_EQ(ui->ListView1->topLevelItemCount(), 0); // no other team's players under this name
@@ -263,5 +263,5 @@ TEST_F(GetData, BodyOverTheLimitIsRefused)
     fetch(1);
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Произошла ошибка"));
-    EXPECT_EQ(form->history().TeamCount, 0);
+    EXPECT_EQ(form->snapshots().count(), 0);
 }

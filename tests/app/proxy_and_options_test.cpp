@@ -12,7 +12,7 @@ protected:
     void SetUp() override
     {
         WindowFixture::SetUp();
-        settings = std::make_unique<TForm3>();
+        settings = std::make_unique<SettingsDialog>();
         form->setSettingsDialog(settings.get());
         recorder.boxes.clear();
     }
@@ -24,7 +24,7 @@ protected:
     }
 
     TempSettingsDir store;
-    std::unique_ptr<TForm3> settings;
+    std::unique_ptr<SettingsDialog> settings;
 };
 
 TEST_F(LiveSettings, TickedProxyGetsTheAbsoluteFormRequest)
@@ -81,7 +81,7 @@ TEST_F(LiveSettings, BadProxyPortStopsBeforeAnythingIsSent)
     EXPECT_EQ(ui->Label4->text(), QStringLiteral("5"));
     EXPECT_EQ(ui->Label1->text(), QStringLiteral("0"));
     EXPECT_TRUE(ui->Button1->isEnabled());
-    EXPECT_EQ(form->history().TeamCount, 0);
+    EXPECT_EQ(form->snapshots().count(), 0);
 }
 
 TEST_F(LiveSettings, ExportUsesTheSeparatorAndFlagsAsTheyStand)

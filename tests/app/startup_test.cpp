@@ -52,15 +52,15 @@ TEST(Startup, BuildsThreeWindowsWithTheirDesignTimeState)
     MessageRecorder recorder;
     const Windows windows = createWindows();
     EXPECT_TRUE(recorder.boxes.empty());
-    TForm1 &f = *windows.Form1;
+    MainWindow &f = *windows.mainWindow;
     const MainControls ui(&f);
     f.show();
     EXPECT_EQ(f.centralWidget()->size(), QSize(796, 329));
     f.hide();
     const std::pair<const QObject *, std::pair<const char *, QString>> captions[] = {
         {&f, {"windowTitle", QStringLiteral("Brindlemark")}},
-        {windows.Form2.get(), {"windowTitle", QStringLiteral("About")}},
-        {windows.Form3.get(), {"windowTitle", QStringLiteral("Настройки")}},
+        {windows.aboutDialog.get(), {"windowTitle", QStringLiteral("About")}},
+        {windows.settingsDialog.get(), {"windowTitle", QStringLiteral("Настройки")}},
         {ui.Button1, {"text", QStringLiteral("Получить")}},
         {ui.RadioTal, {"text", QStringLiteral("Талант")}},
         {ui.RadioSkill, {"text", QStringLiteral("Умения")}},
@@ -105,7 +105,7 @@ TEST(Startup, ChoosingADivisionFillsItsTeamsAlphabetically)
     folder.catalogue(divisions, teams);
     MessageRecorder recorder;
     const Windows windows = createWindows();
-    const MainControls f(windows.Form1.get());
+    const MainControls f(windows.mainWindow.get());
     f.ComboBox1->setCurrentIndex(0);
     Q_EMIT f.ComboBox1->activated(0);
     EXPECT_EQ(entries(f.ComboBox2),
@@ -135,8 +135,8 @@ TEST(Startup, MissingCatalogueFilesAreReportedAndStartGoesOn)
         ASSERT_EQ(recorder.boxes.size(), 1u);
         EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("Brindlemark"));
         EXPECT_TRUE(recorder.boxes[0].text.contains(QStringLiteral("divisions.cds")));
-        EXPECT_EQ(MainControls(windows.Form1.get()).ComboBox1->count(), 0);
-        ASSERT_TRUE(windows.Form3);
+        EXPECT_EQ(MainControls(windows.mainWindow.get()).ComboBox1->count(), 0);
+        ASSERT_TRUE(windows.settingsDialog);
     }
     {
         StartFolder folder;
@@ -145,11 +145,11 @@ TEST(Startup, MissingCatalogueFilesAreReportedAndStartGoesOn)
         const Windows windows = createWindows();
         ASSERT_EQ(recorder.boxes.size(), 1u);
         EXPECT_TRUE(recorder.boxes[0].text.contains(QStringLiteral("teams.cds")));
-        EXPECT_EQ(MainControls(windows.Form1.get()).ComboBox1->count(), 3);
-        MainControls(windows.Form1.get()).ComboBox1->setCurrentIndex(0);
-        Q_EMIT MainControls(windows.Form1.get()).ComboBox1->activated(0);
+        EXPECT_EQ(MainControls(windows.mainWindow.get()).ComboBox1->count(), 3);
+        MainControls(windows.mainWindow.get()).ComboBox1->setCurrentIndex(0);
+        Q_EMIT MainControls(windows.mainWindow.get()).ComboBox1->activated(0);
         EXPECT_EQ(recorder.boxes.size(), 2u); // every later choice fails: the table never loaded
-        EXPECT_EQ(MainControls(windows.Form1.get()).ComboBox2->count(), 0);
+        EXPECT_EQ(MainControls(windows.mainWindow.get()).ComboBox2->count(), 0);
     }
     {
         StartFolder folder;
@@ -162,7 +162,7 @@ TEST(Startup, MissingCatalogueFilesAreReportedAndStartGoesOn)
         const Windows windows = createWindows();
         ASSERT_EQ(recorder.boxes.size(), 1u);
         EXPECT_TRUE(recorder.boxes[0].text.contains(QStringLiteral("teams.cds")));
-        EXPECT_EQ(MainControls(windows.Form1.get()).ComboBox1->count(), 3);
+        EXPECT_EQ(MainControls(windows.mainWindow.get()).ComboBox1->count(), 3);
         EXPECT_EQ(corrupt.size(), written); // read-only: the file is left as it was
     }
     {
@@ -171,7 +171,7 @@ TEST(Startup, MissingCatalogueFilesAreReportedAndStartGoesOn)
         MessageRecorder recorder;
         const Windows windows = createWindows();
         EXPECT_EQ(recorder.boxes.size(), 1u); // an empty table
-        EXPECT_EQ(MainControls(windows.Form1.get()).ComboBox1->count(), 0);
+        EXPECT_EQ(MainControls(windows.mainWindow.get()).ComboBox1->count(), 0);
     }
 }
 
@@ -185,7 +185,7 @@ TEST(Startup, UnfitCatalogueRowIsNamedAndTheRestListed)
                                 "(13, 'Буревестник', 1);");
     MessageRecorder recorder;
     const Windows windows = createWindows();
-    const MainControls f(windows.Form1.get());
+    const MainControls f(windows.mainWindow.get());
     f.ComboBox1->setCurrentIndex(0);
     Q_EMIT f.ComboBox1->activated(0);
     EXPECT_EQ(entries(f.ComboBox2),

@@ -1,4 +1,4 @@
-#include "catalogue/sqlite_database.h"
+#include "storage/sqlite_database.h"
 #include "history/history_store.h"
 #include "settings/settings_dialog.h"
 #include "support/window_fixture.h"
@@ -46,7 +46,7 @@ protected:
             .execute("CREATE TABLE teams (name, divId, teamId); INSERT INTO teams VALUES ('Альфа', 1, 11), "
                      "('Бета', 1, 12), ('Гамма', 1, 13), ('Дельта', 1, 14), ('Омега', 2, 21);");
         ui.reset();
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         ui = std::make_unique<MainControls>(form.get());
         form->setExchangeTimeouts({1000, 1000, 200, 200, 500});
         teams[11] = team(QStringLiteral("Альфа"), 3);
@@ -160,7 +160,7 @@ TEST_F(BoardWindow, ARefreshBelongsToItsDivisionWhateverIsPressedMeanwhile)
 
 TEST_F(BoardWindow, ClosingTheWindowEndsTheRefreshAndKeepsWhatArrived)
 {
-    TForm3 settings;
+    SettingsDialog settings;
     const QString historyFile = QDir::current().filePath(QStringLiteral("history.db"));
     form->setSettingsDialog(&settings);
     form->openHistory(historyFile);

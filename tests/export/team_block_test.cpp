@@ -20,13 +20,13 @@ std::vector<std::string> lines(const std::string &block)
 ExportView talentView()
 {
     ExportView view;
-    view.labels.Name = cp(QStringLiteral("Динамо"));
-    view.labels.Division = cp(QStringLiteral("Высшая лига"));
-    view.labels.Rang = "12";
-    view.labels.Manager = cp(QStringLiteral("Иванов"));
-    view.labels.ID = "DYN";
-    view.labels.Money = "1 500";
-    view.labels.CoSP = "3";
+    view.labels.name = cp(QStringLiteral("Динамо"));
+    view.labels.division = cp(QStringLiteral("Высшая лига"));
+    view.labels.rank = "12";
+    view.labels.manager = cp(QStringLiteral("Иванов"));
+    view.labels.id = "DYN";
+    view.labels.money = "1 500";
+    view.labels.additions = "3";
     view.kind = PageKind::Talent;
     view.rows = {{"Petrov Ivan", "Russia", "Gk", "16", "35,50", "4,250"}};
     return view;

@@ -1,10 +1,10 @@
-#include "catalogue/sqlite_database.h"
+#include "storage/sqlite_database.h"
 #include "history/history_schema.h"
 #include "history/history_store.h"
 #include "history/page_packing.h"
 #include "support/roster_pages.h"
 #include "text/code_page.h"
-#include "view/row_texts.h"
+#include "roster/player_texts.h"
 
 #include <QDate>
 #include <QDir>
@@ -26,22 +26,22 @@ QDateTime at(const char *iso) { return QDateTime::fromString(QString::fromLatin1
 TeamSummary summaryNamed(const char *name, const char *division = "Высшая лига")
 {
     TeamSummary s;
-    s.Name = cp(name);
-    s.ID = "DYN";
-    s.Division = cp(division);
-    s.Money = "1 500 000";
+    s.name = cp(name);
+    s.id = "DYN";
+    s.division = cp(division);
+    s.money = "1 500 000";
     return s;
 }
 
-FetchRecord talentFetch(const char *time, int32_t teamId, const char *team, std::vector<CPlayerTal> players)
+FetchRecord talentFetch(const char *time, int32_t teamId, const char *team, std::vector<TalentPlayer> players)
 {
     return {at(time),           teamId, PageKind::Talent, "<html>" + cp(team), summaryNamed(team),
             std::move(players), {}};
 }
 
-CPlayerTal talent(const char *name, const char *country, double mastery, double value)
+TalentPlayer talent(const char *name, const char *country, double mastery, double value)
 {
-    return CPlayerTal(cp(name), cp(country), "Cm", 17, mastery, value);
+    return TalentPlayer(cp(name), cp(country), "Cm", 17, mastery, value);
 }
 
 // A history file in a folder of its own that does not exist yet.
@@ -78,7 +78,7 @@ TEST_F(HistoryFile, KeepsAPageWithItsSummaryRowsAndBytesVerbatim)
 {
     ASSERT_TRUE(m_store.open(path()).ok);
     TeamSummary summary = summaryNamed("\"Динамо\" <b>&amp;</b> 'Ёлки'");
-    summary.Stadium = cp("<nobr>Арена «Север» (12 000)");
+    summary.stadium = cp("<nobr>Арена «Север» (12 000)");
     const std::string longName = std::string(10 * 1024, '\xC0') + "<\"'>";
     const std::string page = std::string("\0\xFF\x98<html>", 9) + longName;
     FetchRecord record{at("2024-05-01T10:20:30Z"),
@@ -86,7 +86,7 @@ TEST_F(HistoryFile, KeepsAPageWithItsSummaryRowsAndBytesVerbatim)
                        PageKind::Talent,
                        page,
                        summary,
-                       {CPlayerTal(longName, cp("Бразилия <img>"), "Gk", 16, 12.5, 5.125),
+                       {TalentPlayer(longName, cp("Бразилия <img>"), "Gk", 16, 12.5, 5.125),
                         talent("Пётр \"Кот\"", "Россия", 0.1, 3.7)},
                        {}};
     const FetchRecord abilities{at("2024-05-01T10:21:00Z"),
@@ -95,7 +95,7 @@ TEST_F(HistoryFile, KeepsAPageWithItsSummaryRowsAndBytesVerbatim)
                                 "ab",
                                 summary,
                                 {},
-                                {CPlayerSkill(cp("Пётр"), "Cm", 17, 8.25, {1, 2.5, 3, 4, 5, 6, 7, 8.75})}};
+                                {AbilitiesPlayer(cp("Пётр"), "Cm", 17, 8.25, {1, 2.5, 3, 4, 5, 6, 7, 8.75})}};
     const HistoryOutcome kept = m_store.keep(record);
     EXPECT_TRUE(kept.ok);
     EXPECT_TRUE(kept.message.isEmpty());
@@ -141,7 +141,7 @@ TEST_F(HistoryFile, ListsTeamsFetchesAndAPlayersSeries)
           "p",
           summaryNamed("Заря-2"),
           {},
-          {CPlayerSkill(cp("Иван"), "Cm", 17, 5, {})}});
+          {AbilitiesPlayer(cp("Иван"), "Cm", 17, 5, {})}});
     kept(talentFetch("2024-03-02T09:00:00Z", 3, "Авангард", {}));
 
     const std::vector<StoredTeam> teams = m_store.teams();
@@ -203,7 +203,7 @@ TEST_F(HistoryFile, RereadReplacesRowsWithWhatTodaysReaderMakesOfThePage)
     EXPECT_EQ(report.failed, 1);
     const std::vector<StoredFetch> fetches = m_store.fetchesOf(1);
     const StoredPage fresh = *m_store.page(fetches[1].id);
-    EXPECT_EQ(fresh.summary.Name, cp("Динамо"));
+    EXPECT_EQ(fresh.summary.name, cp("Динамо"));
     EXPECT_THAT(fresh.rows, ElementsAre(talentRowTexts(talent("Иван", "Россия", 12.5, 3.25))));
     EXPECT_THAT(m_store.page(fetches[0].id)->rows, ElementsAre(talentRowTexts(talent("Z", "Z", 1, 1))));
 }

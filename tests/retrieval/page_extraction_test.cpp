@@ -22,12 +22,12 @@ TEST(ExtractSummary, WorkedExampleWithoutRankElement)
     const std::string page = "<a name=\"Team\" href=\"x\">Dynamo</a><input name=\"ShortName\" value=\"DYN\"/>"
                              "<a href=\"info.php?user=17\">Ivanov</a>";
     const TeamSummary s = summaryOf(page);
-    EXPECT_EQ(s.Name, "Dynamo");
-    EXPECT_EQ(s.ID, "DYN");
-    EXPECT_EQ(s.Manager, "Ivanov");
-    EXPECT_EQ(s.Rang, "");
-    EXPECT_EQ(s.Players, "0");
-    EXPECT_EQ(s.Power, "0");
+    EXPECT_EQ(s.name, "Dynamo");
+    EXPECT_EQ(s.id, "DYN");
+    EXPECT_EQ(s.manager, "Ivanov");
+    EXPECT_EQ(s.rank, "");
+    EXPECT_EQ(s.players, "0");
+    EXPECT_EQ(s.power, "0");
 }
 
 TEST(ExtractSummary, ReadsTwelveValuesInPageOrder)
@@ -48,9 +48,9 @@ TEST(ExtractSummary, TeamWithoutManagerHasNoRank)
     const std::string manager = cp(QStringLiteral("Иванов"));
     page.erase(page.find(manager), manager.size());
     const TeamSummary s = summaryOf(page);
-    EXPECT_EQ(s.Manager, "");
-    EXPECT_EQ(s.Rang, "");
-    EXPECT_EQ(s.City, cp(QStringLiteral("Москва")));
+    EXPECT_EQ(s.manager, "");
+    EXPECT_EQ(s.rank, "");
+    EXPECT_EQ(s.city, cp(QStringLiteral("Москва")));
 }
 
 TEST(ExtractSummary, NonNumericPlayersZeroesStrengthAndSearchesRatingFromAdditions)
@@ -59,9 +59,9 @@ TEST(ExtractSummary, NonNumericPlayersZeroesStrengthAndSearchesRatingFromAdditio
         FixtureTeam team;
         team.players = players;
         const TeamSummary s = summaryOf(summaryHtml(team));
-        EXPECT_EQ(s.Players, "0");
-        EXPECT_EQ(s.Power, "0");
-        EXPECT_EQ(s.VisRat, cp(team.rating));
+        EXPECT_EQ(s.players, "0");
+        EXPECT_EQ(s.power, "0");
+        EXPECT_EQ(s.spectatorRating, cp(team.rating));
     }
 }
 
@@ -72,8 +72,8 @@ TEST(ExtractSummary, MissingElementLeavesTheWorkingCopyWhereThePreviousPutIt)
     const size_t city = page.find("<input name=\"City\"");
     page.erase(city, page.find('\n', city) - city);
     const TeamSummary s = summaryOf(page);
-    EXPECT_EQ(s.City, "12");
-    EXPECT_EQ(s.Stadium, cp(QStringLiteral("Арена")));
+    EXPECT_EQ(s.city, "12");
+    EXPECT_EQ(s.stadium, cp(QStringLiteral("Арена")));
 }
 
 TEST(ExtractValue, MarkerOrderRules)
@@ -110,9 +110,9 @@ TEST(CutRows, TalentWorkedExample)
     EXPECT_EQ(row->cells, (std::vector<std::string>{"Petrov", "Russia", "Gk", "17", "5.25", "1.335"}));
     EXPECT_EQ(w.substr(0, 10), "1.335</td>");
     const auto record = talentRecordOf(*row);
-    EXPECT_EQ(record->Age, 17);
-    EXPECT_DOUBLE_EQ(record->Mastery, 5.25);
-    EXPECT_DOUBLE_EQ(record->Talent, 1.335);
+    EXPECT_EQ(record.age, 17);
+    EXPECT_DOUBLE_EQ(record.mastery, 5.25);
+    EXPECT_DOUBLE_EQ(record.talent, 1.335);
 }
 
 TEST(CutRows, GoalkeeperRuleOnTheAbilitiesPage)
@@ -133,9 +133,9 @@ TEST(CutRows, GoalkeeperRuleOnTheAbilitiesPage)
     for (size_t i = 1; i < 4; ++i)
         EXPECT_EQ(rows[i].cells[4], "11.5") << i; // cut from the page, not a goalkeeper
     const auto wing = skillRecordOf(rows[3]);
-    EXPECT_EQ(wing->Position, "DM");
-    EXPECT_DOUBLE_EQ(wing->Ability8, 18.5);
-    EXPECT_DOUBLE_EQ(skillRecordOf(rows[2])->Mastery, 4.75); // a comma reads the same as a point
+    EXPECT_EQ(wing.position, "DM");
+    EXPECT_DOUBLE_EQ(wing.abilities[7], 18.5);
+    EXPECT_DOUBLE_EQ(skillRecordOf(rows[2]).mastery, 4.75); // a comma reads the same as a point
     EXPECT_EQ(rows[3].cells[1], "DMf");                      // the cell itself keeps all three letters
 }
 

@@ -22,7 +22,7 @@ namespace {
 
 // The dialog's controls, found by their objectNames.
 struct Controls {
-    explicit Controls(const TForm3 &form)
+    explicit Controls(const SettingsDialog &form)
         : PageControl1(controlOf<QTabWidget>(&form, "PageControl1")),
           CheckBox1(controlOf<QCheckBox>(&form, "CheckBox1")),
           proxylogin(controlOf<QLineEdit>(&form, "proxylogin")),
@@ -48,15 +48,15 @@ protected:
     TempSettingsDir dir;
     MessageRecorder recorder;
 
-    std::unique_ptr<TForm3> build() { return std::make_unique<TForm3>(); }
+    std::unique_ptr<SettingsDialog> build() { return std::make_unique<SettingsDialog>(); }
 
-    static std::vector<QLineEdit *> proxyEdits(TForm3 &form)
+    static std::vector<QLineEdit *> proxyEdits(SettingsDialog &form)
     {
         const Controls ui(form);
         return {ui.proxylogin, ui.proxypasswd, ui.proxyserver, ui.proxyport};
     }
 
-    static void expectProxyEditsEnabled(TForm3 &form, bool enabled)
+    static void expectProxyEditsEnabled(SettingsDialog &form, bool enabled)
     {
         for (QLineEdit *edit : proxyEdits(form))
             EXPECT_EQ(edit->isEnabled(), enabled) << edit->objectName().toStdString();
@@ -136,7 +136,7 @@ TEST(SettingsDialogFlags, StoredTextsReadAsIntegersOrTheDefault)
     for (const auto &c : cases) {
         TempSettingsDir dir;
         dir.writeIni(QByteArray(QByteArray("[StrKey]\n") + c.key + "=" + c.text + "\n"));
-        TForm3 form;
+        SettingsDialog form;
         EXPECT_EQ(controlOf<QCheckBox>(&form, c.box)->isChecked(), c.expected) << c.key << "=" << c.text;
     }
     EXPECT_TRUE(recorder.boxes.empty());

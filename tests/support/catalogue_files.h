@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/sqlite_database.h"
+#include "storage/sqlite_database.h"
 #include "text/app_error.h"
 #include "text/code_page.h"
 

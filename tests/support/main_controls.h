@@ -35,7 +35,7 @@ struct MainControls {
           ProgressBar1(controlOf<QProgressBar>(w, "ProgressBar1")),
           ListView1(controlOf<QTreeWidget>(w, "ListView1")),
           ListView2(controlOf<QTreeWidget>(w, "ListView2")),
-          ListView3(controlOf<QTreeWidget>(w, "ListView3")), UpDown1(controlOf<TUpDown>(w, "UpDown1")),
+          ListView3(controlOf<QTreeWidget>(w, "ListView3")), UpDown1(controlOf<ArrowPair>(w, "UpDown1")),
           Label1(controlOf<QLabel>(w, "Label1")), Label4(controlOf<QLabel>(w, "Label4")),
           Label13(controlOf<QLabel>(w, "Label13")), Label14(controlOf<QLabel>(w, "Label14")),
           Label15(controlOf<QLabel>(w, "Label15")), Label16(controlOf<QLabel>(w, "Label16")),
@@ -60,7 +60,7 @@ struct MainControls {
     QTreeWidget *ListView1;
     QTreeWidget *ListView2;
     QTreeWidget *ListView3;
-    TUpDown *UpDown1;
+    ArrowPair *UpDown1;
     QLabel *Label1;
     QLabel *Label4;
     QLabel *Label13;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "retrieval/team_records.h"
+#include "roster/team_records.h"
 #include "text/code_page.h"
 #include "tools/roster_page_writer/roster_page_writer.h"
 

@@ -23,7 +23,7 @@ protected:
         m_folder = std::make_unique<WorkingFolder>();
         server.replyFor = [this](const std::string &request) { return replyTo(request); };
         qputenv("BRINDLEMARK_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(server.port()));
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<MainWindow>();
         ui = std::make_unique<MainControls>(form.get());
         form->setExchangeTimeouts({1000, 1000, 200, 200, 500});
         recorder.boxes.clear(); // the empty folder has no catalogue; that box is not under test here
@@ -96,7 +96,7 @@ protected:
     LoopbackServer server;
     std::map<int, FixtureTeam> teams;
     std::map<int, std::string> rawReplies;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     std::unique_ptr<MainControls> ui;
 
 private:

@@ -18,7 +18,7 @@ TEST(InterfaceLanguage, EnglishDesktopStartsInEnglish)
     {
         const InterfaceLanguage language(QLocale(QLocale::English, QLocale::UnitedKingdom));
         ASSERT_TRUE(language.english());
-        TForm1 window;
+        MainWindow window;
         const MainControls ui(&window);
         EXPECT_EQ(ui.Button1->text(), QStringLiteral("Fetch"));
         EXPECT_EQ(controlOf<QMenu>(&window, "N1")->title(), QStringLiteral("File"));
@@ -29,7 +29,7 @@ TEST(InterfaceLanguage, EnglishDesktopStartsInEnglish)
         EXPECT_EQ(recorder.boxes[1].text, QStringLiteral("No team chosen."));
     }
     // Gone with the object: the next window speaks Russian again.
-    TForm1 window;
+    MainWindow window;
     EXPECT_EQ(MainControls(&window).Button1->text(), QStringLiteral("Получить"));
 }
 
@@ -38,6 +38,6 @@ TEST(InterfaceLanguage, RussianAndOtherDesktopsKeepTheProgramsOwnTexts)
     for (const QLocale &locale : {QLocale(QLocale::Russian), QLocale(QLocale::German), QLocale::c()}) {
         const InterfaceLanguage language(locale);
         EXPECT_FALSE(language.english());
-        EXPECT_EQ(QCoreApplication::translate("TForm1", "Получить"), QStringLiteral("Получить"));
+        EXPECT_EQ(QCoreApplication::translate("MainWindow", "Получить"), QStringLiteral("Получить"));
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "retrieval/team_records.h"
+#include "roster/team_records.h"
 #include "tools/demo_server/demo_catalogue.h"
 
 #include <string>

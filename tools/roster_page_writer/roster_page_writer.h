@@ -1,6 +1,6 @@
 #pragma once
 
-#include "retrieval/team_records.h"
+#include "roster/team_records.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "catalogue/sqlite_database.h"
+#include "storage/sqlite_database.h"
 
 #include <QFile>
 #include <sqlite3.h>
