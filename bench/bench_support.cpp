@@ -119,7 +119,7 @@ const SamplePages &pagesOf20Players()
     return pages;
 }
 
-const std::vector<std::unique_ptr<TalentPlayer>> &talentRecordsOf25()
+const std::vector<TalentPlayer> &talentRecordsOf25()
 {
     static const auto records = [] {
         return readPage(pagesOf25Players().talent, PageKind::Talent).talents;
@@ -127,10 +127,10 @@ const std::vector<std::unique_ptr<TalentPlayer>> &talentRecordsOf25()
     return records;
 }
 
-const std::vector<std::unique_ptr<AbilitiesPlayer>> &skillRecordsOf25()
+const std::vector<AbilitiesPlayer> &skillRecordsOf25()
 {
     static const auto records = [] {
-        return readPage(pagesOf25Players().abilities, PageKind::Abilities).skills;
+        return readPage(pagesOf25Players().abilities, PageKind::Abilities).abilities;
     }();
     return records;
 }
@@ -146,7 +146,7 @@ const std::vector<std::vector<std::string>> &talentListOf100()
             const PageReading reading =
                 readPage(rosterPage(sampleCatalogue(), team, PageKind::Talent), PageKind::Talent);
             for (const auto &player : reading.talents)
-                out.push_back(talentRowTexts(*player));
+                out.push_back(talentRowTexts(player));
         }
         out.resize(100);
         return out;

@@ -24,8 +24,8 @@ struct SamplePages {
 const SamplePages &pagesOf20Players();
 
 // Records of a full squad of 25, as the snapshot holds them.
-const std::vector<std::unique_ptr<TalentPlayer>> &talentRecordsOf25();
-const std::vector<std::unique_ptr<AbilitiesPlayer>> &skillRecordsOf25();
+const std::vector<TalentPlayer> &talentRecordsOf25();
+const std::vector<AbilitiesPlayer> &skillRecordsOf25();
 
 // A talent list of 100 rows as the window shows them: four squads of 25.
 const std::vector<std::vector<std::string>> &talentListOf100();

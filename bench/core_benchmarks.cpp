@@ -85,7 +85,7 @@ void BM_TalentRowTexts25(benchmark::State &state)
     const LoopClock clock;
     for (auto _ : state)
         for (const auto &player : players)
-            benchmark::DoNotOptimize(talentRowTexts(*player));
+            benchmark::DoNotOptimize(talentRowTexts(player));
     state.counters["rows"] = static_cast<double>(players.size());
     reportMemchrRatio(state, clock, pagesOf20Players().talent);
 }
@@ -97,7 +97,7 @@ void BM_SkillRowTexts25(benchmark::State &state)
     const LoopClock clock;
     for (auto _ : state)
         for (const auto &player : players)
-            benchmark::DoNotOptimize(skillRowTexts(*player));
+            benchmark::DoNotOptimize(skillRowTexts(player));
     state.counters["rows"] = static_cast<double>(players.size());
     reportMemchrRatio(state, clock, pagesOf20Players().talent);
 }
@@ -112,8 +112,8 @@ void BM_BuildTeamBlock(benchmark::State &state, PageKind kind)
     view.labels = contents.summary;
     view.kind = kind;
     for (const RawRow &row : contents.rows)
-        view.rows.push_back(kind == PageKind::Talent ? talentRowTexts(*talentRecordOf(row))
-                                                     : skillRowTexts(*skillRecordOf(row)));
+        view.rows.push_back(kind == PageKind::Talent ? talentRowTexts(talentRecordOf(row))
+                                                     : skillRowTexts(skillRecordOf(row)));
     const ExportOptions options{"_", true, true, true, true};
     size_t bytes = 0;
     const LoopClock clock;

@@ -55,8 +55,8 @@ void seed(YearOfHistory &year)
         if (fetch.kind != PageKind::Talent)
             continue;
         const StoredPage page = *store.page(fetch.id);
-        year.playerName = page.rows.front()[0];
-        year.playerCountry = page.rows.front()[1];
+        year.playerName = page.talents.front().name;
+        year.playerCountry = page.talents.front().country;
         break;
     }
 }
@@ -118,8 +118,8 @@ void BM_HistoryCompareTwoFetches(benchmark::State &state, PageKind kind)
     for (auto _ : state) {
         const StoredPage newer = *store.page(latest[0]);
         const StoredPage older = *store.page(latest[1]);
-        changes = compareFetches(kind, older.rows, newer.rows).size();
-        rows = newer.rows.size();
+        changes = compareFetches(older, newer).size();
+        rows = newer.playerCount();
     }
     state.counters["rows"] = static_cast<double>(rows);
     state.counters["changes"] = static_cast<double>(changes);

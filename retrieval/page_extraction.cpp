@@ -171,25 +171,19 @@ std::optional<RawRow> cutNextRow(std::string_view &w, PageKind kind)
 TalentPlayer talentRecordOf(const RawRow &row)
 {
     const auto &c = row.cells; // name, country, position, age, mastery, talent
-    TalentPlayer player;
-    player.age = ageCell(c.at(3));
-    player.mastery = decimalCell(c.at(4));
-    player.talent = decimalCell(c.at(5));
-    player.name = c.at(0);
-    player.country = c.at(1);
-    player.position = recordPosition(c.at(2));
-    return player;
+    const int16_t age = ageCell(c.at(3));
+    const double mastery = decimalCell(c.at(4));
+    const double talent = decimalCell(c.at(5));
+    return makeTalentPlayer(c.at(0), c.at(1), c.at(2), age, mastery, talent);
 }
 
 AbilitiesPlayer skillRecordOf(const RawRow &row)
 {
     const auto &c = row.cells; // name, position, age, mastery, eight abilities
-    AbilitiesPlayer player;
-    player.age = ageCell(c.at(2));
-    player.mastery = decimalCell(c.at(3));
-    for (size_t i = 0; i < player.abilities.size(); ++i)
-        player.abilities[i] = decimalCell(c.at(4 + i));
-    player.name = c.at(0);
-    player.position = recordPosition(c.at(1));
-    return player;
+    const int16_t age = ageCell(c.at(2));
+    const double mastery = decimalCell(c.at(3));
+    std::array<double, 8> abilities{};
+    for (size_t i = 0; i < abilities.size(); ++i)
+        abilities[i] = decimalCell(c.at(4 + i));
+    return makeAbilitiesPlayer(c.at(0), c.at(1), age, mastery, abilities);
 }

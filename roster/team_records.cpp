@@ -2,6 +2,18 @@
 
 std::string recordPosition(const std::string &cell) { return cell.substr(0, 2); }
 
+TalentPlayer makeTalentPlayer(std::string name, std::string country, const std::string &position, int16_t age,
+                              double mastery, double talent)
+{
+    return {{std::move(name), recordPosition(position), age, mastery}, std::move(country), talent};
+}
+
+AbilitiesPlayer makeAbilitiesPlayer(std::string name, const std::string &position, int16_t age, double mastery,
+                                    const std::array<double, 8> &abilities)
+{
+    return {{std::move(name), recordPosition(position), age, mastery}, abilities};
+}
+
 TeamSnapshot *RunSnapshots::find(int32_t teamId, int64_t storedFetchId) const
 {
     for (const auto &team : m_teams)

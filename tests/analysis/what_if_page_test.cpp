@@ -24,7 +24,7 @@ protected:
                                         mastery, talent));
         offer(1, t);
         fetch(1);
-        ui->ListView1->setCurrentItem(ui->ListView1->topLevelItem(0));
+        chooseRow(ui->ListView1, 0);
         ui->alant1->setEnabled(true);
         ui->alant1->trigger();
     }
@@ -93,7 +93,7 @@ TEST_F(WhatIfPage, LevelsOffTheGridMarkNothing)
     ui->alant1->trigger();
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("'' is not a valid integer value."));
-    EXPECT_EQ(ui->ListView3->topLevelItemCount(), 1);
+    EXPECT_EQ(rowsIn(ui->ListView3), 1);
     EXPECT_TRUE(cells().contains(QStringLiteral("136")));
     EXPECT_TRUE(cells().filter(QStringLiteral("*")).isEmpty());
     EXPECT_TRUE(curve().isEmpty());

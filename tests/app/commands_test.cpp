@@ -211,7 +211,7 @@ TEST_F(Commands, PopupOffersTheProjectionOnlyForASelectedRow)
     Q_EMIT ui->ListView1->customContextMenuRequested(QPoint(5, 5));
     EXPECT_FALSE(ui->alant1->isEnabled());
     ui->PopupMenu1->hide();
-    ui->ListView1->setCurrentItem(ui->ListView1->topLevelItem(1));
+    chooseRow(ui->ListView1, 1);
     Q_EMIT ui->ListView1->customContextMenuRequested(QPoint(5, 5));
     EXPECT_TRUE(ui->alant1->isEnabled());
     ui->PopupMenu1->hide();
@@ -224,7 +224,7 @@ TEST_F(Commands, ProjectionFillsTheCalculationPage)
                                     QStringLiteral("40.00"), QStringLiteral("5.000")));
     offer(1, t);
     fetch(1);
-    ui->ListView1->setCurrentItem(ui->ListView1->topLevelItem(0));
+    chooseRow(ui->ListView1, 0);
     ui->alant1->setEnabled(true);
     ui->alant1->trigger();
     EXPECT_TRUE(recorder.boxes.empty());
@@ -244,9 +244,9 @@ TEST_F(Commands, ProjectionFillsTheCalculationPage)
     ui->alant1->trigger();
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("'' is not a valid integer value."));
-    ASSERT_EQ(ui->ListView3->topLevelItemCount(), 1);
-    EXPECT_EQ(ui->ListView3->topLevelItem(0)->text(0), QStringLiteral("1"));
-    EXPECT_EQ(ui->ListView3->topLevelItem(0)->text(1), QString());
+    ASSERT_EQ(rowsIn(ui->ListView3), 1);
+    EXPECT_EQ(cellOf(ui->ListView3, 0, 0), QStringLiteral("1"));
+    EXPECT_EQ(cellOf(ui->ListView3, 0, 1), QString());
 }
 
 TEST_F(Commands, LevelEditsTakeOnlyOneTwoOrThree)
@@ -311,7 +311,7 @@ TEST_F(Commands, ForeignPageIsNotATeam)
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Страница не распознана: в ней нет названия команды."));
     EXPECT_EQ(form->snapshots().count(), 1);
     EXPECT_EQ(ui->TeamVal->text(), QStringLiteral("Альфа"));
-    EXPECT_EQ(ui->ListView1->topLevelItemCount(), 3);
+    EXPECT_EQ(rowsIn(ui->ListView1), 3);
 }
 
 // Texts cut from a page are shown as they are, never as markup.
@@ -324,7 +324,7 @@ TEST_F(Commands, PageTextsAreShownVerbatim)
     QLabel *manager = controlOf<QLabel>(form.get(), "Manval");
     EXPECT_EQ(manager->text(), QStringLiteral("<b>Ivanov</b>"));
     EXPECT_EQ(manager->textFormat(), Qt::PlainText);
-    ui->ListView1->setCurrentItem(ui->ListView1->topLevelItem(0));
+    chooseRow(ui->ListView1, 0);
     ui->alant1->setEnabled(true);
     ui->alant1->trigger();
     EXPECT_EQ(ui->Label13->text(), QStringLiteral("<i>Альфа</i>"));
@@ -356,10 +356,13 @@ TEST_F(Commands, ListOnViewExportsForOtherPrograms)
     EXPECT_TRUE(post.startsWith(QStringLiteral("[b]Альфа; \"Б\"[/b]\n[table]"))) << post.toStdString();
     EXPECT_EQ(post.count(QStringLiteral("[tr]")), 3);
 
-    ui->ListView1->topLevelItem(1)->setSelected(true);
+    // Every chosen row goes, in the order shown, whichever was chosen first.
+    addToChoice(ui->ListView1, 1);
+    addToChoice(ui->ListView1, 0);
     Q_EMIT ui->ListView1->findChild<QShortcut *>()->activated();
     EXPECT_EQ(QApplication::clipboard()->text(),
-              QStringLiteral("Имя\tСтрана\tПоз\tВозр\tМаст\tТалант\nP2\tРоссия\tMf\t17\t2,25\t2,335\n"));
+              QStringLiteral("Имя\tСтрана\tПоз\tВозр\tМаст\tТалант\na[/td]b\tРоссия\tMf\t16\t1,25\t1,335\n"
+                             "P2\tРоссия\tMf\t17\t2,25\t2,335\n"));
 
     ui->PageControl1->setCurrentIndex(1); // nothing on the abilities tab
     recorder.boxes.clear();

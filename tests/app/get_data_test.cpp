@@ -46,8 +46,8 @@ TEST_F(GetData, TalentThenAbilitiesMakeOneSnapshotWithBothLists)
     const TeamSnapshot &snapshot = form->snapshots().at(0);
     EXPECT_EQ(snapshot.talents.size(), 4u);
     EXPECT_EQ(snapshot.abilities.size(), 4u);
-    EXPECT_EQ(ui->ListView1->topLevelItemCount(), 4);
-    EXPECT_EQ(ui->ListView2->topLevelItemCount(), 4);
+    EXPECT_EQ(rowsIn(ui->ListView1), 4);
+    EXPECT_EQ(rowsIn(ui->ListView2), 4);
     EXPECT_EQ(rowsOf(ui->ListView2)[0][4], QStringLiteral("11,50"));
     EXPECT_FALSE(ui->UpDown1->isEnabled());
 }
@@ -61,7 +61,7 @@ TEST_F(GetData, SamePageKindTwiceChangesNothing)
     fetch(1);
     EXPECT_EQ(form->snapshots().count(), 1);
     EXPECT_EQ(form->snapshots().at(0).talents.size(), 2u);
-    EXPECT_EQ(ui->ListView1->topLevelItemCount(), 2);
+    EXPECT_EQ(rowsIn(ui->ListView1), 2);
 }
 
 TEST_F(GetData, SecondTeamEnablesBrowsingWithoutMovingThePosition)
@@ -169,7 +169,7 @@ TEST_F(GetData, ConversionFailureKeepsRowsOnScreenButNotInTheSnapshot)
     EXPECT_EQ(recorder.boxes[0].kind, QStringLiteral("error"));
     EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("Brindlemark"));
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("'1x' is not a valid integer value."));
-    EXPECT_EQ(ui->ListView1->topLevelItemCount(), 3); // the failing row with its raw cells
+    EXPECT_EQ(rowsIn(ui->ListView1), 3); // the failing row with its raw cells
     EXPECT_EQ(rowsOf(ui->ListView1)[2][3], QStringLiteral("1x"));
     ASSERT_EQ(form->snapshots().count(), 1);
     EXPECT_EQ(form->snapshots().at(0).talents.size(), 0u);
@@ -178,7 +178,7 @@ TEST_F(GetData, ConversionFailureKeepsRowsOnScreenButNotInTheSnapshot)
     teams[1].squad[2].age = QStringLiteral("17"); // the site mends its page: a later fetch fills the list
     fetch(1);
     EXPECT_EQ(form->snapshots().at(0).talents.size(), 4u);
-    EXPECT_EQ(ui->ListView1->topLevelItemCount(), 4);
+    EXPECT_EQ(rowsIn(ui->ListView1), 4);
 }
 
 TEST_F(GetData, PageWithoutRowsShowsItsOwnEmptyTeam)
@@ -190,7 +190,7 @@ TEST_F(GetData, PageWithoutRowsShowsItsOwnEmptyTeam)
     EXPECT_EQ(form->snapshots().count(), 2);
     EXPECT_TRUE(ui->UpDown1->isEnabled());
     EXPECT_EQ(ui->TeamVal->text(), QStringLiteral("Пусто"));
-    EXPECT_EQ(ui->ListView1->topLevelItemCount(), 0); // no other team's players under this name
+    EXPECT_EQ(rowsIn(ui->ListView1), 0); // no other team's players under this name
 }
 
 TEST_F(GetData, NoTeamChosenSendsNothing)
@@ -251,7 +251,7 @@ TEST_F(GetData, MisbehavingServersLoseNothing)
         ASSERT_EQ(recorder.boxes.size(), 1u) << c.what;
         EXPECT_EQ(recorder.boxes[0].text, c.message) << c.what;
         EXPECT_EQ(ui->TeamVal->text(), QStringLiteral("Альфа")) << c.what;
-        EXPECT_EQ(ui->ListView1->topLevelItemCount(), 3) << c.what;
+        EXPECT_EQ(rowsIn(ui->ListView1), 3) << c.what;
         EXPECT_TRUE(ui->Button1->isEnabled()) << c.what;
     }
 }

@@ -81,9 +81,9 @@ TEST(Startup, BuildsThreeWindowsWithTheirDesignTimeState)
                                     QStringLiteral("Поз"),  QStringLiteral("Возр"),
                                     QStringLiteral("Маст"), QStringLiteral("Талант")};
     for (int c = 0; c < talentColumns.size(); ++c)
-        EXPECT_EQ(ui.ListView1->headerItem()->text(c), talentColumns[c]);
-    EXPECT_EQ(ui.ListView2->headerItem()->text(11), QStringLiteral("Тч"));
-    EXPECT_EQ(ui.ListView3->headerItem()->text(1), QStringLiteral("Трен"));
+        EXPECT_EQ(captionOf(ui.ListView1, c), talentColumns[c]);
+    EXPECT_EQ(captionOf(ui.ListView2, 11), QStringLiteral("Тч"));
+    EXPECT_EQ(captionOf(ui.ListView3, 1), QStringLiteral("Трен"));
     EXPECT_TRUE(ui.RadioTal->isChecked());
     EXPECT_FALSE(ui.Cdivision->isChecked());
     EXPECT_FALSE(ui.UpDown1->isEnabled());

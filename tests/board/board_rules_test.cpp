@@ -1,6 +1,7 @@
 #include "board/board_filter.h"
 #include "board/board_sources.h"
 #include "text/code_page.h"
+#include "text/numbers.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -10,33 +11,39 @@ namespace {
 
 std::string cp(const char *utf8) { return toCp1251(QString::fromUtf8(utf8)); }
 
-std::vector<std::string> cells(std::initializer_list<const char *> utf8)
+double number(const char *text) { return static_cast<double>(parseDecimal(text).value_or(0)); }
+
+TalentPlayer talentRow(const char *name, const char *country, const char *position, const char *age,
+                       const char *talent)
 {
-    std::vector<std::string> out;
-    for (const char *text : utf8)
-        out.push_back(cp(text));
-    return out;
+    TalentPlayer player;
+    player.name = cp(name);
+    player.country = cp(country);
+    player.position = position;
+    player.age = static_cast<int16_t>(std::atoi(age));
+    player.mastery = 20;
+    player.talent = number(talent);
+    return player;
 }
 
-std::vector<std::string> talentRow(const char *name, const char *country, const char *position,
-                                   const char *age, const char *talent)
+AbilitiesPlayer abilitiesRow(const char *name, const char *position, const char *first)
 {
-    return cells({name, country, position, age, "20,00", talent});
+    AbilitiesPlayer player;
+    player.name = cp(name);
+    player.position = position;
+    player.age = 17;
+    player.mastery = 21;
+    player.abilities = {number(first), 2, 3, 4, 5, 6, 7, 8};
+    return player;
 }
 
-std::vector<std::string> abilitiesRow(const char *name, const char *position, const char *first)
-{
-    return cells(
-        {name, position, "17", "21,00", first, "2,00", "3,00", "4,00", "5,00", "6,00", "7,00", "8,00"});
-}
-
-TeamPages team(const char *name, PageRows talent, PageRows abilities = {})
+TeamPages team(const char *name, std::vector<TalentPlayer> talent, std::vector<AbilitiesPlayer> abilities = {})
 {
     TeamPages pages;
     pages.teamName = cp(name);
-    pages.talent = PageRowsAt{QDateTime::currentDateTimeUtc(), std::move(talent)};
+    pages.talent = PlayersAt<TalentPlayer>{QDateTime::currentDateTimeUtc(), std::move(talent)};
     if (!abilities.empty())
-        pages.abilities = PageRowsAt{QDateTime::currentDateTimeUtc(), std::move(abilities)};
+        pages.abilities = PlayersAt<AbilitiesPlayer>{QDateTime::currentDateTimeUtc(), std::move(abilities)};
     return pages;
 }
 
@@ -68,7 +75,9 @@ TEST(BoardJoin, PlayersOfOneNameJoinInPageOrderAndTheRestFollow)
                                   talentRow("Иван", "Сербия", "Fw", "17", "5,000")},
                                  {abilitiesRow("Иван", "Df", "1,00"), abilitiesRow("Олег", "Mf", "9,00"),
                                   abilitiesRow("Иван", "Fw", "1,50")});
-    const std::vector<BoardCells> rows = joinTeamPages(pages);
+    std::vector<BoardCells> rows;
+    for (const BoardRow &row : joinTeamPages(pages))
+        rows.push_back(row.cells);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0][CountryColumn], cp("Россия"));
     EXPECT_EQ(rows[0][FirstAbilityColumn], "1,00");
@@ -89,14 +98,14 @@ TEST(BoardJoin, NewerPagesReplaceOlderOnesKindByKind)
 {
     const QDateTime now = QDateTime::currentDateTimeUtc();
     TeamPages stored;
-    stored.talent = PageRowsAt{now.addDays(-1), {talentRow("Старый", "", "Df", "16", "1,000")}};
-    stored.abilities = PageRowsAt{now, {abilitiesRow("Новый", "Df", "1,00")}};
+    stored.talent = PlayersAt<TalentPlayer>{now.addDays(-1), {talentRow("Старый", "", "Df", "16", "1,000")}};
+    stored.abilities = PlayersAt<AbilitiesPlayer>{now, {abilitiesRow("Новый", "Df", "1,00")}};
     TeamPages fresh;
-    fresh.talent = PageRowsAt{now, {talentRow("Новый", "", "Df", "16", "2,000")}};
-    fresh.abilities = PageRowsAt{now.addDays(-2), {}};
+    fresh.talent = PlayersAt<TalentPlayer>{now, {talentRow("Новый", "", "Df", "16", "2,000")}};
+    fresh.abilities = PlayersAt<AbilitiesPlayer>{now.addDays(-2), {}};
     takeNewer(stored, fresh);
-    EXPECT_EQ(stored.talent->rows[0][0], cp("Новый"));
-    EXPECT_EQ(stored.abilities->rows.size(), 1u) << "an older page never replaces a newer one";
+    EXPECT_EQ(stored.talent->players[0].name, cp("Новый"));
+    EXPECT_EQ(stored.abilities->players.size(), 1u) << "an older page never replaces a newer one";
 }
 
 TEST(BoardFilterRules, EachFilterLetsThroughOnlyItsRows)
@@ -140,7 +149,7 @@ TEST(BoardFilterRules, EachFilterLetsThroughOnlyItsRows)
 
 TEST(BoardFilterRules, BestOfPositionsKeepsThreeHighestTalentsOfEachAfterTheOtherFilters)
 {
-    PageRows rows;
+    std::vector<TalentPlayer> rows;
     for (const char *talent : {"1,000", "5,000", "3,000", "5,000", "4,000"})
         rows.push_back(talentRow(talent, "", "Df", "16", talent));
     rows.push_back(talentRow("Gk", "", "Gk", "18", "0,500"));

@@ -41,7 +41,7 @@ FetchRecord talentFetch(const char *time, int32_t teamId, const char *team, std:
 
 TalentPlayer talent(const char *name, const char *country, double mastery, double value)
 {
-    return TalentPlayer(cp(name), cp(country), "Cm", 17, mastery, value);
+    return makeTalentPlayer(cp(name), cp(country), "Cm", 17, mastery, value);
 }
 
 // A history file in a folder of its own that does not exist yet.
@@ -86,7 +86,7 @@ TEST_F(HistoryFile, KeepsAPageWithItsSummaryRowsAndBytesVerbatim)
                        PageKind::Talent,
                        page,
                        summary,
-                       {TalentPlayer(longName, cp("Бразилия <img>"), "Gk", 16, 12.5, 5.125),
+                       {makeTalentPlayer(longName, cp("Бразилия <img>"), "Gk", 16, 12.5, 5.125),
                         talent("Пётр \"Кот\"", "Россия", 0.1, 3.7)},
                        {}};
     const FetchRecord abilities{at("2024-05-01T10:21:00Z"),
@@ -95,7 +95,7 @@ TEST_F(HistoryFile, KeepsAPageWithItsSummaryRowsAndBytesVerbatim)
                                 "ab",
                                 summary,
                                 {},
-                                {AbilitiesPlayer(cp("Пётр"), "Cm", 17, 8.25, {1, 2.5, 3, 4, 5, 6, 7, 8.75})}};
+                                {makeAbilitiesPlayer(cp("Пётр"), "Cm", 17, 8.25, {1, 2.5, 3, 4, 5, 6, 7, 8.75})}};
     const HistoryOutcome kept = m_store.keep(record);
     EXPECT_TRUE(kept.ok);
     EXPECT_TRUE(kept.message.isEmpty());
@@ -110,10 +110,9 @@ TEST_F(HistoryFile, KeepsAPageWithItsSummaryRowsAndBytesVerbatim)
     ASSERT_TRUE(stored);
     EXPECT_EQ(stored->summary, summary);
     EXPECT_EQ(stored->teamId, 5680);
-    EXPECT_THAT(stored->rows,
-                ElementsAre(talentRowTexts(record.talents[0]), talentRowTexts(record.talents[1])));
+    EXPECT_EQ(stored->talents, record.talents);
     EXPECT_EQ(m_store.rawPage(fetches[1].id).value().bytes, page);
-    EXPECT_THAT(m_store.page(fetches[0].id)->rows, ElementsAre(skillRowTexts(abilities.skills[0])));
+    EXPECT_EQ(m_store.page(fetches[0].id)->abilities, abilities.abilities);
 
     // The file reads in the shell: texts as UTF-8, numbers as numbers.
     SqliteStatement shell =
@@ -141,7 +140,7 @@ TEST_F(HistoryFile, ListsTeamsFetchesAndAPlayersSeries)
           "p",
           summaryNamed("Заря-2"),
           {},
-          {AbilitiesPlayer(cp("Иван"), "Cm", 17, 5, {})}});
+          {makeAbilitiesPlayer(cp("Иван"), "Cm", 17, 5, {})}});
     kept(talentFetch("2024-03-02T09:00:00Z", 3, "Авангард", {}));
 
     const std::vector<StoredTeam> teams = m_store.teams();
@@ -204,8 +203,8 @@ TEST_F(HistoryFile, RereadReplacesRowsWithWhatTodaysReaderMakesOfThePage)
     const std::vector<StoredFetch> fetches = m_store.fetchesOf(1);
     const StoredPage fresh = *m_store.page(fetches[1].id);
     EXPECT_EQ(fresh.summary.name, cp("Динамо"));
-    EXPECT_THAT(fresh.rows, ElementsAre(talentRowTexts(talent("Иван", "Россия", 12.5, 3.25))));
-    EXPECT_THAT(m_store.page(fetches[0].id)->rows, ElementsAre(talentRowTexts(talent("Z", "Z", 1, 1))));
+    EXPECT_THAT(fresh.talents, ElementsAre(talent("Иван", "Россия", 12.5, 3.25)));
+    EXPECT_THAT(m_store.page(fetches[0].id)->talents, ElementsAre(talent("Z", "Z", 1, 1)));
 }
 
 TEST_F(HistoryFile, OpeningAnOlderFileBringsItToTheCurrentLayout)

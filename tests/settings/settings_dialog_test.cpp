@@ -43,7 +43,7 @@ struct Controls {
     QPushButton *BitBtn1, *BitBtn2;
 };
 
-class SettingsDialog : public ::testing::Test {
+class SettingsDialogTest : public ::testing::Test {
 protected:
     TempSettingsDir dir;
     MessageRecorder recorder;
@@ -80,7 +80,7 @@ protected:
 
 } // namespace
 
-TEST_F(SettingsDialog, FirstRunShowsTheBuiltValues)
+TEST_F(SettingsDialogTest, FirstRunShowsTheBuiltValues)
 {
     auto form = build();
     const Controls ui(*form);
@@ -97,7 +97,7 @@ TEST_F(SettingsDialog, FirstRunShowsTheBuiltValues)
     EXPECT_FALSE(dir.exists()) << "loading writes nothing";
 }
 
-TEST_F(SettingsDialog, SectionWithoutSaveCoSPChecksAllowedAdditions)
+TEST_F(SettingsDialogTest, SectionWithoutSaveCoSPChecksAllowedAdditions)
 {
     dir.writeIni("[StrKey]\nseparator=\";\"\n");
     auto form = build();
@@ -108,7 +108,7 @@ TEST_F(SettingsDialog, SectionWithoutSaveCoSPChecksAllowedAdditions)
     EXPECT_EQ(ui.separ->text(), QStringLiteral(";"));
 }
 
-TEST_F(SettingsDialog, SectionWithoutSeparatorShowsUnderscore)
+TEST_F(SettingsDialogTest, SectionWithoutSeparatorShowsUnderscore)
 {
     dir.writeIni("[StrKey]\nSaveID=1\n");
     auto form = build();
@@ -142,7 +142,7 @@ TEST(SettingsDialogFlags, StoredTextsReadAsIntegersOrTheDefault)
     EXPECT_TRUE(recorder.boxes.empty());
 }
 
-TEST_F(SettingsDialog, UseProxyTogglesAllFourEditsTogether)
+TEST_F(SettingsDialogTest, UseProxyTogglesAllFourEditsTogether)
 {
     auto form = build();
     const Controls ui(*form);
@@ -155,7 +155,7 @@ TEST_F(SettingsDialog, UseProxyTogglesAllFourEditsTogether)
     expectProxyEditsEnabled(*form, true);
 }
 
-TEST_F(SettingsDialog, StoredProxyIsLoadedIntoEnabledEdits)
+TEST_F(SettingsDialogTest, StoredProxyIsLoadedIntoEnabledEdits)
 {
     dir.writeIni("[StrKey]\nUseProxy=1\nProxyLogin=ivan\nProxyPasswd=\"p;w\"\nProxyServer=proxy.local\n"
                  "ProxyPort=3128\n");
@@ -169,7 +169,7 @@ TEST_F(SettingsDialog, StoredProxyIsLoadedIntoEnabledEdits)
     EXPECT_EQ(ui.proxyport->text(), QStringLiteral("3128"));
 }
 
-TEST_F(SettingsDialog, SavingWithProxyUntickedKeepsTheStoredProxy)
+TEST_F(SettingsDialogTest, SavingWithProxyUntickedKeepsTheStoredProxy)
 {
     {
         auto form = build();
@@ -200,7 +200,7 @@ TEST_F(SettingsDialog, SavingWithProxyUntickedKeepsTheStoredProxy)
     EXPECT_EQ(nextUi.proxyport->text(), QStringLiteral("8080"));
 }
 
-TEST_F(SettingsDialog, OkSavesTheControlsInTheIniLayout)
+TEST_F(SettingsDialogTest, OkSavesTheControlsInTheIniLayout)
 {
     auto form = build();
     const Controls ui(*form);
@@ -222,7 +222,7 @@ TEST_F(SettingsDialog, OkSavesTheControlsInTheIniLayout)
     EXPECT_EQ(dir.iniMode(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
-TEST_F(SettingsDialog, EnterPressesOkAndEscapePressesCancel)
+TEST_F(SettingsDialogTest, EnterPressesOkAndEscapePressesCancel)
 {
     dir.writeIni("[StrKey]\nSaveID=0\n");
     auto form = build();
@@ -241,7 +241,7 @@ TEST_F(SettingsDialog, EnterPressesOkAndEscapePressesCancel)
     EXPECT_EQ(stored("SaveID"), QVariant(QStringLiteral("1")));
 }
 
-TEST_F(SettingsDialog, CancelPutsBackTheStoredValuesAndTheCloseWritesThem)
+TEST_F(SettingsDialogTest, CancelPutsBackTheStoredValuesAndTheCloseWritesThem)
 {
     dir.writeIni("[StrKey]\nseparator=#\nUseProxy=0\nProxyLogin=ivan\nSaveID=1\nSaveMoney=1\n");
     auto form = build();
@@ -271,7 +271,7 @@ TEST_F(SettingsDialog, CancelPutsBackTheStoredValuesAndTheCloseWritesThem)
     EXPECT_EQ(stored("ProxyLogin"), QVariant(QStringLiteral("ivan")));
 }
 
-TEST_F(SettingsDialog, FirstRunCancelDiscardsTheEdits)
+TEST_F(SettingsDialogTest, FirstRunCancelDiscardsTheEdits)
 {
     auto form = build();
     const Controls ui(*form);
@@ -291,7 +291,7 @@ TEST_F(SettingsDialog, FirstRunCancelDiscardsTheEdits)
     EXPECT_EQ(stored("separator"), QVariant(QStringLiteral("_")));
 }
 
-TEST_F(SettingsDialog, CancelAfterAnOkKeepsWhatOkSaved)
+TEST_F(SettingsDialogTest, CancelAfterAnOkKeepsWhatOkSaved)
 {
     auto form = build();
     const Controls ui(*form);
@@ -305,7 +305,7 @@ TEST_F(SettingsDialog, CancelAfterAnOkKeepsWhatOkSaved)
     EXPECT_EQ(stored("SaveMoney"), QVariant(QStringLiteral("1")));
 }
 
-TEST_F(SettingsDialog, ClosingTheWindowOtherwiseStillSaves)
+TEST_F(SettingsDialogTest, ClosingTheWindowOtherwiseStillSaves)
 {
     auto form = build();
     const Controls ui(*form);
@@ -316,7 +316,7 @@ TEST_F(SettingsDialog, ClosingTheWindowOtherwiseStillSaves)
     EXPECT_EQ(stored("SaveManager"), QVariant(QStringLiteral("1")));
 }
 
-TEST_F(SettingsDialog, BadValuesCostOnlyThemselvesAreNamedOnceAndAreNotSavedOver)
+TEST_F(SettingsDialogTest, BadValuesCostOnlyThemselvesAreNamedOnceAndAreNotSavedOver)
 {
     dir.writeIni(
         "[StrKey]\nseparator=#\nUseProxy=@Variant(garbage)\nProxyLogin=a, b\nProxyServer=proxy.local\n"
@@ -351,7 +351,7 @@ TEST_F(SettingsDialog, BadValuesCostOnlyThemselvesAreNamedOnceAndAreNotSavedOver
     EXPECT_EQ(stored("SaveMoney"), QVariant(QStringLiteral("1"))) << "a bad key the user sets is saved";
 }
 
-TEST_F(SettingsDialog, UnreadableStoreSaysSoAndIsNotWrittenOver)
+TEST_F(SettingsDialogTest, UnreadableStoreSaysSoAndIsNotWrittenOver)
 {
     ASSERT_TRUE(QDir().mkpath(dir.iniPath())); // a folder where the file should be
     auto form = build();
@@ -371,7 +371,7 @@ TEST_F(SettingsDialog, UnreadableStoreSaysSoAndIsNotWrittenOver)
     EXPECT_TRUE(QFileInfo(dir.iniPath()).isDir());
 }
 
-TEST_F(SettingsDialog, FailingSaveIsReportedAndTheDialogStillCloses)
+TEST_F(SettingsDialogTest, FailingSaveIsReportedAndTheDialogStillCloses)
 {
     auto form = build();
     const Controls ui(*form);
@@ -386,7 +386,7 @@ TEST_F(SettingsDialog, FailingSaveIsReportedAndTheDialogStillCloses)
     EXPECT_TRUE(recorder.boxes[0].text.startsWith(QStringLiteral("Cannot ")));
 }
 
-TEST_F(SettingsDialog, SeparatorTypingStopsAtOneCharacterButAStoredLongerOneIsShownWhole)
+TEST_F(SettingsDialogTest, SeparatorTypingStopsAtOneCharacterButAStoredLongerOneIsShownWhole)
 {
     auto form = build();
     const Controls ui(*form);
@@ -409,7 +409,7 @@ TEST_F(SettingsDialog, SeparatorTypingStopsAtOneCharacterButAStoredLongerOneIsSh
     EXPECT_EQ(loadedUi.separ->text(), QStringLiteral(" ")) << "shortened text is the new limit";
 }
 
-TEST_F(SettingsDialog, WindowHasNoTitleButtonsFixedSizeAndOpensOnTheSavingPage)
+TEST_F(SettingsDialogTest, WindowHasNoTitleButtonsFixedSizeAndOpensOnTheSavingPage)
 {
     auto form = build();
     const Controls ui(*form);
@@ -431,7 +431,7 @@ TEST_F(SettingsDialog, WindowHasNoTitleButtonsFixedSizeAndOpensOnTheSavingPage)
     EXPECT_EQ(form->font().pixelSize(), 11);
 }
 
-TEST_F(SettingsDialog, EveryCaptionFitsItsControlOnBothPages)
+TEST_F(SettingsDialogTest, EveryCaptionFitsItsControlOnBothPages)
 {
     auto form = build();
     const Controls ui(*form);
@@ -460,7 +460,7 @@ TEST_F(SettingsDialog, EveryCaptionFitsItsControlOnBothPages)
         EXPECT_GE(button->width(), button->sizeHint().width()) << button->objectName().toStdString();
 }
 
-TEST_F(SettingsDialog, ShowsOverTheCentreOfTheGivenWindow)
+TEST_F(SettingsDialogTest, ShowsOverTheCentreOfTheGivenWindow)
 {
     QWidget main;
     main.setGeometry(100, 100, 600, 400);
@@ -474,7 +474,7 @@ TEST_F(SettingsDialog, ShowsOverTheCentreOfTheGivenWindow)
     EXPECT_NEAR(centre.y(), main.frameGeometry().center().y(), 2);
 }
 
-TEST_F(SettingsDialog, GarbageLinesAroundTheValuesAreIgnored)
+TEST_F(SettingsDialogTest, GarbageLinesAroundTheValuesAreIgnored)
 {
     dir.writeIni("\x01\xff junk without equals\n[StrKey]\n;;;\n=nothing\nseparator=*\n%%%%\nSaveMoney=1\n"
                  "garbage line\nSaveCoSP=zz\n[Other]\nSaveID=1\n");
@@ -493,7 +493,7 @@ TEST_F(SettingsDialog, GarbageLinesAroundTheValuesAreIgnored)
 }
 
 // The history options live in their own section and survive a bad value there.
-TEST_F(SettingsDialog, HistoryOptionsKeptInTheirOwnSection)
+TEST_F(SettingsDialogTest, HistoryOptionsKeptInTheirOwnSection)
 {
     dir.writeIni("[StrKey]\nseparator=_\n[History]\nKeepHistory=0\nKeepMonths=oops\n");
     auto form = build();

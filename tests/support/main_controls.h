@@ -12,7 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTreeWidget>
+#include <QItemSelectionModel>
+#include <QTreeView>
 #include <stdexcept>
 
 // The main window's controls, found by their object names: those names are the window's contract.
@@ -24,6 +25,23 @@ template <class T> T *controlOf(const QObject *window, const char *name)
     return control;
 }
 
+// A report list's cells and captions as the view shows them, and choosing its rows as a click would.
+inline QString cellOf(const QTreeView *list, int row, int column)
+{
+    return list->model()->index(row, column).data().toString();
+}
+inline QString captionOf(const QTreeView *list, int column)
+{
+    return list->model()->headerData(column, Qt::Horizontal).toString();
+}
+inline int rowsIn(const QTreeView *list) { return list->model()->rowCount(); }
+inline void chooseRow(QTreeView *list, int row) { list->setCurrentIndex(list->model()->index(row, 0)); }
+inline void addToChoice(QTreeView *list, int row)
+{
+    list->selectionModel()->select(list->model()->index(row, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
 struct MainControls {
     explicit MainControls(const QObject *w)
         : Button1(controlOf<QPushButton>(w, "Button1")), ComboBox1(controlOf<QComboBox>(w, "ComboBox1")),
@@ -33,9 +51,9 @@ struct MainControls {
           PageControl1(controlOf<QTabWidget>(w, "PageControl1")),
           PageControl2(controlOf<QTabWidget>(w, "PageControl2")),
           ProgressBar1(controlOf<QProgressBar>(w, "ProgressBar1")),
-          ListView1(controlOf<QTreeWidget>(w, "ListView1")),
-          ListView2(controlOf<QTreeWidget>(w, "ListView2")),
-          ListView3(controlOf<QTreeWidget>(w, "ListView3")), UpDown1(controlOf<ArrowPair>(w, "UpDown1")),
+          ListView1(controlOf<QTreeView>(w, "ListView1")),
+          ListView2(controlOf<QTreeView>(w, "ListView2")),
+          ListView3(controlOf<QTreeView>(w, "ListView3")), UpDown1(controlOf<ArrowPair>(w, "UpDown1")),
           Label1(controlOf<QLabel>(w, "Label1")), Label4(controlOf<QLabel>(w, "Label4")),
           Label13(controlOf<QLabel>(w, "Label13")), Label14(controlOf<QLabel>(w, "Label14")),
           Label15(controlOf<QLabel>(w, "Label15")), Label16(controlOf<QLabel>(w, "Label16")),
@@ -57,9 +75,9 @@ struct MainControls {
     QTabWidget *PageControl1;
     QTabWidget *PageControl2;
     QProgressBar *ProgressBar1;
-    QTreeWidget *ListView1;
-    QTreeWidget *ListView2;
-    QTreeWidget *ListView3;
+    QTreeView *ListView1;
+    QTreeView *ListView2;
+    QTreeView *ListView3;
     ArrowPair *UpDown1;
     QLabel *Label1;
     QLabel *Label4;

@@ -80,13 +80,13 @@ protected:
         ui->Button1->click();
     }
 
-    static std::vector<QStringList> rowsOf(QTreeWidget *list)
+    static std::vector<QStringList> rowsOf(QTreeView *list)
     {
         std::vector<QStringList> rows;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        for (int i = 0; i < rowsIn(list); ++i) {
             QStringList cells;
-            for (int c = 0; c < list->columnCount(); ++c)
-                cells << list->topLevelItem(i)->text(c);
+            for (int c = 0; c < list->model()->columnCount(); ++c)
+                cells << cellOf(list, i, c);
             rows.push_back(cells);
         }
         return rows;

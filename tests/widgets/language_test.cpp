@@ -22,7 +22,7 @@ TEST(InterfaceLanguage, EnglishDesktopStartsInEnglish)
         const MainControls ui(&window);
         EXPECT_EQ(ui.Button1->text(), QStringLiteral("Fetch"));
         EXPECT_EQ(controlOf<QMenu>(&window, "N1")->title(), QStringLiteral("File"));
-        EXPECT_EQ(ui.ListView1->headerItem()->text(5), QStringLiteral("Talent"));
+        EXPECT_EQ(captionOf(ui.ListView1, 5), QStringLiteral("Talent"));
         ui.Button1->click();
         ASSERT_EQ(recorder.boxes.size(), 2u); // the missing catalogue, then the team check
         EXPECT_EQ(recorder.boxes[1].caption, QStringLiteral("Error"));

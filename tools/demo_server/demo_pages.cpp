@@ -379,7 +379,7 @@ void writeRosterHeader(Html &out, PageKind kind)
     out << u"</tr>\n";
 }
 
-void writePlayerRow(Html &out, const YouthPlayer &p, int index, PageKind kind)
+void writePlayerRow(Html &out, const DemoPlayer &p, int index, PageKind kind)
 {
     QStringList texts = {escaped(p.name), escaped(p.country), p.position, fixed(p.masteryHundredths, 2),
                          fixed(p.talentThousandths, 3)};
@@ -493,8 +493,8 @@ void writeGraduates(Html &out, const DemoTeam &team)
            u"<tr><th>Сезон</th><th>Выпускник</th><th>Поз</th><th>Маст при выпуске</th><th>Где "
            u"играет</th></tr>\n";
     for (int season = 22; season >= 13; --season) {
-        const std::vector<YouthPlayer> former = youthSquad(team.teamId ^ (season << 20));
-        const YouthPlayer &p = former.front();
+        const std::vector<DemoPlayer> former = youthSquad(team.teamId ^ (season << 20));
+        const DemoPlayer &p = former.front();
         out << u"<tr><td>" << season << u"</td><td>" << escaped(p.name) << u" (" << escaped(p.country)
             << u")</td><td>" << p.position << u"</td><td>" << fixed(p.masteryHundredths + 1500, 2)
             << u"</td><td>" << QStringView(rng.pick(clubs)) << u"</td></tr>\n";
@@ -665,7 +665,7 @@ std::string rosterPage(const DemoCatalogue &catalogue, const DemoTeam &team, Pag
 {
     const DemoDivision *division = catalogue.division(team.divId);
     const DemoDivision none{team.divId, QString()};
-    const std::vector<YouthPlayer> squad = youthSquad(team.teamId, week);
+    const std::vector<DemoPlayer> squad = youthSquad(team.teamId, week);
     const TeamFacts facts = teamFacts(team);
 
     Html out;

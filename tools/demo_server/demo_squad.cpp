@@ -91,9 +91,9 @@ const char16_t *const cityNames[] = {u"Лесногорск", u"Краснобо
 const char16_t *const stadiumNames[] = {u"Центральный", u"Труд",   u"Юность",    u"Олимпийский",
                                         u"Локомотив",   u"Восход", u"Городской", u"Спартакиада"};
 
-YouthPlayer makePlayer(SplitMix64 &rng, const QString &position, int youngest = 15, int oldest = 19)
+DemoPlayer makePlayer(SplitMix64 &rng, const QString &position, int youngest = 15, int oldest = 19)
 {
-    YouthPlayer p;
+    DemoPlayer p;
     p.number = static_cast<int32_t>(rng.between(100000, 999999));
     if (rng.percent(70)) {
         p.name = QString::fromUtf16(rng.pick(russianFirstNames)) + u' ' +
@@ -120,27 +120,27 @@ YouthPlayer makePlayer(SplitMix64 &rng, const QString &position, int youngest = 
 }
 
 // A player the squad does not hold yet, by name and by number.
-YouthPlayer uniquePlayer(SplitMix64 &rng, const QString &position, const std::vector<YouthPlayer> &squad,
+DemoPlayer uniquePlayer(SplitMix64 &rng, const QString &position, const std::vector<DemoPlayer> &squad,
                          int youngest, int oldest)
 {
-    const auto taken = [&squad](const YouthPlayer &p) {
-        return std::any_of(squad.begin(), squad.end(), [&p](const YouthPlayer &other) {
+    const auto taken = [&squad](const DemoPlayer &p) {
+        return std::any_of(squad.begin(), squad.end(), [&p](const DemoPlayer &other) {
             return other.name == p.name || other.number == p.number;
         });
     };
-    YouthPlayer p = makePlayer(rng, position, youngest, oldest);
+    DemoPlayer p = makePlayer(rng, position, youngest, oldest);
     while (taken(p))
         p = makePlayer(rng, position, youngest, oldest);
     return p;
 }
 
-int keeperCount(const std::vector<YouthPlayer> &squad)
+int keeperCount(const std::vector<DemoPlayer> &squad)
 {
     return static_cast<int>(
-        std::count_if(squad.begin(), squad.end(), [](const YouthPlayer &p) { return p.isKeeper(); }));
+        std::count_if(squad.begin(), squad.end(), [](const DemoPlayer &p) { return p.isKeeper(); }));
 }
 
-void train(YouthPlayer &p, SplitMix64 &rng)
+void train(DemoPlayer &p, SplitMix64 &rng)
 {
     // Talent drives the weekly gain; talent itself creeps up and stops at nine.
     p.masteryHundredths += p.talentThousandths / 200 + static_cast<int>(rng.between(0, 10));
@@ -153,16 +153,16 @@ void train(YouthPlayer &p, SplitMix64 &rng)
 
 // One week of the school: training, a new season's birthdays and farewells, a promotion now and then,
 // newcomers after a scouting day. The squad keeps 8 to 25 players and at least one goalkeeper.
-void playWeek(std::vector<YouthPlayer> &squad, int32_t teamId, int week)
+void playWeek(std::vector<DemoPlayer> &squad, int32_t teamId, int week)
 {
     SplitMix64 rng = teamStream(teamId, weekStream + static_cast<uint64_t>(week));
-    for (YouthPlayer &p : squad)
+    for (DemoPlayer &p : squad)
         train(p, rng);
 
     if (week % weeksPerSeason == 0) {
-        for (YouthPlayer &p : squad)
+        for (DemoPlayer &p : squad)
             ++p.age;
-        std::erase_if(squad, [](const YouthPlayer &p) { return p.age > 19; });
+        std::erase_if(squad, [](const DemoPlayer &p) { return p.age > 19; });
     }
 
     if (rng.percent(15)) {
@@ -188,7 +188,7 @@ void playWeek(std::vector<YouthPlayer> &squad, int32_t teamId, int week)
 
 } // namespace
 
-std::vector<YouthPlayer> youthSquad(int32_t teamId, int week)
+std::vector<DemoPlayer> youthSquad(int32_t teamId, int week)
 {
     SplitMix64 rng = teamStream(teamId, squadStream);
     const auto count = static_cast<int>(rng.between(8, 25));
@@ -202,11 +202,11 @@ std::vector<YouthPlayer> youthSquad(int32_t teamId, int week)
     for (size_t i = positions.size() - 1; i > 0; --i)
         std::swap(positions[i], positions[static_cast<size_t>(rng.between(0, static_cast<int64_t>(i)))]);
 
-    std::vector<YouthPlayer> squad;
+    std::vector<DemoPlayer> squad;
     QSet<QString> names;
     QSet<int32_t> numbers;
     for (const QString &position : positions) {
-        YouthPlayer p = makePlayer(rng, position);
+        DemoPlayer p = makePlayer(rng, position);
         while (names.contains(p.name) || numbers.contains(p.number))
             p = makePlayer(rng, position);
         names.insert(p.name);

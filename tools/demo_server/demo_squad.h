@@ -9,7 +9,7 @@
 
 // One youth player of a demo team. Numbers are held as whole hundredths or thousandths so the page
 // writes them exactly, with "." as the separator, the way the game's site does.
-struct YouthPlayer {
+struct DemoPlayer {
     int32_t number = 0; // player identifier in the site's links
     QString name;
     QString country;
@@ -28,7 +28,7 @@ struct YouthPlayer {
 // squad as it stands today; every later week the players train (mastery grows, talent creeps up to 9),
 // now and then one is promoted and a newcomer arrives, and every 20 weeks a season turns: all grow a year
 // older and those past 19 leave.
-std::vector<YouthPlayer> youthSquad(int32_t teamId, int week = 0);
+std::vector<DemoPlayer> youthSquad(int32_t teamId, int week = 0);
 constexpr int maxDemoWeek = 1000;
 
 // What the page's summary says about a team besides its name and division.
