@@ -3,6 +3,7 @@
 #include "text/app_error.h"
 #include "text/numbers.h"
 
+#include <QCoreApplication>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -132,6 +133,9 @@ double projectionRound(long double value, int decimals)
     return static_cast<double>(std::trunc(scaled) * static_cast<long double>(factor));
 }
 
-QString noGrowthCaption() { return QStringLiteral("Ахтунг"); }
+QString noGrowthCaption() { return QCoreApplication::translate("TalentProjection", "Ахтунг"); }
 
-QString noGrowthText() { return QStringLiteral("Талант не растет при этих значениях."); }
+QString noGrowthText()
+{
+    return QCoreApplication::translate("TalentProjection", "Талант не растет при этих значениях.");
+}

@@ -3,6 +3,7 @@
 #include "text/app_error.h"
 #include "text/code_page.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <optional>
 
@@ -31,10 +32,10 @@ std::array<int, N> columnsOf(const CatalogueTable &table, const std::array<const
                 ++column;
         }
         if (column >= count)
-            throw AppError(cp1251FromUtf16(u"В таблице каталога ") + table.fileName() +
-                           cp1251FromUtf16(u" не найдено поле '") + names[i] +
-                           cp1251FromUtf16(u"': полей в ней ") + std::to_string(count) +
-                           cp1251FromUtf16(u", а нужно ") + std::to_string(N));
+            throw AppError(cp1251Message(
+                QCoreApplication::translate(
+                    "Catalogue", "В таблице каталога %1 не найдено поле '%2': полей в ней %3, а нужно %4"),
+                table.fileName(), std::string(names[i]), std::to_string(count), std::to_string(N)));
         at[i] = column;
         taken[static_cast<size_t>(column)] = true;
     }
@@ -49,9 +50,10 @@ std::optional<int32_t> identifierOrSkip(const CatalogueTable &table, int idAt, i
         return table.fieldAsInteger(idAt);
     } catch (const ConvertError &error) {
         if (skipped)
-            skipped->push_back(cp1251FromUtf16(u"Пропущена строка ") + std::to_string(table.rowNumber()) +
-                               " (" + table.fieldAsText(nameAt) + cp1251FromUtf16(u") в ") +
-                               table.fileName() + ": " + error.what());
+            skipped->push_back(
+                cp1251Message(QCoreApplication::translate("Catalogue", "Пропущена строка %1 (%2) в %3: %4"),
+                              std::to_string(table.rowNumber()), table.fieldAsText(nameAt), table.fileName(),
+                              std::string(error.what())));
         return std::nullopt;
     }
 }

@@ -5,6 +5,7 @@
 #include "text/code_page.h"
 #include "text/numbers.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <limits>
@@ -12,7 +13,10 @@
 
 namespace {
 
-const char16_t *const notADatabase = u"это не база данных SQLite 3";
+std::string notADatabase()
+{
+    return cp1251Message(QCoreApplication::translate("CatalogueTable", "это не база данных SQLite 3"));
+}
 
 struct LoadedTable {
     std::vector<std::string> fieldNames;
@@ -41,16 +45,18 @@ std::string reasonFor(const SqliteError &error)
 {
     switch (error.code()) {
     case SQLITE_NOTADB:
-        return cp1251FromUtf16(notADatabase);
+        return notADatabase();
     case SQLITE_CORRUPT:
-        return cp1251FromUtf16(u"файл поврежден (") + error.what() + ")";
+        return cp1251Message(QCoreApplication::translate("CatalogueTable", "файл поврежден (%1)"),
+                             std::string(error.what()));
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
     case SQLITE_AUTH:
-        return cp1251FromUtf16(u"файл не читается (") + error.what() + ")";
+        return cp1251Message(QCoreApplication::translate("CatalogueTable", "файл не читается (%1)"),
+                             std::string(error.what()));
     case SQLITE_NOMEM:
     case SQLITE_TOOBIG:
-        return cp1251FromUtf16(u"таблица слишком велика");
+        return cp1251Message(QCoreApplication::translate("CatalogueTable", "таблица слишком велика"));
     default:
         return error.what();
     }
@@ -61,10 +67,11 @@ std::string singleTableName(const SqliteDatabase &db)
 {
     const std::vector<std::string> names = db.userTableNames();
     if (names.empty())
-        throw AppError(cp1251FromUtf16(u"в нем нет таблицы"));
+        throw AppError(cp1251Message(QCoreApplication::translate("CatalogueTable", "в нем нет таблицы")));
     if (names.size() > 1)
-        throw AppError(cp1251FromUtf16(u"в нем таблиц: ") + std::to_string(names.size()) +
-                       cp1251FromUtf16(u", а должна быть одна"));
+        throw AppError(cp1251Message(
+            QCoreApplication::translate("CatalogueTable", "в нем таблиц: %1, а должна быть одна"),
+            std::to_string(names.size())));
     return names.front();
 }
 
@@ -140,20 +147,21 @@ void checkFile(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw AppError(cp1251FromUtf16(u"файл не найден"));
+        throw AppError(cp1251Message(QCoreApplication::translate("CatalogueTable", "файл не найден")));
     if (info.isDir())
-        throw AppError(cp1251FromUtf16(u"это папка"));
+        throw AppError(cp1251Message(QCoreApplication::translate("CatalogueTable", "это папка")));
     if (!info.isFile())
-        throw AppError(cp1251FromUtf16(u"это не обычный файл"));
+        throw AppError(cp1251Message(QCoreApplication::translate("CatalogueTable", "это не обычный файл")));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(cp1251FromUtf16(u"файл не читается (") + toCp1251(file.errorString()) + ")");
+        throw AppError(toCp1251(
+            QCoreApplication::translate("CatalogueTable", "файл не читается (%1)").arg(file.errorString())));
     if (file.size() == 0)
-        throw AppError(cp1251FromUtf16(u"файл пуст"));
+        throw AppError(cp1251Message(QCoreApplication::translate("CatalogueTable", "файл пуст")));
     // SQLite takes a file shorter than its header for an empty database; a catalogue must be a real one.
     static const QByteArray magic("SQLite format 3", 16); // with its terminating zero
     if (file.read(magic.size()) != magic)
-        throw AppError(cp1251FromUtf16(notADatabase));
+        throw AppError(notADatabase());
 }
 
 } // namespace
@@ -173,8 +181,9 @@ void CatalogueTable::loadFromFile(const std::string &fileName)
         }
     } catch (const AppError &error) {
         m_failedFileName = fileName;
-        throw AppError(cp1251FromUtf16(u"Не удалось открыть файл каталога ") + fileName + ": " +
-                       error.what());
+        throw AppError(cp1251Message(
+            QCoreApplication::translate("CatalogueTable", "Не удалось открыть файл каталога %1: %2"),
+            fileName, std::string(error.what())));
     }
     m_fieldNames = std::move(loaded.fieldNames);
     m_rows = std::move(loaded.rows);
@@ -199,17 +208,21 @@ void CatalogueTable::requireOpen() const
     if (m_open)
         return;
     if (m_failedFileName.empty())
-        throw AppError(cp1251FromUtf16(u"Таблица каталога не загружена"));
-    throw AppError(cp1251FromUtf16(u"Таблица каталога не загружена: не удалось загрузить ") +
-                   m_failedFileName);
+        throw AppError(
+            cp1251Message(QCoreApplication::translate("CatalogueTable", "Таблица каталога не загружена")));
+    throw AppError(
+        cp1251Message(QCoreApplication::translate("CatalogueTable",
+                                                  "Таблица каталога не загружена: не удалось загрузить %1"),
+                      m_failedFileName));
 }
 
 const CatalogueTable::Cell &CatalogueTable::currentCell(int column) const
 {
     requireOpen();
     if (m_rows.empty())
-        throw AppError(cp1251FromUtf16(u"Нет текущей строки: таблица в ") + m_fileName +
-                       cp1251FromUtf16(u" пуста"));
+        throw AppError(cp1251Message(
+            QCoreApplication::translate("CatalogueTable", "Нет текущей строки: таблица в %1 пуста"),
+            m_fileName));
     requireColumn(column);
     return m_rows[m_row][static_cast<size_t>(column)];
 }
@@ -217,9 +230,9 @@ const CatalogueTable::Cell &CatalogueTable::currentCell(int column) const
 void CatalogueTable::requireColumn(int column) const
 {
     if (column < 0 || static_cast<size_t>(column) >= m_fieldNames.size())
-        throw AppError(cp1251FromUtf16(u"Нет поля с номером ") + std::to_string(column) +
-                       cp1251FromUtf16(u": в таблице ") + m_fileName + cp1251FromUtf16(u" полей: ") +
-                       std::to_string(m_fieldNames.size()));
+        throw AppError(cp1251Message(
+            QCoreApplication::translate("CatalogueTable", "Нет поля с номером %1: в таблице %2 полей: %3"),
+            std::to_string(column), m_fileName, std::to_string(m_fieldNames.size())));
 }
 
 std::string CatalogueTable::cellText(const Cell &cell)
@@ -276,7 +289,8 @@ int CatalogueTable::fieldIndex(const std::string &fieldName) const
 {
     if (const std::optional<int> column = fieldNumber(fieldName))
         return *column;
-    throw AppError(cp1251FromUtf16(u"Поле '") + fieldName + cp1251FromUtf16(u"' не найдено в ") + m_fileName);
+    throw AppError(cp1251Message(QCoreApplication::translate("CatalogueTable", "Поле '%1' не найдено в %2"),
+                                 fieldName, m_fileName));
 }
 
 int CatalogueTable::fieldCount() const

@@ -33,6 +33,11 @@ TextRows utf8Rows(const TextRows &rows, const std::vector<std::string> &leading 
     return out;
 }
 
+// The dialog's filters are texts of ours like any other: callers give them in the source language, they
+// are named here so that they reach the translation, and the dialog shows them translated.
+[[maybe_unused]] constexpr const char *fileFilters[] = {QT_TRANSLATE_NOOP("ListExports", "Text file (*.txt)"),
+                                                        QT_TRANSLATE_NOOP("ListExports", "CSV (*.csv)")};
+
 bool sayNothingToSave(bool nothing)
 {
     if (nothing)
@@ -77,7 +82,9 @@ QString askExportFileName(QWidget *owner, bool nothing, const QString &filter, c
 {
     if (sayNothingToSave(nothing))
         return {};
-    return messages().saveFileName(owner, QDir::currentPath(), filter, suffix);
+    const QByteArray source = filter.toUtf8();
+    return messages().saveFileName(owner, QDir::currentPath(),
+                                   QCoreApplication::translate("ListExports", source.constData()), suffix);
 }
 
 void saveCsvFile(QWidget *owner, bool nothing, const std::function<std::string()> &document)

@@ -1,5 +1,6 @@
 #include "history/history_file.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -49,20 +50,27 @@ QString historyFailureReason(HistoryFailure failure, const QString &path, const 
     const QString file = QDir::toNativeSeparators(path);
     switch (failure) {
     case HistoryFailure::Locked:
-        return QStringLiteral("файл истории %1 занят другой копией программы").arg(file);
+        return QCoreApplication::translate("HistoryFile", "файл истории %1 занят другой копией программы")
+            .arg(file);
     case HistoryFailure::DiskFull:
-        return QStringLiteral("на диске не хватает места для файла истории %1").arg(file);
+        return QCoreApplication::translate("HistoryFile", "на диске не хватает места для файла истории %1")
+            .arg(file);
     case HistoryFailure::NotWritable:
-        return QStringLiteral("нет права записи в файл истории %1 или в его папку").arg(file);
+        return QCoreApplication::translate("HistoryFile",
+                                           "нет права записи в файл истории %1 или в его папку")
+            .arg(file);
     case HistoryFailure::Corrupt:
-        return QStringLiteral("файл истории %1 повреждён").arg(file);
+        return QCoreApplication::translate("HistoryFile", "файл истории %1 повреждён").arg(file);
     case HistoryFailure::TooNew:
-        return QStringLiteral("файл истории %1 записан более новой версией программы").arg(file);
+        return QCoreApplication::translate("HistoryFile",
+                                           "файл истории %1 записан более новой версией программы")
+            .arg(file);
     case HistoryFailure::None:
     case HistoryFailure::Other:
         break;
     }
-    return QStringLiteral("ошибка файла истории %1: %2").arg(file, QString::fromStdString(sqliteMessage));
+    return QCoreApplication::translate("HistoryFile", "ошибка файла истории %1: %2")
+        .arg(file, QString::fromStdString(sqliteMessage));
 }
 
 QString setAsideBrokenFile(const QString &path)

@@ -22,8 +22,8 @@ enum class HistoryFailure {
 // What an SQLite result code means for the history file.
 HistoryFailure historyFailureOf(int sqliteCode);
 
-// Why the history failed, as the end of a Russian sentence: "файл истории ... занят другой копией
-// программы". The SQLite message is only shown for failures of no known kind.
+// Why the history failed, as the end of a sentence in the interface language: "файл истории ... занят
+// другой копией программы". The SQLite message is only shown for failures of no known kind.
 QString historyFailureReason(HistoryFailure failure, const QString &path, const std::string &sqliteMessage);
 
 // Moves a broken file out of the way as "<name>.broken-<yyyy-MM-dd>", adding "-2", "-3", ... when that

@@ -5,6 +5,7 @@
 #include "history/page_packing.h"
 #include "text/code_page.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <array>
@@ -34,10 +35,20 @@ std::string summaryColumnList(int firstParameter = 0)
     return list;
 }
 
-const QString keepPrefix = QStringLiteral("Страница не сохранена в истории: %1.");
-const QString openPrefix = QStringLiteral("История недоступна: %1.");
-const QString readPrefix = QStringLiteral("Не удалось прочитать историю: %1.");
-const QString changePrefix = QStringLiteral("Не удалось изменить историю: %1.");
+// Made when a message is, so it speaks the interface language of that moment.
+QString keepPrefix()
+{
+    return QCoreApplication::translate("HistoryStore", "Страница не сохранена в истории: %1.");
+}
+QString openPrefix() { return QCoreApplication::translate("HistoryStore", "История недоступна: %1."); }
+QString readPrefix()
+{
+    return QCoreApplication::translate("HistoryStore", "Не удалось прочитать историю: %1.");
+}
+QString changePrefix()
+{
+    return QCoreApplication::translate("HistoryStore", "Не удалось изменить историю: %1.");
+}
 
 // ISO-8601 in UTC to the second: "2024-05-01T12:34:56Z", so text order is time order.
 std::string timeText(const QDateTime &time) { return time.toUTC().toString(Qt::ISODate).toStdString(); }
@@ -79,12 +90,12 @@ HistoryError historyError(const SqliteError &error, const QString &path, const Q
 }
 
 // Runs a read or a change of the file, turning SQLite's failure into one the user can be shown.
-template <class Body> auto guarded(const QString &path, const QString &prefix, Body &&body)
+template <class Body> auto guarded(const QString &path, QString (*prefix)(), Body &&body)
 {
     try {
         return body();
     } catch (const SqliteError &error) {
-        throw historyError(error, path, prefix);
+        throw historyError(error, path, prefix());
     }
 }
 
@@ -179,8 +190,9 @@ std::optional<RawPage> rawPageOf(const SqliteDatabase &db, int64_t fetchId, cons
         return std::nullopt;
     std::optional<std::string> bytes = unpackPage(query.columnBlob(0), query.columnBlob(1));
     if (!bytes)
-        throw HistoryError(HistoryFailure::Corrupt,
-                           toCp1251(readPrefix.arg(historyFailureReason(HistoryFailure::Corrupt, path, {}))));
+        throw HistoryError(
+            HistoryFailure::Corrupt,
+            toCp1251(readPrefix().arg(historyFailureReason(HistoryFailure::Corrupt, path, {}))));
     return RawPage{static_cast<int32_t>(query.columnInteger(3)), timeOf(query.columnText(2)),
                    kindOf(query.columnText(4)), std::move(*bytes)};
 }
@@ -224,14 +236,14 @@ HistoryOutcome HistoryStore::openFile()
 {
     m_db.reset();
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
-        return failure(HistoryFailure::NotWritable, {}, openPrefix);
+        return failure(HistoryFailure::NotWritable, {}, openPrefix());
     try {
         return connect();
     } catch (const SqliteError &error) {
         m_db.reset();
         const HistoryFailure kind = historyFailureOf(error.code());
         if (kind != HistoryFailure::Corrupt)
-            return failure(kind, error.what(), openPrefix);
+            return failure(kind, error.what(), openPrefix());
     }
     return startAgain();
 }
@@ -245,7 +257,7 @@ HistoryOutcome HistoryStore::connect()
     const int version = schemaVersionOf(*db);
     db->prepare("SELECT count(*) FROM sqlite_master").step();
     if (version > historySchemaVersion())
-        return failure(HistoryFailure::TooNew, {}, openPrefix);
+        return failure(HistoryFailure::TooNew, {}, openPrefix());
     // Packed pages run to 8-12 KB: with 64 KB database pages they sit whole in the table, six or more
     // to a page, where 4 KB pages would spread each over overflow pages and waste a tenth of the file.
     // Takes effect only on a file still empty, so before the log is turned on.
@@ -266,16 +278,17 @@ HistoryOutcome HistoryStore::startAgain()
     m_db.reset();
     const QString aside = setAsideBrokenFile(m_path);
     if (aside.isEmpty())
-        return failure(HistoryFailure::NotWritable, {}, openPrefix);
+        return failure(HistoryFailure::NotWritable, {}, openPrefix());
     try {
         HistoryOutcome outcome = connect();
         if (outcome.ok)
-            outcome.message = QStringLiteral("Файл истории повреждён и отложен как %1; начат новый.")
+            outcome.message = QCoreApplication::translate(
+                                  "HistoryStore", "Файл истории повреждён и отложен как %1; начат новый.")
                                   .arg(QDir::toNativeSeparators(aside));
         return outcome;
     } catch (const SqliteError &error) {
         m_db.reset();
-        return failure(historyFailureOf(error.code()), error.what(), openPrefix);
+        return failure(historyFailureOf(error.code()), error.what(), openPrefix());
     }
 }
 
@@ -284,7 +297,8 @@ HistoryOutcome HistoryStore::keep(const FetchRecord &record)
     HistoryOutcome opened{true, HistoryFailure::None, {}};
     if (!m_db) {
         if (m_path.isEmpty())
-            return {false, HistoryFailure::Other, keepPrefix.arg(QStringLiteral("файл истории не открыт"))};
+            return {false, HistoryFailure::Other,
+                    keepPrefix().arg(QCoreApplication::translate("HistoryStore", "файл истории не открыт"))};
         opened = openFile();
         if (!opened.ok)
             return {false, opened.failure, opened.message};
@@ -294,9 +308,9 @@ HistoryOutcome HistoryStore::keep(const FetchRecord &record)
         return opened; // with the notice of a file set aside on the way, if any
     } catch (const SqliteError &error) {
         if (historyFailureOf(error.code()) != HistoryFailure::Corrupt)
-            return failure(historyFailureOf(error.code()), error.what(), keepPrefix);
+            return failure(historyFailureOf(error.code()), error.what(), keepPrefix());
     } catch (const std::exception &error) { // the page could not be packed
-        return failure(HistoryFailure::Other, error.what(), keepPrefix);
+        return failure(HistoryFailure::Other, error.what(), keepPrefix());
     }
     // Damage deeper in the file than opening looks: the same remedy, then the page once more.
     HistoryOutcome fresh = startAgain();
@@ -306,7 +320,7 @@ HistoryOutcome HistoryStore::keep(const FetchRecord &record)
         write(record);
         return fresh;
     } catch (const SqliteError &error) {
-        return failure(historyFailureOf(error.code()), error.what(), keepPrefix);
+        return failure(historyFailureOf(error.code()), error.what(), keepPrefix());
     }
 }
 

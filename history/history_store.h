@@ -13,7 +13,7 @@
 
 class SqliteDatabase;
 
-// What opening the history or keeping a page came to. The message is for the user (Russian), empty
+// What opening the history or keeping a page came to. The message is for the user, empty
 // when there is nothing to tell; a broken file set aside and replaced is ok with a message.
 struct HistoryOutcome {
     bool ok = false;

@@ -4,6 +4,7 @@
 #include "text/code_page.h"
 #include "text/numbers.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,7 +44,8 @@ bool isInteger(const QVariant &value)
 
 [[noreturn]] void throwCannotRead(const QString &location)
 {
-    throw InputOutputError(toCp1251(QStringLiteral("Не удалось прочитать файл настроек ") + location));
+    throw InputOutputError(toCp1251(
+        QCoreApplication::translate("SettingsStore", "Не удалось прочитать файл настроек %1").arg(location)));
 }
 
 std::unique_ptr<QSettings> openStore()

@@ -15,3 +15,13 @@ std::string utf8FromCp1251(const std::string &bytes);
 std::string cp1251FromUtf8(std::string_view utf8);
 // A text of the program's own, written as a u"" literal, in windows-1251.
 std::string cp1251FromUtf16(std::u16string_view text);
+
+// A message of the program's own, already in the interface language, as windows-1251 with windows-1251
+// texts put in for %1, %2, ...: a cell or a file name quoted in it keeps its bytes.
+template <class... Texts> std::string cp1251Message(const QString &message, const Texts &...texts)
+{
+    if constexpr (sizeof...(texts) == 0)
+        return toCp1251(message);
+    else
+        return toCp1251(message.arg(fromCp1251(texts)...));
+}

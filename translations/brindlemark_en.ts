@@ -53,6 +53,84 @@
     </message>
 </context>
 <context>
+    <name>Catalogue</name>
+    <message>
+        <source>В таблице каталога %1 не найдено поле &apos;%2&apos;: полей в ней %3, а нужно %4</source>
+        <translation>The catalogue table %1 has no field &apos;%2&apos;: it has %3 fields and needs %4</translation>
+    </message>
+    <message>
+        <source>Пропущена строка %1 (%2) в %3: %4</source>
+        <translation>Row %1 (%2) in %3 left out: %4</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueTable</name>
+    <message>
+        <source>это не база данных SQLite 3</source>
+        <translation>it is not an SQLite 3 database</translation>
+    </message>
+    <message>
+        <source>файл поврежден (%1)</source>
+        <translation>the file is damaged (%1)</translation>
+    </message>
+    <message>
+        <source>файл не читается (%1)</source>
+        <translation>the file cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>таблица слишком велика</source>
+        <translation>the table is too large</translation>
+    </message>
+    <message>
+        <source>в нем нет таблицы</source>
+        <translation>it holds no table</translation>
+    </message>
+    <message>
+        <source>в нем таблиц: %1, а должна быть одна</source>
+        <translation>it holds %1 tables where there should be one</translation>
+    </message>
+    <message>
+        <source>файл не найден</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>это папка</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл каталога %1: %2</source>
+        <translation>Cannot open the catalogue file %1: %2</translation>
+    </message>
+    <message>
+        <source>Таблица каталога не загружена</source>
+        <translation>The catalogue table is not loaded</translation>
+    </message>
+    <message>
+        <source>Таблица каталога не загружена: не удалось загрузить %1</source>
+        <translation>The catalogue table is not loaded: %1 could not be loaded</translation>
+    </message>
+    <message>
+        <source>Нет текущей строки: таблица в %1 пуста</source>
+        <translation>No current row: the table in %1 is empty</translation>
+    </message>
+    <message>
+        <source>Нет поля с номером %1: в таблице %2 полей: %3</source>
+        <translation>No field number %1: the table in %2 has %3 fields</translation>
+    </message>
+    <message>
+        <source>Поле &apos;%1&apos; не найдено в %2</source>
+        <translation>No field &apos;%1&apos; in %2</translation>
+    </message>
+</context>
+<context>
     <name>ExportFile</name>
     <message>
         <source>Не удалось открыть файл %1: %2</source>
@@ -85,6 +163,33 @@
     <message>
         <source>это не обычный файл</source>
         <translation>it is not a regular file</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryFile</name>
+    <message>
+        <source>файл истории %1 занят другой копией программы</source>
+        <translation>the history file %1 is in use by another copy of the program</translation>
+    </message>
+    <message>
+        <source>на диске не хватает места для файла истории %1</source>
+        <translation>the disk has no room left for the history file %1</translation>
+    </message>
+    <message>
+        <source>нет права записи в файл истории %1 или в его папку</source>
+        <translation>no permission to write the history file %1 or its folder</translation>
+    </message>
+    <message>
+        <source>файл истории %1 повреждён</source>
+        <translation>the history file %1 is damaged</translation>
+    </message>
+    <message>
+        <source>файл истории %1 записан более новой версией программы</source>
+        <translation>the history file %1 was written by a newer version of the program</translation>
+    </message>
+    <message>
+        <source>ошибка файла истории %1: %2</source>
+        <translation>history file error %1: %2</translation>
     </message>
 </context>
 <context>
@@ -171,10 +276,45 @@
     </message>
 </context>
 <context>
+    <name>HistoryStore</name>
+    <message>
+        <source>Страница не сохранена в истории: %1.</source>
+        <translation>The page was not kept in the history: %1.</translation>
+    </message>
+    <message>
+        <source>История недоступна: %1.</source>
+        <translation>The history is unavailable: %1.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать историю: %1.</source>
+        <translation>Cannot read the history: %1.</translation>
+    </message>
+    <message>
+        <source>Не удалось изменить историю: %1.</source>
+        <translation>Cannot change the history: %1.</translation>
+    </message>
+    <message>
+        <source>Файл истории повреждён и отложен как %1; начат новый.</source>
+        <translation>The history file was damaged and set aside as %1; a new one was started.</translation>
+    </message>
+    <message>
+        <source>файл истории не открыт</source>
+        <translation>the history file is not open</translation>
+    </message>
+</context>
+<context>
     <name>ListExports</name>
     <message>
         <source>Сохранять нечего :(</source>
         <translation>Nothing to save :(</translation>
+    </message>
+    <message>
+        <source>Text file (*.txt)</source>
+        <translation>Text file (*.txt)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -334,6 +474,13 @@
     <message>
         <source>Команда</source>
         <translation>Team</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Не удалось прочитать файл настроек %1</source>
+        <translation>Cannot read the settings file %1</translation>
     </message>
 </context>
 <context>
@@ -691,6 +838,17 @@
     <message>
         <source>Файл: %1</source>
         <translation>File: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TalentProjection</name>
+    <message>
+        <source>Ахтунг</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Талант не растет при этих значениях.</source>
+        <translation>The talent does not grow with these values.</translation>
     </message>
 </context>
 </TS>

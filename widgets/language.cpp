@@ -3,6 +3,19 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
+namespace {
+
+// Debian's qt6-translations-l10n ships qtbase_ru; a Qt installed from elsewhere may carry only the
+// qt_ru catalogue, which pulls qtbase_ru in itself.
+bool loadQtRussian(QTranslator &translator)
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    return translator.load(QStringLiteral("qtbase_ru"), folder) ||
+           translator.load(QStringLiteral("qt_ru"), folder);
+}
+
+} // namespace
+
 InterfaceLanguage::InterfaceLanguage(const QLocale &locale)
     : m_english(locale.language() == QLocale::English), m_program(std::make_unique<QTranslator>()),
       m_qt(std::make_unique<QTranslator>())
@@ -11,8 +24,7 @@ InterfaceLanguage::InterfaceLanguage(const QLocale &locale)
     // buttons are English by nature and need one for Russian.
     if (m_english && m_program->load(QStringLiteral(":/i18n/brindlemark_en.qm")))
         QCoreApplication::installTranslator(m_program.get());
-    if (!m_english &&
-        m_qt->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (!m_english && loadQtRussian(*m_qt))
         QCoreApplication::installTranslator(m_qt.get());
 }
 

@@ -1,12 +1,19 @@
+#include "analysis/talent_projection.h"
 #include "app/main_window.h"
+#include "catalogue/catalogue_table.h"
+#include "history/history_store.h"
 #include "support/main_controls.h"
 #include "support/message_recorder.h"
 #include "support/working_folder.h"
+#include "text/app_error.h"
+#include "text/code_page.h"
 #include "widgets/language.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -40,4 +47,39 @@ TEST(InterfaceLanguage, RussianAndOtherDesktopsKeepTheProgramsOwnTexts)
         EXPECT_FALSE(language.english());
         EXPECT_EQ(QCoreApplication::translate("MainWindow", "Получить"), QStringLiteral("Получить"));
     }
+}
+
+// Qt's own buttons speak the interface's Russian, German desktop included, from Qt's translations.
+TEST(InterfaceLanguage, QtsOwnButtonsFollowTheRussianInterface)
+{
+    for (const QLocale &locale : {QLocale(QLocale::Russian), QLocale(QLocale::German)}) {
+        const InterfaceLanguage language(locale);
+        const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Отмена"));
+    }
+}
+
+// Messages made by the logic, windows-1251 ones included, speak the language of the moment they are made.
+TEST(InterfaceLanguage, LogicMessagesFollowTheInterface)
+{
+    const WorkingFolder empty;
+    const auto messages = [] {
+        QString catalogue;
+        try {
+            CatalogueTable().loadFromFile("absent.cds");
+        } catch (const AppError &error) {
+            catalogue = fromCp1251(error.what());
+        }
+        return QStringList{HistoryStore().keep(FetchRecord{}).message, noGrowthText(), catalogue};
+    };
+    EXPECT_EQ(messages(),
+              QStringList({QStringLiteral("Страница не сохранена в истории: файл истории не открыт."),
+                           QStringLiteral("Талант не растет при этих значениях."),
+                           QStringLiteral("Не удалось открыть файл каталога absent.cds: файл не найден")}));
+    const InterfaceLanguage language(QLocale(QLocale::English));
+    EXPECT_EQ(
+        messages(),
+        QStringList({QStringLiteral("The page was not kept in the history: the history file is not open."),
+                     QStringLiteral("The talent does not grow with these values."),
+                     QStringLiteral("Cannot open the catalogue file absent.cds: the file does not exist")}));
 }
