@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Название: &quot;Brindlemark&quot;</source>
+        <translation>Name: &quot;Brindlemark&quot;</translation>
+    </message>
+    <message>
+        <source>Версия: 1.3 от 15 апреля.</source>
+        <translation>Version: 1.3 of 15 April.</translation>
+    </message>
+    <message>
+        <source>Автор: Brindlemark team (brindlemark)</source>
+        <translation>Author: Brindlemark team (brindlemark)</translation>
+    </message>
+    <message>
+        <source>Расчеты: Brindlemark team (calc)</source>
+        <translation>Calculations: Brindlemark team (calc)</translation>
+    </message>
+    <message>
+        <source>   Brindlemark Club   </source>
+        <translation>   Brindlemark Club   </translation>
+    </message>
+    <message>
+        <source>https://brindlemark.example.org/</source>
+        <translation>https://brindlemark.example.org/</translation>
+    </message>
+    <message>
+        <source>Форум Brindlemark</source>
+        <translation>Brindlemark forum</translation>
+    </message>
+    <message>
+        <source>2026</source>
+        <translation>2026</translation>
+    </message>
+</context>
+<context>
     <name>BoardPage</name>
     <message>
         <source>Все</source>
@@ -347,143 +386,6 @@
     </message>
 </context>
 <context>
-    <name>PageFetch</name>
-    <message>
-        <source>Команда не найдена</source>
-        <translation>Team not found</translation>
-    </message>
-    <message>
-        <source>Неправильно указан ИД.</source>
-        <translation>The ID is wrong.</translation>
-    </message>
-    <message>
-        <source>команда не найдена</source>
-        <translation>team not found</translation>
-    </message>
-    <message>
-        <source>Ахтунг</source>
-        <translation>Attention</translation>
-    </message>
-    <message>
-        <source>На сайте проводится обновление данных.</source>
-        <translation>The site is updating its data.</translation>
-    </message>
-    <message>
-        <source>на сайте проводится обновление данных</source>
-        <translation>the site is updating its data</translation>
-    </message>
-    <message>
-        <source>Произошла ошибка: сервер не ответил за отведённое время.</source>
-        <translation>An error occurred: the server did not answer in time.</translation>
-    </message>
-    <message>
-        <source>Произошла ошибка: страница пришла не полностью.</source>
-        <translation>An error occurred: the page arrived incomplete.</translation>
-    </message>
-    <message>
-        <source>Произошла ошибка</source>
-        <translation>An error occurred</translation>
-    </message>
-    <message>
-        <source>сервер не ответил вовремя</source>
-        <translation>the server did not answer in time</translation>
-    </message>
-    <message>
-        <source>страница пришла не полностью</source>
-        <translation>the page arrived incomplete</translation>
-    </message>
-    <message>
-        <source>страница не получена</source>
-        <translation>the page was not received</translation>
-    </message>
-    <message>
-        <source>Произошла ошибка: прокси-сервер требует логин и пароль.</source>
-        <translation>An error occurred: the proxy asks for a login and password.</translation>
-    </message>
-    <message>
-        <source>прокси-сервер требует логин и пароль</source>
-        <translation>the proxy asks for a login and password</translation>
-    </message>
-    <message>
-        <source>страница не распознана: в ней нет названия команды</source>
-        <translation>the page was not understood: it holds no team name</translation>
-    </message>
-    <message>
-        <source>ошибка в данных: </source>
-        <translation>bad data: </translation>
-    </message>
-</context>
-<context>
-    <name>RosterLists</name>
-    <message>
-        <source>Имя</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Страна</source>
-        <translation>Country</translation>
-    </message>
-    <message>
-        <source>Поз</source>
-        <translation>Pos</translation>
-    </message>
-    <message>
-        <source>Возр</source>
-        <translation>Age</translation>
-    </message>
-    <message>
-        <source>Маст</source>
-        <translation>Mast</translation>
-    </message>
-    <message>
-        <source>Талант</source>
-        <translation>Talent</translation>
-    </message>
-    <message>
-        <source>От</source>
-        <translation>Tk</translation>
-    </message>
-    <message>
-        <source>Оп</source>
-        <translation>Mk</translation>
-    </message>
-    <message>
-        <source>Др</source>
-        <translation>Dr</translation>
-    </message>
-    <message>
-        <source>Пм</source>
-        <translation>Rc</translation>
-    </message>
-    <message>
-        <source>Вн</source>
-        <translation>St</translation>
-    </message>
-    <message>
-        <source>Пс</source>
-        <translation>Ps</translation>
-    </message>
-    <message>
-        <source>Сл</source>
-        <translation>Pw</translation>
-    </message>
-    <message>
-        <source>Тч</source>
-        <translation>Ac</translation>
-    </message>
-    <message>
-        <source>Команда</source>
-        <translation>Team</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsStore</name>
-    <message>
-        <source>Не удалось прочитать файл настроек %1</source>
-        <translation>Cannot read the settings file %1</translation>
-    </message>
-</context>
-<context>
     <name>MainWindow</name>
     <message>
         <source>Brindlemark</source>
@@ -711,42 +613,160 @@
     </message>
 </context>
 <context>
-    <name>AboutDialog</name>
+    <name>PageFetch</name>
     <message>
-        <source>About</source>
-        <translation>About</translation>
+        <source>Команда не найдена</source>
+        <translation>Team not found</translation>
     </message>
     <message>
-        <source>Название: &quot;Brindlemark&quot;</source>
-        <translation>Name: &quot;Brindlemark&quot;</translation>
+        <source>Неправильно указан ИД.</source>
+        <translation>The ID is wrong.</translation>
     </message>
     <message>
-        <source>Версия: 1.3 от 15 апреля.</source>
-        <translation>Version: 1.3 of 15 April.</translation>
+        <source>команда не найдена</source>
+        <translation>team not found</translation>
     </message>
     <message>
-        <source>Автор: Brindlemark team (brindlemark)</source>
-        <translation>Author: Brindlemark team (brindlemark)</translation>
+        <source>Ахтунг</source>
+        <translation>Attention</translation>
     </message>
     <message>
-        <source>Расчеты: Brindlemark team (calc)</source>
-        <translation>Calculations: Brindlemark team (calc)</translation>
+        <source>На сайте проводится обновление данных.</source>
+        <translation>The site is updating its data.</translation>
     </message>
     <message>
-        <source>   Brindlemark Club   </source>
-        <translation>   Brindlemark Club   </translation>
+        <source>на сайте проводится обновление данных</source>
+        <translation>the site is updating its data</translation>
     </message>
     <message>
-        <source>https://brindlemark.example.org/</source>
-        <translation>https://brindlemark.example.org/</translation>
+        <source>Произошла ошибка: сервер не ответил за отведённое время.</source>
+        <translation>An error occurred: the server did not answer in time.</translation>
     </message>
     <message>
-        <source>Форум Brindlemark</source>
-        <translation>Brindlemark forum</translation>
+        <source>Произошла ошибка: страница пришла не полностью.</source>
+        <translation>An error occurred: the page arrived incomplete.</translation>
     </message>
     <message>
-        <source>2026</source>
-        <translation>2026</translation>
+        <source>Произошла ошибка</source>
+        <translation>An error occurred</translation>
+    </message>
+    <message>
+        <source>сервер не ответил вовремя</source>
+        <translation>the server did not answer in time</translation>
+    </message>
+    <message>
+        <source>страница пришла не полностью</source>
+        <translation>the page arrived incomplete</translation>
+    </message>
+    <message>
+        <source>страница не получена</source>
+        <translation>the page was not received</translation>
+    </message>
+    <message>
+        <source>Произошла ошибка: прокси-сервер требует логин и пароль.</source>
+        <translation>An error occurred: the proxy asks for a login and password.</translation>
+    </message>
+    <message>
+        <source>прокси-сервер требует логин и пароль</source>
+        <translation>the proxy asks for a login and password</translation>
+    </message>
+    <message>
+        <source>страница не распознана: в ней нет названия команды</source>
+        <translation>the page was not understood: it holds no team name</translation>
+    </message>
+    <message>
+        <source>ошибка в данных: </source>
+        <translation>bad data: </translation>
+    </message>
+</context>
+<context>
+    <name>ProjectionPage</name>
+    <message>
+        <source>№</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Трен</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>Балл</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Талант</source>
+        <translation>Talent</translation>
+    </message>
+    <message>
+        <source>Мастерство: </source>
+        <translation>Mastery: </translation>
+    </message>
+    <message>
+        <source>Талант: </source>
+        <translation>Talent: </translation>
+    </message>
+</context>
+<context>
+    <name>RosterLists</name>
+    <message>
+        <source>Имя</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Страна</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Поз</source>
+        <translation>Pos</translation>
+    </message>
+    <message>
+        <source>Возр</source>
+        <translation>Age</translation>
+    </message>
+    <message>
+        <source>Маст</source>
+        <translation>Mast</translation>
+    </message>
+    <message>
+        <source>Талант</source>
+        <translation>Talent</translation>
+    </message>
+    <message>
+        <source>От</source>
+        <translation>Tk</translation>
+    </message>
+    <message>
+        <source>Оп</source>
+        <translation>Mk</translation>
+    </message>
+    <message>
+        <source>Др</source>
+        <translation>Dr</translation>
+    </message>
+    <message>
+        <source>Пм</source>
+        <translation>Rc</translation>
+    </message>
+    <message>
+        <source>Вн</source>
+        <translation>St</translation>
+    </message>
+    <message>
+        <source>Пс</source>
+        <translation>Ps</translation>
+    </message>
+    <message>
+        <source>Сл</source>
+        <translation>Pw</translation>
+    </message>
+    <message>
+        <source>Тч</source>
+        <translation>Ac</translation>
+    </message>
+    <message>
+        <source>Команда</source>
+        <translation>Team</translation>
     </message>
 </context>
 <context>
@@ -838,6 +858,13 @@
     <message>
         <source>Файл: %1</source>
         <translation>File: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>Не удалось прочитать файл настроек %1</source>
+        <translation>Cannot read the settings file %1</translation>
     </message>
 </context>
 <context>
