@@ -3,6 +3,7 @@
 #include "history/fetch_comparison.h"
 #include "history/history_store.h"
 #include "text/code_page.h"
+#include "view/text_table_model.h"
 #include "widgets/error_guard.h"
 
 #include <QChart>
@@ -13,38 +14,27 @@
 #include <QHeaderView>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QSortFilterProxyModel>
+#include <QTreeView>
 #include <QValueAxis>
 #include <algorithm>
 
 namespace {
 
-constexpr int SortKey = Qt::UserRole + 1;
+constexpr int SortKeyRole = Qt::UserRole;
 
-// Rows that sort by what they hold: numbers and times as such, names as the user's language orders them.
-class SortedItem : public QTreeWidgetItem {
-public:
-    using QTreeWidgetItem::QTreeWidgetItem;
-    bool operator<(const QTreeWidgetItem &other) const override
-    {
-        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-        const QVariant mine = data(column, SortKey);
-        const QVariant theirs = other.data(column, SortKey);
-        if (mine.isValid() && theirs.isValid())
-            return QVariant::compare(mine, theirs) == QPartialOrdering::Less;
-        return text(column).localeAwareCompare(other.text(column)) < 0;
-    }
-};
-
-QTreeWidget *reportList(const char *objectName, const QStringList &captions, QWidget *parent)
+QTreeView *reportList(const char *objectName, QAbstractItemModel *model, const std::vector<int> &widths,
+                      QWidget *parent)
 {
-    auto *list = new QTreeWidget(parent);
+    auto *list = new QTreeView(parent);
     list->setObjectName(QString::fromLatin1(objectName));
-    list->setHeaderLabels(captions);
+    list->setModel(model);
     list->setRootIsDecorated(false);
     list->setAllColumnsShowFocus(true);
     list->setUniformRowHeights(true);
     list->header()->setStretchLastSection(false);
+    for (size_t i = 0; i < widths.size(); ++i)
+        list->setColumnWidth(static_cast<int>(i), widths[i]);
     return list;
 }
 
@@ -69,14 +59,81 @@ QString kindName(PageKind kind)
     return kind == PageKind::Talent ? HistoryPage::tr("Талант") : HistoryPage::tr("Умения");
 }
 
+std::vector<int> chosenRowsOf(const QTreeView *list)
+{
+    std::vector<int> rows;
+    for (const QModelIndex &index : list->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
 } // namespace
 
+// The stored teams, each column sorting by what it holds: names in the user's language's order, counts
+// as numbers, the latest fetch as a time.
+class StoredTeamsModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setTeams(std::vector<StoredTeam> teams)
+    {
+        beginResetModel();
+        m_teams = std::move(teams);
+        endResetModel();
+    }
+    const StoredTeam &team(int row) const { return m_teams.at(static_cast<size_t>(row)); }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_teams.size());
+    }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 4; }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid() || (role != Qt::DisplayRole && role != SortKeyRole))
+            return {};
+        const StoredTeam &team = m_teams[static_cast<size_t>(index.row())];
+        switch (index.column()) {
+        case 0:
+            return fromCp1251(team.name);
+        case 1:
+            return fromCp1251(team.division);
+        case 2:
+            return role == SortKeyRole ? QVariant(team.fetchCount) : QVariant(QString::number(team.fetchCount));
+        default:
+            return role == SortKeyRole ? QVariant(team.latest) : QVariant(shownTime(team.latest));
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return {};
+        const QString captions[] = {HistoryPage::tr("Команда"), HistoryPage::tr("Дивизион"),
+                                    HistoryPage::tr("Загрузок"), HistoryPage::tr("Последняя")};
+        return section >= 0 && section < 4 ? captions[section] : QVariant();
+    }
+
+private:
+    std::vector<StoredTeam> m_teams;
+};
+
 HistoryPage::HistoryPage(QWidget *parent)
-    : QWidget(parent),
-      m_teams(
-          reportList("historyTeams", {tr("Команда"), tr("Дивизион"), tr("Загрузок"), tr("Последняя")}, this)),
-      m_fetches(reportList("historyFetches", {tr("Дата"), tr("Страница"), tr("Игроков")}, this)),
-      m_changes(reportList("historyChanges", {tr("Игрок"), tr("Изменение"), tr("Было"), tr("Стало")}, this)),
+    : QWidget(parent), m_teamRows(new StoredTeamsModel(this)), m_teamOrder(new QSortFilterProxyModel(this)),
+      m_fetchRows(new TextTableModel("HistoryPage", {QT_TRANSLATE_NOOP("HistoryPage", "Дата"),
+                                                     QT_TRANSLATE_NOOP("HistoryPage", "Страница"),
+                                                     QT_TRANSLATE_NOOP("HistoryPage", "Игроков")},
+                                     this)),
+      m_changeRows(new TextTableModel("HistoryPage", {QT_TRANSLATE_NOOP("HistoryPage", "Игрок"),
+                                                      QT_TRANSLATE_NOOP("HistoryPage", "Изменение"),
+                                                      QT_TRANSLATE_NOOP("HistoryPage", "Было"),
+                                                      QT_TRANSLATE_NOOP("HistoryPage", "Стало")},
+                                      this)),
+      m_teams(reportList("historyTeams", m_teamOrder, {130, 100, 55, 100}, this)),
+      m_fetches(reportList("historyFetches", m_fetchRows, {100, 60, 55}, this)),
+      m_changes(reportList("historyChanges", m_changeRows, {105, 62, 45, 45}, this)),
       m_show(new QPushButton(tr("Показать"), this)), m_compare(new QPushButton(tr("Сравнить"), this)),
       m_chart(new QChartView(this))
 {
@@ -84,14 +141,12 @@ HistoryPage::HistoryPage(QWidget *parent)
     m_compare->setObjectName(QStringLiteral("historyCompareButton"));
     m_chart->setObjectName(QStringLiteral("playerChart"));
     m_chart->setRenderHint(QPainter::Antialiasing);
+    m_teamOrder->setSourceModel(m_teamRows);
+    m_teamOrder->setSortRole(SortKeyRole);
+    m_teamOrder->setSortLocaleAware(true);
     m_teams->setSortingEnabled(true);
     m_teams->sortByColumn(0, Qt::AscendingOrder);
     m_fetches->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    for (auto [list, widths] : {std::pair{m_teams, std::vector<int>{130, 100, 55, 100}},
-                                std::pair{m_fetches, std::vector<int>{100, 60, 55}},
-                                std::pair{m_changes, std::vector<int>{105, 62, 45, 45}}})
-        for (size_t i = 0; i < widths.size(); ++i)
-            list->setColumnWidth(static_cast<int>(i), widths[i]);
 
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -104,15 +159,15 @@ HistoryPage::HistoryPage(QWidget *parent)
     layout->setColumnStretch(2, 4);
     layout->setColumnStretch(3, 3);
 
-    connect(m_teams, &QTreeWidget::itemSelectionChanged, this,
+    connect(m_teams->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { guarded([this] { showFetchesOfChosenTeam(); }); });
     connect(m_compare, &QPushButton::clicked, this, [this] { guarded([this] { compareChosenFetches(); }); });
-    connect(m_changes, &QTreeWidget::itemSelectionChanged, this,
+    connect(m_changes->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { guarded([this] { chartChosenChange(); }); });
     connect(m_show, &QPushButton::clicked, this, [this] {
-        const QList<QTreeWidgetItem *> chosen = m_fetches->selectedItems();
+        const std::vector<int> chosen = chosenRowsOf(m_fetches);
         if (chosen.size() == 1)
-            Q_EMIT showFetchRequested(chosen.front()->data(0, Qt::UserRole).toLongLong());
+            Q_EMIT showFetchRequested(m_fetchRows->tag(chosen.front()));
         else
             Q_EMIT problem(tr("Выберите одну загрузку."));
     });
@@ -138,92 +193,78 @@ void HistoryPage::setStore(HistoryStore *store)
 
 int32_t HistoryPage::chosenTeam() const
 {
-    const QTreeWidgetItem *item = m_teams->currentItem();
-    return item && item->isSelected() ? item->data(0, Qt::UserRole).toInt() : 0;
+    const QModelIndex current = m_teams->currentIndex();
+    if (!current.isValid() || !m_teams->selectionModel()->isRowSelected(current.row(), {}))
+        return 0;
+    return m_teamRows->team(m_teamOrder->mapToSource(current).row()).teamId;
+}
+
+void HistoryPage::chooseTeam(int32_t teamId)
+{
+    for (int row = 0; row < m_teamRows->rowCount(); ++row)
+        if (m_teamRows->team(row).teamId == teamId)
+            m_teams->setCurrentIndex(m_teamOrder->mapFromSource(m_teamRows->index(row, 0)));
 }
 
 void HistoryPage::refresh()
 {
     guarded([this] {
         const int32_t chosen = chosenTeam();
-        m_teams->setSortingEnabled(false);
-        m_teams->clear();
-        for (const StoredTeam &team : m_store ? m_store->teams() : std::vector<StoredTeam>{}) {
-            auto *item = new SortedItem(m_teams);
-            item->setText(0, fromCp1251(team.name));
-            item->setText(1, fromCp1251(team.division));
-            item->setText(2, QString::number(team.fetchCount));
-            item->setText(3, shownTime(team.latest));
-            item->setData(0, Qt::UserRole, team.teamId);
-            item->setData(2, SortKey, team.fetchCount);
-            item->setData(3, SortKey, team.latest);
-            if (team.teamId == chosen)
-                m_teams->setCurrentItem(item);
-        }
-        m_teams->setSortingEnabled(true);
+        m_teamRows->setTeams(m_store ? m_store->teams() : std::vector<StoredTeam>{});
+        if (chosen != 0)
+            chooseTeam(chosen);
     });
 }
 
 void HistoryPage::showFetchesOfChosenTeam()
 {
-    m_fetches->clear();
-    m_changes->clear();
+    m_changeRows->clear();
+    m_changesShown.clear();
     const int32_t team = chosenTeam();
-    if (!m_store || team == 0)
-        return;
-    for (const StoredFetch &fetch : m_store->fetchesOf(team)) {
-        auto *item = new QTreeWidgetItem(m_fetches);
-        item->setText(0, shownTime(fetch.fetchedAt));
-        item->setText(1, kindName(fetch.kind));
-        item->setText(2, QString::number(fetch.playerCount));
-        item->setData(0, Qt::UserRole, QVariant::fromValue<qint64>(fetch.id));
+    std::vector<std::vector<std::string>> rows;
+    std::vector<int64_t> ids;
+    for (const StoredFetch &fetch : m_store && team != 0 ? m_store->fetchesOf(team) : std::vector<StoredFetch>{}) {
+        rows.push_back({toCp1251(shownTime(fetch.fetchedAt)), toCp1251(kindName(fetch.kind)),
+                        std::to_string(fetch.playerCount)});
+        ids.push_back(fetch.id);
     }
+    m_fetchRows->setRows(std::move(rows), std::move(ids));
 }
 
 void HistoryPage::compareChosenFetches()
 {
-    QList<QTreeWidgetItem *> chosen = m_fetches->selectedItems();
+    const std::vector<int> chosen = chosenRowsOf(m_fetches);
     std::optional<StoredPage> pages[2];
     if (chosen.size() == 2 && m_store) {
         // Newest first in the list: the lower row is the older fetch.
-        std::sort(chosen.begin(), chosen.end(), [this](auto *a, auto *b) {
-            return m_fetches->indexOfTopLevelItem(a) > m_fetches->indexOfTopLevelItem(b);
-        });
-        for (int i = 0; i < 2; ++i)
-            pages[i] = m_store->page(chosen[i]->data(0, Qt::UserRole).toLongLong());
+        pages[0] = m_store->page(m_fetchRows->tag(chosen[1]));
+        pages[1] = m_store->page(m_fetchRows->tag(chosen[0]));
     }
     if (!pages[0] || !pages[1] || pages[0]->kind != pages[1]->kind) {
         Q_EMIT problem(tr("Выберите две загрузки одной страницы: «Талант» или «Умения»."));
         return;
     }
-    m_changes->clear();
-    for (const FetchChange &change : compareFetches(*pages[0], *pages[1])) {
-        auto *item = new QTreeWidgetItem(m_changes);
-        item->setText(0, fromCp1251(change.player));
-        item->setText(1, changeName(change.change));
-        item->setText(2, fromCp1251(change.before));
-        item->setText(3, fromCp1251(change.after));
-        item->setData(0, Qt::UserRole, QByteArray::fromStdString(change.player));
-        item->setData(1, Qt::UserRole, QByteArray::fromStdString(change.country));
-    }
-    m_changes->setProperty("team", pages[1]->teamId);
+    m_changesShown = compareFetches(*pages[0], *pages[1]);
+    m_comparedTeam = pages[1]->teamId;
+    std::vector<std::vector<std::string>> rows;
+    for (const FetchChange &change : m_changesShown)
+        rows.push_back({change.player, toCp1251(changeName(change.change)), change.before, change.after});
+    m_changeRows->setRows(std::move(rows));
 }
 
 void HistoryPage::chartChosenChange()
 {
-    const QTreeWidgetItem *item = m_changes->currentItem();
-    if (!item || !item->isSelected())
+    const QModelIndex current = m_changes->currentIndex();
+    if (!current.isValid() || !m_changes->selectionModel()->isRowSelected(current.row(), {}))
         return;
-    chartPlayer(m_changes->property("team").toInt(), item->data(0, Qt::UserRole).toByteArray().toStdString(),
-                item->data(1, Qt::UserRole).toByteArray().toStdString());
+    const FetchChange &change = m_changesShown.at(static_cast<size_t>(current.row()));
+    chartPlayer(m_comparedTeam, change.player, change.country);
 }
 
 void HistoryPage::showPlayer(int32_t teamId, const std::string &name, const std::string &country)
 {
     refresh();
-    for (int i = 0; i < m_teams->topLevelItemCount(); ++i)
-        if (m_teams->topLevelItem(i)->data(0, Qt::UserRole).toInt() == teamId)
-            m_teams->setCurrentItem(m_teams->topLevelItem(i));
+    chooseTeam(teamId);
     guarded([&] { chartPlayer(teamId, name, country); });
 }
 

@@ -1,14 +1,20 @@
 #pragma once
 
+#include "history/fetch_comparison.h"
+
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 class HistoryStore;
 class QChartView;
 class QPushButton;
-class QTreeWidget;
+class QSortFilterProxyModel;
+class QTreeView;
+class StoredTeamsModel;
+class TextTableModel;
 
 // The «История» page: every stored team, the chosen team's fetches, what changed between two of them
 // and one player's talent and mastery over time. It reads the store; what it cannot do it tells through
@@ -36,12 +42,20 @@ private:
     void chartChosenChange();
     void chartPlayer(int32_t teamId, const std::string &name, const std::string &country);
     int32_t chosenTeam() const;
+    void chooseTeam(int32_t teamId);
     void guarded(const std::function<void()> &step);
 
     HistoryStore *m_store = nullptr;
-    QTreeWidget *m_teams;
-    QTreeWidget *m_fetches;
-    QTreeWidget *m_changes;
+    StoredTeamsModel *m_teamRows;
+    QSortFilterProxyModel *m_teamOrder;
+    TextTableModel *m_fetchRows;
+    TextTableModel *m_changeRows;
+    // The lines of the comparison on view and the team they belong to, for the chart.
+    std::vector<FetchChange> m_changesShown;
+    int32_t m_comparedTeam = 0;
+    QTreeView *m_teams;
+    QTreeView *m_fetches;
+    QTreeView *m_changes;
     QPushButton *m_show;
     QPushButton *m_compare;
     QChartView *m_chart;

@@ -16,7 +16,7 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 #include "export/division_file_name.h"
@@ -171,21 +171,21 @@ TEST_F(DemoEndToEnd, TwoWeeksKeptComparedAndShownAgain)
         ui->Button1->click();
         ASSERT_TRUE(recorder.boxes.empty());
     }
-    auto *teams = controlOf<QTreeWidget>(form.get(), "historyTeams");
-    auto *fetches = controlOf<QTreeWidget>(form.get(), "historyFetches");
-    auto *changes = controlOf<QTreeWidget>(form.get(), "historyChanges");
+    auto *teams = controlOf<QTreeView>(form.get(), "historyTeams");
+    auto *fetches = controlOf<QTreeView>(form.get(), "historyFetches");
+    auto *changes = controlOf<QTreeView>(form.get(), "historyChanges");
     controlOf<QTabWidget>(form.get(), "PageControl2")->setCurrentIndex(2);
-    ASSERT_EQ(teams->topLevelItemCount(), 1);
-    EXPECT_EQ(teams->topLevelItem(0)->text(0), ui->ComboBox2->itemText(0));
-    EXPECT_EQ(teams->topLevelItem(0)->text(2), QStringLiteral("2"));
-    teams->setCurrentItem(teams->topLevelItem(0));
-    ASSERT_EQ(fetches->topLevelItemCount(), 2);
-    fetches->topLevelItem(0)->setSelected(true);
-    fetches->topLevelItem(1)->setSelected(true);
+    ASSERT_EQ(rowsIn(teams), 1);
+    EXPECT_EQ(cellOf(teams, 0, 0), ui->ComboBox2->itemText(0));
+    EXPECT_EQ(cellOf(teams, 0, 2), QStringLiteral("2"));
+    chooseRow(teams, 0);
+    ASSERT_EQ(rowsIn(fetches), 2);
+    addToChoice(fetches, 0);
+    addToChoice(fetches, 1);
     controlOf<QPushButton>(form.get(), "historyCompareButton")->click();
     ASSERT_TRUE(recorder.boxes.empty());
-    ASSERT_GT(changes->topLevelItemCount(), 0); // three weeks of training show
-    EXPECT_EQ(changes->topLevelItem(0)->columnCount(), 4);
+    ASSERT_GT(rowsIn(changes), 0); // three weeks of training show
+    EXPECT_EQ(changes->model()->columnCount(), 4);
 
     const QStringList weekThree = [&] {
         QStringList names;
@@ -195,7 +195,7 @@ TEST_F(DemoEndToEnd, TwoWeeksKeptComparedAndShownAgain)
     }();
     const int64_t bytesBefore = form->sessionBytes();
     fetches->clearSelection();
-    fetches->topLevelItem(1)->setSelected(true); // the older fetch
+    addToChoice(fetches, 1); // the older fetch
     controlOf<QPushButton>(form.get(), "historyShowButton")->click();
     EXPECT_EQ(controlOf<QTabWidget>(form.get(), "PageControl2")->currentIndex(), 0);
     QStringList weekZero;
