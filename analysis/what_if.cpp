@@ -27,7 +27,8 @@ std::optional<int> stepsToNine(const ProjectionResult &result, long double start
     if (result.failure || result.rows.empty())
         return std::nullopt;
     // The table never checks its first row against the limit; the count does.
-    if (const std::optional<long double> first = parseDecimal(result.rows.front().ball); first && *first >= 9.0L)
+    if (const std::optional<long double> first = parseDecimal(result.rows.front().ball);
+        first && *first >= 9.0L)
         return 1;
     if (result.stoppedNoGrowth)
         return std::nullopt;

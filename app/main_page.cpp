@@ -30,9 +30,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTreeView>
-#include <QScopeGuard>
 
 namespace {
 
@@ -45,13 +45,13 @@ MainPage::MainPage(const MainPageControls &controls, QWidget *window)
       m_talentRows(new TextTableModel("RosterLists", talentListColumns)),
       m_abilitiesRows(new TextTableModel("RosterLists", abilitiesListColumns)),
       m_summary(std::make_unique<SummaryLabels>(controls.summaryValues)),
-      m_selectors(std::make_unique<CatalogueSelectors>(controls.divisionBox, controls.teamBox,
-                                                       [](const QString &text) {
-                                                           messages().information(tr("Ошибка"), text);
-                                                       }))
+      m_selectors(std::make_unique<CatalogueSelectors>(
+          controls.divisionBox, controls.teamBox,
+          [](const QString &text) { messages().information(tr("Ошибка"), text); }))
 {
     setUpReportList(m_controls.talentList, m_talentRows, {130, 100, 50, 50, 50, 50});
-    setUpReportList(m_controls.abilitiesList, m_abilitiesRows, {110, 32, 37, 45, 45, 45, 45, 45, 45, 45, 45, 45});
+    setUpReportList(m_controls.abilitiesList, m_abilitiesRows,
+                    {110, 32, 37, 45, 45, 45, 45, 45, 45, 45, 45, 45});
     m_controls.teamBox->setEditText(tr("Выберите дивизион"));
     wire();
     runGuarded([this] { m_selectors->load(); });

@@ -10,9 +10,9 @@
 #include "retrieval/page_reader.h"
 #include "settings/settings_dialog.h"
 #include "text/code_page.h"
+#include "ui_main_window.h"
 #include "view/roster_lists.h"
 #include "view/text_table_model.h"
-#include "ui_main_window.h"
 #include "widgets/error_guard.h"
 #include "widgets/messages.h"
 #include "widgets/window_look.h"
@@ -21,7 +21,8 @@
 #include <QMenu>
 
 MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_keeper(std::make_unique<HistoryKeeper>())
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()),
+      m_keeper(std::make_unique<HistoryKeeper>())
 {
     setFont(windowFont());
     m_ui->setupUi(this);
@@ -31,10 +32,10 @@ MainWindow::MainWindow(QWidget *parent)
     centreOnScreen(this);
 
     m_main = new MainPage(mainPageControls(), this);
-    m_projection = new ProjectionPage({m_ui->ListView3, m_ui->Label13, m_ui->Label14, m_ui->Label15,
-                                       m_ui->Label16, m_ui->LabeledEdit1, m_ui->LabeledEdit2, m_ui->whatIfGrid,
-                                       m_ui->talentChart},
-                                      this);
+    m_projection =
+        new ProjectionPage({m_ui->ListView3, m_ui->Label13, m_ui->Label14, m_ui->Label15, m_ui->Label16,
+                            m_ui->LabeledEdit1, m_ui->LabeledEdit2, m_ui->whatIfGrid, m_ui->talentChart},
+                           this);
     m_talentMenu = new QMenu(this);
     m_talentMenu->setObjectName(QStringLiteral("PopupMenu1"));
     m_talentMenu->addAction(m_ui->alant1);
@@ -61,8 +62,8 @@ MainPageControls MainWindow::mainPageControls() const
     c.lastPageBytes = ui.Label1;
     c.sessionBytes = ui.Label4;
     c.divisionProgress = ui.ProgressBar1;
-    c.summaryValues = {ui.TeamVal,  ui.IDval,      ui.Manval,  ui.RangVal,  ui.CityVal,  ui.StadVal,
-                       ui.DivVal,   ui.MoneyVal,   ui.PlayersVal, ui.CoSPVal, ui.PowerVal, ui.VisRatVal};
+    c.summaryValues = {ui.TeamVal, ui.IDval,    ui.Manval,     ui.RangVal, ui.CityVal,  ui.StadVal,
+                       ui.DivVal,  ui.MoneyVal, ui.PlayersVal, ui.CoSPVal, ui.PowerVal, ui.VisRatVal};
     c.saveTextAction = ui.N2;
     c.saveCsvAction = ui.exportCsvAction;
     c.copyForumAction = ui.copyForumAction;
@@ -181,7 +182,8 @@ void MainWindow::onDevelopmentChosen()
         return;
     const std::vector<std::string> &cells = m_main->talentRows().row(row);
     m_ui->PageControl2->setCurrentWidget(m_ui->historySheet);
-    m_ui->historyPage->showPlayer(m_main->teamOnView(), cells.at(0), cells.size() > 1 ? cells[1] : std::string());
+    m_ui->historyPage->showPlayer(m_main->teamOnView(), cells.at(0),
+                                  cells.size() > 1 ? cells[1] : std::string());
 }
 
 void MainWindow::onRereadHistory()

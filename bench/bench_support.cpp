@@ -1,10 +1,10 @@
 #include "bench/bench_support.h"
 
 #include "retrieval/page_reader.h"
+#include "roster/player_texts.h"
 #include "text/code_page.h"
 #include "tools/demo_server/demo_pages.h"
 #include "tools/demo_server/demo_squad.h"
-#include "roster/player_texts.h"
 
 #include <QCoreApplication>
 #include <QFile>

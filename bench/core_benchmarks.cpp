@@ -4,8 +4,8 @@
 #include "analysis/talent_projection.h"
 #include "export/team_block.h"
 #include "retrieval/page_reader.h"
-#include "view/column_sort.h"
 #include "roster/player_texts.h"
+#include "view/column_sort.h"
 
 #include <benchmark/benchmark.h>
 

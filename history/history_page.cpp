@@ -101,7 +101,8 @@ public:
         case 1:
             return fromCp1251(team.division);
         case 2:
-            return role == SortKeyRole ? QVariant(team.fetchCount) : QVariant(QString::number(team.fetchCount));
+            return role == SortKeyRole ? QVariant(team.fetchCount)
+                                       : QVariant(QString::number(team.fetchCount));
         default:
             return role == SortKeyRole ? QVariant(team.latest) : QVariant(shownTime(team.latest));
         }
@@ -122,15 +123,16 @@ private:
 
 HistoryPage::HistoryPage(QWidget *parent)
     : QWidget(parent), m_teamRows(new StoredTeamsModel(this)), m_teamOrder(new QSortFilterProxyModel(this)),
-      m_fetchRows(new TextTableModel("HistoryPage", {QT_TRANSLATE_NOOP("HistoryPage", "Дата"),
-                                                     QT_TRANSLATE_NOOP("HistoryPage", "Страница"),
-                                                     QT_TRANSLATE_NOOP("HistoryPage", "Игроков")},
+      m_fetchRows(new TextTableModel("HistoryPage",
+                                     {QT_TRANSLATE_NOOP("HistoryPage", "Дата"),
+                                      QT_TRANSLATE_NOOP("HistoryPage", "Страница"),
+                                      QT_TRANSLATE_NOOP("HistoryPage", "Игроков")},
                                      this)),
-      m_changeRows(new TextTableModel("HistoryPage", {QT_TRANSLATE_NOOP("HistoryPage", "Игрок"),
-                                                      QT_TRANSLATE_NOOP("HistoryPage", "Изменение"),
-                                                      QT_TRANSLATE_NOOP("HistoryPage", "Было"),
-                                                      QT_TRANSLATE_NOOP("HistoryPage", "Стало")},
-                                      this)),
+      m_changeRows(new TextTableModel(
+          "HistoryPage",
+          {QT_TRANSLATE_NOOP("HistoryPage", "Игрок"), QT_TRANSLATE_NOOP("HistoryPage", "Изменение"),
+           QT_TRANSLATE_NOOP("HistoryPage", "Было"), QT_TRANSLATE_NOOP("HistoryPage", "Стало")},
+          this)),
       m_teams(reportList("historyTeams", m_teamOrder, {130, 100, 55, 100}, this)),
       m_fetches(reportList("historyFetches", m_fetchRows, {100, 60, 55}, this)),
       m_changes(reportList("historyChanges", m_changeRows, {105, 62, 45, 45}, this)),
@@ -223,7 +225,8 @@ void HistoryPage::showFetchesOfChosenTeam()
     const int32_t team = chosenTeam();
     std::vector<std::vector<std::string>> rows;
     std::vector<int64_t> ids;
-    for (const StoredFetch &fetch : m_store && team != 0 ? m_store->fetchesOf(team) : std::vector<StoredFetch>{}) {
+    for (const StoredFetch &fetch :
+         m_store &&team != 0 ? m_store->fetchesOf(team) : std::vector<StoredFetch>{}) {
         rows.push_back({toCp1251(shownTime(fetch.fetchedAt)), toCp1251(kindName(fetch.kind)),
                         std::to_string(fetch.playerCount)});
         ids.push_back(fetch.id);

@@ -5,6 +5,6 @@ std::optional<FetchRecord> fetchRecordOf(const QDateTime &fetchedAt, int32_t tea
 {
     if (!reading.isRosterPage())
         return std::nullopt;
-    return FetchRecord{fetchedAt, teamId, kind, std::move(page), reading.summary, reading.talents,
-                       reading.abilities};
+    return FetchRecord{fetchedAt,       teamId,           kind, std::move(page), reading.summary,
+                       reading.talents, reading.abilities};
 }

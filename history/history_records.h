@@ -19,7 +19,7 @@ struct FetchRecord {
     PageKind kind = PageKind::Talent;
     std::string page; // the page bytes as received
     TeamSummary summary;
-    std::vector<TalentPlayer> talents;       // talent pages
+    std::vector<TalentPlayer> talents;      // talent pages
     std::vector<AbilitiesPlayer> abilities; // abilities pages
 };
 
@@ -51,7 +51,7 @@ struct StoredPage {
     QDateTime fetchedAt;
     PageKind kind = PageKind::Talent;
     TeamSummary summary;
-    std::vector<TalentPlayer> talents;       // talent pages
+    std::vector<TalentPlayer> talents;      // talent pages
     std::vector<AbilitiesPlayer> abilities; // abilities pages
 
     size_t playerCount() const { return kind == PageKind::Talent ? talents.size() : abilities.size(); }

@@ -1,8 +1,8 @@
 #include "history/history_store.h"
 
-#include "storage/sqlite_database.h"
 #include "history/history_schema.h"
 #include "history/page_packing.h"
+#include "storage/sqlite_database.h"
 #include "text/code_page.h"
 
 #include <QCoreApplication>
@@ -16,9 +16,9 @@ constexpr int lockWaitMilliseconds = 2000;
 
 // The twelve summary texts in page order and the columns that hold them.
 constexpr std::array<std::string TeamSummary::*, 12> summaryFields{
-    &TeamSummary::name,     &TeamSummary::id,      &TeamSummary::manager, &TeamSummary::rank,
-    &TeamSummary::city,     &TeamSummary::stadium, &TeamSummary::division, &TeamSummary::money,
-    &TeamSummary::players, &TeamSummary::additions, &TeamSummary::power, &TeamSummary::spectatorRating};
+    &TeamSummary::name,    &TeamSummary::id,        &TeamSummary::manager,  &TeamSummary::rank,
+    &TeamSummary::city,    &TeamSummary::stadium,   &TeamSummary::division, &TeamSummary::money,
+    &TeamSummary::players, &TeamSummary::additions, &TeamSummary::power,    &TeamSummary::spectatorRating};
 constexpr std::array<const char *, 12> summaryColumns{
     "team_name", "id_text", "manager",       "rank",      "city",  "stadium",
     "division",  "money",   "players_total", "additions", "power", "spectator_rating"};

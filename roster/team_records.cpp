@@ -8,8 +8,8 @@ TalentPlayer makeTalentPlayer(std::string name, std::string country, const std::
     return {{std::move(name), recordPosition(position), age, mastery}, std::move(country), talent};
 }
 
-AbilitiesPlayer makeAbilitiesPlayer(std::string name, const std::string &position, int16_t age, double mastery,
-                                    const std::array<double, 8> &abilities)
+AbilitiesPlayer makeAbilitiesPlayer(std::string name, const std::string &position, int16_t age,
+                                    double mastery, const std::array<double, 8> &abilities)
 {
     return {{std::move(name), recordPosition(position), age, mastery}, abilities};
 }
@@ -29,7 +29,8 @@ TakenPage RunSnapshots::take(int32_t teamId, const TeamSummary &summary, PageKin
     TakenPage taken;
     taken.team = find(teamId, storedFetchId);
     if (!taken.team) {
-        m_teams.push_back(std::make_unique<TeamSnapshot>(TeamSnapshot{summary, teamId, storedFetchId, {}, {}}));
+        m_teams.push_back(
+            std::make_unique<TeamSnapshot>(TeamSnapshot{summary, teamId, storedFetchId, {}, {}}));
         taken.team = m_teams.back().get();
         taken.newSnapshot = true;
     }

@@ -51,8 +51,8 @@ std::string recordPosition(const std::string &cell);
 // Records in the order of their list's columns; the position is cut to what a record keeps.
 TalentPlayer makeTalentPlayer(std::string name, std::string country, const std::string &position, int16_t age,
                               double mastery, double talent);
-AbilitiesPlayer makeAbilitiesPlayer(std::string name, const std::string &position, int16_t age, double mastery,
-                                    const std::array<double, 8> &abilities);
+AbilitiesPlayer makeAbilitiesPlayer(std::string name, const std::string &position, int16_t age,
+                                    double mastery, const std::array<double, 8> &abilities);
 
 // One team as a run has seen it: its summary as first fetched and the players of each page kind, each
 // list filled once. It belongs to the team identifier it was fetched for; two teams may share a name.

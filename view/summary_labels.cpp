@@ -8,7 +8,7 @@ namespace {
 
 std::array<std::string *, 12> fieldsOf(TeamSummary &s)
 {
-    return {&s.name,     &s.id,    &s.manager, &s.rank, &s.city,  &s.stadium,
+    return {&s.name,     &s.id,    &s.manager, &s.rank,      &s.city,  &s.stadium,
             &s.division, &s.money, &s.players, &s.additions, &s.power, &s.spectatorRating};
 }
 

@@ -75,8 +75,7 @@ QVariant TextTableModel::data(const QModelIndex &index, int role) const
 
 QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= columnCount())
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
         return {};
     return QCoreApplication::translate(m_context, m_columnNames[static_cast<size_t>(section)]);
 }

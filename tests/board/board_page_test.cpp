@@ -1,6 +1,6 @@
-#include "storage/sqlite_database.h"
 #include "history/history_store.h"
 #include "settings/settings_dialog.h"
+#include "storage/sqlite_database.h"
 #include "support/window_fixture.h"
 
 #include <QDoubleSpinBox>

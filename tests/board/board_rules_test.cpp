@@ -37,7 +37,8 @@ AbilitiesPlayer abilitiesRow(const char *name, const char *position, const char 
     return player;
 }
 
-TeamPages team(const char *name, std::vector<TalentPlayer> talent, std::vector<AbilitiesPlayer> abilities = {})
+TeamPages team(const char *name, std::vector<TalentPlayer> talent,
+               std::vector<AbilitiesPlayer> abilities = {})
 {
     TeamPages pages;
     pages.teamName = cp(name);

@@ -1,10 +1,10 @@
-#include "storage/sqlite_database.h"
 #include "history/history_schema.h"
 #include "history/history_store.h"
 #include "history/page_packing.h"
+#include "roster/player_texts.h"
+#include "storage/sqlite_database.h"
 #include "support/roster_pages.h"
 #include "text/code_page.h"
-#include "roster/player_texts.h"
 
 #include <QDate>
 #include <QDir>
@@ -89,13 +89,14 @@ TEST_F(HistoryFile, KeepsAPageWithItsSummaryRowsAndBytesVerbatim)
                        {makeTalentPlayer(longName, cp("Бразилия <img>"), "Gk", 16, 12.5, 5.125),
                         talent("Пётр \"Кот\"", "Россия", 0.1, 3.7)},
                        {}};
-    const FetchRecord abilities{at("2024-05-01T10:21:00Z"),
-                                5680,
-                                PageKind::Abilities,
-                                "ab",
-                                summary,
-                                {},
-                                {makeAbilitiesPlayer(cp("Пётр"), "Cm", 17, 8.25, {1, 2.5, 3, 4, 5, 6, 7, 8.75})}};
+    const FetchRecord abilities{
+        at("2024-05-01T10:21:00Z"),
+        5680,
+        PageKind::Abilities,
+        "ab",
+        summary,
+        {},
+        {makeAbilitiesPlayer(cp("Пётр"), "Cm", 17, 8.25, {1, 2.5, 3, 4, 5, 6, 7, 8.75})}};
     const HistoryOutcome kept = m_store.keep(record);
     EXPECT_TRUE(kept.ok);
     EXPECT_TRUE(kept.message.isEmpty());

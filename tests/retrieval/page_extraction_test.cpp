@@ -136,7 +136,7 @@ TEST(CutRows, GoalkeeperRuleOnTheAbilitiesPage)
     EXPECT_EQ(wing.position, "DM");
     EXPECT_DOUBLE_EQ(wing.abilities[7], 18.5);
     EXPECT_DOUBLE_EQ(skillRecordOf(rows[2]).mastery, 4.75); // a comma reads the same as a point
-    EXPECT_EQ(rows[3].cells[1], "DMf");                      // the cell itself keeps all three letters
+    EXPECT_EQ(rows[3].cells[1], "DMf");                     // the cell itself keeps all three letters
 }
 
 TEST(CutRows, PageWithoutRowsGivesNone)

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QItemSelectionModel>
 #include <QTreeView>
 #include <stdexcept>
 
@@ -51,8 +51,7 @@ struct MainControls {
           PageControl1(controlOf<QTabWidget>(w, "PageControl1")),
           PageControl2(controlOf<QTabWidget>(w, "PageControl2")),
           ProgressBar1(controlOf<QProgressBar>(w, "ProgressBar1")),
-          ListView1(controlOf<QTreeView>(w, "ListView1")),
-          ListView2(controlOf<QTreeView>(w, "ListView2")),
+          ListView1(controlOf<QTreeView>(w, "ListView1")), ListView2(controlOf<QTreeView>(w, "ListView2")),
           ListView3(controlOf<QTreeView>(w, "ListView3")), UpDown1(controlOf<ArrowPair>(w, "UpDown1")),
           Label1(controlOf<QLabel>(w, "Label1")), Label4(controlOf<QLabel>(w, "Label4")),
           Label13(controlOf<QLabel>(w, "Label13")), Label14(controlOf<QLabel>(w, "Label14")),

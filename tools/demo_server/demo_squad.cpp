@@ -121,7 +121,7 @@ DemoPlayer makePlayer(SplitMix64 &rng, const QString &position, int youngest = 1
 
 // A player the squad does not hold yet, by name and by number.
 DemoPlayer uniquePlayer(SplitMix64 &rng, const QString &position, const std::vector<DemoPlayer> &squad,
-                         int youngest, int oldest)
+                        int youngest, int oldest)
 {
     const auto taken = [&squad](const DemoPlayer &p) {
         return std::any_of(squad.begin(), squad.end(), [&p](const DemoPlayer &other) {
