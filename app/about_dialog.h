@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QLabel;
 namespace Ui {
 class AboutDialog;
 }
@@ -26,5 +27,16 @@ private:
     void plainSiteLink();
 
     std::unique_ptr<Ui::AboutDialog> m_ui;
+    // The controls this code works, by what they are.
+    struct Controls {
+        QLabel *nameLabel = nullptr;
+        QLabel *versionLabel = nullptr;
+        QLabel *authorLabel = nullptr;
+        QLabel *calculationsLabel = nullptr;
+        QLabel *clubLabel = nullptr;
+        QLabel *siteLink = nullptr;
+        QLabel *forumLink = nullptr;
+    };
+    Controls m_controls;
     QObject *m_pressed = nullptr; // the link label a left press went down on, until it comes up
 };

@@ -26,9 +26,20 @@ MainWindow::MainWindow(QWidget *parent)
 {
     setFont(windowFont());
     m_ui->setupUi(this);
+    // The form's members carry the object names, the outside contract; this code goes by what they are.
+    m_controls.exitAction = m_ui->N4;
+    m_controls.settingsAction = m_ui->N5;
+    m_controls.aboutAction = m_ui->About1;
+    m_controls.projectionAction = m_ui->alant1;
+    m_controls.mainMenu = m_ui->MainMenu1;
+    m_controls.talentList = m_ui->ListView1;
+    m_controls.topTabs = m_ui->PageControl2;
+    m_controls.listTabs = m_ui->PageControl1;
+    m_controls.divisionProgress = m_ui->ProgressBar1;
+    m_controls.divisionBox = m_ui->ComboBox1;
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(796, 329 + m_ui->MainMenu1->sizeHint().height());
+    setFixedSize(796, 329 + m_controls.mainMenu->sizeHint().height());
     centreOnScreen(this);
 
     m_main = new MainPage(mainPageControls(), this);
@@ -38,7 +49,7 @@ MainWindow::MainWindow(QWidget *parent)
                            this);
     m_talentMenu = new QMenu(this);
     m_talentMenu->setObjectName(QStringLiteral("PopupMenu1"));
-    m_talentMenu->addAction(m_ui->alant1);
+    m_talentMenu->addAction(m_controls.projectionAction);
     m_talentMenu->addAction(m_ui->developmentAction);
     wireCommands();
     wireBoard();
@@ -93,10 +104,11 @@ void MainWindow::wireCommands()
     const auto guarded = [this](void (MainWindow::*handler)()) {
         return [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); };
     };
-    connect(m_ui->N4, &QAction::triggered, this, &QWidget::close);
-    connect(m_ui->N5, &QAction::triggered, this, [this] { showCentredOver(m_settings, this); });
-    connect(m_ui->About1, &QAction::triggered, this, [this] { showCentredOver(m_about, this); });
-    connect(m_ui->alant1, &QAction::triggered, this, guarded(&MainWindow::onProjectionChosen));
+    connect(m_controls.exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(m_controls.settingsAction, &QAction::triggered, this,
+            [this] { showCentredOver(m_settings, this); });
+    connect(m_controls.aboutAction, &QAction::triggered, this, [this] { showCentredOver(m_about, this); });
+    connect(m_controls.projectionAction, &QAction::triggered, this, guarded(&MainWindow::onProjectionChosen));
     connect(m_ui->developmentAction, &QAction::triggered, this, guarded(&MainWindow::onDevelopmentChosen));
     connect(m_ui->rereadHistoryAction, &QAction::triggered, this, guarded(&MainWindow::onRereadHistory));
     connect(m_projection, &ProjectionPage::levelsChanged, this, [this] {
@@ -105,23 +117,23 @@ void MainWindow::wireCommands()
                 messages().information(noGrowthCaption(), noGrowthText());
         });
     });
-    connect(m_ui->ListView1, &QWidget::customContextMenuRequested, this,
+    connect(m_controls.talentList, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { runGuarded([&] { onTalentListMenu(pos); }); });
     connect(m_ui->historyPage, &HistoryPage::showFetchRequested, this,
             [this](int64_t fetchId) { runGuarded([&] { showStoredFetch(fetchId); }); });
     connect(m_ui->historyPage, &HistoryPage::problem, this,
             [](const QString &text) { messages().information(tr("История"), text); });
-    connect(m_ui->PageControl2, &QTabWidget::currentChanged, this, &MainWindow::onTopTabChanged);
+    connect(m_controls.topTabs, &QTabWidget::currentChanged, this, &MainWindow::onTopTabChanged);
 }
 
 void MainWindow::onTopTabChanged()
 {
     // The history wants the whole window; the team choice and the counters belong to the other pages.
-    const bool wide = m_ui->PageControl2->currentWidget() == m_ui->historySheet;
+    const bool wide = m_controls.topTabs->currentWidget() == m_ui->historySheet;
     for (QWidget *widget : m_ui->centralwidget->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (widget != m_ui->PageControl2 && widget != m_ui->ProgressBar1)
+        if (widget != m_controls.topTabs && widget != m_controls.divisionProgress)
             widget->setVisible(!wide);
-    m_ui->PageControl2->resize(wide ? m_ui->centralwidget->width() : 529, m_ui->PageControl2->height());
+    m_controls.topTabs->resize(wide ? m_ui->centralwidget->width() : 529, m_controls.topTabs->height());
     // It reads the file afresh each time it is opened.
     if (wide)
         m_ui->historyPage->refresh();
@@ -135,7 +147,7 @@ void MainWindow::wireBoard()
     connect(m_ui->boardPage, &BoardPage::bytesCounted, m_main, &MainPage::countBytes);
     connect(m_ui->boardPage, &BoardPage::problem, this,
             [](const QString &text) { messages().information(tr("Дивизион"), text); });
-    connect(m_ui->ComboBox1, &QComboBox::activated, this, [this] {
+    connect(m_controls.divisionBox, &QComboBox::activated, this, [this] {
         runGuarded([this] {
             CatalogueSelectors &selectors = m_main->selectors();
             m_ui->boardPage->showDivision(selectors.chosenDivisionId(), selectors.teamsOfChosenDivision());
@@ -157,15 +169,15 @@ void MainWindow::openHistory(const QString &path)
 
 void MainWindow::onTalentListMenu(const QPoint &pos)
 {
-    const bool chosen = currentChosenRow(m_ui->ListView1) >= 0;
-    m_ui->alant1->setEnabled(chosen);
+    const bool chosen = currentChosenRow(m_controls.talentList) >= 0;
+    m_controls.projectionAction->setEnabled(chosen);
     m_ui->developmentAction->setEnabled(chosen && m_keeper->isOpen());
-    m_talentMenu->popup(m_ui->ListView1->viewport()->mapToGlobal(pos));
+    m_talentMenu->popup(m_controls.talentList->viewport()->mapToGlobal(pos));
 }
 
 void MainWindow::onProjectionChosen()
 {
-    const int row = currentChosenRow(m_ui->ListView1);
+    const int row = currentChosenRow(m_controls.talentList);
     if (row < 0)
         return;
     // Name, country, position, age, mastery, talent: the cells as the list shows them.
@@ -177,11 +189,11 @@ void MainWindow::onProjectionChosen()
 
 void MainWindow::onDevelopmentChosen()
 {
-    const int row = currentChosenRow(m_ui->ListView1);
+    const int row = currentChosenRow(m_controls.talentList);
     if (row < 0)
         return;
     const std::vector<std::string> &cells = m_main->talentRows().row(row);
-    m_ui->PageControl2->setCurrentWidget(m_ui->historySheet);
+    m_controls.topTabs->setCurrentWidget(m_ui->historySheet);
     m_ui->historyPage->showPlayer(m_main->teamOnView(), cells.at(0),
                                   cells.size() > 1 ? cells[1] : std::string());
 }
@@ -199,7 +211,7 @@ void MainWindow::showStoredFetch(int64_t fetchId)
     const std::optional<RawPage> stored = m_keeper->store().rawPage(fetchId);
     if (!stored)
         return;
-    m_ui->PageControl1->setCurrentIndex(stored->kind == PageKind::Talent ? 0 : 1);
+    m_controls.listTabs->setCurrentIndex(stored->kind == PageKind::Talent ? 0 : 1);
     m_main->showPage(stored->teamId, stored->kind, readPage(stored->bytes, stored->kind), fetchId);
-    m_ui->PageControl2->setCurrentWidget(m_ui->mainsheet);
+    m_controls.topTabs->setCurrentWidget(m_ui->mainsheet);
 }

@@ -10,6 +10,12 @@ class ProjectionPage;
 class AboutDialog;
 class QMenu;
 class SettingsDialog;
+class QAction;
+class QComboBox;
+class QMenuBar;
+class QProgressBar;
+class QTabWidget;
+class QTreeView;
 namespace Ui {
 class MainWindow;
 }
@@ -53,6 +59,20 @@ private:
     void showStoredFetch(int64_t fetchId);
 
     std::unique_ptr<Ui::MainWindow> m_ui;
+    // The controls this code works, by what they are.
+    struct Controls {
+        QAction *exitAction = nullptr;
+        QAction *settingsAction = nullptr;
+        QAction *aboutAction = nullptr;
+        QAction *projectionAction = nullptr;
+        QMenuBar *mainMenu = nullptr;
+        QTreeView *talentList = nullptr;
+        QTabWidget *topTabs = nullptr;
+        QTabWidget *listTabs = nullptr;
+        QProgressBar *divisionProgress = nullptr;
+        QComboBox *divisionBox = nullptr;
+    };
+    Controls m_controls;
     MainPage *m_main = nullptr;
     ProjectionPage *m_projection = nullptr;
     std::unique_ptr<HistoryKeeper> m_keeper;

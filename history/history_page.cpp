@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr int SortKeyRole = Qt::UserRole;
+constexpr int sortKeyRole = Qt::UserRole;
 
 QTreeView *reportList(const char *objectName, QAbstractItemModel *model, const std::vector<int> &widths,
                       QWidget *parent)
@@ -92,7 +92,7 @@ public:
 
     QVariant data(const QModelIndex &index, int role) const override
     {
-        if (!index.isValid() || (role != Qt::DisplayRole && role != SortKeyRole))
+        if (!index.isValid() || (role != Qt::DisplayRole && role != sortKeyRole))
             return {};
         const StoredTeam &team = m_teams[static_cast<size_t>(index.row())];
         switch (index.column()) {
@@ -101,10 +101,10 @@ public:
         case 1:
             return fromCp1251(team.division);
         case 2:
-            return role == SortKeyRole ? QVariant(team.fetchCount)
+            return role == sortKeyRole ? QVariant(team.fetchCount)
                                        : QVariant(QString::number(team.fetchCount));
         default:
-            return role == SortKeyRole ? QVariant(team.latest) : QVariant(shownTime(team.latest));
+            return role == sortKeyRole ? QVariant(team.latest) : QVariant(shownTime(team.latest));
         }
     }
 
@@ -144,7 +144,7 @@ HistoryPage::HistoryPage(QWidget *parent)
     m_chart->setObjectName(QStringLiteral("playerChart"));
     m_chart->setRenderHint(QPainter::Antialiasing);
     m_teamOrder->setSourceModel(m_teamRows);
-    m_teamOrder->setSortRole(SortKeyRole);
+    m_teamOrder->setSortRole(sortKeyRole);
     m_teamOrder->setSortLocaleAware(true);
     m_teams->setSortingEnabled(true);
     m_teams->sortByColumn(0, Qt::AscendingOrder);

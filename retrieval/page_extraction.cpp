@@ -42,50 +42,50 @@ std::string pageSuffixOf(PageKind kind) { return kind == PageKind::Talent ? "" :
 FailurePage detectFailurePage(std::string_view page)
 {
     // "Команда не найдена" and "На сайте проводится обновление данных" in windows-1251.
-    if (MarkerPos("\xCA\xEE\xEC\xE0\xED\xE4\xE0 \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED\xE0", page) > 0)
+    if (markerPos("\xCA\xEE\xEC\xE0\xED\xE4\xE0 \xED\xE5 \xED\xE0\xE9\xE4\xE5\xED\xE0", page) > 0)
         return FailurePage::TeamNotFound;
-    if (MarkerPos("\xCD\xE0 \xF1\xE0\xE9\xF2\xE5 \xEF\xF0\xEE\xE2\xEE\xE4\xE8\xF2\xF1\xFF "
+    if (markerPos("\xCD\xE0 \xF1\xE0\xE9\xF2\xE5 \xEF\xF0\xEE\xE2\xEE\xE4\xE8\xF2\xF1\xFF "
                   "\xEE\xE1\xED\xEE\xE2\xEB\xE5\xED\xE8\xE5 \xE4\xE0\xED\xED\xFB\xF5",
                   page) > 0)
         return FailurePage::Maintenance;
     return FailurePage::None;
 }
 
-std::string ExtractValue(std::string_view &w, std::string_view marker1, std::string_view marker2,
+std::string extractValue(std::string_view &w, std::string_view marker1, std::string_view marker2,
                          std::string_view marker3)
 {
-    const int32_t p1 = MarkerPos(marker1, w);
+    const int32_t p1 = markerPos(marker1, w);
     if (p1 > 0)
         dropTo(w, p1);
-    const int64_t p2 = MarkerPos(marker2, w);
-    const int64_t p3 = MarkerPos(marker3, w);
+    const int64_t p2 = markerPos(marker2, w);
+    const int64_t p3 = markerPos(marker3, w);
     const auto length2 = static_cast<int64_t>(marker2.size());
-    return SubText(w, p2 + length2, p3 - p2 - length2);
+    return subText(w, p2 + length2, p3 - p2 - length2);
 }
 
 TeamSummary extractSummary(std::string_view &w)
 {
     TeamSummary s;
-    s.name = ExtractValue(w, "name=\"Team\"", ">", "</a>");
-    s.id = ExtractValue(w, "name=\"ShortName\"", "value=\"", "\"/");
-    s.manager = ExtractValue(w, "info.php?user=", ">", "</a>");
+    s.name = extractValue(w, "name=\"Team\"", ">", "</a>");
+    s.id = extractValue(w, "name=\"ShortName\"", "value=\"", "\"/");
+    s.manager = extractValue(w, "info.php?user=", ">", "</a>");
     // Without a manager the rank element is skipped; the team then has no rank of its own.
     if (!s.manager.empty())
-        s.rank = ExtractValue(w, "name=\"Rang\"", "value=\"", "\"/");
-    s.city = ExtractValue(w, "name=\"City\"", "value=\"", "\"/");
-    s.stadium = ExtractValue(w, "name=\"Stadium\"", "value=\"<nobr>", "\"/");
-    s.division = ExtractValue(w, "name=champ&division=", ">", "</a>");
-    s.money = ExtractValue(w, "name=\"Money\"", "value=\"", "\"/");
-    s.players = ExtractValue(w, "name=\"Players\"", "value=\"", "\"/");
-    s.additions = ExtractValue(w, "name=\"CoSP\"", "value=\"", "\"/");
+        s.rank = extractValue(w, "name=\"Rang\"", "value=\"", "\"/");
+    s.city = extractValue(w, "name=\"City\"", "value=\"", "\"/");
+    s.stadium = extractValue(w, "name=\"Stadium\"", "value=\"<nobr>", "\"/");
+    s.division = extractValue(w, "name=champ&division=", ">", "</a>");
+    s.money = extractValue(w, "name=\"Money\"", "value=\"", "\"/");
+    s.players = extractValue(w, "name=\"Players\"", "value=\"", "\"/");
+    s.additions = extractValue(w, "name=\"CoSP\"", "value=\"", "\"/");
     try {
         s.players = formatInteger(readInteger(s.players));
-        s.power = ExtractValue(w, "name=\"Power11\"", "value=\"", "\"/");
+        s.power = extractValue(w, "name=\"Power11\"", "value=\"", "\"/");
     } catch (const ConvertError &) {
         s.players = "0";
         s.power = "0";
     }
-    s.spectatorRating = ExtractValue(w, "name=\"VisRat\"", "value=\"", "\"/");
+    s.spectatorRating = extractValue(w, "name=\"VisRat\"", "value=\"", "\"/");
     return s;
 }
 
@@ -123,7 +123,7 @@ void RowCutter::dropTo(int64_t from)
 void RowCutter::movePast(Marker marker, int k) { dropTo(pos(marker) + k); }
 
 // The text in front of m; empty when m is absent or at the start.
-std::string RowCutter::inFrontOf(Marker marker) { return SubText(rest(), 1, pos(marker) - 1); }
+std::string RowCutter::inFrontOf(Marker marker) { return subText(rest(), 1, pos(marker) - 1); }
 
 std::optional<RawRow> RowCutter::next()
 {
@@ -137,7 +137,7 @@ std::optional<RawRow> RowCutter::next()
     if (m_kind == PageKind::Talent) {
         const int64_t t = pos(Title);
         const int64_t s = pos(TagEnd);
-        row.cells.push_back(SubText(rest(), t + 7, s - t - 7));
+        row.cells.push_back(subText(rest(), t + 7, s - t - 7));
     }
     movePast(TagEnd, 21);
     row.cells.push_back(inFrontOf(CellEnd));

@@ -21,7 +21,7 @@ FailurePage detectFailurePage(std::string_view page);
 
 // One extraction step: moves W to marker 1 when present and returns the text between the first
 // marker 2 and the first marker 3 of W (empty, or shifted, when they are missing or out of order).
-std::string ExtractValue(std::string_view &w, std::string_view marker1, std::string_view marker2,
+std::string extractValue(std::string_view &w, std::string_view marker1, std::string_view marker2,
                          std::string_view marker3);
 
 // The twelve summary values, in page order. A team without a manager gets an empty rank; a players
@@ -60,7 +60,7 @@ private:
         Count
     };
 
-    // MarkerPos of the marker in the copy: 1-based, 0 when absent.
+    // markerPos of the marker in the copy: 1-based, 0 when absent.
     int64_t pos(Marker marker);
     // The copy becomes its own part from the 1-based position `from` on.
     void dropTo(int64_t from);

@@ -25,24 +25,39 @@ SettingsDialog::SettingsDialog(QWidget *parent)
       m_ui(std::make_unique<Ui::SettingsDialog>())
 {
     m_ui->setupUi(this);
+    // The form's members carry the object names, the outside contract; this code goes by what they are.
+    m_controls.pageTabs = m_ui->PageControl1;
+    m_controls.okButton = m_ui->BitBtn1;
+    m_controls.cancelButton = m_ui->BitBtn2;
+    m_controls.useProxyCheck = m_ui->CheckBox1;
+    m_controls.separatorEdit = m_ui->separ;
+    m_controls.proxyLoginEdit = m_ui->proxylogin;
+    m_controls.proxyPasswordEdit = m_ui->proxypasswd;
+    m_controls.proxyServerEdit = m_ui->proxyserver;
+    m_controls.proxyPortEdit = m_ui->proxyport;
+    m_controls.managerCheck = m_ui->ManCheckbox;
+    m_controls.idCheck = m_ui->IDCheckbox;
+    m_controls.moneyCheck = m_ui->MoneyCheckbox;
+    m_controls.additionsCheck = m_ui->CoSPCheckbox;
     setFont(windowFont());
-    m_ui->PageControl1->setStyleSheet(flatTabs);
-    m_ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    m_ui->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    m_controls.pageTabs->setStyleSheet(flatTabs);
+    m_controls.okButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    m_controls.cancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     setFixedSize(size().expandedTo(minimumSizeHint()));
 
-    connect(m_ui->CheckBox1, &QCheckBox::toggled, this,
+    connect(m_controls.useProxyCheck, &QCheckBox::toggled, this,
             [this] { runGuarded([this] { onUseProxyToggled(); }); });
     // Typing adds nothing beyond one character, yet a longer separator from the store stays whole: the
     // limit follows the text down as it is shortened and never drops below one.
-    connect(m_ui->separ, &QLineEdit::textChanged, this,
-            [this](const QString &text) { m_ui->separ->setMaxLength(std::max<qsizetype>(1, text.size())); });
+    connect(m_controls.separatorEdit, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_controls.separatorEdit->setMaxLength(std::max<qsizetype>(1, text.size()));
+    });
     // The modal result is set whatever the handler does, as a failing handler still closes the dialog.
-    connect(m_ui->BitBtn1, &QPushButton::clicked, this, [this] {
+    connect(m_controls.okButton, &QPushButton::clicked, this, [this] {
         runGuarded([this] { onOkClicked(); });
         accept();
     });
-    connect(m_ui->BitBtn2, &QPushButton::clicked, this, [this] {
+    connect(m_controls.cancelButton, &QPushButton::clicked, this, [this] {
         runGuarded([this] { onCancelClicked(); });
         reject();
     });
@@ -129,8 +144,9 @@ void SettingsDialog::onCancelClicked()
 
 void SettingsDialog::onUseProxyToggled()
 {
-    const bool use = m_ui->CheckBox1->isChecked();
-    for (QLineEdit *edit : {m_ui->proxylogin, m_ui->proxypasswd, m_ui->proxyserver, m_ui->proxyport})
+    const bool use = m_controls.useProxyCheck->isChecked();
+    for (QLineEdit *edit : {m_controls.proxyLoginEdit, m_controls.proxyPasswordEdit,
+                            m_controls.proxyServerEdit, m_controls.proxyPortEdit})
         edit->setEnabled(use);
 }
 
@@ -150,7 +166,7 @@ void SettingsDialog::keyPressEvent(QKeyEvent *event)
 {
     // Esc is the Cancel button, so it reloads like a click on it rather than only closing.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        m_ui->BitBtn2->click();
+        m_controls.cancelButton->click();
         return;
     }
     QDialog::keyPressEvent(event);
@@ -159,35 +175,36 @@ void SettingsDialog::keyPressEvent(QKeyEvent *event)
 SettingsValues SettingsDialog::shownValues() const
 {
     SettingsValues values;
-    values.separator = m_ui->separ->text();
-    values.useProxy = m_ui->CheckBox1->isChecked();
-    values.proxyLogin = m_ui->proxylogin->text();
-    values.proxyPassword = m_ui->proxypasswd->text();
-    values.proxyServer = m_ui->proxyserver->text();
-    values.proxyPort = m_ui->proxyport->text();
-    values.saveId = m_ui->IDCheckbox->isChecked();
-    values.saveManager = m_ui->ManCheckbox->isChecked();
-    values.saveMoney = m_ui->MoneyCheckbox->isChecked();
-    values.saveCoSP = m_ui->CoSPCheckbox->isChecked();
+    values.separator = m_controls.separatorEdit->text();
+    values.useProxy = m_controls.useProxyCheck->isChecked();
+    values.proxyLogin = m_controls.proxyLoginEdit->text();
+    values.proxyPassword = m_controls.proxyPasswordEdit->text();
+    values.proxyServer = m_controls.proxyServerEdit->text();
+    values.proxyPort = m_controls.proxyPortEdit->text();
+    values.saveId = m_controls.idCheck->isChecked();
+    values.saveManager = m_controls.managerCheck->isChecked();
+    values.saveMoney = m_controls.moneyCheck->isChecked();
+    values.saveCoSP = m_controls.additionsCheck->isChecked();
     return values;
 }
 
 void SettingsDialog::showValues(const SettingsValues &values)
 {
     showSeparator(values.separator);
-    m_ui->CheckBox1->setChecked(values.useProxy);
-    m_ui->proxylogin->setText(values.proxyLogin);
-    m_ui->proxypasswd->setText(values.proxyPassword);
-    m_ui->proxyserver->setText(values.proxyServer);
-    m_ui->proxyport->setText(values.proxyPort);
-    m_ui->IDCheckbox->setChecked(values.saveId);
-    m_ui->ManCheckbox->setChecked(values.saveManager);
-    m_ui->MoneyCheckbox->setChecked(values.saveMoney);
-    m_ui->CoSPCheckbox->setChecked(values.saveCoSP);
+    m_controls.useProxyCheck->setChecked(values.useProxy);
+    m_controls.proxyLoginEdit->setText(values.proxyLogin);
+    m_controls.proxyPasswordEdit->setText(values.proxyPassword);
+    m_controls.proxyServerEdit->setText(values.proxyServer);
+    m_controls.proxyPortEdit->setText(values.proxyPort);
+    m_controls.idCheck->setChecked(values.saveId);
+    m_controls.managerCheck->setChecked(values.saveManager);
+    m_controls.moneyCheck->setChecked(values.saveMoney);
+    m_controls.additionsCheck->setChecked(values.saveCoSP);
 }
 
 void SettingsDialog::showSeparator(const QString &text)
 {
-    m_ui->separ->setMaxLength(std::max<qsizetype>(1, text.size())); // before the text, or it would be cut
-    m_ui->separ->setText(text);
+    m_controls.separatorEdit->setMaxLength(
+        std::max<qsizetype>(1, text.size())); // before the text, or it would be cut
+    m_controls.separatorEdit->setText(text);
 }

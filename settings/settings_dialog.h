@@ -8,6 +8,10 @@
 #include <memory>
 #include <string>
 
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
 namespace Ui {
 class SettingsDialog;
 }
@@ -57,6 +61,23 @@ private:
     void showSeparator(const QString &text);
 
     std::unique_ptr<Ui::SettingsDialog> m_ui;
+    // The controls this code works, by what they are.
+    struct Controls {
+        QTabWidget *pageTabs = nullptr;
+        QPushButton *okButton = nullptr;
+        QPushButton *cancelButton = nullptr;
+        QCheckBox *useProxyCheck = nullptr;
+        QLineEdit *separatorEdit = nullptr;
+        QLineEdit *proxyLoginEdit = nullptr;
+        QLineEdit *proxyPasswordEdit = nullptr;
+        QLineEdit *proxyServerEdit = nullptr;
+        QLineEdit *proxyPortEdit = nullptr;
+        QCheckBox *managerCheck = nullptr;
+        QCheckBox *idCheck = nullptr;
+        QCheckBox *moneyCheck = nullptr;
+        QCheckBox *additionsCheck = nullptr;
+    };
+    Controls m_controls;
     // What the controls showed when the dialog appeared: Cancel puts it back when the store holds
     // nothing to reload, so a first-run Cancel does not keep the edits.
     SettingsValues m_shown;

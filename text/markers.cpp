@@ -1,6 +1,6 @@
 #include "text/markers.h"
 
-int32_t MarkerPos(std::string_view marker, std::string_view text)
+int32_t markerPos(std::string_view marker, std::string_view text)
 {
     if (marker.empty() || text.empty())
         return 0;
@@ -8,7 +8,7 @@ int32_t MarkerPos(std::string_view marker, std::string_view text)
     return at == std::string_view::npos ? 0 : static_cast<int32_t>(at + 1);
 }
 
-std::string SubText(std::string_view text, int64_t start, int64_t count)
+std::string subText(std::string_view text, int64_t start, int64_t count)
 {
     if (start < 1)
         start = 1;

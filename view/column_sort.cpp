@@ -57,20 +57,20 @@ bool isTextColumnCaption(const std::string &caption)
 
 SortRequest SortState::headerClick(int32_t column, const std::string &caption)
 {
-    SortAscending = !SortAscending;
-    SortColumn = column;
+    sortAscending = !sortAscending;
+    sortColumn = column;
     SortRequest request;
     request.textSort = isTextColumnCaption(caption);
-    request.ascending = SortAscending;
+    request.ascending = sortAscending;
     request.column = column;
-    request.argument = SortAscending ? column : -column;
+    request.argument = sortAscending ? column : -column;
     return request;
 }
 
 int SortState::compareRows(const SortRow &row1, const SortRow &row2) const
 {
-    const auto column = static_cast<size_t>(SortColumn);
-    return SortAscending ? compareText(cell(row1, column), cell(row2, column))
+    const auto column = static_cast<size_t>(sortColumn);
+    return sortAscending ? compareText(cell(row1, column), cell(row2, column))
                          : compareText(cell(row2, column), cell(row1, column));
 }
 

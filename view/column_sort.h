@@ -36,8 +36,8 @@ struct SortRequest {
 
 // The direction and column shared by both roster lists; lives as long as the main window.
 struct SortState {
-    bool SortAscending = false;
-    int32_t SortColumn = 0;
+    bool sortAscending = false;
+    int32_t sortColumn = 0;
 
     // A header click on any column of either list: flips the direction, remembers the column.
     SortRequest headerClick(int32_t column, const std::string &caption);

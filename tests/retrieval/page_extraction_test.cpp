@@ -76,17 +76,17 @@ TEST(ExtractSummary, MissingElementLeavesTheWorkingCopyWhereThePreviousPutIt)
     EXPECT_EQ(s.stadium, cp(QStringLiteral("Арена")));
 }
 
-TEST(ExtractValue, MarkerOrderRules)
+TEST(extractValue, MarkerOrderRules)
 {
     std::string_view w = "A value=\"x\"/ tail";
-    EXPECT_EQ(ExtractValue(w, "A", "value=\"", "\"/"), "x");
+    EXPECT_EQ(extractValue(w, "A", "value=\"", "\"/"), "x");
     std::string_view reversed = "A \"/ value=\"x";
-    EXPECT_EQ(ExtractValue(reversed, "A", "value=\"", "\"/"), "");
+    EXPECT_EQ(extractValue(reversed, "A", "value=\"", "\"/"), "");
     std::string_view noSecond = "A abcdefghij\"/";
     // Without marker 2 the cut starts at its length: the text before marker 3 less its first 6 characters.
-    EXPECT_EQ(ExtractValue(noSecond, "A", "value=\"", "\"/"), "efghij");
+    EXPECT_EQ(extractValue(noSecond, "A", "value=\"", "\"/"), "efghij");
     std::string_view stays = "xx A value=\"1\"/";
-    EXPECT_EQ(ExtractValue(stays, "missing", "value=\"", "\"/"), "1");
+    EXPECT_EQ(extractValue(stays, "missing", "value=\"", "\"/"), "1");
     EXPECT_EQ(stays, "xx A value=\"1\"/");
 }
 

@@ -16,9 +16,9 @@ std::optional<RawRow> referenceCut(std::string_view &w, PageKind kind)
     const auto dropTo = [&w](int64_t from) {
         w.remove_prefix(std::min(static_cast<size_t>(std::max<int64_t>(from - 1, 0)), w.size()));
     };
-    const auto movePast = [&](std::string_view marker, int k) { dropTo(MarkerPos(marker, w) + k); };
-    const auto inFrontOf = [&w](std::string_view marker) { return SubText(w, 1, MarkerPos(marker, w) - 1); };
-    const int32_t p = MarkerPos("info.php?id=", w);
+    const auto movePast = [&](std::string_view marker, int k) { dropTo(markerPos(marker, w) + k); };
+    const auto inFrontOf = [&w](std::string_view marker) { return subText(w, 1, markerPos(marker, w) - 1); };
+    const int32_t p = markerPos("info.php?id=", w);
     if (p <= 0)
         return std::nullopt;
     RawRow row;
@@ -26,9 +26,9 @@ std::optional<RawRow> referenceCut(std::string_view &w, PageKind kind)
     movePast("=>", 2);
     row.cells.push_back(inFrontOf("<"));
     if (kind == PageKind::Talent) {
-        const int64_t t = MarkerPos("title", w);
-        const int64_t s = MarkerPos("\"/>", w);
-        row.cells.push_back(SubText(w, t + 7, s - t - 7));
+        const int64_t t = markerPos("title", w);
+        const int64_t s = markerPos("\"/>", w);
+        row.cells.push_back(subText(w, t + 7, s - t - 7));
     }
     movePast("\"/>", 21);
     row.cells.push_back(inFrontOf("</td>"));

@@ -19,19 +19,19 @@ struct PageReader {
     // W becomes its part from p1 on when marker 1 is there; the value lies between markers 2 and 3.
     std::string extract(const std::string &m1, const std::string &m2, const std::string &m3)
     {
-        const int32_t p1 = MarkerPos(m1, w);
+        const int32_t p1 = markerPos(m1, w);
         if (p1 > 0)
-            w = SubText(w, p1, static_cast<int64_t>(w.size()));
-        const int64_t p2 = MarkerPos(m2, w);
-        const int64_t p3 = MarkerPos(m3, w);
+            w = subText(w, p1, static_cast<int64_t>(w.size()));
+        const int64_t p2 = markerPos(m2, w);
+        const int64_t p3 = markerPos(m3, w);
         const auto len = static_cast<int64_t>(m2.size());
-        return SubText(w, p2 + len, p3 - p2 - len);
+        return subText(w, p2 + len, p3 - p2 - len);
     }
     void movePast(const std::string &m, int64_t k)
     {
-        w = SubText(w, MarkerPos(m, w) + k, static_cast<int64_t>(w.size()));
+        w = subText(w, markerPos(m, w) + k, static_cast<int64_t>(w.size()));
     }
-    std::string textBefore(const std::string &m) const { return SubText(w, 1, MarkerPos(m, w) - 1); }
+    std::string textBefore(const std::string &m) const { return subText(w, 1, markerPos(m, w) - 1); }
 
     Summary summary()
     {
@@ -62,15 +62,15 @@ struct PageReader {
     std::vector<std::vector<std::string>> rows(bool talentPage)
     {
         std::vector<std::vector<std::string>> rows;
-        for (int32_t p = MarkerPos("info.php?id=", w); p > 0; p = MarkerPos("info.php?id=", w)) {
+        for (int32_t p = markerPos("info.php?id=", w); p > 0; p = markerPos("info.php?id=", w)) {
             std::vector<std::string> cells;
-            w = SubText(w, p, static_cast<int64_t>(w.size()));
+            w = subText(w, p, static_cast<int64_t>(w.size()));
             movePast("=>", 2);
             cells.push_back(textBefore("<"));
             if (talentPage) {
-                const int64_t t = MarkerPos("title", w);
-                const int64_t s = MarkerPos("\"/>", w);
-                cells.push_back(SubText(w, t + 7, s - t - 7));
+                const int64_t t = markerPos("title", w);
+                const int64_t s = markerPos("\"/>", w);
+                cells.push_back(subText(w, t + 7, s - t - 7));
             }
             movePast("\"/>", 21);
             cells.push_back(textBefore("</td>"));

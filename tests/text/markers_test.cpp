@@ -2,29 +2,29 @@
 
 #include <gtest/gtest.h>
 
-TEST(MarkerPos, FindsFirstExactOccurrenceOneBased)
+TEST(markerPos, FindsFirstExactOccurrenceOneBased)
 {
-    EXPECT_EQ(MarkerPos("ab", "xxabyyab"), 3);
-    EXPECT_EQ(MarkerPos("x", "x"), 1);
-    EXPECT_EQ(MarkerPos("AB", "xxabyy"), 0); // case-sensitive
-    EXPECT_EQ(MarkerPos("abc", "ab"), 0);
+    EXPECT_EQ(markerPos("ab", "xxabyyab"), 3);
+    EXPECT_EQ(markerPos("x", "x"), 1);
+    EXPECT_EQ(markerPos("AB", "xxabyy"), 0); // case-sensitive
+    EXPECT_EQ(markerPos("abc", "ab"), 0);
 }
 
-TEST(MarkerPos, EmptyMarkerOrTextGivesZero)
+TEST(markerPos, EmptyMarkerOrTextGivesZero)
 {
-    EXPECT_EQ(MarkerPos("", "abc"), 0);
-    EXPECT_EQ(MarkerPos("a", ""), 0);
-    EXPECT_EQ(MarkerPos("", ""), 0);
+    EXPECT_EQ(markerPos("", "abc"), 0);
+    EXPECT_EQ(markerPos("a", ""), 0);
+    EXPECT_EQ(markerPos("", ""), 0);
 }
 
-TEST(MarkerPos, ComparesHighBytesExactly)
+TEST(markerPos, ComparesHighBytesExactly)
 {
     const std::string text = "x\xC0\xE0y"; // windows-1251 "Аа"
-    EXPECT_EQ(MarkerPos("\xE0", text), 3);
-    EXPECT_EQ(MarkerPos("\xC0\xE0", text), 2);
+    EXPECT_EQ(markerPos("\xE0", text), 3);
+    EXPECT_EQ(markerPos("\xC0\xE0", text), 2);
 }
 
-TEST(SubText, ClampsStartAndCount)
+TEST(subText, ClampsStartAndCount)
 {
     struct Case {
         const char *text;
@@ -38,6 +38,6 @@ TEST(SubText, ClampsStartAndCount)
         {"abcdef", 1, 6, "abcdef"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(SubText(c.text, c.start, c.count), c.expected)
+        EXPECT_EQ(subText(c.text, c.start, c.count), c.expected)
             << c.text << " " << c.start << " " << c.count;
 }

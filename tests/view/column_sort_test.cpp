@@ -144,19 +144,19 @@ TEST(SortState, EveryHeaderClickFlipsTheSharedDirection)
     const SortRequest talent = state.headerClick(5, w("Талант"));
     EXPECT_FALSE(talent.ascending); // whichever column was clicked before
     EXPECT_EQ(talent.argument, -5);
-    EXPECT_EQ(state.SortColumn, 5);
+    EXPECT_EQ(state.sortColumn, 5);
 
     const SortRequest name = state.headerClick(0, w("Имя")); // a text column flips it too
     EXPECT_TRUE(name.textSort);
     EXPECT_TRUE(name.ascending);
-    EXPECT_EQ(state.SortColumn, 0);
+    EXPECT_EQ(state.sortColumn, 0);
 
     // The abilities list shares the flag: its "Поз" is column 1 there.
     const SortRequest position = state.headerClick(1, w("Поз"));
     EXPECT_TRUE(position.textSort);
     EXPECT_FALSE(position.ascending);
-    EXPECT_FALSE(state.SortAscending);
-    EXPECT_EQ(state.SortColumn, 1);
+    EXPECT_FALSE(state.sortAscending);
+    EXPECT_EQ(state.sortColumn, 1);
 }
 
 TEST(SortState, CompareRowsUsesTheStoredColumnAndDirection)
@@ -167,9 +167,9 @@ TEST(SortState, CompareRowsUsesTheStoredColumnAndDirection)
     SortState state{true, 0};
     EXPECT_EQ(state.compareRows(latin, latinUpper), 0);
     EXPECT_LT(state.compareRows(latin, cyrillic), 0);
-    state.SortAscending = false;
+    state.sortAscending = false;
     EXPECT_GT(state.compareRows(latin, cyrillic), 0);
-    state.SortColumn = 1;
+    state.sortColumn = 1;
     EXPECT_LT(state.compareRows(latin, cyrillic), 0); // "США" after "Россия", reversed
 }
 
