@@ -21,7 +21,8 @@ namespace {
 
 bool hasCyrillic(const QString &text)
 {
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x400 && c.unicode() < 0x530; });
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= 0x400 && c.unicode() < 0x530; });
 }
 
 QStringList headerTexts(const QAbstractItemModel *model)
