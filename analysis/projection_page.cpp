@@ -93,10 +93,10 @@ bool ProjectionPage::projectPlayer()
         player.mastery, player.talent, [this] { return toCp1251(m_controls.schoolLevelEdit->text()); },
         [this] { return toCp1251(m_controls.coachLevelEdit->text()); });
     for (const ProjectionRow &step : result.rows) {
-        if (step.tren.empty())
+        if (step.gain.empty())
             m_steps->appendRow({step.number});
         else
-            m_steps->appendRow({step.number, step.tren, step.ball, step.talant});
+            m_steps->appendRow({step.number, step.gain, step.score, step.roundedTalent});
     }
     // The grid does not depend on the level edits, so it fills even when they fail the table.
     showWhatIfSteps(m_controls.whatIfGrid, whatIfSteps(player.mastery, player.talent));

@@ -40,9 +40,9 @@ public:
         if (!addStep(1, talentCell))
             return;
         for (int k = 2;; ++k) {
-            if (!addStep(k, std::string(m_result.rows.back().ball)))
+            if (!addStep(k, std::string(m_result.rows.back().score)))
                 return;
-            if (readDecimal(m_result.rows.back().ball) >= talentLimit)
+            if (readDecimal(m_result.rows.back().score) >= talentLimit)
                 return;
         }
     }
@@ -59,13 +59,13 @@ private:
         const int64_t coach = readInteger(m_coach());
         const int64_t school = readInteger(m_school());
         const long double mastery = readDecimal(m_masteryCell);
-        const double tren = projectionRound(stepGrowth(t, coach * school, mastery) / t, 3);
-        if (!grows(tren))
+        const double gain = projectionRound(stepGrowth(t, coach * school, mastery) / t, 3);
+        if (!grows(gain))
             return stop();
         ProjectionRow &row = m_result.rows.back();
-        row.tren = formatGeneral(tren);
-        row.ball = formatGeneral(readDecimal(row.tren) + t);
-        row.talant = formatGeneral(projectionRound(readDecimal(row.ball), 2));
+        row.gain = formatGeneral(gain);
+        row.score = formatGeneral(readDecimal(row.gain) + t);
+        row.roundedTalent = formatGeneral(projectionRound(readDecimal(row.score), 2));
         return true;
     }
 

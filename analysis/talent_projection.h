@@ -9,10 +9,10 @@
 // One step of the projection as the cells of ListView3 show it (windows-1251 texts, "," separator).
 // A row cut short by a conversion failure carries its caption only; its three cells are empty.
 struct ProjectionRow {
-    std::string number; // caption: the step number
-    std::string tren;   // talent gained in this step, 3 decimals
-    std::string ball;   // talent after the step, unrounded
-    std::string talant; // that talent, 2 decimals
+    std::string number;        // caption: the step number
+    std::string gain;          // «Трен»: talent gained in this step, 3 decimals
+    std::string score;         // «Балл»: talent after the step, unrounded
+    std::string roundedTalent; // «Талант»: that talent, 2 decimals
 };
 
 struct ProjectionResult {

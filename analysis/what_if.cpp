@@ -27,13 +27,13 @@ std::optional<int> stepsToNine(const ProjectionResult &result, long double start
     if (result.failure || result.rows.empty())
         return std::nullopt;
     // The table never checks its first row against the limit; the count does.
-    if (const std::optional<long double> first = parseDecimal(result.rows.front().ball);
+    if (const std::optional<long double> first = parseDecimal(result.rows.front().score);
         first && *first >= 9.0L)
         return 1;
     if (result.stoppedNoGrowth)
         return std::nullopt;
     // The table ends only at the limit, but a row that did not reach it says otherwise.
-    const std::optional<long double> last = parseDecimal(result.rows.back().ball);
+    const std::optional<long double> last = parseDecimal(result.rows.back().score);
     if (!last || *last < 9.0L)
         return std::nullopt;
     return static_cast<int>(result.rows.size());
@@ -44,8 +44,8 @@ std::vector<double> talentAfterSteps(const ProjectionResult &result)
     std::vector<double> talents;
     talents.reserve(result.rows.size());
     for (const ProjectionRow &row : result.rows)
-        if (const std::optional<long double> ball = parseDecimal(row.ball))
-            talents.push_back(static_cast<double>(*ball));
+        if (const std::optional<long double> score = parseDecimal(row.score))
+            talents.push_back(static_cast<double>(*score));
     return talents;
 }
 

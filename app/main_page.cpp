@@ -216,8 +216,9 @@ void MainPage::saveTeamOnView(const QString &fileName)
 
 void MainPage::saveTeamAsText()
 {
-    const QString fileName = askExportFileName(m_window, rowsOfOpenTab().rowCount() == 0,
-                                               QStringLiteral("Text file (*.txt)"), QStringLiteral("txt"));
+    const QString fileName =
+        askExportFileName(m_window, rowsOfOpenTab().rowCount() == 0,
+                          QT_TRANSLATE_NOOP("ListExports", "Текстовый файл (*.txt)"), QStringLiteral("txt"));
     if (fileName.isEmpty())
         return;
     // Like the file dialog of old, the chosen folder becomes the working directory.

@@ -5,6 +5,7 @@
 #include "app/about_dialog.h"
 #include "board/board_page.h"
 #include "catalogue/catalogue_selectors.h"
+#include "export/list_exports.h"
 #include "history/history_keeper.h"
 #include "history/history_page.h"
 #include "retrieval/page_reader.h"
@@ -47,6 +48,7 @@ MainWindow::MainWindow(QWidget *parent)
         new ProjectionPage({m_ui->ListView3, m_ui->Label13, m_ui->Label14, m_ui->Label15, m_ui->Label16,
                             m_ui->LabeledEdit1, m_ui->LabeledEdit2, m_ui->whatIfGrid, m_ui->talentChart},
                            this);
+    enableRowCopy(m_ui->ListView3);
     m_talentMenu = new QMenu(this);
     m_talentMenu->setObjectName(QStringLiteral("PopupMenu1"));
     m_talentMenu->addAction(m_controls.projectionAction);

@@ -33,11 +33,6 @@ TextRows utf8Rows(const TextRows &rows, const std::vector<std::string> &leading 
     return out;
 }
 
-// The dialog's filters are texts of ours like any other: callers give them in the source language, they
-// are named here so that they reach the translation, and the dialog shows them translated.
-[[maybe_unused]] constexpr const char *fileFilters[] = {QT_TRANSLATE_NOOP("ListExports", "Text file (*.txt)"),
-                                                        QT_TRANSLATE_NOOP("ListExports", "CSV (*.csv)")};
-
 bool sayNothingToSave(bool nothing)
 {
     if (nothing)
@@ -78,19 +73,18 @@ QString teamForumPost(const ShownTable &table)
         forumTable(utf8FromCp1251(table.teamName), utf8Of(table.captions), utf8Rows(table.rows)));
 }
 
-QString askExportFileName(QWidget *owner, bool nothing, const QString &filter, const QString &suffix)
+QString askExportFileName(QWidget *owner, bool nothing, const char *filter, const QString &suffix)
 {
     if (sayNothingToSave(nothing))
         return {};
-    const QByteArray source = filter.toUtf8();
     return messages().saveFileName(owner, QDir::currentPath(),
-                                   QCoreApplication::translate("ListExports", source.constData()), suffix);
+                                   QCoreApplication::translate("ListExports", filter), suffix);
 }
 
 void saveCsvFile(QWidget *owner, bool nothing, const std::function<std::string()> &document)
 {
-    const QString fileName =
-        askExportFileName(owner, nothing, QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"));
+    const QString fileName = askExportFileName(
+        owner, nothing, QT_TRANSLATE_NOOP("ListExports", "CSV (*.csv)"), QStringLiteral("csv"));
     if (!fileName.isEmpty())
         replaceFileAtomically(fileName, document());
 }

@@ -30,9 +30,10 @@ std::string teamCsv(const ShownTable &table);
 QString teamForumPost(const ShownTable &table);
 
 // The file an export goes to: says "Сохранять нечего :(" when there is nothing to save, else asks for a
-// file of the filter's kind (shown translated), starting in the working folder. Empty when nothing is to
-// be written.
-QString askExportFileName(QWidget *owner, bool nothing, const QString &filter, const QString &suffix);
+// file of the filter's kind, starting in the working folder. The filter is a source text of the context
+// "ListExports" (mark it with QT_TRANSLATE_NOOP) and shows in the user's language. Empty when nothing is
+// to be written.
+QString askExportFileName(QWidget *owner, bool nothing, const char *filter, const QString &suffix);
 // Asks for a CSV file and writes the document there; an existing file is replaced only once the new
 // one is whole.
 void saveCsvFile(QWidget *owner, bool nothing, const std::function<std::string()> &document);

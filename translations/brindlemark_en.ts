@@ -348,12 +348,12 @@
         <translation>Nothing to save :(</translation>
     </message>
     <message>
-        <source>Text file (*.txt)</source>
-        <translation>Text file (*.txt)</translation>
-    </message>
-    <message>
         <source>CSV (*.csv)</source>
         <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Текстовый файл (*.txt)</source>
+        <translation>Text file (*.txt)</translation>
     </message>
 </context>
 <context>

@@ -12,7 +12,7 @@ namespace {
 
 std::string joined(const ProjectionRow &row)
 {
-    return row.number + "|" + row.tren + "|" + row.ball + "|" + row.talant;
+    return row.number + "|" + row.gain + "|" + row.score + "|" + row.roundedTalent;
 }
 
 LevelReader level(const std::string &text)
@@ -97,8 +97,8 @@ TEST(ProjectionTable, EndsAtTheFirstRowFromTwoOnThatReachesNine)
         const ProjectionResult result = project("40,00", talent);
         ASSERT_GE(result.rows.size(), 2u);
         for (size_t i = 1; i + 1 < result.rows.size(); ++i)
-            EXPECT_LT(readDecimal(result.rows[i].ball), 9.0L) << talent << " row " << i + 1;
-        EXPECT_GE(readDecimal(result.rows.back().ball), 9.0L) << talent;
+            EXPECT_LT(readDecimal(result.rows[i].score), 9.0L) << talent << " row " << i + 1;
+        EXPECT_GE(readDecimal(result.rows.back().score), 9.0L) << talent;
     }
 }
 
@@ -143,7 +143,7 @@ TEST(ProjectionGuard, StopsBeforeAStepWithoutGrowth)
         EXPECT_FALSE(result.failure) << c.mastery << " " << c.talent;
         EXPECT_EQ(result.rows.size(), c.rowCount) << c.mastery << " " << c.talent;
         for (const ProjectionRow &row : result.rows)
-            EXPECT_FALSE(row.tren.empty());
+            EXPECT_FALSE(row.gain.empty());
     }
 }
 
@@ -189,8 +189,8 @@ TEST(ProjectionLevels, ALevelChangedMidwayAppliesFromThatStepOn)
     const ProjectionResult fromRowTwo = project("40,00", "5,067", "1", "3");
     ASSERT_EQ(result.rows.size(), fromRowTwo.rows.size() + 1);
     for (size_t i = 0; i < fromRowTwo.rows.size(); ++i) {
-        EXPECT_EQ(result.rows[i + 1].tren, fromRowTwo.rows[i].tren) << "row " << i + 2;
-        EXPECT_EQ(result.rows[i + 1].ball, fromRowTwo.rows[i].ball) << "row " << i + 2;
+        EXPECT_EQ(result.rows[i + 1].gain, fromRowTwo.rows[i].gain) << "row " << i + 2;
+        EXPECT_EQ(result.rows[i + 1].score, fromRowTwo.rows[i].score) << "row " << i + 2;
     }
 }
 

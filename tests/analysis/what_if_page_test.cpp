@@ -2,6 +2,7 @@
 
 #include <QChartView>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QTableWidget>
@@ -81,6 +82,23 @@ TEST_F(WhatIfPage, ShowsStepsMarksTheLevelsAndAClickProjectsWithTheirs)
     EXPECT_EQ(rows.back().join(u'|'), QStringLiteral("228|0,01|9|9"));
     EXPECT_EQ(cells().filter(QStringLiteral("*")), QStringList{QStringLiteral("228*")});
     EXPECT_EQ(curve().size(), 228);
+}
+
+// Enter in a level edit, or leaving it with another level, projects again: the table, the chart and the
+// grid's mark always show one pair of levels.
+TEST_F(WhatIfPage, EnterOrLeavingAChangedLevelProjectsAgain)
+{
+    project(QStringLiteral("40.00"), QStringLiteral("5.000"));
+    ui->LabeledEdit1->setText(QStringLiteral("1"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(ui->LabeledEdit1, &enter);
+    EXPECT_EQ(rowsIn(ui->ListView3), 228);
+    EXPECT_EQ(curve().size(), 228);
+    EXPECT_EQ(cells().filter(QStringLiteral("*")), QStringList{QStringLiteral("228*")});
+    ui->LabeledEdit1->setText(QStringLiteral("3"));
+    Q_EMIT ui->LabeledEdit1->editingFinished();
+    EXPECT_EQ(rowsIn(ui->ListView3), 136);
+    EXPECT_TRUE(recorder.boxes.empty());
 }
 
 // The grid does not read the level edits: it fills whatever they hold, and marks only a level pair.
