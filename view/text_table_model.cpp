@@ -43,15 +43,27 @@ std::vector<std::string> TextTableModel::columnNames() const
 void TextTableModel::sortByHeaderClick(SortState &state, int column)
 {
     const SortRequest request = state.headerClick(column, columnName(column));
+    const std::vector<size_t> order = sortedOrder(m_rows, request);
+    // The chosen rows and the current one stay with their players.
+    Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> newRowOf(order.size());
     std::vector<std::vector<std::string>> rows;
     std::vector<int64_t> tags;
     rows.reserve(m_rows.size());
     tags.reserve(m_rows.size());
-    for (const size_t index : sortedOrder(m_rows, request)) {
-        rows.push_back(std::move(m_rows[index]));
-        tags.push_back(m_tags[index]);
+    for (size_t newRow = 0; newRow < order.size(); ++newRow) {
+        newRowOf[order[newRow]] = static_cast<int>(newRow);
+        rows.push_back(std::move(m_rows[order[newRow]]));
+        tags.push_back(m_tags[order[newRow]]);
     }
-    setRows(std::move(rows), std::move(tags));
+    m_rows = std::move(rows);
+    m_tags = std::move(tags);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    for (const QModelIndex &index : before)
+        after << this->index(newRowOf[static_cast<size_t>(index.row())], index.column());
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 int TextTableModel::rowCount(const QModelIndex &parent) const

@@ -1,5 +1,6 @@
 #include "export/division_file_name.h"
 #include "support/window_fixture.h"
+#include "view/roster_lists.h"
 
 #include "support/csv_reader.h"
 
@@ -188,9 +189,11 @@ TEST_F(Commands, SortingReordersRowsAndTheExportFollows)
     Q_EMIT header->sectionClicked(3); // age, first click: ascending, by number
     EXPECT_EQ(names(),
               (QStringList{QStringLiteral("anna"), QStringLiteral("Carl"), QStringLiteral("Борис")}));
+    chooseRow(ui->ListView1, 0);      // anna
     Q_EMIT header->sectionClicked(0); // name, the shared flag now says descending
     EXPECT_EQ(names(),
               (QStringList{QStringLiteral("Борис"), QStringLiteral("Carl"), QStringLiteral("anna")}));
+    EXPECT_EQ(currentChosenRow(ui->ListView1), 2) << "the chosen player stays chosen where the sort put him";
 
     recorder.saveAnswer = QDir::current().filePath(QStringLiteral("sorted.txt"));
     ui->N2->trigger();
