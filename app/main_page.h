@@ -46,6 +46,7 @@ struct MainPageControls {
     QRadioButton *talentChoice = nullptr;
     QCheckBox *wholeDivisionChoice = nullptr;
     QPushButton *fetchButton = nullptr;
+    QPushButton *stopButton = nullptr; // shown only while a fetch or a division run is under way
     QTabWidget *listTabs = nullptr; // page 0 the talent list, page 1 the abilities list
     QTreeView *talentList = nullptr;
     QTreeView *abilitiesList = nullptr;

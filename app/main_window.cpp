@@ -68,6 +68,7 @@ MainPageControls MainWindow::mainPageControls() const
     c.talentChoice = ui.RadioTal;
     c.wholeDivisionChoice = ui.Cdivision;
     c.fetchButton = ui.Button1;
+    c.stopButton = ui.stopFetchButton;
     c.listTabs = ui.PageControl1;
     c.talentList = ui.ListView1;
     c.abilitiesList = ui.ListView2;
