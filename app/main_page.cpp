@@ -1,7 +1,7 @@
 #include "app/main_page.h"
 
+#include "app/division_run.h"
 #include "catalogue/catalogue_selectors.h"
-#include "export/division_file_name.h"
 #include "export/export_file.h"
 #include "export/list_exports.h"
 #include "export/team_block.h"
@@ -77,6 +77,7 @@ void MainPage::wire()
             [this] { runGuarded([this] { m_selectors->showTeamsOfChosenDivision(); }); });
     connect(m_controls.snapshotArrows, &ArrowPair::changing, this,
             [this](bool &allow) { runGuarded([&] { onSnapshotStep(allow); }); });
+    connect(m_controls.stopButton, &QPushButton::clicked, this, &MainPage::stopFetching);
     for (QTreeView *list : {m_controls.talentList, m_controls.abilitiesList}) {
         enableRowCopy(list);
         list->header()->setSectionsClickable(true);
@@ -88,8 +89,11 @@ void MainPage::wire()
 
 void MainPage::onFetchClicked()
 {
+    // The button is off while anything is under way; nothing waits to be replayed later either.
+    if (isFetching())
+        return;
     if (m_controls.wholeDivisionChoice->isChecked()) {
-        runDivision();
+        startDivisionRun();
         return;
     }
     const std::optional<int32_t> team = m_selectors->chosenTeam();
@@ -100,44 +104,78 @@ void MainPage::onFetchClicked()
     fetchTeam(*team, m_controls.talentChoice->isChecked() ? PageKind::Talent : PageKind::Abilities);
 }
 
-bool MainPage::fetchTeam(int32_t teamId, PageKind kind)
+void MainPage::fetchTeam(int32_t teamId, PageKind kind)
 {
-    const TeamFetch fetched = fetchAndShow(teamId, kind);
-    if (fetched.badCell)
-        std::rethrow_exception(fetched.badCell);
-    if (fetched.foreignPage)
-        messages().information(QStringLiteral(":/"),
-                               tr("Страница не распознана: в ней нет названия команды."));
-    return fetched.read;
+    const ProxyChoice proxy = m_settings ? m_settings->proxyChoice() : ProxyChoice{};
+    m_fetch = std::make_unique<PageFetcher>(teamId, kind, pageRoute(proxy), m_timeouts);
+    connect(m_fetch.get(), &PageFetcher::finished, this, [this, teamId, kind](const FetchResult &fetched) {
+        runGuarded([&] { onSingleFetched(teamId, kind, fetched); });
+    });
+    setFetching(true);
+    m_fetch->start();
 }
 
-TeamFetch MainPage::fetchAndShow(int32_t teamId, PageKind kind)
+void MainPage::onSingleFetched(int32_t teamId, PageKind kind, const FetchResult &fetched)
 {
-    m_controls.fetchButton->setEnabled(false);
-    const auto enableAgain = qScopeGuard([this] { m_controls.fetchButton->setEnabled(true); });
-    const ProxyChoice proxy = m_settings ? m_settings->proxyChoice() : ProxyChoice{};
-    FetchResult fetched;
-    {
-        const WaitCursor waiting;
-        fetched = fetchPage(teamId, kind, proxy, m_timeouts);
+    // The fetcher is still telling its result: let it go once the event loop has it back.
+    m_fetch.release()->deleteLater();
+    setFetching(false);
+    const TeamFetch taken = takeFetch(teamId, kind, fetched, true);
+    if (taken.badCell)
+        std::rethrow_exception(taken.badCell);
+    if (taken.foreignPage)
+        messages().information(QStringLiteral(":/"),
+                               tr("Страница не распознана: в ней нет названия команды."));
+}
+
+void MainPage::setFetching(bool fetching)
+{
+    m_controls.fetchButton->setEnabled(!fetching);
+    m_controls.stopButton->setVisible(fetching);
+    m_controls.divisionProgress->setVisible(fetching && m_run);
+}
+
+void MainPage::stopFetching()
+{
+    if (m_run) {
+        m_run->stop();
+        return;
     }
+    if (m_fetch) {
+        m_fetch->abort();
+        m_fetch.release()->deleteLater();
+        setFetching(false);
+    }
+}
+
+void MainPage::abandonFetching()
+{
+    if (m_run)
+        m_run->abandon();
+    if (m_fetch)
+        m_fetch->abort();
+}
+
+TeamFetch MainPage::takeFetch(int32_t teamId, PageKind kind, const FetchResult &fetched, bool tell)
+{
     countBytes(fetched.lastPageBytes, fetched.sessionBytes);
     const FetchedPage page = readFetchedPage(fetched, kind);
     if (!fetched.read) {
-        messages().information(QStringLiteral(":/"), QString::fromStdString(fetched.failureText));
+        if (tell)
+            messages().information(QStringLiteral(":/"), QString::fromStdString(fetched.failureText));
         return {false, QString::fromStdString(page.whyNot), nullptr, false};
     }
     if (page.notice) {
-        messages().information(QString::fromStdString(page.notice->caption),
-                               QString::fromStdString(page.notice->text));
+        if (tell)
+            messages().information(QString::fromStdString(page.notice->caption),
+                                   QString::fromStdString(page.notice->text));
         return {false, QString::fromStdString(page.whyNot), nullptr, false};
     }
     TeamFetch shown = showPage(teamId, kind, page.reading);
-    if (shown.read && m_keeper && m_settings && m_settings->historyOptions().keep) {
-        if (const QString problem = m_keeper->keep(teamId, kind, fetched.body, page.reading);
-            !problem.isEmpty())
-            messages().information(tr("История"), problem);
-    }
+    if (shown.read && m_keeper && m_settings && m_settings->historyOptions().keep)
+        shown.historyProblem = m_keeper->keep(teamId, kind, fetched.body, page.reading);
+    if (tell && !shown.historyProblem.isEmpty())
+        messages().information(tr("История"), shown.historyProblem);
     return shown;
 }
 
@@ -163,7 +201,7 @@ TeamFetch MainPage::showPage(int32_t teamId, PageKind kind, const PageReading &r
     }
     // The view always ends showing one snapshot, so the labels and lists never mix two teams.
     showSnapshot(*taken.team);
-    return {true, {}, nullptr, false};
+    return {true, {}, nullptr, false, taken.team};
 }
 
 void MainPage::showSummary(const TeamSummary &summary)
@@ -226,37 +264,36 @@ void MainPage::saveTeamAsText()
     saveTeamOnView(QFileInfo(fileName).absoluteFilePath());
 }
 
-void MainPage::runDivision()
+void MainPage::startDivisionRun()
 {
     if (m_selectors->teamCount() == 0) {
         messages().information(tr("Ошибка"), notChosen());
         return;
     }
-    QProgressBar *progress = m_controls.divisionProgress;
-    progress->setRange(0, m_selectors->teamCount());
-    progress->setValue(0);
-    progress->setVisible(true);
-    const auto hide = qScopeGuard([progress] { progress->setVisible(false); });
-    // The choices are read afresh for every team: a division chosen while a message box is open applies
-    // to the rest of the run. A team that was not read is left out and the run goes on.
-    QStringList leftOut;
-    for (int i = 0; i < m_selectors->teamCount(); ++i) {
-        const QString name = m_selectors->teamNameAt(i);
-        const PageKind kind = m_controls.talentChoice->isChecked() ? PageKind::Talent : PageKind::Abilities;
-        m_controls.listTabs->setCurrentIndex(kind == PageKind::Talent ? 0 : 1);
-        const TeamFetch fetched = fetchAndShow(m_selectors->teamIdAt(i), kind);
-        if (fetched.read)
-            saveTeamOnView(
-                divisionFileName(QDate::currentDate(), QLocale::system(), m_selectors->chosenDivisionName()));
-        else
-            leftOut << name + QStringLiteral(": ") + fetched.whyNot;
-        progress->setValue(i + 1);
-        // The window is not otherwise repainted while the run holds it.
-        progress->repaint();
-    }
-    if (!leftOut.isEmpty())
-        messages().information(QStringLiteral(":/"), tr("Не сохранены команды (%1):\n").arg(leftOut.size()) +
-                                                         leftOut.join(QLatin1Char('\n')));
+    // The run belongs to the division, the page kind and the options it starts with.
+    std::vector<DivisionRun::Team> teams;
+    for (int i = 0; i < m_selectors->teamCount(); ++i)
+        teams.push_back({m_selectors->teamIdAt(i), m_selectors->teamNameAt(i)});
+    const PageKind kind = m_controls.talentChoice->isChecked() ? PageKind::Talent : PageKind::Abilities;
+    m_run = std::make_unique<DivisionRun>(*this, std::move(teams), kind, m_selectors->chosenDivisionName(),
+                                          m_settings ? m_settings->exportOptions() : ExportOptions{},
+                                          m_settings ? m_settings->proxyChoice() : ProxyChoice{}, m_timeouts);
+    connect(m_run.get(), &DivisionRun::progressed, m_controls.divisionProgress, &QProgressBar::setValue);
+    connect(m_run.get(), &DivisionRun::finished, this,
+            [this](const QString &message) { runGuarded([&] { onRunFinished(message); }); });
+    m_controls.listTabs->setCurrentIndex(kind == PageKind::Talent ? 0 : 1);
+    m_controls.divisionProgress->setRange(0, m_selectors->teamCount());
+    m_controls.divisionProgress->setValue(0);
+    setFetching(true);
+    m_run->start();
+}
+
+void MainPage::onRunFinished(const QString &message)
+{
+    m_run.release()->deleteLater();
+    setFetching(false);
+    if (!message.isEmpty())
+        messages().information(QStringLiteral(":/"), message);
 }
 
 ShownTable MainPage::teamTableOnView() const

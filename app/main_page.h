@@ -1,6 +1,6 @@
 #pragma once
 
-#include "retrieval/roster_exchange.h"
+#include "retrieval/page_request.h"
 #include "roster/team_records.h"
 #include "view/column_sort.h"
 
@@ -12,6 +12,8 @@
 #include <memory>
 
 class ArrowPair;
+class DivisionRun;
+class PageFetcher;
 class CatalogueSelectors;
 class HistoryKeeper;
 class QAction;
@@ -26,6 +28,7 @@ class QTreeView;
 class SettingsDialog;
 class SummaryLabels;
 class TextTableModel;
+struct FetchResult;
 struct PageReading;
 struct ShownTable;
 
@@ -37,6 +40,10 @@ struct TeamFetch {
     std::exception_ptr badCell;
     // The reply was not a roster page at all.
     bool foreignPage = false;
+    // The snapshot the page went into, when it was shown.
+    const TeamSnapshot *team = nullptr;
+    // What keeping the page in the history came to, when the user must hear of it.
+    QString historyProblem;
 };
 
 // The controls of the «Main» tab, by what they are.
@@ -47,7 +54,7 @@ struct MainPageControls {
     QCheckBox *wholeDivisionChoice = nullptr;
     QPushButton *fetchButton = nullptr;
     QPushButton *stopButton = nullptr; // shown only while a fetch or a division run is under way
-    QTabWidget *listTabs = nullptr; // page 0 the talent list, page 1 the abilities list
+    QTabWidget *listTabs = nullptr;    // page 0 the talent list, page 1 the abilities list
     QTreeView *talentList = nullptr;
     QTreeView *abilitiesList = nullptr;
     ArrowPair *snapshotArrows = nullptr;
@@ -74,8 +81,18 @@ public:
     void setHistoryKeeper(HistoryKeeper *keeper) { m_keeper = keeper; }
     void setExchangeTimeouts(const ExchangeTimeouts &timeouts) { m_timeouts = timeouts; }
 
-    // Fetches one team's page and shows it, telling the user of any failure; true when it was read.
-    bool fetchTeam(int32_t teamId, PageKind kind);
+    // Starts fetching one team's page; it is shown when it arrives, any failure told then. The window
+    // stays usable meanwhile; «Стоп» or Esc abandons it.
+    void fetchTeam(int32_t teamId, PageKind kind);
+    // A single fetch or a division run is under way.
+    bool isFetching() const { return m_fetch || m_run; }
+    // «Стоп»: a single fetch is abandoned untold; a division run ends, saying what it wrote.
+    void stopFetching();
+    // The window closes: whatever is under way ends untold.
+    void abandonFetching();
+    // Takes a page that arrived: counts its bytes, shows it, keeps it in the history. With `tell` the
+    // user hears of any failure at once; a division run gathers them instead.
+    TeamFetch takeFetch(int32_t teamId, PageKind kind, const FetchResult &fetched, bool tell);
     // Shows a page as if it had just been fetched, without a request.
     // A page from the fetch history is a snapshot of its own, told apart by its stored fetch.
     TeamFetch showPage(int32_t teamId, PageKind kind, const PageReading &reading, int64_t storedFetchId = 0);
@@ -98,11 +115,13 @@ public:
 private:
     void wire();
     void onFetchClicked();
-    void runDivision();
+    void startDivisionRun();
+    void onSingleFetched(int32_t teamId, PageKind kind, const FetchResult &fetched);
+    void onRunFinished(const QString &message);
+    void setFetching(bool fetching);
     void onSnapshotStep(bool &allowChange);
     // Appends the team on view to a text file the user picks; the chosen folder becomes the working one.
     void saveTeamAsText();
-    TeamFetch fetchAndShow(int32_t teamId, PageKind kind);
     void showSummary(const TeamSummary &summary);
     void showSnapshot(const TeamSnapshot &team);
     TextTableModel &rowsOfOpenTab() const;
@@ -120,6 +139,8 @@ private:
     ExchangeTimeouts m_timeouts;
     int64_t m_sessionBytes = 0;
     int32_t m_teamOnView = 0;
+    std::unique_ptr<PageFetcher> m_fetch;
+    std::unique_ptr<DivisionRun> m_run;
     SettingsDialog *m_settings = nullptr;
     HistoryKeeper *m_keeper = nullptr;
 };

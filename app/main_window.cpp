@@ -19,6 +19,7 @@
 #include "widgets/window_look.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenu>
 
 MainWindow::MainWindow(QWidget *parent)
@@ -93,7 +94,17 @@ void MainWindow::setExchangeTimeouts(const ExchangeTimeouts &timeouts)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_ui->boardPage->endRefresh();
+    m_main->abandonFetching();
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && m_main->isFetching()) {
+        m_main->stopFetching();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::setSettingsDialog(SettingsDialog *settings)

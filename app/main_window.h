@@ -36,16 +36,21 @@ public:
     // call nothing is kept.
     void openHistory(const QString &path);
 
-    // Fetches one team's page and shows it, telling the user of any failure; true when it was read.
-    bool fetchTeam(int32_t teamId, PageKind kind) { return m_main->fetchTeam(teamId, kind); }
+    // Starts fetching one team's page; it is shown, or its failure told, when it arrives.
+    void fetchTeam(int32_t teamId, PageKind kind) { m_main->fetchTeam(teamId, kind); }
+    // A single fetch or a division run is under way.
+    bool isFetching() const { return m_main->isFetching(); }
     // Appends the team on view, with the list of the open tab, to the file.
     void saveTeamOnView(const QString &fileName) { m_main->saveTeamOnView(fileName); }
     const RunSnapshots &snapshots() const { return m_main->snapshots(); }
     int64_t sessionBytes() const { return m_main->sessionBytes(); }
 
 protected:
-    // Closing ends the division board's refresh: its requests end, what arrived is kept.
+    // Closing ends the division board's refresh (what arrived is kept) and any fetch of the main page
+    // (what is under way is dropped).
     void closeEvent(QCloseEvent *event) override;
+    // Esc that no control took stops a fetch or a division run under way.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     MainPageControls mainPageControls() const;

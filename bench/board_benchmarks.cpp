@@ -67,9 +67,11 @@ double sequentialSeconds(MainWindow &form)
     QElapsedTimer timer;
     timer.start();
     for (const DemoTeam *team : demoCatalogue().divisionTeams(sixteenTeamDivision().id))
-        for (const PageKind kind : {PageKind::Talent, PageKind::Abilities})
-            if (!form.fetchTeam(team->teamId, kind))
-                throw std::runtime_error("a page of the classic fetch was not read");
+        for (const PageKind kind : {PageKind::Talent, PageKind::Abilities}) {
+            form.fetchTeam(team->teamId, kind);
+            while (form.isFetching())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
     return static_cast<double>(timer.nsecsElapsed()) / 1e9;
 }
 

@@ -157,13 +157,13 @@ void BoardPage::onRefreshClicked()
         return;
     const ProxyChoice proxy = m_sources.proxy ? m_sources.proxy() : ProxyChoice{};
     m_refresh.reset(); // the last one is over; its requests are gone
-    m_refresh = std::make_unique<BoardRefresh>(jobsOf(m_teams), proxy, m_timeouts, pagesAtOnce);
+    m_refresh = std::make_unique<FetchQueue>(jobsOf(m_teams), proxy, m_timeouts, pagesAtOnce);
     m_refreshDivision = m_division;
     m_refreshTeams = m_teams;
     m_failures.clear();
-    connect(m_refresh.get(), &BoardRefresh::pageFetched, this,
+    connect(m_refresh.get(), &FetchQueue::pageFetched, this,
             [this](const PageJob &job, const FetchResult &r) { runGuarded([&] { onPageFetched(job, r); }); });
-    connect(m_refresh.get(), &BoardRefresh::finished, this,
+    connect(m_refresh.get(), &FetchQueue::finished, this,
             [this] { runGuarded([this] { onRefreshFinished(); }); });
     m_progress->setRange(0, static_cast<int>(m_refreshTeams.size() * 2));
     m_progress->setValue(0);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "board/board_filter.h"
-#include "board/board_refresh.h"
 #include "board/board_sources.h"
 #include "catalogue/catalogue.h"
+#include "retrieval/fetch_queue.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -104,7 +104,7 @@ private:
     BoardSort m_sort;
 
     // The last refresh, which belongs to the division it started with.
-    std::unique_ptr<BoardRefresh> m_refresh;
+    std::unique_ptr<FetchQueue> m_refresh;
     int32_t m_refreshDivision = 0;
     std::vector<CatalogueEntry> m_refreshTeams;
     std::map<int32_t, QStringList> m_failures; // why a team's page did not arrive

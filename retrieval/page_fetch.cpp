@@ -87,7 +87,7 @@ std::optional<SitePageNotice> sitePageNotice(FailurePage page)
 }
 
 FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, const PageRoute &route,
-                          int64_t earlierSessionBytes)
+                          int64_t earlierSessionBytes, bool loginSent)
 {
     FetchResult result;
     result.outcome = outcome;
@@ -98,7 +98,11 @@ FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, con
         result.sessionBytes = result.lastPageBytes + earlierSessionBytes;
         return result;
     }
-    if (route.viaProxy && reply.status() == 407) {
+    if (route.viaProxy && loginSent && (reply.status() == 401 || reply.status() == 407)) {
+        result.failureText =
+            text(QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка: прокси-сервер не принял логин и пароль."));
+        result.failureReason = text(QT_TRANSLATE_NOOP("PageFetch", "прокси-сервер не принял логин и пароль"));
+    } else if (route.viaProxy && reply.status() == 407) {
         result.failureText =
             text(QT_TRANSLATE_NOOP("PageFetch", "Произошла ошибка: прокси-сервер требует логин и пароль."));
         result.failureReason = text(QT_TRANSLATE_NOOP("PageFetch", "прокси-сервер требует логин и пароль"));
@@ -117,41 +121,46 @@ bool mayRetryWithProxyLogin(const ReplyReader &reply, const PageRoute &route)
            offersBasicScheme(reply.header("Proxy-Authenticate").value_or(std::string()));
 }
 
-namespace {
-
-struct Exchanged {
-    FetchResult result;
-    bool mayRetryWithLogin = false;
-};
-
-// One exchange on a connection of its own; after a failure, what the connection still delivers is
-// drained (bounded) and counted.
-Exchanged exchangeOnce(const PageRoute &route, const std::string &request, const ExchangeTimeouts &timeouts,
-                       int64_t earlierSessionBytes)
+PageFetcher::PageFetcher(int32_t teamId, PageKind kind, PageRoute route, const ExchangeTimeouts &timeouts,
+                         QObject *parent)
+    : QObject(parent), m_teamId(teamId), m_kind(kind), m_route(std::move(route)), m_timeouts(timeouts)
 {
-    RosterExchange exchange(timeouts);
-    const bool read = exchange.run(route.to.host, route.to.port, request);
-    Exchanged exchanged{fetchResultOf(exchange.reply(), exchange.outcome(), route, earlierSessionBytes),
-                        false};
-    if (!read) {
-        exchanged.mayRetryWithLogin = mayRetryWithProxyLogin(exchange.reply(), route);
-        exchanged.result.lastPageBytes = static_cast<int64_t>(exchange.drainRest());
-    }
-    return exchanged;
 }
 
-} // namespace
+PageFetcher::~PageFetcher() { abort(); }
 
-FetchResult fetchPage(int32_t teamId, PageKind kind, const ProxyChoice &proxy,
-                      const ExchangeTimeouts &timeouts)
+void PageFetcher::start() { send(false); }
+
+void PageFetcher::abort()
 {
-    const PageRoute route = pageRoute(proxy);
-    const Exchanged first = exchangeOnce(route, pageRequest(route, teamId, kind, false), timeouts, 0);
-    if (!first.mayRetryWithLogin)
-        return first.result;
+    if (m_request)
+        m_request->abort();
+}
+
+void PageFetcher::send(bool withLogin)
+{
+    m_withLogin = withLogin;
+    m_request = std::make_unique<PageRequest>(m_timeouts);
+    connect(m_request.get(), &PageRequest::finished, this, &PageFetcher::onRequestFinished);
+    m_request->start(m_route.to.host, m_route.to.port, pageRequest(m_route, m_teamId, m_kind, withLogin));
+}
+
+void PageFetcher::onRequestFinished()
+{
+    const PageRequest &request = *m_request;
+    FetchResult result =
+        fetchResultOf(request.reply(), request.outcome(), m_route, m_earlierBytes, m_withLogin);
+    if (!result.read)
+        result.lastPageBytes = static_cast<int64_t>(request.drained());
     // The proxy wants a login: one more try with it, and no more.
-    return exchangeOnce(route, pageRequest(route, teamId, kind, true), timeouts, first.result.sessionBytes)
-        .result;
+    if (!m_withLogin && mayRetryWithProxyLogin(request.reply(), m_route)) {
+        m_earlierBytes = result.sessionBytes;
+        // The finished request is still on the stack: let it go once the event loop has it back.
+        m_request.release()->deleteLater();
+        send(true);
+        return;
+    }
+    Q_EMIT finished(result);
 }
 
 std::string readingFault(const PageReading &reading)

@@ -2,11 +2,13 @@
 
 #include "retrieval/page_extraction.h"
 #include "retrieval/page_reader.h"
+#include "retrieval/page_request.h"
 #include "retrieval/proxy_choice.h"
-#include "retrieval/roster_exchange.h"
 #include "retrieval/roster_request.h"
 
+#include <QObject>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -45,20 +47,44 @@ PageRoute pageRoute(const ProxyChoice &proxy);
 std::string pageRequest(const PageRoute &route, int32_t teamId, PageKind kind, bool withLogin);
 
 // What a finished exchange comes to: the page and its size, or after a failure its message, its reason
-// and the lengths of the status line and the Location value (nothing is drained here). A proxy's 407 is
-// told as the proxy wanting a login. A second try, sent with the login, also counts what the first one
-// counted (`earlierSessionBytes`).
+// and the lengths of the status line and the Location value (the bytes drained after it are the
+// caller's to add). A proxy's 407 is told as the proxy wanting a login; a 401 or 407 to the request
+// that carried the login as the proxy refusing it. A second try, sent with the login, also counts what
+// the first one counted (`earlierSessionBytes`).
 FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, const PageRoute &route,
-                          int64_t earlierSessionBytes = 0);
+                          int64_t earlierSessionBytes = 0, bool loginSent = false);
 
 // The proxy answered 407 offering Basic, and a login is stored: the request may go once more with it.
 bool mayRetryWithProxyLogin(const ReplyReader &reply, const PageRoute &route);
 
-// One request for a team's roster page: chooses between the proxy and the server, sends the request,
-// reads the reply and, after a failure, drains what the connection still delivers (bounded). A proxy
-// port that is not a number throws ConvertError before anything is sent.
-FetchResult fetchPage(int32_t teamId, PageKind kind, const ProxyChoice &proxy,
-                      const ExchangeTimeouts &timeouts);
+// One fetch of a team's roster page along a route, in the running event loop: the request, and when
+// the proxy asks for a Basic login that is stored, one more with it. finished() tells the result, never
+// from inside start(); a fetch aborted tells nothing.
+class PageFetcher : public QObject {
+    Q_OBJECT
+public:
+    PageFetcher(int32_t teamId, PageKind kind, PageRoute route, const ExchangeTimeouts &timeouts,
+                QObject *parent = nullptr);
+    ~PageFetcher() override;
+
+    void start();
+    void abort();
+
+Q_SIGNALS:
+    void finished(const FetchResult &result);
+
+private:
+    void send(bool withLogin);
+    void onRequestFinished();
+
+    int32_t m_teamId;
+    PageKind m_kind;
+    PageRoute m_route;
+    ExchangeTimeouts m_timeouts;
+    std::unique_ptr<PageRequest> m_request;
+    bool m_withLogin = false;
+    int64_t m_earlierBytes = 0; // what the first try counted, when the login went on a second
+};
 
 // What the user is told of one of the site's own failure pages (UTF-8): the box, and the few words a
 // division run lists. Nothing for a roster page.

@@ -170,6 +170,23 @@
     </message>
 </context>
 <context>
+    <name>DivisionRun</name>
+    <message>
+        <source>Получение остановлено: записано команд %1 из %2.</source>
+        <translation>Stopped: %1 of %2 teams written.</translation>
+    </message>
+    <message>
+        <source>Не сохранены команды (%1):
+</source>
+        <translation>Teams not saved (%1):
+</translation>
+    </message>
+    <message>
+        <source>Файл: %1</source>
+        <translation>File: %1</translation>
+    </message>
+</context>
+<context>
     <name>ExportFile</name>
     <message>
         <source>Не удалось открыть файл %1: %2</source>
@@ -377,12 +394,6 @@
     <message>
         <source>История</source>
         <translation>History</translation>
-    </message>
-    <message>
-        <source>Не сохранены команды (%1):
-</source>
-        <translation>Teams not saved (%1):
-</translation>
     </message>
 </context>
 <context>
@@ -611,6 +622,14 @@
         <source>Дивизион</source>
         <translation>Division</translation>
     </message>
+    <message>
+        <source>Прервать получение (Esc)</source>
+        <translation>Stop fetching (Esc)</translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
 </context>
 <context>
     <name>PageFetch</name>
@@ -677,6 +696,14 @@
     <message>
         <source>ошибка в данных: </source>
         <translation>bad data: </translation>
+    </message>
+    <message>
+        <source>Произошла ошибка: прокси-сервер не принял логин и пароль.</source>
+        <translation>An error occurred: the proxy refused the login and password.</translation>
+    </message>
+    <message>
+        <source>прокси-сервер не принял логин и пароль</source>
+        <translation>the proxy refused the login and password</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,8 @@
 
 #include "support/csv_reader.h"
 
+#include <QFileInfo>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -66,6 +68,7 @@ TEST_F(Commands, WholeDivisionWritesOneFileOfSixteenBlocks)
     const QStringList names = offerDivision(16);
     ui->PageControl1->setCurrentIndex(1);
     ui->Button1->click();
+    waitForFetch();
     EXPECT_TRUE(recorder.boxes.empty());
     EXPECT_EQ(server.requests.size(), 16u);
     EXPECT_EQ(blockTeams(fileBytes(divisionFile())), names);
@@ -75,6 +78,7 @@ TEST_F(Commands, WholeDivisionWritesOneFileOfSixteenBlocks)
 
     const std::string firstRun = fileBytes(divisionFile());
     ui->Button1->click(); // a second run the same day appends, each team with its own players again
+    waitForFetch();
     EXPECT_EQ(fileBytes(divisionFile()), firstRun + firstRun);
 }
 
@@ -83,6 +87,7 @@ TEST_F(Commands, DivisionOfTwelveEndsNormally)
     const QStringList names = offerDivision(12);
     ui->RadioSkill->setChecked(true);
     ui->Button1->click();
+    waitForFetch();
     EXPECT_TRUE(recorder.boxes.empty());
     EXPECT_EQ(blockTeams(fileBytes(divisionFile())), names);
     EXPECT_EQ(ui->PageControl1->currentIndex(), 1);
@@ -94,11 +99,14 @@ TEST_F(Commands, FailedTeamInTheMiddleIsSkipped)
     QStringList names = offerDivision(5);
     rawReplies[102] = "HTTP/1.0 500 Internal Server Error\r\n\r\n";
     ui->Button1->click();
-    ASSERT_EQ(recorder.boxes.size(), 2u);
-    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Произошла ошибка"));
-    // The run ends by naming the team it left out and why.
-    EXPECT_EQ(recorder.boxes[1].text, QStringLiteral("Не сохранены команды (1):\n") + names[2] +
-                                          QStringLiteral(": страница не получена"));
+    waitForFetch();
+    // No box for the failing team on its own: the run ends by naming the team it left out and why, and
+    // the file it wrote.
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text,
+              QStringLiteral("Не сохранены команды (1):\n") + names[2] +
+                  QStringLiteral(": страница не получена\n\nФайл: ") +
+                  QDir::toNativeSeparators(QFileInfo(divisionFile()).absoluteFilePath()));
     names.removeAt(2);
     EXPECT_EQ(blockTeams(fileBytes(divisionFile())), names);
 }
@@ -279,6 +287,7 @@ TEST_F(Commands, SameNameTeamsStayTwoTeams)
     offer(2, second);
     ui->Cdivision->setChecked(true);
     ui->Button1->click();
+    waitForFetch();
     EXPECT_TRUE(recorder.boxes.empty());
     EXPECT_EQ(form->snapshots().count(), 2);
     const QString file = fromCp1251(fileBytes(divisionFile()));
@@ -293,11 +302,13 @@ TEST_F(Commands, DivisionRunGoesOnPastABadCell)
     QStringList names = offerDivision(4);
     teams[101].squad[1].age = QStringLiteral("1x");
     ui->Button1->click();
+    waitForFetch();
     EXPECT_EQ(server.requests.size(), 4u);
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].text,
               QStringLiteral("Не сохранены команды (1):\n") + names[1] +
-                  QStringLiteral(": ошибка в данных: '1x' is not a valid integer value"));
+                  QStringLiteral(": ошибка в данных: '1x' is not a valid integer value\n\nФайл: ") +
+                  QDir::toNativeSeparators(QFileInfo(divisionFile()).absoluteFilePath()));
     names.removeAt(1);
     EXPECT_EQ(blockTeams(fileBytes(divisionFile())), names);
 }
@@ -372,4 +383,76 @@ TEST_F(Commands, ListOnViewExportsForOtherPrograms)
     controlOf<QAction>(form.get(), "copyForumAction")->trigger();
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Сохранять нечего :("));
+}
+
+// Four teams at once, yet the file is the one a team-by-team run writes: the same blocks in catalogue
+// order, with a team that fails left out and a slow one in its place.
+TEST_F(Commands, DivisionRunInParallelWritesWhatOneByOneWrites)
+{
+    const QStringList names = offerDivision(7);
+    rawReplies[102] = "HTTP/1.0 500 Internal Server Error\r\n\r\n";
+    server.delayFor = [](const std::string &request) {
+        return request.find("?id=101") != std::string::npos ? 300 : 0;
+    };
+    ui->Button1->click();
+    EXPECT_FALSE(ui->Button1->isEnabled());
+    EXPECT_TRUE(form->findChild<QPushButton *>(QStringLiteral("stopFetchButton"))->isVisibleTo(form.get()));
+    ui->Button1->click(); // off while the run goes: starts nothing, now or later
+    waitForFetch();
+    EXPECT_EQ(server.requests.size(), 7u);
+
+    const QString oneByOne = QDir::current().filePath(QStringLiteral("one-by-one.txt"));
+    ui->Cdivision->setChecked(false);
+    for (int id = 100; id < 107; ++id) {
+        fetch(id);
+        if (id != 102)
+            form->saveTeamOnView(oneByOne);
+    }
+    ASSERT_FALSE(fileBytes(oneByOne).empty());
+    EXPECT_EQ(fileBytes(divisionFile()), fileBytes(oneByOne));
+}
+
+// «Стоп» ends a run between blocks: the file holds whole blocks of the first teams only, and the run
+// says it was stopped.
+TEST_F(Commands, StoppedRunLeavesWholeBlocksOfTheFirstTeams)
+{
+    const QStringList names = offerDivision(5);
+    server.delayFor = [](const std::string &request) {
+        return request.find("?id=102") != std::string::npos ? -1 : 0;
+    };
+    ui->Button1->click();
+    ASSERT_TRUE(runUntil(
+        [&] { return server.requests.size() == 5u && blockTeams(fileBytes(divisionFile())).size() == 2; }));
+    auto *stop = form->findChild<QPushButton *>(QStringLiteral("stopFetchButton"));
+    ASSERT_TRUE(stop->isVisibleTo(form.get()));
+    stop->click();
+    EXPECT_FALSE(form->isFetching());
+    EXPECT_FALSE(stop->isVisibleTo(form.get()));
+    EXPECT_TRUE(ui->Button1->isEnabled());
+    EXPECT_EQ(blockTeams(fileBytes(divisionFile())), names.mid(0, 2));
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_TRUE(
+        recorder.boxes[0].text.startsWith(QStringLiteral("Получение остановлено: записано команд 2 из 5.")))
+        << recorder.boxes[0].text.toStdString();
+}
+
+// A single fetch leaves the window to the user; Esc abandons it with nothing shown, and closing the
+// window while one waits keeps nothing.
+TEST_F(Commands, AbandonedFetchShowsAndKeepsNothing)
+{
+    offer(1, team(QStringLiteral("Альфа")));
+    server.delayFor = [](const std::string &) { return -1; };
+    ui->Button1->click();
+    ASSERT_TRUE(runUntil([&] { return server.requests.size() == 1u; }));
+    ASSERT_TRUE(form->isFetching());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.get(), &escape);
+    EXPECT_FALSE(form->isFetching());
+    EXPECT_TRUE(ui->Button1->isEnabled());
+    ui->Button1->click();
+    ASSERT_TRUE(runUntil([&] { return server.requests.size() == 2u; }));
+    form->close();
+    form.reset();
+    ui.reset();
+    EXPECT_TRUE(recorder.boxes.empty());
 }

@@ -1,11 +1,12 @@
 #include "app/main_window.h"
 #include "retrieval/page_reader.h"
-#include "retrieval/roster_exchange.h"
+#include "retrieval/page_request.h"
 #include "retrieval/roster_request.h"
 #include "settings/settings_dialog.h"
 #include "support/demo_server_process.h"
 #include "support/main_controls.h"
 #include "support/message_recorder.h"
+#include "support/run_until.h"
 #include "support/working_folder.h"
 #include "text/code_page.h"
 
@@ -54,8 +55,11 @@ std::vector<Block> blocksOf(const QString &path)
 // The player names the server's page of a team holds, read the program's own way.
 QStringList playersOnServer(quint16 port, int32_t teamId)
 {
-    RosterExchange exchange;
-    if (!exchange.run("127.0.0.1", port, buildRosterRequest({"127.0.0.1", port}, teamId, "", false)))
+    PageRequest exchange{ExchangeTimeouts{}};
+    bool ended = false;
+    QObject::connect(&exchange, &PageRequest::finished, [&] { ended = true; });
+    exchange.start("127.0.0.1", port, buildRosterRequest({"127.0.0.1", port}, teamId, "", false));
+    if (!runUntil([&] { return ended; }) || exchange.outcome() != ExchangeOutcome::Succeeded)
         return {};
     QStringList names;
     for (const RawRow &row : readPage(exchange.reply().body(), PageKind::Talent).rows)
@@ -104,6 +108,7 @@ protected:
         chooseDivision(name);
         ui->Cdivision->setChecked(true);
         ui->Button1->click();
+        EXPECT_TRUE(runUntil([this] { return !form->isFetching(); }));
         return blocksOf(divisionFileName(QDate::currentDate(), QLocale::system(), name));
     }
 
@@ -150,6 +155,7 @@ TEST_F(DemoEndToEnd, MaintenanceShowsItsBoxAndWritesNothing)
     chooseDivision(QStringLiteral("Высшая лига"));
     ui->ComboBox2->setCurrentIndex(0);
     ui->Button1->click();
+    ASSERT_TRUE(runUntil([this] { return !form->isFetching(); }));
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("Ахтунг"));
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("На сайте проводится обновление данных."));
@@ -169,6 +175,7 @@ TEST_F(DemoEndToEnd, TwoWeeksKeptComparedAndShownAgain)
         chooseDivision(QStringLiteral("Высшая лига"));
         ui->ComboBox2->setCurrentIndex(0);
         ui->Button1->click();
+        ASSERT_TRUE(runUntil([this] { return !form->isFetching(); }));
         ASSERT_TRUE(recorder.boxes.empty());
     }
     auto *teams = controlOf<QTreeView>(form.get(), "historyTeams");

@@ -1,10 +1,21 @@
 #include "retrieval/page_fetch.h"
 #include "retrieval/roster_request.h"
 #include "support/loopback_server.h"
+#include "support/run_until.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+FetchResult fetched(const ProxyChoice &proxy)
+{
+    PageFetcher fetcher(7, PageKind::Talent, pageRoute(proxy), {1000, 1000, 200, 200, 500, 5000});
+    std::optional<FetchResult> result;
+    QObject::connect(&fetcher, &PageFetcher::finished, [&](const FetchResult &r) { result = r; });
+    fetcher.start();
+    runUntil([&] { return result.has_value(); });
+    return result.value_or(FetchResult{});
+}
 
 const std::string page = "HTTP/1.0 200 OK\r\nContent-Length: 4\r\n\r\npage";
 
@@ -21,6 +32,7 @@ struct ProxyCase {
     bool acceptsLogin;
     size_t requests;
     bool read;
+    bool refusesLoginWith401 = false; // as a real proxy answers a wrong password
 };
 
 class ProxyLogin : public ::testing::TestWithParam<ProxyCase> {
@@ -35,10 +47,12 @@ TEST_P(ProxyLogin, AsksAtMostOnceMoreWithABasicLogin)
     LoopbackServer proxy;
     proxy.replyFor = [&](const std::string &request) {
         const bool withLogin = request.find("Proxy-Authorization:") != std::string::npos;
+        if (withLogin && c.refusesLoginWith401)
+            return std::string("HTTP/1.0 401 Unauthorized\r\nContent-Length: 0\r\n\r\n");
         return withLogin && c.acceptsLogin ? page : proxyRefusal(c.challengeLine);
     };
     const ProxyChoice choice{true, "127.0.0.1", std::to_string(proxy.port()), c.login, "s\xC3\xA9kr:t"};
-    const FetchResult result = fetchPage(7, PageKind::Talent, choice, {1000, 1000, 200, 200, 500, 5000});
+    const FetchResult result = fetched(choice);
 
     ASSERT_EQ(proxy.requests.size(), c.requests);
     const ServerAddress server{"192.0.2.1", 8080};
@@ -52,8 +66,14 @@ TEST_P(ProxyLogin, AsksAtMostOnceMoreWithABasicLogin)
         EXPECT_EQ(second.size(), proxy.requests[0].size() + 45);
     }
     EXPECT_EQ(result.read, c.read);
+    if (c.read && c.requests == 2) // both tries count: the refusal's status line, then the page
+        EXPECT_EQ(result.sessionBytes - result.lastPageBytes,
+                  static_cast<int64_t>(std::string("HTTP/1.0 407 Proxy Authentication Required").size()));
     if (!c.read) {
-        EXPECT_EQ(result.failureText, "Произошла ошибка: прокси-сервер требует логин и пароль.");
+        // A login sent and refused is told as such; a login never sent as the proxy wanting one.
+        EXPECT_EQ(result.failureText, c.requests == 2
+                                          ? "Произошла ошибка: прокси-сервер не принял логин и пароль."
+                                          : "Произошла ошибка: прокси-сервер требует логин и пароль.");
         EXPECT_EQ(result.failureText.find("s\xC3\xA9kr"), std::string::npos);
     }
 }
@@ -63,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ProxyCase{"Accepted", "Proxy-Authenticate: Basic realm=\"office\"\r\n", "user", true, 2, true},
         ProxyCase{"AsksForever", "Proxy-Authenticate: basic\r\n", "user", false, 2, false},
+        ProxyCase{"RefusesWith401", "Proxy-Authenticate: Basic\r\n", "user", false, 2, false, true},
         ProxyCase{"NoLoginStored", "Proxy-Authenticate: Basic realm=\"x\"\r\n", "", true, 1, false},
         ProxyCase{"OtherScheme", "Proxy-Authenticate: Digest realm=\"x\"\r\n", "user", true, 1, false},
         ProxyCase{"NoChallenge", "", "user", true, 1, false},

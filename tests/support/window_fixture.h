@@ -5,6 +5,7 @@
 #include "support/main_controls.h"
 #include "support/message_recorder.h"
 #include "support/roster_pages.h"
+#include "support/run_until.h"
 #include "support/working_folder.h"
 
 #include <QDir>
@@ -78,6 +79,13 @@ protected:
         ui->ComboBox2->setCurrentIndex(index);
         (abilities ? ui->RadioSkill : ui->RadioTal)->setChecked(true);
         ui->Button1->click();
+        waitForFetch();
+    }
+
+    // A fetch or a division run runs in the event loop; the test lets it come to its end.
+    void waitForFetch()
+    {
+        ASSERT_TRUE(runUntil([this] { return !form->isFetching(); }));
     }
 
     static std::vector<QStringList> rowsOf(QTreeView *list)

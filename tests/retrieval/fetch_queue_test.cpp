@@ -1,5 +1,4 @@
-#include "board/board_refresh.h"
-#include "board/board_sources.h"
+#include "retrieval/fetch_queue.h"
 #include "support/loopback_server.h"
 #include "support/roster_pages.h"
 
@@ -46,16 +45,15 @@ protected:
     }
 
     // Runs the refresh to its end, or for at most `ms`; gathers what it tells.
-    void run(BoardRefresh &refresh, int ms = 5000,
-             const std::function<void(BoardRefresh &)> &onFirstPage = {})
+    void run(FetchQueue &refresh, int ms = 5000, const std::function<void(FetchQueue &)> &onFirstPage = {})
     {
         QEventLoop loop;
-        QObject::connect(&refresh, &BoardRefresh::pageFetched, [&](const PageJob &job, const FetchResult &r) {
-            told.emplace_back(job.teamId, readArrivedPage(r, job.kind).whyNot);
+        QObject::connect(&refresh, &FetchQueue::pageFetched, [&](const PageJob &job, const FetchResult &r) {
+            told.emplace_back(job.teamId, readFetchedPage(r, job.kind).whyNot);
             if (told.size() == 1 && onFirstPage)
                 onFirstPage(refresh);
         });
-        QObject::connect(&refresh, &BoardRefresh::finished, [&] {
+        QObject::connect(&refresh, &FetchQueue::finished, [&] {
             ++finishedCount;
             loop.quit();
         });
@@ -82,7 +80,7 @@ TEST_F(RefreshTest, FourAtOnceAndEveryTeamToldReadOrWhyNot)
     replies[2] = "HTTP/1.0 500 Internal Server Error\r\nContent-Length: 0\r\n\r\n";
     replies[4] = httpOk(toCp1251(QStringLiteral("<p>Команда не найдена</p>")));
     replies[5] = ""; // closes without a word
-    BoardRefresh refresh(jobs(9), {}, timeouts, 4);
+    FetchQueue refresh(jobs(9), {}, timeouts, 4);
     run(refresh);
 
     EXPECT_EQ(finishedCount, 1);
@@ -101,8 +99,8 @@ TEST_F(RefreshTest, FourAtOnceAndEveryTeamToldReadOrWhyNot)
 
 TEST_F(RefreshTest, StopLetsTheRequestsUnderWayFinishAndStartsNoOther)
 {
-    BoardRefresh refresh(jobs(10), {}, timeouts, 4);
-    run(refresh, 5000, [](BoardRefresh &r) {
+    FetchQueue refresh(jobs(10), {}, timeouts, 4);
+    run(refresh, 5000, [](FetchQueue &r) {
         r.stop();
         r.stop();
     });
@@ -114,8 +112,8 @@ TEST_F(RefreshTest, StopLetsTheRequestsUnderWayFinishAndStartsNoOther)
 
 TEST_F(RefreshTest, AbortEndsEveryRequestUntold)
 {
-    auto refresh = std::make_unique<BoardRefresh>(jobs(6), ProxyChoice{}, timeouts, 4);
-    run(*refresh, 400, [](BoardRefresh &r) { r.abort(); });
+    auto refresh = std::make_unique<FetchQueue>(jobs(6), ProxyChoice{}, timeouts, 4);
+    run(*refresh, 400, [](FetchQueue &r) { r.abort(); });
     EXPECT_EQ(told.size(), 1u);
     EXPECT_EQ(finishedCount, 0);
     refresh.reset(); // nothing left to call back into
@@ -123,36 +121,6 @@ TEST_F(RefreshTest, AbortEndsEveryRequestUntold)
     QTimer::singleShot(150, &settle, &QEventLoop::quit);
     settle.exec();
     EXPECT_EQ(told.size(), 1u);
-}
-
-TEST_F(RefreshTest, AProxyThatAsksForALoginGetsItOnceAndBothTriesCount)
-{
-    server.replyFor = [this](const std::string &request) {
-        --waiting;
-        if (request.find("Proxy-Authorization: Basic dXNlcjpwdw==") == std::string::npos)
-            return std::string(
-                "HTTP/1.0 407 Login\r\nProxy-Authenticate: Basic\r\nContent-Length: 0\r\n\r\n");
-        return httpOk(talentPage(fixtureTeam()));
-    };
-    qputenv("BRINDLEMARK_SERVER", "192.0.2.1:8080");
-    BoardRefresh refresh(jobs(1), {true, "127.0.0.1", std::to_string(server.port()), "user", "pw"}, timeouts);
-    int64_t counted = 0;
-    QObject::connect(&refresh, &BoardRefresh::pageFetched, [&](const PageJob &, const FetchResult &r) {
-        counted = r.sessionBytes - r.lastPageBytes;
-    });
-    run(refresh);
-    ASSERT_EQ(server.requests.size(), 2u);
-    EXPECT_EQ(server.requests[0], buildRosterRequest({"192.0.2.1", 8080}, 1, "", true));
-    EXPECT_EQ(told, (std::vector<std::pair<int, std::string>>{{1, ""}}));
-    EXPECT_EQ(counted, static_cast<int64_t>(std::string("HTTP/1.0 407 Login").size()));
-}
-
-TEST_F(RefreshTest, AProxyThatAsksForALoginNotStoredSaysSo)
-{
-    replies[1] = "HTTP/1.0 407 Login\r\nProxy-Authenticate: Basic\r\nContent-Length: 0\r\n\r\n";
-    BoardRefresh refresh(jobs(1), {true, "127.0.0.1", std::to_string(server.port()), "", ""}, timeouts);
-    run(refresh);
-    EXPECT_EQ(told, (std::vector<std::pair<int, std::string>>{{1, "прокси-сервер требует логин и пароль"}}));
 }
 
 TEST_F(RefreshTest, ARefusedConnectionIsAPageNotReceived)
@@ -164,7 +132,7 @@ TEST_F(RefreshTest, ARefusedConnectionIsAPageNotReceived)
         closedPort = gone.serverPort();
     }
     qputenv("BRINDLEMARK_SERVER", "127.0.0.1:" + QByteArray::number(closedPort));
-    BoardRefresh refresh(jobs(2), {}, timeouts);
+    FetchQueue refresh(jobs(2), {}, timeouts);
     run(refresh);
     EXPECT_EQ(finishedCount, 1);
     EXPECT_EQ(told, (std::vector<std::pair<int, std::string>>{{1, "страница не получена"},

@@ -1,6 +1,7 @@
-#include "retrieval/roster_exchange.h"
+#include "retrieval/page_request.h"
 #include "retrieval/roster_request.h"
 #include "support/loopback_server.h"
+#include "support/run_until.h"
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
@@ -39,32 +40,51 @@ struct FullListenQueue {
     }
 };
 
+// One request run to its end against a port on the loopback address.
+struct Ran {
+    Ran(const ExchangeTimeouts &timeouts, uint16_t port, const std::string &bytes,
+        ReplyReader::Limits limits = {})
+        : request(timeouts, limits)
+    {
+        bool ended = false;
+        QObject::connect(&request, &PageRequest::finished, [&] { ended = true; });
+        request.start("127.0.0.1", port, bytes);
+        runUntil([&] { return ended; });
+    }
+    bool read() const { return request.outcome() == ExchangeOutcome::Succeeded; }
+    ExchangeOutcome outcome() const { return request.outcome(); }
+    const ReplyReader &reply() const { return request.reply(); }
+    size_t drained() const { return request.drained(); }
+
+    PageRequest request;
+};
+
 } // namespace
 
-TEST(RosterExchange, SendsTheRequestBytesAndReadsTheBody)
+TEST(PageRequest, SendsTheRequestBytesAndReadsTheBody)
 {
     LoopbackServer server;
     server.reply = "HTTP/1.0 200 OK\r\nContent-Length: 600\r\n\r\n" + std::string(600, '\xE9');
-    RosterExchange exchange(quick);
-    ASSERT_TRUE(exchange.run("127.0.0.1", server.port(), request()));
+    const Ran exchange(quick, server.port(), request());
+    ASSERT_TRUE(exchange.read());
     EXPECT_EQ(exchange.reply().body(), std::string(600, '\xE9'));
     ASSERT_EQ(server.requests.size(), 1u);
     EXPECT_EQ(server.requests[0], request());
 }
 
-TEST(RosterExchange, BodyWithoutLengthEndsAtTheClose)
+TEST(PageRequest, BodyWithoutLengthEndsAtTheClose)
 {
     LoopbackServer server;
     server.reply = "HTTP/1.0 200 OK\r\n\r\n" + std::string(5000, 'a');
-    RosterExchange exchange(quick);
-    ASSERT_TRUE(exchange.run("127.0.0.1", server.port(), request()));
+    const Ran exchange(quick, server.port(), request());
+    ASSERT_TRUE(exchange.read());
     EXPECT_EQ(exchange.reply().body().size(), 5000u);
     EXPECT_EQ(exchange.outcome(), ExchangeOutcome::Succeeded);
 }
 
 // A peer that closes or resets inside a body with a length or chunks leaves part of a page, which is
 // not a page. Qt reports a reset like an orderly close, so both must be caught from the framing.
-TEST(RosterExchange, BodyCutShortIsIncomplete)
+TEST(PageRequest, BodyCutShortIsIncomplete)
 {
     const std::string lengthReply = "HTTP/1.0 200 OK\r\nContent-Length: 800\r\n\r\n" + std::string(300, 'b');
     const std::string chunkedReply =
@@ -75,60 +95,60 @@ TEST(RosterExchange, BodyCutShortIsIncomplete)
             LoopbackServer server;
             server.reply = reply;
             server.ending = ending;
-            RosterExchange exchange(quick);
-            EXPECT_FALSE(exchange.run("127.0.0.1", server.port(), request())) << reply.substr(0, 40);
+            const Ran exchange(quick, server.port(), request());
+            EXPECT_FALSE(exchange.read()) << reply.substr(0, 40);
             EXPECT_EQ(exchange.outcome(), ExchangeOutcome::Incomplete) << reply.substr(0, 40);
-            EXPECT_EQ(exchange.drainRest(), 0u);
+            EXPECT_EQ(exchange.drained(), 0u);
         }
     }
 }
 
-TEST(RosterExchange, RefusedConnectionFailsWithoutStatus)
+TEST(PageRequest, RefusedConnectionFailsWithoutStatus)
 {
     quint16 port = 0;
     {
         LoopbackServer closed; // take a free port, then free it again
         port = closed.port();
     }
-    RosterExchange exchange(quick);
-    EXPECT_FALSE(exchange.run("127.0.0.1", port, request()));
+    const Ran exchange(quick, port, request());
+    EXPECT_FALSE(exchange.read());
     EXPECT_EQ(exchange.reply().statusLine(), "");
     EXPECT_EQ(exchange.outcome(), ExchangeOutcome::Failed);
-    EXPECT_EQ(exchange.drainRest(), 0u);
+    EXPECT_EQ(exchange.drained(), 0u);
 }
 
-TEST(RosterExchange, ConnectionThatNeverCompletesTimesOut)
+TEST(PageRequest, ConnectionThatNeverCompletesTimesOut)
 {
     const FullListenQueue queue;
     ASSERT_NE(queue.port, 0);
-    RosterExchange exchange(quick);
-    EXPECT_FALSE(exchange.run("127.0.0.1", queue.port, request()));
+    const Ran exchange(quick, queue.port, request());
+    EXPECT_FALSE(exchange.read());
     EXPECT_EQ(exchange.outcome(), ExchangeOutcome::TimedOut);
     EXPECT_EQ(exchange.reply().statusLine(), "");
 }
 
-TEST(RosterExchange, SilentServerTimesOut)
+TEST(PageRequest, SilentServerTimesOut)
 {
     LoopbackServer server;
     server.answer = false;
-    RosterExchange exchange(quick);
-    EXPECT_FALSE(exchange.run("127.0.0.1", server.port(), request()));
+    const Ran exchange(quick, server.port(), request());
+    EXPECT_FALSE(exchange.read());
     EXPECT_EQ(exchange.outcome(), ExchangeOutcome::TimedOut);
     EXPECT_EQ(server.requests.size(), 1u);
 }
 
-TEST(RosterExchange, TrickleSlowerThanTheIdleTimeFails)
+TEST(PageRequest, TrickleSlowerThanTheIdleTimeFails)
 {
     LoopbackServer server;
     server.reply = "HTTP/1.0 200 OK\r\nContent-Length: 50\r\n\r\n" + std::string(50, 'c');
     server.trickleIntervalMs = 600;
-    RosterExchange exchange(quick);
-    EXPECT_FALSE(exchange.run("127.0.0.1", server.port(), request()));
+    const Ran exchange(quick, server.port(), request());
+    EXPECT_FALSE(exchange.read());
     EXPECT_EQ(exchange.outcome(), ExchangeOutcome::TimedOut);
 }
 
 // Each byte comes well within the idle limit, yet the whole reply would take 5 s.
-TEST(RosterExchange, TrickleWithinTheIdleTimeStopsAtTheTotalLimit)
+TEST(PageRequest, TrickleWithinTheIdleTimeStopsAtTheTotalLimit)
 {
     LoopbackServer server;
     const std::string body(200, 'c');
@@ -136,8 +156,8 @@ TEST(RosterExchange, TrickleWithinTheIdleTimeStopsAtTheTotalLimit)
     server.trickleIntervalMs = 20;
     ExchangeTimeouts timeouts = quick;
     timeouts.totalMs = 1500;
-    RosterExchange exchange(timeouts);
-    EXPECT_FALSE(exchange.run("127.0.0.1", server.port(), request()));
+    const Ran exchange(timeouts, server.port(), request());
+    EXPECT_FALSE(exchange.read());
     EXPECT_EQ(exchange.outcome(), ExchangeOutcome::TimedOut);
     EXPECT_LT(exchange.reply().body().size(), body.size());
 }
@@ -145,7 +165,7 @@ TEST(RosterExchange, TrickleWithinTheIdleTimeStopsAtTheTotalLimit)
 // The dropped rest of a failed reply and the drain after it share one allowance. The server sends a
 // byte every 20 ms, so the 600 ms allowance lets about 30 bytes through; separate allowances for the
 // body and the drain would let twice that, and reading the body to its end all 400.
-TEST(RosterExchange, TricklingFailedReplyIsDroppedWithinTheDrainAllowance)
+TEST(PageRequest, TricklingFailedReplyIsDroppedWithinTheDrainAllowance)
 {
     LoopbackServer server;
     server.reply =
@@ -153,39 +173,39 @@ TEST(RosterExchange, TricklingFailedReplyIsDroppedWithinTheDrainAllowance)
     server.trickleIntervalMs = 20;
     ExchangeTimeouts timeouts = quick;
     timeouts.totalMs = 60000;
-    RosterExchange exchange(timeouts);
-    EXPECT_FALSE(exchange.run("127.0.0.1", server.port(), request()));
+    const Ran exchange(timeouts, server.port(), request());
+    EXPECT_FALSE(exchange.read());
     EXPECT_EQ(exchange.outcome(), ExchangeOutcome::Failed);
     EXPECT_EQ(exchange.reply().status(), 500);
     const size_t bodyBytes = exchange.reply().body().size();
-    EXPECT_LT(bodyBytes + exchange.drainRest(), 45u);
+    EXPECT_LT(bodyBytes + exchange.drained(), 45u);
 }
 
-TEST(RosterExchange, OversizedBodyFails)
+TEST(PageRequest, OversizedBodyFails)
 {
     LoopbackServer server;
     server.reply = "HTTP/1.0 200 OK\r\n\r\n" + std::string(5000, 'e');
-    RosterExchange exchange(quick, ReplyReader::Limits{1024, 4096});
-    EXPECT_FALSE(exchange.run("127.0.0.1", server.port(), request()));
+    const Ran exchange(quick, server.port(), request(), ReplyReader::Limits{1024, 4096});
+    EXPECT_FALSE(exchange.read());
 }
 
-TEST(RosterExchange, KeptAliveFailedReplyIsDrainedWithinTheLimit)
+TEST(PageRequest, KeptAliveFailedReplyIsDrainedWithinTheLimit)
 {
     LoopbackServer server;
     server.reply = "HTTP/1.1 500 Oops\r\nConnection: keep-alive\r\nContent-Length: 4\r\n\r\nbodyEXTRA";
     server.ending = LoopbackServer::Ending::KeepOpen;
-    RosterExchange exchange(quick);
-    EXPECT_FALSE(exchange.run("127.0.0.1", server.port(), request()));
+    const Ran exchange(quick, server.port(), request());
+    EXPECT_FALSE(exchange.read());
     EXPECT_EQ(exchange.reply().statusLine(), "HTTP/1.1 500 Oops");
-    EXPECT_EQ(exchange.drainRest(), 5u); // "EXTRA"; the server never closes, so the drain gives up
+    EXPECT_EQ(exchange.drained(), 5u); // "EXTRA"; the server never closes, so the drain gives up
 }
 
-TEST(RosterExchange, ProxyAuthenticationChallengeIsAFailure)
+TEST(PageRequest, ProxyAuthenticationChallengeIsAFailure)
 {
     LoopbackServer proxy;
     proxy.reply = "HTTP/1.0 407 Proxy Authentication Required\r\nProxy-Authenticate: Basic\r\n\r\n";
-    RosterExchange exchange(quick);
-    EXPECT_FALSE(exchange.run("127.0.0.1", proxy.port(), buildRosterRequest({"10.9.9.9", 80}, 1, "", true)));
+    const Ran exchange(quick, proxy.port(), buildRosterRequest({"10.9.9.9", 80}, 1, "", true));
+    EXPECT_FALSE(exchange.read());
     EXPECT_EQ(exchange.reply().status(), 407);
     EXPECT_EQ(proxy.requests[0].find("Proxy-Authorization"), std::string::npos);
 }
