@@ -611,6 +611,14 @@
         <source>Дивизион</source>
         <translation>Division</translation>
     </message>
+    <message>
+        <source>Прервать получение (Esc)</source>
+        <translation>Stop fetching (Esc)</translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
 </context>
 <context>
     <name>PageFetch</name>
@@ -704,6 +712,21 @@
     <message>
         <source>Талант: </source>
         <translation>Talent: </translation>
+    </message>
+</context>
+<context>
+    <name>RereadProgress</name>
+    <message>
+        <source>История</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Перечитано страниц: %1 из %2</source>
+        <translation>Pages re-read: %1 of %2</translation>
     </message>
 </context>
 <context>
