@@ -8,6 +8,7 @@
 #include "export/list_exports.h"
 #include "history/history_keeper.h"
 #include "history/history_page.h"
+#include "history/reread_progress.h"
 #include "retrieval/page_reader.h"
 #include "settings/settings_dialog.h"
 #include "text/code_page.h"
@@ -214,10 +215,16 @@ void MainWindow::onDevelopmentChosen()
 
 void MainWindow::onRereadHistory()
 {
-    const RereadReport report = m_keeper->store().rereadAll();
-    m_ui->historyPage->refresh();
-    messages().information(
-        tr("История"), tr("Перечитано страниц: %1, не прочитано: %2.").arg(report.read).arg(report.failed));
+    auto *reread = new RereadProgress(m_keeper->store(), this);
+    // Until the dialog shows, the menu is still there to be chosen again.
+    m_ui->rereadHistoryAction->setEnabled(false);
+    connect(reread, &RereadProgress::finished, this, [this](const RereadReport &report) {
+        m_ui->rereadHistoryAction->setEnabled(true);
+        m_ui->historyPage->refresh();
+        messages().information(
+            tr("История"),
+            tr("Перечитано страниц: %1, не прочитано: %2.").arg(report.read).arg(report.failed));
+    });
 }
 
 void MainWindow::showStoredFetch(int64_t fetchId)

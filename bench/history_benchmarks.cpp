@@ -1,6 +1,7 @@
 // The fetch history over a year of weekly fetches of the 60 demo teams, both pages (6,240 pages),
 // written by the seeding code into a temporary file: its size, the History page's first query, a
-// comparison of two fetches, one player's series and keeping one more fetch.
+// comparison of two fetches, one player's series, keeping one more fetch, pruning at start-up and
+// re-reading every page.
 #include "bench/bench_support.h"
 #include "history/fetch_comparison.h"
 #include "history/history_store.h"
@@ -160,5 +161,52 @@ void BM_HistoryKeepOneFetch(benchmark::State &state, PageKind kind)
 }
 BENCHMARK_CAPTURE(BM_HistoryKeepOneFetch, talent, PageKind::Talent)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_HistoryKeepOneFetch, abilities, PageKind::Abilities)->Unit(benchmark::kMicrosecond);
+
+// A fresh copy of the year's file, for the benchmarks that change it.
+QString freshCopyOfYear(const QTemporaryDir &dir)
+{
+    const QString copy = dir.filePath(QStringLiteral("changed.db"));
+    QFile::remove(copy);
+    QFile::remove(copy + QStringLiteral("-wal"));
+    QFile::remove(copy + QStringLiteral("-shm"));
+    if (!QFile::copy(yearOfHistory().path, copy))
+        throw std::runtime_error("cannot copy the history file");
+    return copy;
+}
+
+// What opening the window does with a limit of months kept: the year's newest fetch is today, so 12
+// months drops nothing (every start-up but the first after a change) and 6 drops half the year.
+void BM_HistoryPruneAtStartUp(benchmark::State &state)
+{
+    const QTemporaryDir dir;
+    const auto months = static_cast<int>(state.range(0));
+    int dropped = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        HistoryStore store;
+        store.open(freshCopyOfYear(dir));
+        state.ResumeTiming();
+        dropped = store.prune(QDateTime::currentDateTimeUtc().addMonths(-months));
+    }
+    state.counters["dropped"] = dropped;
+}
+BENCHMARK(BM_HistoryPruneAtStartUp)->Arg(12)->Arg(6)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// «Перечитать историю» over the whole year, every step one after another.
+void BM_HistoryRereadAYear(benchmark::State &state)
+{
+    const QTemporaryDir dir;
+    RereadReport report;
+    for (auto _ : state) {
+        state.PauseTiming();
+        HistoryStore store;
+        store.open(freshCopyOfYear(dir));
+        state.ResumeTiming();
+        report = store.rereadAll();
+    }
+    state.counters["read"] = report.read;
+    state.counters["failed"] = report.failed;
+}
+BENCHMARK(BM_HistoryRereadAYear)->Iterations(2)->Unit(benchmark::kMillisecond);
 
 } // namespace

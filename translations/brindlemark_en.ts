@@ -734,6 +734,21 @@
     </message>
 </context>
 <context>
+    <name>RereadProgress</name>
+    <message>
+        <source>История</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Перечитано страниц: %1 из %2</source>
+        <translation>Pages re-read: %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>RosterLists</name>
     <message>
         <source>Имя</source>

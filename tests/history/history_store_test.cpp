@@ -1,3 +1,4 @@
+#include "history/history_reread.h"
 #include "history/history_schema.h"
 #include "history/history_store.h"
 #include "history/page_packing.h"
@@ -206,6 +207,63 @@ TEST_F(HistoryFile, RereadReplacesRowsWithWhatTodaysReaderMakesOfThePage)
     EXPECT_EQ(fresh.summary.name, cp("Динамо"));
     EXPECT_THAT(fresh.talents, ElementsAre(talent("Иван", "Россия", 12.5, 3.25)));
     EXPECT_THAT(m_store.page(fetches[0].id)->talents, ElementsAre(talent("Z", "Z", 1, 1)));
+}
+
+TEST_F(HistoryFile, RereadInStepsKeepsWhatEachStepDid)
+{
+    FixtureTeam team;
+    team.squad = {fixturePlayer(QStringLiteral("Иван"), QStringLiteral("Cm"), QStringLiteral("17"),
+                                QStringLiteral("12.5"), QStringLiteral("3.25"))};
+    ASSERT_TRUE(m_store.open(path()).ok);
+    // Five pages kept by an older reader that got them wrong; the third no reader understands.
+    for (const char *time : {"2024-01-01T00:00:00Z", "2024-01-02T00:00:00Z", "2024-01-03T00:00:00Z",
+                             "2024-01-04T00:00:00Z", "2024-01-05T00:00:00Z"}) {
+        const bool unreadable = QByteArray(time).contains("01-03");
+        ASSERT_TRUE(m_store
+                        .keep({at(time),
+                               1,
+                               PageKind::Talent,
+                               unreadable ? std::string("<html>") : talentPage(team),
+                               summaryNamed("Старое"),
+                               {talent("Ivan", "?", 1, 1)},
+                               {}})
+                        .ok);
+    }
+    const std::vector<int64_t> ids = m_store.fetchIds();
+    ASSERT_EQ(ids.size(), 5u);
+    const auto teamNames = [&] {
+        std::vector<std::string> names;
+        for (const int64_t id : ids)
+            names.push_back(m_store.page(id).value().summary.name);
+        return names;
+    };
+    const std::string fresh = cp("Динамо");
+    const std::string old = cp("Старое");
+
+    // Stopped after its first step: those pages are re-read for good, the rest as they were.
+    {
+        HistoryReread stopped(m_store);
+        stopped.step(2);
+        EXPECT_FALSE(stopped.done());
+        EXPECT_EQ(stopped.doneCount(), 2);
+        EXPECT_EQ(stopped.report().read, 2);
+    }
+    EXPECT_THAT(teamNames(), ElementsAre(fresh, fresh, old, old, old));
+    EXPECT_THAT(m_store.page(ids[4])->talents, ElementsAre(talent("Ivan", "?", 1, 1)));
+
+    HistoryReread whole(m_store);
+    int steps = 0;
+    for (; !whole.done() && steps < 10; ++steps)
+        whole.step(2);
+    EXPECT_EQ(steps, 3);
+    EXPECT_EQ(whole.total(), 5);
+    EXPECT_EQ(whole.report().read, 4);
+    EXPECT_EQ(whole.report().failed, 1);
+    EXPECT_THAT(teamNames(), ElementsAre(fresh, fresh, old, fresh, fresh));
+    EXPECT_THAT(m_store.page(ids[4])->talents, ElementsAre(talent("Иван", "Россия", 12.5, 3.25)));
+    const RereadReport oneGo = m_store.rereadAll();
+    EXPECT_EQ(oneGo.read, whole.report().read);
+    EXPECT_EQ(oneGo.failed, whole.report().failed);
 }
 
 TEST_F(HistoryFile, OpeningAnOlderFileBringsItToTheCurrentLayout)
