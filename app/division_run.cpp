@@ -26,7 +26,8 @@ std::vector<PageJob> jobsOf(const std::vector<DivisionRun::Team> &teams, PageKin
 DivisionRun::DivisionRun(MainPage &page, std::vector<Team> teams, PageKind kind, QString divisionName,
                          ExportOptions options, const ProxyChoice &proxy, const ExchangeTimeouts &timeouts)
     : m_page(page), m_teams(std::move(teams)), m_kind(kind), m_divisionName(std::move(divisionName)),
-      m_options(std::move(options)), m_queue(jobsOf(m_teams, kind), proxy, timeouts), m_arrived(m_teams.size())
+      m_options(std::move(options)), m_queue(jobsOf(m_teams, kind), proxy, timeouts),
+      m_arrived(m_teams.size())
 {
     connect(&m_queue, &FetchQueue::pageFetched, this, &DivisionRun::onPageFetched);
 }
@@ -46,6 +47,10 @@ void DivisionRun::stop()
     if (m_over)
         return;
     abandon();
+    // Pages that came ahead of their turn are dropped with the run, but they did arrive.
+    for (std::optional<FetchResult> &early : m_arrived)
+        if (early)
+            m_page.countBytes(early->lastPageBytes, early->sessionBytes);
     Q_EMIT finished(closingMessage(true));
 }
 
@@ -79,7 +84,8 @@ void DivisionRun::takeTeamsInTurn()
 void DivisionRun::writeBlock(const TeamSnapshot &team)
 {
     ExportView view{team.summary, m_kind,
-                    m_kind == PageKind::Talent ? talentListRows(team.talents) : abilitiesListRows(team.abilities)};
+                    m_kind == PageKind::Talent ? talentListRows(team.talents)
+                                               : abilitiesListRows(team.abilities)};
     // A team without players has no block, as a save of its empty list writes none.
     if (view.rows.empty())
         return;

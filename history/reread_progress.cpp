@@ -29,7 +29,8 @@ RereadProgress::RereadProgress(HistoryStore &store, QWidget *window)
 
 void RereadProgress::showProgress()
 {
-    m_dialog->setLabelText(tr("Перечитано страниц: %1 из %2").arg(m_reread.doneCount()).arg(m_reread.total()));
+    m_dialog->setLabelText(
+        tr("Перечитано страниц: %1 из %2").arg(m_reread.doneCount()).arg(m_reread.total()));
     m_dialog->setValue(m_reread.doneCount());
 }
 
