@@ -272,6 +272,7 @@ void MainPage::startDivisionRun()
     }
     // The run belongs to the division, the page kind and the options it starts with.
     std::vector<DivisionRun::Team> teams;
+    teams.reserve(static_cast<size_t>(m_selectors->teamCount()));
     for (int i = 0; i < m_selectors->teamCount(); ++i)
         teams.push_back({m_selectors->teamIdAt(i), m_selectors->teamNameAt(i)});
     const PageKind kind = m_controls.talentChoice->isChecked() ? PageKind::Talent : PageKind::Abilities;
