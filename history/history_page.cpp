@@ -158,8 +158,12 @@ HistoryPage::HistoryPage(QWidget *parent)
     layout->addWidget(m_compare, 2, 1);
     layout->addWidget(m_changes, 0, 2, 3, 1);
     layout->addWidget(m_chart, 0, 3, 3, 1);
+    // Every list and the chart take their share of a wider window; the teams' list most, its four
+    // columns being the widest.
+    layout->setColumnStretch(0, 3);
+    layout->setColumnStretch(1, 2);
     layout->setColumnStretch(2, 4);
-    layout->setColumnStretch(3, 3);
+    layout->setColumnStretch(3, 4);
 
     connect(m_teams->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { guarded([this] { showFetchesOfChosenTeam(); }); });
