@@ -20,7 +20,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTextDocument>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -264,9 +266,11 @@ QStringList BoardPage::notUpdatedTeams() const
 void BoardPage::showFailures()
 {
     // Above the button, over the list's lower rows, as wide as the list allows.
-    const int lines = std::min(m_failuresText->blockCount(), 16) + 2;
+    const int lines = std::min(m_failuresText->blockCount(), 24) + 1; // a line spare, never a cut one
+    const int margins = 2 * (m_failuresText->frameWidth() +
+                             static_cast<int>(m_failuresText->document()->documentMargin()) + 1);
     const QSize size(std::max(m_view->width() * 2 / 3, m_failuresButton->width()),
-                     lines * m_failuresText->fontMetrics().lineSpacing() + 24);
+                     lines * m_failuresText->fontMetrics().lineSpacing() + margins);
     m_failuresPopup->resize(size);
     m_failuresPopup->move(m_failuresButton->mapToGlobal(QPoint(m_failuresButton->width(), 0)) -
                           QPoint(size.width(), size.height()));

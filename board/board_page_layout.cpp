@@ -104,7 +104,9 @@ void BoardPage::buildControls()
     m_failuresText = named(new QPlainTextEdit(m_failuresPopup), "boardFailuresText");
     m_failuresText->setReadOnly(true);
     m_failuresText->setLineWrapMode(QPlainTextEdit::NoWrap);
-    (new QVBoxLayout(m_failuresPopup))->addWidget(m_failuresText);
+    auto *popupLayout = new QVBoxLayout(m_failuresPopup);
+    popupLayout->setContentsMargins(0, 0, 0, 0);
+    popupLayout->addWidget(m_failuresText);
 
     auto *filters = new QHBoxLayout;
     filters->addWidget(labelFor(m_position, tr("Позиция:")));
