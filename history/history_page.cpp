@@ -217,6 +217,9 @@ void HistoryPage::refresh()
     guarded([this] {
         const int32_t chosen = chosenTeam();
         m_teamRows->setTeams(m_store ? m_store->teams() : std::vector<StoredTeam>{});
+        // Whole team names where the window has room; never narrower than the column started.
+        const QAbstractItemView *teams = m_teams; // where the measure is public
+        m_teams->setColumnWidth(0, std::max(m_teams->columnWidth(0), teams->sizeHintForColumn(0)));
         if (chosen != 0)
             chooseTeam(chosen);
     });
