@@ -38,11 +38,9 @@ MainWindow::MainWindow(QWidget *parent)
     m_controls.talentList = m_ui->ListView1;
     m_controls.topTabs = m_ui->PageControl2;
     m_controls.listTabs = m_ui->PageControl1;
-    m_controls.divisionProgress = m_ui->ProgressBar1;
     m_controls.divisionBox = m_ui->ComboBox1;
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(796, 329 + m_controls.mainMenu->sizeHint().height());
+    // The starting size; the layouts take whatever the user makes of it.
+    resize(796, 329 + m_controls.mainMenu->sizeHint().height());
     centreOnScreen(this);
 
     m_main = new MainPage(mainPageControls(), this);
@@ -143,12 +141,10 @@ void MainWindow::wireCommands()
 
 void MainWindow::onTopTabChanged()
 {
-    // The history wants the whole window; the team choice and the counters belong to the other pages.
+    // The history wants the whole width; the team choice and the counters belong to the other pages,
+    // the board's included, since it follows the division chosen there.
     const bool wide = m_controls.topTabs->currentWidget() == m_ui->historySheet;
-    for (QWidget *widget : m_ui->centralwidget->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (widget != m_controls.topTabs && widget != m_controls.divisionProgress)
-            widget->setVisible(!wide);
-    m_controls.topTabs->resize(wide ? m_ui->centralwidget->width() : 529, m_controls.topTabs->height());
+    m_ui->choicePanel->setVisible(!wide);
     // It reads the file afresh each time it is opened.
     if (wide)
         m_ui->historyPage->refresh();

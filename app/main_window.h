@@ -13,7 +13,6 @@ class SettingsDialog;
 class QAction;
 class QComboBox;
 class QMenuBar;
-class QProgressBar;
 class QTabWidget;
 class QTreeView;
 namespace Ui {
@@ -74,7 +73,6 @@ private:
         QTreeView *talentList = nullptr;
         QTabWidget *topTabs = nullptr;
         QTabWidget *listTabs = nullptr;
-        QProgressBar *divisionProgress = nullptr;
         QComboBox *divisionBox = nullptr;
     };
     Controls m_controls;

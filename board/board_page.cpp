@@ -11,13 +11,18 @@
 #include <QCollator>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTextDocument>
+#include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -68,6 +73,7 @@ void BoardPage::wire()
             [this] { runGuarded([this] { onRefreshClicked(); }); });
     connect(m_stopButton, &QPushButton::clicked, this, [this] { runGuarded([this] { onStopClicked(); }); });
     connect(m_csvButton, &QPushButton::clicked, this, [this] { runGuarded([this] { onCsvClicked(); }); });
+    connect(m_failuresButton, &QToolButton::clicked, this, &BoardPage::showFailures);
 }
 
 void BoardPage::showEvent(QShowEvent *event)
@@ -113,6 +119,7 @@ void BoardPage::rebuild()
     m_table = std::make_shared<BoardTable>(buildBoard(m_pages, QCollator(QLocale())));
     showPositions();
     showRows();
+    fitNameColumns();
 }
 
 void BoardPage::showPositions()
@@ -230,13 +237,16 @@ void BoardPage::showRefreshState()
     m_refreshButton->setEnabled(!running && !m_teams.empty());
     m_stopButton->setEnabled(running && !m_refresh->isStopped());
     // The last refresh's teams left out, while its division is on view.
-    const QString status = m_refresh && m_refreshDivision == m_division ? notUpdatedText() : QString();
-    m_status->setText(status);
-    m_status->setToolTip(status);
-    m_status->setVisible(!status.isEmpty());
+    const QStringList left = m_refresh && m_refreshDivision == m_division ? notUpdatedTeams() : QStringList();
+    m_status->setText(left.isEmpty() ? QString() : tr("Не обновлено команд: %1").arg(left.size()));
+    m_failuresText->setPlainText(left.isEmpty() ? QString() : tr("Не обновлены:") + u'\n' + left.join(u'\n'));
+    m_status->setVisible(!left.isEmpty());
+    m_failuresButton->setVisible(!left.isEmpty());
+    if (left.isEmpty())
+        m_failuresPopup->hide();
 }
 
-QString BoardPage::notUpdatedText() const
+QStringList BoardPage::notUpdatedTeams() const
 {
     std::map<int32_t, QStringList> reasons = m_failures;
     if (m_refresh->isDone())
@@ -250,7 +260,21 @@ QString BoardPage::notUpdatedText() const
                          QLatin1Char(')');
         }
     }
-    return teams.isEmpty() ? QString() : tr("Не обновлены: %1").arg(teams.join(QStringLiteral(", ")));
+    return teams;
+}
+
+void BoardPage::showFailures()
+{
+    // Above the button, over the list's lower rows, as wide as the list allows.
+    const int lines = std::min(m_failuresText->blockCount(), 24) + 1; // a line spare, never a cut one
+    const int margins = 2 * (m_failuresText->frameWidth() +
+                             static_cast<int>(m_failuresText->document()->documentMargin()) + 1);
+    const QSize size(std::max(m_view->width() * 2 / 3, m_failuresButton->width()),
+                     lines * m_failuresText->fontMetrics().lineSpacing() + margins);
+    m_failuresPopup->resize(size);
+    m_failuresPopup->move(m_failuresButton->mapToGlobal(QPoint(m_failuresButton->width(), 0)) -
+                          QPoint(size.width(), size.height()));
+    m_failuresPopup->show();
 }
 
 void BoardPage::onCsvClicked()

@@ -18,12 +18,15 @@ class HistoryKeeper;
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
 class QTableView;
+class QToolButton;
 
 // The «Дивизион» page: every youth player of the chosen division's teams from their latest stored pages,
 // filtered and sorted as the user asks, a refresh of the whole division a few pages at once while the
@@ -66,6 +69,7 @@ private:
     void fill();
     void rebuild();
     void showRows();
+    void fitNameColumns();
     void showPositions();
     BoardFilter filterOnView() const;
     void onHeaderClicked(int column);
@@ -75,7 +79,9 @@ private:
     void takePage(int32_t teamId, const PageReading &reading, PageKind kind);
     void onRefreshFinished();
     void showRefreshState();
-    QString notUpdatedText() const;
+    // "Гамма (сервер не ответил вовремя)" for every team the last refresh left out, in catalogue order.
+    QStringList notUpdatedTeams() const;
+    void showFailures();
     void onCsvClicked();
 
     QComboBox *m_position = nullptr;
@@ -90,6 +96,10 @@ private:
     QTableView *m_view = nullptr;
     QLabel *m_count = nullptr;
     QLabel *m_status = nullptr;
+    // The teams left out and why, one click from the one-line status, over the list rather than under it.
+    QToolButton *m_failuresButton = nullptr;
+    QFrame *m_failuresPopup = nullptr;
+    QPlainTextEdit *m_failuresText = nullptr;
     BoardModel *m_model = nullptr;
 
     Sources m_sources;

@@ -5,15 +5,18 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QToolButton>
 #include <algorithm>
 
 namespace {
@@ -87,7 +90,23 @@ void BoardPage::buildControls()
     setupView(m_view, m_model);
     m_count = named(new QLabel(this), "boardCountLabel");
     m_status = named(new QLabel(this), "boardStatusLabel");
-    m_status->setWordWrap(true);
+    m_status->setTextFormat(Qt::PlainText);
+    m_failuresButton = named(new QToolButton(this), "boardFailuresButton");
+    m_failuresButton->setText(tr("Подробнее…"));
+    // The line keeps its height whether a refresh failed or not, so the list does not jump.
+    for (QWidget *widget : {static_cast<QWidget *>(m_status), static_cast<QWidget *>(m_failuresButton)}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
+    m_failuresPopup = named(new QFrame(this, Qt::Popup), "boardFailuresPopup");
+    m_failuresPopup->setFrameShape(QFrame::StyledPanel);
+    m_failuresText = named(new QPlainTextEdit(m_failuresPopup), "boardFailuresText");
+    m_failuresText->setReadOnly(true);
+    m_failuresText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto *popupLayout = new QVBoxLayout(m_failuresPopup);
+    popupLayout->setContentsMargins(0, 0, 0, 0);
+    popupLayout->addWidget(m_failuresText);
 
     auto *filters = new QHBoxLayout;
     filters->addWidget(labelFor(m_position, tr("Позиция:")));
@@ -114,6 +133,23 @@ void BoardPage::buildControls()
     layout->addLayout(search);
     layout->addLayout(commands);
     layout->addWidget(m_view, 1);
-    layout->addWidget(m_count);
-    layout->addWidget(m_status);
+    // The status shares the count's line, so a failed refresh takes nothing from the list.
+    auto *footer = new QHBoxLayout;
+    footer->addWidget(m_count);
+    footer->addStretch();
+    footer->addWidget(m_status);
+    footer->addWidget(m_failuresButton);
+    layout->addLayout(footer);
+}
+
+void BoardPage::fitNameColumns()
+{
+    // Players' and teams' names are cut no more than the window's width makes them; never narrower
+    // than the starting width, so the board does not jump about while a refresh fills it.
+    const QAbstractItemView *view = m_view; // where the measure is public
+    for (int column : {0, 1}) {
+        const int fitted = std::min(view->sizeHintForColumn(column), 3 * columnWidths[column]);
+        if (fitted > m_view->columnWidth(column))
+            m_view->setColumnWidth(column, fitted);
+    }
 }

@@ -158,8 +158,12 @@ HistoryPage::HistoryPage(QWidget *parent)
     layout->addWidget(m_compare, 2, 1);
     layout->addWidget(m_changes, 0, 2, 3, 1);
     layout->addWidget(m_chart, 0, 3, 3, 1);
+    // Every list and the chart take their share of a wider window; the teams' list most, its four
+    // columns being the widest.
+    layout->setColumnStretch(0, 3);
+    layout->setColumnStretch(1, 2);
     layout->setColumnStretch(2, 4);
-    layout->setColumnStretch(3, 3);
+    layout->setColumnStretch(3, 4);
 
     connect(m_teams->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { guarded([this] { showFetchesOfChosenTeam(); }); });
@@ -213,6 +217,9 @@ void HistoryPage::refresh()
     guarded([this] {
         const int32_t chosen = chosenTeam();
         m_teamRows->setTeams(m_store ? m_store->teams() : std::vector<StoredTeam>{});
+        // Whole team names where the window has room; never narrower than the column started.
+        const QAbstractItemView *teams = m_teams; // where the measure is public
+        m_teams->setColumnWidth(0, std::max(m_teams->columnWidth(0), teams->sizeHintForColumn(0)));
         if (chosen != 0)
             chooseTeam(chosen);
     });

@@ -186,6 +186,22 @@ void SettingsStore::writeFlag(const QString &name, bool value, const QString &se
 
 void SettingsStore::writeText(const QString &name, const QString &value, const QString &section)
 {
+    writeValue(section, name, value);
+}
+
+QByteArray SettingsStore::readBytes(const QString &name, const QString &section) const
+{
+    const QVariant value = m_settings->value(keyOf(section, name));
+    return value.typeId() == QMetaType::QByteArray ? value.toByteArray() : QByteArray();
+}
+
+void SettingsStore::writeBytes(const QString &name, const QByteArray &value, const QString &section)
+{
+    writeValue(section, name, value);
+}
+
+void SettingsStore::writeValue(const QString &section, const QString &name, const QVariant &value)
+{
     // Not even into memory: QSettings writes what it holds when it goes away.
     if (!m_readable)
         throwCannotRead(location());

@@ -3,6 +3,7 @@
 #include "export/export_options.h"
 #include "retrieval/proxy_choice.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -30,6 +31,8 @@ public:
 
     // Every read and write names its section; the options' own is the default.
     static QString optionsSection() { return QStringLiteral("StrKey"); }
+    // The window's size, place and splitters, apart from the options.
+    static QString windowSection() { return QStringLiteral("Window"); }
 
     // True when the section exists and holds at least one value (sub-sections do not count).
     bool sectionHasValues(const QString &section = optionsSection()) const;
@@ -46,6 +49,11 @@ public:
     void writeFlag(const QString &name, bool value, const QString &section = optionsSection());
     void writeText(const QString &name, const QString &value, const QString &section = optionsSection());
 
+    // Bytes as widgets save their own state (the window's geometry, a splitter's sizes); empty when
+    // missing or not bytes, since a lost window state only costs its default. Written like texts.
+    QByteArray readBytes(const QString &name, const QString &section) const;
+    void writeBytes(const QString &name, const QByteArray &value, const QString &section);
+
     // Writes what was changed and leaves the file readable by its owner only (it holds the proxy
     // password). Throws InputOutputError when the store cannot be written.
     void close();
@@ -57,6 +65,7 @@ private:
     explicit SettingsStore(std::unique_ptr<QSettings> settings);
     // The value as stored, invalid when missing; a value present but of no type Qt knows throws AppError.
     QVariant stored(const QString &section, const QString &name) const;
+    void writeValue(const QString &section, const QString &name, const QVariant &value);
     void makeFilePrivate();
     [[noreturn]] void throwCannotWrite() const;
 

@@ -55,10 +55,6 @@
         <translation>refresh stopped</translation>
     </message>
     <message>
-        <source>Не обновлены: %1</source>
-        <translation>Not refreshed: %1</translation>
-    </message>
-    <message>
         <source>Лучшие по позициям</source>
         <translation>Best by position</translation>
     </message>
@@ -89,6 +85,18 @@
     <message>
         <source>Поиск:</source>
         <translation>Search:</translation>
+    </message>
+    <message>
+        <source>Не обновлено команд: %1</source>
+        <translation>Teams not refreshed: %1</translation>
+    </message>
+    <message>
+        <source>Не обновлены:</source>
+        <translation>Not refreshed:</translation>
+    </message>
+    <message>
+        <source>Подробнее…</source>
+        <translation>Details…</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -96,6 +97,31 @@ TEST(Startup, BuildsThreeWindowsWithTheirDesignTimeState)
     // teams the team box does not list.
     EXPECT_EQ(ui.ComboBox1->currentIndex(), -1);
     EXPECT_EQ(ui.ComboBox2->currentIndex(), -1);
+}
+
+// The first start is the starting arrangement; then the window comes back as the user left it, and
+// one nobody moved leaves the settings file alone.
+TEST(Startup, TheWindowComesBackAsTheUserLeftIt)
+{
+    TempSettingsDir store;
+    StartFolder folder;
+    folder.catalogue(divisions, teams);
+    MessageRecorder recorder;
+    const auto startAndClose = [](const std::function<void(MainWindow &)> &use) {
+        const Windows windows = createWindows();
+        windows.mainWindow->show();
+        const QSize started = windows.mainWindow->size();
+        use(*windows.mainWindow);
+        windows.mainWindow->close();
+        return started;
+    };
+    EXPECT_EQ(startAndClose([](MainWindow &) {}).width(), 796);
+    EXPECT_FALSE(store.readIni().contains("[Window]"));
+
+    startAndClose([](MainWindow &window) { window.resize(780, 520); });
+    EXPECT_TRUE(store.readIni().contains("[Window]"));
+    EXPECT_EQ(store.iniMode(), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(startAndClose([](MainWindow &) {}), QSize(780, 520));
 }
 
 TEST(Startup, ChoosingADivisionFillsItsTeamsAlphabetically)

@@ -7,7 +7,9 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHeaderView>
+#include <QPlainTextEdit>
 #include <QTableView>
+#include <QToolButton>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -73,6 +75,18 @@ protected:
 
     QString cell(int row, int column) const { return view->model()->index(row, column).data().toString(); }
 
+    // What the details button opens: empty when it opens nothing.
+    QString failuresShown() const
+    {
+        controlOf<QToolButton>(form.get(), "boardFailuresButton")->click();
+        auto *popup = controlOf<QWidget>(form.get(), "boardFailuresPopup");
+        const QString text = popup->isVisible()
+                                 ? controlOf<QPlainTextEdit>(popup, "boardFailuresText")->toPlainText()
+                                 : QString();
+        popup->hide();
+        return text;
+    }
+
     QTableView *view = nullptr;
     QPushButton *refresh = nullptr;
     QPushButton *stop = nullptr;
@@ -88,14 +102,19 @@ TEST_F(BoardWindow, RefreshFillsTheBoardNamesTheTeamsLeftOutAndSavesWhatIsShown)
         return request.find("id=13") != std::string::npos ? -1 : 30;
     };
     chooseDivision(0);
+    const int listHeight = view->height();
     refresh->click();
     EXPECT_FALSE(refresh->isEnabled());
     ASSERT_TRUE(refreshOver());
 
     EXPECT_EQ(server.requests.size(), 8u);
     EXPECT_EQ(count->text(), QStringLiteral("Показано 5 из 5"));
-    EXPECT_EQ(status->text(),
-              QStringLiteral("Не обновлены: Гамма (сервер не ответил вовремя), Дельта (команда не найдена)"));
+    // One plain line that takes nothing from the list; the teams and why, one click away.
+    EXPECT_EQ(status->text(), QStringLiteral("Не обновлено команд: 2"));
+    EXPECT_EQ(status->textFormat(), Qt::PlainText);
+    EXPECT_EQ(view->height(), listHeight);
+    EXPECT_EQ(failuresShown(), QStringLiteral("Не обновлены:\nГамма (сервер не ответил вовремя)\nДельта "
+                                              "(команда не найдена)"));
     EXPECT_GT(form->sessionBytes(), 0);
     EXPECT_EQ((QStringList{cell(0, 0), cell(0, 1), cell(0, 2), cell(0, 6), cell(0, 7)}),
               (QStringList{QStringLiteral("Альфа"), QStringLiteral("P1"), QStringLiteral("Россия"),
@@ -153,9 +172,10 @@ TEST_F(BoardWindow, ARefreshBelongsToItsDivisionWhateverIsPressedMeanwhile)
 
     chooseDivision(0);
     EXPECT_EQ(count->text(), QStringLiteral("Показано 5 из 5"));
+    EXPECT_EQ(status->text(), QStringLiteral("Не обновлено команд: 2"));
     EXPECT_EQ(
-        status->text(),
-        QStringLiteral("Не обновлены: Гамма (обновление остановлено), Дельта (обновление остановлено)"));
+        failuresShown(),
+        QStringLiteral("Не обновлены:\nГамма (обновление остановлено)\nДельта (обновление остановлено)"));
 }
 
 TEST_F(BoardWindow, ClosingTheWindowEndsTheRefreshAndKeepsWhatArrived)
