@@ -38,6 +38,13 @@ namespace {
 
 QString notChosen() { return MainPage::tr("Не выбрана команда."); }
 
+TeamFetch notTaken(const std::string &whyNot)
+{
+    TeamFetch fetch;
+    fetch.whyNot = QString::fromStdString(whyNot);
+    return fetch;
+}
+
 } // namespace
 
 MainPage::MainPage(const MainPageControls &controls, QWidget *window)
@@ -163,13 +170,13 @@ TeamFetch MainPage::takeFetch(int32_t teamId, PageKind kind, const FetchResult &
     if (!fetched.read) {
         if (tell)
             messages().information(QStringLiteral(":/"), QString::fromStdString(fetched.failureText));
-        return {false, QString::fromStdString(page.whyNot), nullptr, false};
+        return notTaken(page.whyNot);
     }
     if (page.notice) {
         if (tell)
             messages().information(QString::fromStdString(page.notice->caption),
                                    QString::fromStdString(page.notice->text));
-        return {false, QString::fromStdString(page.whyNot), nullptr, false};
+        return notTaken(page.whyNot);
     }
     TeamFetch shown = showPage(teamId, kind, page.reading);
     if (shown.read && m_keeper && m_settings && m_settings->historyOptions().keep)
@@ -182,8 +189,11 @@ TeamFetch MainPage::takeFetch(int32_t teamId, PageKind kind, const FetchResult &
 TeamFetch MainPage::showPage(int32_t teamId, PageKind kind, const PageReading &reading, int64_t storedFetchId)
 {
     // A reply without a team name is not a roster page: nothing of it is shown or kept.
-    if (reading.summary.name.empty())
-        return {false, QString::fromStdString(readingFault(reading)), nullptr, true};
+    if (reading.summary.name.empty()) {
+        TeamFetch foreign = notTaken(readingFault(reading));
+        foreign.foreignPage = true;
+        return foreign;
+    }
     showSummary(reading.summary);
     const TakenPage taken =
         m_snapshots.take(teamId, reading.summary, kind, reading.talents, reading.abilities, storedFetchId);
@@ -197,11 +207,18 @@ TeamFetch MainPage::showPage(int32_t teamId, PageKind kind, const PageReading &r
         for (const RawRow &row : reading.rows)
             cut.push_back(row.cells);
         (kind == PageKind::Talent ? m_talentRows : m_abilitiesRows)->setRows(std::move(cut));
-        return {false, QString::fromStdString(readingFault(reading)), reading.failure, false};
+        {
+            TeamFetch bad = notTaken(readingFault(reading));
+            bad.badCell = reading.failure;
+            return bad;
+        }
     }
     // The view always ends showing one snapshot, so the labels and lists never mix two teams.
     showSnapshot(*taken.team);
-    return {true, {}, nullptr, false, taken.team};
+    TeamFetch shown;
+    shown.read = true;
+    shown.team = taken.team;
+    return shown;
 }
 
 void MainPage::showSummary(const TeamSummary &summary)

@@ -66,9 +66,10 @@ TEST_P(ProxyLogin, AsksAtMostOnceMoreWithABasicLogin)
         EXPECT_EQ(second.size(), proxy.requests[0].size() + 45);
     }
     EXPECT_EQ(result.read, c.read);
-    if (c.read && c.requests == 2) // both tries count: the refusal's status line, then the page
+    if (c.read && c.requests == 2) { // both tries count: the refusal's status line, then the page
         EXPECT_EQ(result.sessionBytes - result.lastPageBytes,
                   static_cast<int64_t>(std::string("HTTP/1.0 407 Proxy Authentication Required").size()));
+    }
     if (!c.read) {
         // A login sent and refused is told as such; a login never sent as the proxy wanting one.
         EXPECT_EQ(result.failureText, c.requests == 2
