@@ -3,6 +3,7 @@
 #include "history/fetch_comparison.h"
 #include "history/history_store.h"
 #include "text/code_page.h"
+#include "view/roster_lists.h"
 #include "view/text_table_model.h"
 #include "widgets/error_guard.h"
 
@@ -28,13 +29,7 @@ QTreeView *reportList(const char *objectName, QAbstractItemModel *model, const s
 {
     auto *list = new QTreeView(parent);
     list->setObjectName(QString::fromLatin1(objectName));
-    list->setModel(model);
-    list->setRootIsDecorated(false);
-    list->setAllColumnsShowFocus(true);
-    list->setUniformRowHeights(true);
-    list->header()->setStretchLastSection(false);
-    for (size_t i = 0; i < widths.size(); ++i)
-        list->setColumnWidth(static_cast<int>(i), widths[i]);
+    setUpReportList(list, model, widths);
     return list;
 }
 
@@ -57,15 +52,6 @@ QString changeName(const std::string &change)
 QString kindName(PageKind kind)
 {
     return kind == PageKind::Talent ? HistoryPage::tr("Талант") : HistoryPage::tr("Умения");
-}
-
-std::vector<int> chosenRowsOf(const QTreeView *list)
-{
-    std::vector<int> rows;
-    for (const QModelIndex &index : list->selectionModel()->selectedRows())
-        rows.push_back(index.row());
-    std::sort(rows.begin(), rows.end());
-    return rows;
 }
 
 } // namespace
@@ -148,7 +134,7 @@ HistoryPage::HistoryPage(QWidget *parent)
     m_teamOrder->setSortLocaleAware(true);
     m_teams->setSortingEnabled(true);
     m_teams->sortByColumn(0, Qt::AscendingOrder);
-    m_fetches->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_teams->setSelectionMode(QAbstractItemView::SingleSelection); // one team at a time
 
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -171,7 +157,7 @@ HistoryPage::HistoryPage(QWidget *parent)
     connect(m_changes->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { guarded([this] { chartChosenChange(); }); });
     connect(m_show, &QPushButton::clicked, this, [this] {
-        const std::vector<int> chosen = chosenRowsOf(m_fetches);
+        const std::vector<int> chosen = chosenRows(m_fetches);
         if (chosen.size() == 1)
             Q_EMIT showFetchRequested(m_fetchRows->tag(chosen.front()));
         else
@@ -243,7 +229,7 @@ void HistoryPage::showFetchesOfChosenTeam()
 
 void HistoryPage::compareChosenFetches()
 {
-    const std::vector<int> chosen = chosenRowsOf(m_fetches);
+    const std::vector<int> chosen = chosenRows(m_fetches);
     std::optional<StoredPage> pages[2];
     if (chosen.size() == 2 && m_store) {
         // Newest first in the list: the lower row is the older fetch.
@@ -264,10 +250,10 @@ void HistoryPage::compareChosenFetches()
 
 void HistoryPage::chartChosenChange()
 {
-    const QModelIndex current = m_changes->currentIndex();
-    if (!current.isValid() || !m_changes->selectionModel()->isRowSelected(current.row(), {}))
+    const int row = currentChosenRow(m_changes);
+    if (row < 0)
         return;
-    const FetchChange &change = m_changesShown.at(static_cast<size_t>(current.row()));
+    const FetchChange &change = m_changesShown.at(static_cast<size_t>(row));
     chartPlayer(m_comparedTeam, change.player, change.country);
 }
 

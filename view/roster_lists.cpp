@@ -6,9 +6,10 @@
 #include <QTreeView>
 #include <algorithm>
 
-void setUpReportList(QTreeView *view, TextTableModel *model, const std::vector<int> &widths)
+void setUpReportList(QTreeView *view, QAbstractItemModel *model, const std::vector<int> &widths)
 {
-    model->setParent(view);
+    if (!model->parent())
+        model->setParent(view);
     view->setModel(model);
     view->setRootIsDecorated(false);
     view->setUniformRowHeights(true);

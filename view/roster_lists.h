@@ -2,12 +2,13 @@
 
 #include <vector>
 
+class QAbstractItemModel;
 class QTreeView;
 class TextTableModel;
 
 // A report list over its model: whole rows, extended selection (Shift, Ctrl, Ctrl+A), the columns at
-// their starting widths. The model becomes the view's child.
-void setUpReportList(QTreeView *view, TextTableModel *model, const std::vector<int> &widths);
+// their starting widths. A model without a parent becomes the view's child.
+void setUpReportList(QTreeView *view, QAbstractItemModel *model, const std::vector<int> &widths);
 TextTableModel &modelOf(const QTreeView *view);
 
 // The chosen rows in display order.
