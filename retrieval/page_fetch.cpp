@@ -90,6 +90,9 @@ FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, con
                           int64_t earlierSessionBytes, bool loginSent)
 {
     FetchResult result;
+    // Only the page itself can tell whether a body without a length arrived whole.
+    if (outcome == ExchangeOutcome::Succeeded && reply.bodyEndedByClose() && !pageReachedItsEnd(reply.body()))
+        outcome = ExchangeOutcome::Incomplete;
     result.outcome = outcome;
     if (outcome == ExchangeOutcome::Succeeded) {
         result.read = true;

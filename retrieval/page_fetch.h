@@ -48,7 +48,8 @@ std::string pageRequest(const PageRoute &route, int32_t teamId, PageKind kind, b
 
 // What a finished exchange comes to: the page and its size, or after a failure its message, its reason
 // and the lengths of the status line and the Location value (the bytes drained after it are the
-// caller's to add). A proxy's 407 is told as the proxy wanting a login; a 401 or 407 to the request
+// caller's to add). A body that only the connection's close ended is cut short unless its page reached
+// its end. A proxy's 407 is told as the proxy wanting a login; a 401 or 407 to the request
 // that carried the login as the proxy refusing it. A second try, sent with the login, also counts what
 // the first one counted (`earlierSessionBytes`).
 FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, const PageRoute &route,
