@@ -8,9 +8,10 @@
 
 namespace {
 
-FetchResult fetched(const ProxyChoice &proxy)
+FetchResult fetched(const ProxyChoice &proxy,
+                    const ExchangeTimeouts &timeouts = {1000, 1000, 200, 200, 500, 5000})
 {
-    PageFetcher fetcher(7, PageKind::Talent, pageRoute(proxy), {1000, 1000, 200, 200, 500, 5000});
+    PageFetcher fetcher(7, PageKind::Talent, pageRoute(proxy), timeouts);
     std::optional<FetchResult> result;
     QObject::connect(&fetcher, &PageFetcher::finished, [&](const FetchResult &r) { result = r; });
     fetcher.start();
@@ -130,6 +131,26 @@ TEST(PageFetch, BodyWithoutLengthIsAPageOnlyWhenItReachedItsEnd)
             EXPECT_EQ(result.failureReason, "страница пришла не полностью");
         }
     }
+}
+
+// A proxy slow with both answers: the try with the login gets only what the first left of the limit,
+// so the page that comes well inside a limit of its own comes too late.
+TEST(PageFetch, TheLoginRetryGetsWhatIsLeftOfTheLimit)
+{
+    qputenv("BRINDLEMARK_SERVER", "192.0.2.1:8080");
+    LoopbackServer proxy;
+    proxy.delayFor = [](const std::string &) { return 700; };
+    proxy.replyFor = [](const std::string &request) {
+        return request.find("Proxy-Authorization:") != std::string::npos
+                   ? page
+                   : proxyRefusal("Proxy-Authenticate: Basic\r\n");
+    };
+    const FetchResult result = fetched({true, "127.0.0.1", std::to_string(proxy.port()), "user", "pw"},
+                                       {1000, 900, 200, 200, 500, 1000});
+    qunsetenv("BRINDLEMARK_SERVER");
+    EXPECT_EQ(proxy.requests.size(), 2u);
+    EXPECT_FALSE(result.read);
+    EXPECT_EQ(result.outcome, ExchangeOutcome::TimedOut);
 }
 
 } // namespace
