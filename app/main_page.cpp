@@ -127,7 +127,11 @@ void MainPage::onSingleFetched(int32_t teamId, PageKind kind, const FetchResult 
     // The fetcher is still telling its result: let it go once the event loop has it back.
     m_fetch.release()->deleteLater();
     setFetching(false);
-    const TeamFetch taken = takeFetch(teamId, kind, fetched, true);
+    tellUnread(takeFetch(teamId, kind, fetched, true));
+}
+
+void MainPage::tellUnread(const TeamFetch &taken)
+{
     if (taken.badCell)
         std::rethrow_exception(taken.badCell);
     if (taken.foreignPage)

@@ -96,6 +96,9 @@ public:
     // Shows a page as if it had just been fetched, without a request.
     // A page from the fetch history is a snapshot of its own, told apart by its stored fetch.
     TeamFetch showPage(int32_t teamId, PageKind kind, const PageReading &reading, int64_t storedFetchId = 0);
+    // Tells the user why a page was not shown whole: a foreign page in a box, a bad cell thrown as the
+    // conversion error for the guard to show.
+    static void tellUnread(const TeamFetch &taken);
     // Appends the team on view, with the list of the open tab, to the file.
     void saveTeamOnView(const QString &fileName);
     ShownTable teamTableOnView() const;

@@ -228,7 +228,12 @@ void MainWindow::showStoredFetch(int64_t fetchId)
     const std::optional<RawPage> stored = m_keeper->store().rawPage(fetchId);
     if (!stored)
         return;
-    m_controls.listTabs->setCurrentIndex(stored->kind == PageKind::Talent ? 0 : 1);
-    m_main->showPage(stored->teamId, stored->kind, readPage(stored->bytes, stored->kind), fetchId);
-    m_controls.topTabs->setCurrentWidget(m_ui->mainsheet);
+    const TeamFetch shown =
+        m_main->showPage(stored->teamId, stored->kind, readPage(stored->bytes, stored->kind), fetchId);
+    // A page that is no roster shows nothing: the History page stays, and says so.
+    if (!shown.foreignPage) {
+        m_controls.listTabs->setCurrentIndex(stored->kind == PageKind::Talent ? 0 : 1);
+        m_controls.topTabs->setCurrentWidget(m_ui->mainsheet);
+    }
+    MainPage::tellUnread(shown);
 }

@@ -1,5 +1,9 @@
 #include "export/table_writers.h"
 
+#include "text/numbers.h"
+
+#include <string_view>
+
 namespace {
 
 std::string quoted(const std::string &field)
@@ -13,16 +17,27 @@ std::string quoted(const std::string &field)
     return out + '"';
 }
 
-// One line of delimited text: fields holding any of `special` are quoted.
+// A spreadsheet runs a cell that starts like a formula; a signed number is only a number.
+bool readAsFormula(const std::string &field)
+{
+    if (field.empty() || std::string_view("=+-@\t\r").find(field.front()) == std::string_view::npos)
+        return false;
+    return !((field.front() == '+' || field.front() == '-') && parseDecimal(field));
+}
+
+// One line of delimited text: fields holding any of `special` are quoted; with `guardFormulas`, a text
+// that would start a formula gets the leading apostrophe spreadsheets take as "this is text".
 std::string delimitedLine(const std::vector<std::string> &fields, char separator, const char *special,
-                          const char *lineEnd)
+                          const char *lineEnd, bool guardFormulas)
 {
     std::string line;
     for (size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
             line += separator;
         const std::string &field = fields[i];
-        line += field.find_first_of(special) == std::string::npos ? field : quoted(field);
+        const std::string cell = guardFormulas && readAsFormula(field) ? "'" + field : std::string();
+        const std::string &written = cell.empty() ? field : cell;
+        line += written.find_first_of(special) == std::string::npos ? written : quoted(written);
     }
     // A line with nothing on it reads back as no row at all in many readers.
     if (line.empty() && fields.size() == 1)
@@ -31,11 +46,11 @@ std::string delimitedLine(const std::vector<std::string> &fields, char separator
 }
 
 std::string delimited(const std::vector<std::string> &captions, const TextRows &rows, char separator,
-                      const char *special, const char *lineEnd)
+                      const char *special, const char *lineEnd, bool guardFormulas = false)
 {
-    std::string out = delimitedLine(captions, separator, special, lineEnd);
+    std::string out = delimitedLine(captions, separator, special, lineEnd, guardFormulas);
     for (const auto &row : rows)
-        out += delimitedLine(row, separator, special, lineEnd);
+        out += delimitedLine(row, separator, special, lineEnd, guardFormulas);
     return out;
 }
 
@@ -71,7 +86,7 @@ std::string forumRow(const std::vector<std::string> &fields)
 
 std::string csvDocument(const std::vector<std::string> &captions, const TextRows &rows)
 {
-    return "\xEF\xBB\xBF" + delimited(captions, rows, ';', ";\"\r\n", "\r\n");
+    return "\xEF\xBB\xBF" + delimited(captions, rows, ';', ";\"\r\n", "\r\n", true);
 }
 
 std::string forumTable(const std::string &title, const std::vector<std::string> &captions,

@@ -13,7 +13,9 @@ using TextRows = std::vector<std::vector<std::string>>;
 // A CSV file for spreadsheets: a UTF-8 byte-order mark (so a spreadsheet knows the encoding), fields
 // separated by ";" (the comma is the decimal separator), CR LF after every line. A field holding ";",
 // a double quote, CR or LF is enclosed in double quotes with its quotes doubled; so is an empty field
-// alone on its line, which would otherwise be a blank line.
+// alone on its line, which would otherwise be a blank line. A text starting with "=", "+", "-", "@", a tab
+// or CR, which a spreadsheet would run as a formula, is written after an apostrophe; a signed number such
+// as "-1,50" stays as it is.
 std::string csvDocument(const std::vector<std::string> &captions, const TextRows &rows);
 
 // A forum post: "[b]title[/b]", then a [table] with a [tr] of captions and one [tr] per row, one [td]

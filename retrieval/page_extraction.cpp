@@ -51,6 +51,16 @@ FailurePage detectFailurePage(std::string_view page)
     return FailurePage::None;
 }
 
+bool pageReachedItsEnd(std::string_view page)
+{
+    const size_t lastRow = page.rfind(rowMarker);
+    const std::string_view after = page.substr(lastRow == std::string_view::npos ? 0 : lastRow);
+    constexpr std::string_view closing = "</html>";
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::search(after.begin(), after.end(), closing.begin(), closing.end(),
+                       [&](char a, char b) { return lower(a) == b; }) != after.end();
+}
+
 std::string extractValue(std::string_view &w, std::string_view marker1, std::string_view marker2,
                          std::string_view marker3)
 {

@@ -19,6 +19,10 @@ std::string pageSuffixOf(PageKind kind);
 enum class FailurePage { None, TeamNotFound, Maintenance };
 FailurePage detectFailurePage(std::string_view page);
 
+// The page came to its end: its closing "</html>", in any case, stands after its last player row. A
+// body that only the connection's close ended may have been cut anywhere, and a reset reads as a close.
+bool pageReachedItsEnd(std::string_view page);
+
 // One extraction step: moves W to marker 1 when present and returns the text between the first
 // marker 2 and the first marker 3 of W (empty, or shifted, when they are missing or out of order).
 std::string extractValue(std::string_view &w, std::string_view marker1, std::string_view marker2,

@@ -5,6 +5,7 @@
 #include "text/numbers.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace {
 
@@ -90,6 +91,9 @@ FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, con
                           int64_t earlierSessionBytes, bool loginSent)
 {
     FetchResult result;
+    // Only the page itself can tell whether a body without a length arrived whole.
+    if (outcome == ExchangeOutcome::Succeeded && reply.bodyEndedByClose() && !pageReachedItsEnd(reply.body()))
+        outcome = ExchangeOutcome::Incomplete;
     result.outcome = outcome;
     if (outcome == ExchangeOutcome::Succeeded) {
         result.read = true;
@@ -129,7 +133,11 @@ PageFetcher::PageFetcher(int32_t teamId, PageKind kind, PageRoute route, const E
 
 PageFetcher::~PageFetcher() { abort(); }
 
-void PageFetcher::start() { send(false); }
+void PageFetcher::start()
+{
+    m_started.start();
+    send(false);
+}
 
 void PageFetcher::abort()
 {
@@ -140,7 +148,10 @@ void PageFetcher::abort()
 void PageFetcher::send(bool withLogin)
 {
     m_withLogin = withLogin;
-    m_request = std::make_unique<PageRequest>(m_timeouts);
+    // A proxy that answers slowly must not double the limit: the try with the login gets what is left.
+    ExchangeTimeouts timeouts = m_timeouts;
+    timeouts.totalMs = static_cast<int>(std::max<int64_t>(m_timeouts.totalMs - m_started.elapsed(), 1));
+    m_request = std::make_unique<PageRequest>(timeouts);
     connect(m_request.get(), &PageRequest::finished, this, &PageFetcher::onRequestFinished);
     m_request->start(m_route.to.host, m_route.to.port, pageRequest(m_route, m_teamId, m_kind, withLogin));
 }

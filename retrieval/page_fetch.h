@@ -6,6 +6,7 @@
 #include "retrieval/proxy_choice.h"
 #include "retrieval/roster_request.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <cstdint>
 #include <memory>
@@ -48,7 +49,8 @@ std::string pageRequest(const PageRoute &route, int32_t teamId, PageKind kind, b
 
 // What a finished exchange comes to: the page and its size, or after a failure its message, its reason
 // and the lengths of the status line and the Location value (the bytes drained after it are the
-// caller's to add). A proxy's 407 is told as the proxy wanting a login; a 401 or 407 to the request
+// caller's to add). A body that only the connection's close ended is cut short unless its page reached
+// its end. A proxy's 407 is told as the proxy wanting a login; a 401 or 407 to the request
 // that carried the login as the proxy refusing it. A second try, sent with the login, also counts what
 // the first one counted (`earlierSessionBytes`).
 FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, const PageRoute &route,
@@ -58,8 +60,9 @@ FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, con
 bool mayRetryWithProxyLogin(const ReplyReader &reply, const PageRoute &route);
 
 // One fetch of a team's roster page along a route, in the running event loop: the request, and when
-// the proxy asks for a Basic login that is stored, one more with it. finished() tells the result, never
-// from inside start(); a fetch aborted tells nothing.
+// the proxy asks for a Basic login that is stored, one more with it. The whole limit of an exchange
+// bounds both tries together. finished() tells the result, never from inside start(); a fetch aborted
+// tells nothing.
 class PageFetcher : public QObject {
     Q_OBJECT
 public:
@@ -82,6 +85,7 @@ private:
     PageRoute m_route;
     ExchangeTimeouts m_timeouts;
     std::unique_ptr<PageRequest> m_request;
+    QElapsedTimer m_started;
     bool m_withLogin = false;
     int64_t m_earlierBytes = 0; // what the first try counted, when the login went on a second
 };

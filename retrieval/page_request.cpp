@@ -184,6 +184,7 @@ void feedAvailable(QTcpSocket &socket, ReplyReader &reply)
 
 void endOfConnection(const QTcpSocket &socket, ReplyReader &reply)
 {
+    // Qt reads a reset as the peer closing, so a body without a length is judged by its page as well.
     const QAbstractSocket::SocketError error = socket.error();
     if (error == QAbstractSocket::RemoteHostClosedError || error == QAbstractSocket::UnknownSocketError)
         reply.finish();

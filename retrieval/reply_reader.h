@@ -51,6 +51,8 @@ public:
     // The reply broke off inside a body that announced its length or came in chunks: part of a page is
     // not a page, so such a reply has failed.
     bool incomplete() const { return m_incomplete; }
+    // The reply is read and its body had no length: only the connection's end closed it.
+    bool bodyEndedByClose() const { return m_state == State::Done && m_framing == Framing::UntilClose; }
 
 private:
     enum class Framing { None, Length, Chunked, UntilClose };

@@ -1,4 +1,8 @@
+#include "history/history_store.h"
 #include "support/window_fixture.h"
+
+#include <QPushButton>
+#include <QTabWidget>
 
 using GetData = WindowFixture;
 
@@ -264,4 +268,46 @@ TEST_F(GetData, BodyOverTheLimitIsRefused)
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Произошла ошибка"));
     EXPECT_EQ(form->snapshots().count(), 0);
+}
+
+// Stored pages that are no roster to show: «Показать» tells why, as a fresh fetch of them would, and
+// a page without a team name leaves the History page and the team on view as they are.
+TEST_F(GetData, ShowingAStoredPageThatCannotBeReadSaysWhy)
+{
+    offer(1, team(QStringLiteral("Альфа")));
+    fetch(1);
+    FixtureTeam broken = team(QStringLiteral("Сбой"), 4);
+    broken.squad[2].age = QStringLiteral("1x");
+    const QString file = QDir::current().filePath(QStringLiteral("history.db"));
+    {
+        HistoryStore store;
+        ASSERT_TRUE(store.open(file).ok);
+        TeamSummary summary;
+        summary.name = toCp1251(QStringLiteral("Бета"));
+        const QDateTime at = QDateTime::currentDateTimeUtc().addDays(-1);
+        ASSERT_TRUE(store.keep({at, 2, PageKind::Talent, "<html>hello</html>", summary, {}, {}}).ok);
+        ASSERT_TRUE(
+            store.keep({at.addSecs(60), 2, PageKind::Talent, talentPage(broken), summary, {}, {}}).ok);
+    }
+    form->openHistory(file);
+    auto *tabs = controlOf<QTabWidget>(form.get(), "PageControl2");
+    tabs->setCurrentIndex(2);
+    auto *fetches = controlOf<QTreeView>(form.get(), "historyFetches");
+    chooseRow(controlOf<QTreeView>(form.get(), "historyTeams"), 0);
+    ASSERT_EQ(rowsIn(fetches), 2);
+
+    addToChoice(fetches, 1); // the older fetch: a page with no team name
+    controlOf<QPushButton>(form.get(), "historyShowButton")->click();
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("Страница не распознана: в ней нет названия команды."));
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    EXPECT_EQ(ui->TeamVal->text(), QStringLiteral("Альфа"));
+
+    recorder.boxes.clear();
+    fetches->clearSelection();
+    addToChoice(fetches, 0);
+    controlOf<QPushButton>(form.get(), "historyShowButton")->click();
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].kind, QStringLiteral("error"));
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("'1x' is not a valid integer value."));
 }

@@ -46,6 +46,22 @@ TEST(CsvDocument, LoneEmptyFieldIsNoBlankLine)
     EXPECT_EQ(csv, "\xEF\xBB\xBFИмя\r\n\"\"\r\nx\r\n");
 }
 
+// A name from a page that starts like a formula must reach the spreadsheet as text; signed numbers and
+// the clipboard's text stay as they are.
+TEST(CsvDocument, CellsThatStartLikeAFormulaAreWrittenAsText)
+{
+    EXPECT_EQ(
+        csvDocument({"Имя", "Мас"}, {{"=HYPERLINK(\"x\")", "-1,50"},
+                                     {"+1 (555)", "+2"},
+                                     {"-x", "@SUM(A1)"},
+                                     {"\tA", "\r=1"},
+                                     {"a=b", "-"}}),
+        "\xEF\xBB\xBF"
+        "Имя;Мас\r\n\"'=HYPERLINK(\"\"x\"\")\";-1,50\r\n'+1 (555);+2\r\n'-x;'@SUM(A1)\r\n'\tA;\"'\r=1\"\r\n"
+        "a=b;'-\r\n");
+    EXPECT_EQ(tabSeparated({"a"}, {{"=1"}}), "a\n=1\n");
+}
+
 TEST(TabSeparated, EveryCellPastesBackAsOneCell)
 {
     const TextRows rows = awkwardRows();

@@ -1,15 +1,17 @@
 #include "retrieval/page_fetch.h"
 #include "retrieval/roster_request.h"
 #include "support/loopback_server.h"
+#include "support/roster_pages.h"
 #include "support/run_until.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-FetchResult fetched(const ProxyChoice &proxy)
+FetchResult fetched(const ProxyChoice &proxy,
+                    const ExchangeTimeouts &timeouts = {1000, 1000, 200, 200, 500, 5000})
 {
-    PageFetcher fetcher(7, PageKind::Talent, pageRoute(proxy), {1000, 1000, 200, 200, 500, 5000});
+    PageFetcher fetcher(7, PageKind::Talent, pageRoute(proxy), timeouts);
     std::optional<FetchResult> result;
     QObject::connect(&fetcher, &PageFetcher::finished, [&](const FetchResult &r) { result = r; });
     fetcher.start();
@@ -90,5 +92,66 @@ INSTANTIATE_TEST_SUITE_P(
         ProxyCase{"NoChallenge", "", "user", true, 1, false},
         ProxyCase{"MalformedChallenge", "Proxy-Authenticate: \r\n", "user", true, 1, false}),
     [](const ::testing::TestParamInfo<ProxyCase> &tested) { return std::string(tested.param.what); });
+
+// A reply without a length ends with its connection, so a close or a reset after row 10 of 19 looks
+// like the end of a page of 10 players: the page itself must show it reached its end.
+TEST(PageFetch, BodyWithoutLengthIsAPageOnlyWhenItReachedItsEnd)
+{
+    FixtureTeam team;
+    for (int i = 1; i <= 19; ++i)
+        team.squad.push_back(fixturePlayer(QStringLiteral("P%1").arg(i), QStringLiteral("Mf"),
+                                           QStringLiteral("17"), QStringLiteral("1.5"),
+                                           QStringLiteral("2.5")));
+    const std::string whole = talentPage(team);
+    size_t row11 = 0;
+    for (int row = 0; row < 11; ++row)
+        row11 = whole.find("info.php?id=", row11 + 1);
+    ASSERT_NE(row11, std::string::npos);
+    std::string shouting = whole;
+    shouting.replace(shouting.rfind("</html>"), 7, "</HTML>");
+    struct Case {
+        std::string body;
+        LoopbackServer::Ending ending;
+        bool read;
+    };
+    const Case cases[] = {{whole, LoopbackServer::Ending::Close, true},
+                          {shouting, LoopbackServer::Ending::Close, true},
+                          {whole.substr(0, row11), LoopbackServer::Ending::Close, false},
+                          {whole.substr(0, row11), LoopbackServer::Ending::Reset, false}};
+    for (const Case &c : cases) {
+        LoopbackServer server;
+        server.reply = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n" + c.body;
+        server.ending = c.ending;
+        qputenv("BRINDLEMARK_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(server.port()));
+        const FetchResult result = fetched({});
+        qunsetenv("BRINDLEMARK_SERVER");
+        EXPECT_EQ(result.read, c.read) << c.body.size();
+        EXPECT_EQ(result.body, c.read ? c.body : std::string()) << c.body.size();
+        if (!c.read) {
+            EXPECT_EQ(result.outcome, ExchangeOutcome::Incomplete);
+            EXPECT_EQ(result.failureReason, "страница пришла не полностью");
+        }
+    }
+}
+
+// A proxy slow with both answers: the try with the login gets only what the first left of the limit,
+// so the page that comes well inside a limit of its own comes too late.
+TEST(PageFetch, TheLoginRetryGetsWhatIsLeftOfTheLimit)
+{
+    qputenv("BRINDLEMARK_SERVER", "192.0.2.1:8080");
+    LoopbackServer proxy;
+    proxy.delayFor = [](const std::string &) { return 700; };
+    proxy.replyFor = [](const std::string &request) {
+        return request.find("Proxy-Authorization:") != std::string::npos
+                   ? page
+                   : proxyRefusal("Proxy-Authenticate: Basic\r\n");
+    };
+    const FetchResult result = fetched({true, "127.0.0.1", std::to_string(proxy.port()), "user", "pw"},
+                                       {1000, 900, 200, 200, 500, 1000});
+    qunsetenv("BRINDLEMARK_SERVER");
+    EXPECT_EQ(proxy.requests.size(), 2u);
+    EXPECT_FALSE(result.read);
+    EXPECT_EQ(result.outcome, ExchangeOutcome::TimedOut);
+}
 
 } // namespace
