@@ -353,12 +353,13 @@ std::vector<StoredTeam> HistoryStore::teams() const
     if (!m_db)
         return {};
     return guarded(m_path, readPrefix, [this] {
-        // The bare id goes with MAX(): the latest fetch, whose name and division the team is listed by.
-        SqliteStatement query = m_db->prepare(
-            "SELECT g.team_id, f.team_name, f.division, g.fetch_count, g.latest FROM "
-            "(SELECT team_id, COUNT(*) AS fetch_count, MAX(fetched_at) AS latest, id AS latest_id "
-            "FROM fetches GROUP BY team_id) AS g JOIN fetches AS f ON f.id = g.latest_id "
-            "ORDER BY f.team_name, g.team_id");
+        // The latest fetch is the one stored last, whose name, division and time the team is listed by:
+        // a fetch kept under a clock that ran ahead must not outrank the ones after it.
+        SqliteStatement query =
+            m_db->prepare("SELECT g.team_id, f.team_name, f.division, g.fetch_count, f.fetched_at FROM "
+                          "(SELECT team_id, COUNT(*) AS fetch_count, MAX(id) AS latest_id "
+                          "FROM fetches GROUP BY team_id) AS g JOIN fetches AS f ON f.id = g.latest_id "
+                          "ORDER BY f.team_name, g.team_id");
         std::vector<StoredTeam> teams;
         while (query.step())
             teams.push_back({static_cast<int32_t>(query.columnInteger(0)),
@@ -374,7 +375,7 @@ std::vector<StoredFetch> HistoryStore::fetchesOf(int32_t teamId) const
         return {};
     return guarded(m_path, readPrefix, [&] {
         SqliteStatement query = m_db->prepare("SELECT id, fetched_at, page_kind, player_count FROM fetches "
-                                              "WHERE team_id = ?1 ORDER BY fetched_at DESC, id DESC");
+                                              "WHERE team_id = ?1 ORDER BY id DESC");
         query.bindInteger(1, teamId);
         std::vector<StoredFetch> fetches;
         while (query.step())

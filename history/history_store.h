@@ -61,7 +61,7 @@ public:
 
     // Every team, by name, then identifier.
     std::vector<StoredTeam> teams() const;
-    // A team's fetches, newest first.
+    // A team's fetches, the one stored last first, whatever the clock said when each was kept.
     std::vector<StoredFetch> fetchesOf(int32_t teamId) const;
     std::optional<StoredPage> page(int64_t fetchId) const;
     // The page bytes as received; a page that no longer unpacks throws HistoryError (Corrupt).
