@@ -240,6 +240,17 @@ HistoryOutcome HistoryStore::openFile()
         return failure(HistoryFailure::NotWritable, {}, openPrefix());
     try {
         return connect();
+    } catch (const SchemaRowError &error) {
+        // The update is rolled back whole: the file stays as it was, and the row that stopped it is named.
+        m_db.reset();
+        return {
+            false, HistoryFailure::Other,
+            openPrefix().arg(
+                QCoreApplication::translate("HistoryStore", "файл истории %1 не удалось обновить: строка %2 "
+                                                            "таблицы %3 (%4)")
+                    .arg(QDir::toNativeSeparators(m_path))
+                    .arg(error.rowId())
+                    .arg(QString::fromStdString(error.table()), QString::fromStdString(error.what())))};
     } catch (const SqliteError &error) {
         m_db.reset();
         const HistoryFailure kind = historyFailureOf(error.code());

@@ -288,9 +288,17 @@ TEST_F(HistoryFile, MigrationRunsOnlyTheStepsAboveTheFilesVersionAndAllOrNone)
     const SqliteDatabase db(path(), SqliteDatabase::Mode::Create);
     const std::vector<SchemaStep> first{{1, "CREATE TABLE a (x)"}};
     migrateSchema(db, first);
-    // Step 1 would fail if run again; step 3 fails after step 2 has run.
-    std::vector<SchemaStep> later{first[0], {2, "CREATE TABLE b (y)"}, {3, "INSERT INTO missing VALUES (1)"}};
-    EXPECT_THROW(migrateSchema(db, later), SqliteError);
+    // Step 1 would fail if run again; step 3 fails on the second row of a after step 2 has run.
+    db.execute("INSERT INTO a VALUES (1), (2)");
+    std::vector<SchemaStep> later{first[0],
+                                  {2, "CREATE TABLE b (y)"},
+                                  {3, "", "a", "UPDATE a SET x = iif(x = 2, json('{'), x) WHERE rowid = ?1"}};
+    try {
+        migrateSchema(db, later);
+        ADD_FAILURE() << "a failed step went through";
+    } catch (const SchemaRowError &error) {
+        EXPECT_EQ(error.rowId(), 2);
+    }
     EXPECT_EQ(schemaVersionOf(db), 1);
     EXPECT_EQ(db.userTableNames(), std::vector<std::string>{"a"});
 
@@ -433,4 +441,28 @@ TEST_F(HistoryFile, PagesKeptByTheFirstLayoutStillRead)
     EXPECT_EQ(m_store.rawPage(1).value().bytes, page);
     ASSERT_TRUE(m_store.keep(talentFetch("2024-01-02T00:00:00Z", 7, "Заря", {})).ok);
     EXPECT_EQ(m_store.fetchesOf(7).size(), 2u);
+}
+
+TEST_F(HistoryFile, AnOldFileWithAnEmptyOrShortPageIsBroughtUpToDate)
+{
+    makeFolder();
+    const std::string page = "<html>" + cp("Заря");
+    {
+        const SqliteDatabase older(path(), SqliteDatabase::Mode::Create);
+        migrateSchema(older, {historySchemaSteps().front()});
+        const QByteArray packed = qCompress(QByteArray::fromStdString(page));
+        for (const std::string &blob : {packed.toStdString(), std::string(), std::string("\x01\x02", 2)}) {
+            SqliteStatement insert =
+                older.prepare("INSERT INTO fetches VALUES (NULL, '2024-01-01T00:00:00Z', 7, 'talent', "
+                              "'Заря', '', '', '', '', '', '', '', '', '', '', '', 0, ?1)");
+            insert.bindBlob(1, blob);
+            insert.run();
+        }
+    }
+    const HistoryOutcome opened = m_store.open(path());
+    ASSERT_TRUE(opened.ok) << opened.message.toStdString();
+    EXPECT_EQ(m_store.fetchesOf(7).size(), 3u);
+    EXPECT_EQ(m_store.rawPage(1).value().bytes, page);
+    EXPECT_EQ(m_store.page(2).value().summary.name, cp("Заря"));
+    EXPECT_THROW((void)m_store.rawPage(3), HistoryError);
 }
