@@ -3,6 +3,7 @@
 #include "storage/sqlite_database.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -99,6 +100,49 @@ int schemaVersionOf(const SqliteDatabase &db)
 {
     SqliteStatement query = db.prepare("PRAGMA user_version");
     return query.step() ? static_cast<int>(query.columnInteger(0)) : 0;
+}
+
+namespace {
+
+int64_t pragmaOf(const SqliteDatabase &db, const char *name)
+{
+    SqliteStatement query = db.prepare(std::string("PRAGMA ") + name);
+    return query.step() ? query.columnInteger(0) : 0;
+}
+
+bool hasTables(const SqliteDatabase &db, std::initializer_list<const char *> names)
+{
+    const std::vector<std::string> present = db.userTableNames();
+    return std::all_of(names.begin(), names.end(), [&](const char *name) {
+        return std::find(present.begin(), present.end(), name) != present.end();
+    });
+}
+
+} // namespace
+
+HistoryFileOwner historyFileOwner(const SqliteDatabase &db)
+{
+    const int64_t applicationId = pragmaOf(db, "application_id");
+    if (applicationId == historyApplicationId)
+        return HistoryFileOwner::Us;
+    if (applicationId != 0)
+        return HistoryFileOwner::Other;
+    const int version = schemaVersionOf(db);
+    SqliteStatement objects = db.prepare("SELECT count(*) FROM sqlite_master");
+    if (version == 0 && objects.step() && objects.columnInteger(0) == 0)
+        return HistoryFileOwner::Nobody;
+    // Files of ours written before the mark: each version's own tables are there.
+    if (version == 1 && hasTables(db, {"fetches", "players"}))
+        return HistoryFileOwner::Us;
+    if (version == 2 && hasTables(db, {"fetches", "players", "page_dictionaries"}))
+        return HistoryFileOwner::Us;
+    return HistoryFileOwner::Other;
+}
+
+void markAsHistory(const SqliteDatabase &db)
+{
+    if (pragmaOf(db, "application_id") != historyApplicationId)
+        db.execute("PRAGMA application_id = " + std::to_string(historyApplicationId));
 }
 
 void migrateSchema(const SqliteDatabase &db, const std::vector<SchemaStep> &steps)

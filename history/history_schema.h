@@ -38,6 +38,20 @@ private:
     int64_t m_rowId;
 };
 
+// PRAGMA application_id of every history file ("BrmH"): a file of another program is never taken over.
+inline constexpr int32_t historyApplicationId = 0x42726D48;
+
+enum class HistoryFileOwner {
+    Nobody, // an empty file: no table, no version
+    Us,     // marked as ours, or a file of ours from before the mark (version 1 or 2, our tables present)
+    Other,  // anything else: another program's file
+};
+
+// Whose file it is, by reading alone.
+HistoryFileOwner historyFileOwner(const SqliteDatabase &db);
+// Marks the file as a history; a file already marked is left unwritten.
+void markAsHistory(const SqliteDatabase &db);
+
 // Every step so far, oldest first.
 const std::vector<SchemaStep> &historySchemaSteps();
 // The version a file has after every step: what this program writes.

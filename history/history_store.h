@@ -47,7 +47,8 @@ public:
     HistoryStore &operator=(const HistoryStore &) = delete;
 
     // Opens or makes the file (and its folder) and brings an older layout up to date. A file that is
-    // not SQLite or is damaged is set aside and a new one started; the message says where it went.
+    // not SQLite, is damaged or is another program's is set aside and a new one started; the message
+    // says where it went. A file of ours in a folder that cannot be written is opened for reading.
     HistoryOutcome open(const QString &path);
     bool isOpen() const { return m_db != nullptr; }
     const QString &path() const { return m_path; }
@@ -86,7 +87,9 @@ public:
 private:
     HistoryOutcome openFile();
     HistoryOutcome connect();
-    HistoryOutcome startAgain();
+    HistoryOutcome connectUnchanging();
+    // Sets the file aside, broken or another program's, and starts a new one.
+    HistoryOutcome startAgain(HistoryFailure why);
     HistoryOutcome failure(HistoryFailure failure, const std::string &sqliteMessage,
                            const QString &prefix) const;
     void write(const FetchRecord &record) const;

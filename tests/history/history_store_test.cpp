@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -266,21 +267,50 @@ TEST_F(HistoryFile, RereadInStepsKeepsWhatEachStepDid)
     EXPECT_EQ(oneGo.failed, whole.report().failed);
 }
 
-TEST_F(HistoryFile, OpeningAnOlderFileBringsItToTheCurrentLayout)
+TEST_F(HistoryFile, AnotherProgramsFileIsSetAsideUntouchedAndOursAreMarked)
 {
     makeFolder();
     {
-        SqliteDatabase older(path(), SqliteDatabase::Mode::Create);
-        older.execute("CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('mine');");
+        SqliteDatabase other(path(), SqliteDatabase::Mode::Create);
+        other.execute("CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('mine');");
     }
-    const HistoryOutcome opened = m_store.open(path());
-    EXPECT_TRUE(opened.ok);
-    EXPECT_TRUE(opened.message.isEmpty());
+    const QByteArray before = readBytes(path());
+    EXPECT_THAT(m_store.open(path()).message.toStdString(), HasSubstr("принадлежит другой программе"));
+    EXPECT_EQ(readBytes(path() + QStringLiteral(".broken-") + QDate::currentDate().toString(u"yyyy-MM-dd")),
+              before);
     ASSERT_TRUE(m_store.keep(talentFetch("2024-01-01T00:00:00Z", 1, "Заря", {})).ok);
-    EXPECT_EQ(count("PRAGMA user_version"), historySchemaVersion());
-    EXPECT_EQ(count("SELECT COUNT(*) FROM notes"), 1);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM fetches"), 1);
+    EXPECT_EQ(count("PRAGMA application_id"), historyApplicationId);
+
+    // A history of ours from before the mark stays ours, and is marked when opened.
+    SqliteDatabase(path(), SqliteDatabase::Mode::Create).execute("PRAGMA application_id = 0");
+    HistoryStore again;
+    EXPECT_TRUE(again.open(path()).message.isEmpty());
+    EXPECT_EQ(again.teams().size(), 1u);
+    EXPECT_EQ(count("PRAGMA application_id"), historyApplicationId);
 }
+
+#ifndef Q_OS_WIN
+TEST_F(HistoryFile, AHistoryInAFolderThatCannotBeWrittenIsStillRead)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes in every folder";
+    {
+        HistoryStore writer; // closed at the end, so its log is folded back and removed
+        ASSERT_TRUE(writer.open(path()).ok);
+        ASSERT_TRUE(writer.keep(talentFetch("2024-01-01T00:00:00Z", 1, "Заря", {})).ok);
+    }
+    const QString folder = QFileInfo(path()).absolutePath();
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    HistoryStore reader;
+    const HistoryOutcome opened = reader.open(path());
+    const size_t teams = reader.teams().size();
+    const HistoryOutcome kept = reader.keep(talentFetch("2024-01-02T00:00:00Z", 1, "Заря", {}));
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_TRUE(opened.ok) << opened.message.toStdString();
+    EXPECT_EQ(teams, 1u);
+    EXPECT_EQ(kept.failure, HistoryFailure::NotWritable);
+}
+#endif
 
 TEST_F(HistoryFile, MigrationRunsOnlyTheStepsAboveTheFilesVersionAndAllOrNone)
 {
@@ -311,7 +341,8 @@ TEST_F(HistoryFile, MigrationRunsOnlyTheStepsAboveTheFilesVersionAndAllOrNone)
 TEST_F(HistoryFile, AFileOfANewerProgramIsLeftAlone)
 {
     makeFolder();
-    SqliteDatabase(path(), SqliteDatabase::Mode::Create).execute("PRAGMA user_version = 99");
+    SqliteDatabase(path(), SqliteDatabase::Mode::Create)
+        .execute("PRAGMA user_version = 99; PRAGMA application_id = " + std::to_string(historyApplicationId));
     const QByteArray before = readBytes(path());
     const HistoryOutcome opened = m_store.open(path());
     EXPECT_FALSE(opened.ok);
