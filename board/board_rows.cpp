@@ -23,10 +23,10 @@ const std::array<const char *, boardColumnCount> boardColumnNames = {
 
 bool isBoardTextColumn(std::size_t column) { return column <= PositionColumn; }
 
-void takeNewer(TeamPages &into, const TeamPages &other)
+void takeNewer(TeamPages &into, const TeamPages &other, const QDateTime &now)
 {
-    const auto take = [](auto &mine, const auto &theirs) {
-        if (theirs && (!mine || theirs->fetchedAt >= mine->fetchedAt))
+    const auto take = [&now](auto &mine, const auto &theirs) {
+        if (theirs && (!mine || mine->fetchedAt > now || theirs->fetchedAt >= mine->fetchedAt))
             mine = theirs;
     };
     take(into.talent, other.talent);

@@ -47,8 +47,10 @@ struct TeamPages {
     std::optional<PlayersAt<AbilitiesPlayer>> abilities;
 };
 
-// Takes each page of `other` that is newer than the one `into` holds, or that `into` lacks.
-void takeNewer(TeamPages &into, const TeamPages &other);
+// Takes each page of `other` that is newer than the one `into` holds, or that `into` lacks. A page of
+// `into` dated after `now` was kept under a clock that ran ahead: any page of `other` replaces it.
+void takeNewer(TeamPages &into, const TeamPages &other,
+               const QDateTime &now = QDateTime::currentDateTimeUtc());
 
 using BoardCells = std::array<std::string, boardColumnCount>;
 

@@ -11,7 +11,8 @@ class HistoryStore;
 
 // Where the board's pages come from: the history, and the pages a refresh fetches.
 
-// The team's latest stored talent page and latest stored abilities page; the team name is left empty.
+// The team's talent page and abilities page stored last, whatever their dates; the team name is left
+// empty.
 // Throws HistoryError when the file fails.
 TeamPages storedTeamPages(const HistoryStore &store, int32_t teamId);
 

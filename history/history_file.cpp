@@ -65,6 +65,9 @@ QString historyFailureReason(HistoryFailure failure, const QString &path, const 
         return QCoreApplication::translate("HistoryFile",
                                            "файл истории %1 записан более новой версией программы")
             .arg(file);
+    case HistoryFailure::Foreign:
+        return QCoreApplication::translate("HistoryFile", "файл истории %1 принадлежит другой программе")
+            .arg(file);
     case HistoryFailure::None:
     case HistoryFailure::Other:
         break;

@@ -16,6 +16,7 @@ enum class HistoryFailure {
     NotWritable, // the folder or the file cannot be made or written
     Corrupt,     // not an SQLite file, or a damaged one
     TooNew,      // written by a newer program: left alone
+    Foreign,     // an SQLite file of another program: set aside, never written
     Other,
 };
 

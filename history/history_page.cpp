@@ -267,7 +267,8 @@ void HistoryPage::showPlayer(int32_t teamId, const std::string &name, const std:
 void HistoryPage::chartPlayer(int32_t teamId, const std::string &name, const std::string &country)
 {
     auto *chart = new QChart;
-    chart->setTitle(fromCp1251(name));
+    // A chart's title is markup: a name from a page is escaped, so it shows as it is and loads nothing.
+    chart->setTitle(fromCp1251(name).toHtmlEscaped());
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto *talent = new QLineSeries;
     auto *mastery = new QLineSeries;

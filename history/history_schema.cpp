@@ -3,6 +3,7 @@
 #include "storage/sqlite_database.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -48,7 +49,7 @@ CREATE TABLE players (
 
 // Version 2. Pages of one kind are packed against a dictionary, the first page of that kind kept;
 // a page without one is a plain zlib stream, which version 1's pages become once their 4-byte length
-// is cut off (substr counts bytes in a BLOB).
+// is cut off.
 constexpr const char *pageDictionaries = R"sql(
 CREATE TABLE page_dictionaries (
     id INTEGER PRIMARY KEY,
@@ -56,14 +57,40 @@ CREATE TABLE page_dictionaries (
     bytes BLOB NOT NULL
 );
 ALTER TABLE fetches ADD COLUMN dictionary_id INTEGER REFERENCES page_dictionaries (id);
-UPDATE fetches SET page = substr(page, 5);
 )sql";
+// Read as bytes whatever the column holds, so substr counts bytes. A page of four bytes or fewer has
+// no stream after its length, where substr would give NULL: it becomes an empty page, which fails to
+// unpack like any damaged one while its rows stay.
+constexpr const char *pageWithoutLength = R"sql(
+UPDATE fetches SET page = CASE WHEN length(CAST(page AS BLOB)) > 4 THEN substr(CAST(page AS BLOB), 5)
+    ELSE x'' END WHERE rowid = ?1
+)sql";
+
+void changeEachRow(const SqliteDatabase &db, const SchemaStep &step)
+{
+    // The ids first: a table is not changed under a scan of its own.
+    std::vector<int64_t> rowIds;
+    SqliteStatement rows = db.prepare("SELECT rowid FROM \"" + step.rowTable + "\" ORDER BY rowid");
+    while (rows.step())
+        rowIds.push_back(rows.columnInteger(0));
+    SqliteStatement change = db.prepare(step.rowSql);
+    for (const int64_t rowId : rowIds) {
+        try {
+            change.reset();
+            change.bindInteger(1, rowId);
+            change.run();
+        } catch (const SqliteError &error) {
+            throw SchemaRowError(error, step.rowTable, rowId);
+        }
+    }
+}
 
 } // namespace
 
 const std::vector<SchemaStep> &historySchemaSteps()
 {
-    static const std::vector<SchemaStep> steps{{1, firstLayout}, {2, pageDictionaries}};
+    static const std::vector<SchemaStep> steps{{1, firstLayout},
+                                               {2, pageDictionaries, "fetches", pageWithoutLength}};
     return steps;
 }
 
@@ -73,6 +100,49 @@ int schemaVersionOf(const SqliteDatabase &db)
 {
     SqliteStatement query = db.prepare("PRAGMA user_version");
     return query.step() ? static_cast<int>(query.columnInteger(0)) : 0;
+}
+
+namespace {
+
+int64_t pragmaOf(const SqliteDatabase &db, const char *name)
+{
+    SqliteStatement query = db.prepare(std::string("PRAGMA ") + name);
+    return query.step() ? query.columnInteger(0) : 0;
+}
+
+bool hasTables(const SqliteDatabase &db, std::initializer_list<const char *> names)
+{
+    const std::vector<std::string> present = db.userTableNames();
+    return std::all_of(names.begin(), names.end(), [&](const char *name) {
+        return std::find(present.begin(), present.end(), name) != present.end();
+    });
+}
+
+} // namespace
+
+HistoryFileOwner historyFileOwner(const SqliteDatabase &db)
+{
+    const int64_t applicationId = pragmaOf(db, "application_id");
+    if (applicationId == historyApplicationId)
+        return HistoryFileOwner::Us;
+    if (applicationId != 0)
+        return HistoryFileOwner::Other;
+    const int version = schemaVersionOf(db);
+    SqliteStatement objects = db.prepare("SELECT count(*) FROM sqlite_master");
+    if (version == 0 && objects.step() && objects.columnInteger(0) == 0)
+        return HistoryFileOwner::Nobody;
+    // Files of ours written before the mark: each version's own tables are there.
+    if (version == 1 && hasTables(db, {"fetches", "players"}))
+        return HistoryFileOwner::Us;
+    if (version == 2 && hasTables(db, {"fetches", "players", "page_dictionaries"}))
+        return HistoryFileOwner::Us;
+    return HistoryFileOwner::Other;
+}
+
+void markAsHistory(const SqliteDatabase &db)
+{
+    if (pragmaOf(db, "application_id") != historyApplicationId)
+        db.execute("PRAGMA application_id = " + std::to_string(historyApplicationId));
 }
 
 void migrateSchema(const SqliteDatabase &db, const std::vector<SchemaStep> &steps)
@@ -92,6 +162,8 @@ void migrateSchema(const SqliteDatabase &db, const std::vector<SchemaStep> &step
             if (step.version <= from)
                 continue;
             db.execute(step.sql);
+            if (!step.rowSql.empty())
+                changeEachRow(db, step);
             to = std::max(to, step.version);
         }
         if (to != from)

@@ -1,16 +1,56 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "storage/sqlite_database.h"
 
-class SqliteDatabase;
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
 
 // The layout of the history file, in numbered steps. PRAGMA user_version holds the number of the last
 // step a file went through, so a file of an older program is brought forward step by step when opened.
 struct SchemaStep {
+    SchemaStep(int after, std::string script, std::string table = {}, std::string rowChange = {})
+        : version(after), sql(std::move(script)), rowTable(std::move(table)), rowSql(std::move(rowChange))
+    {
+    }
+
     int version = 0; // the user_version the file has after this step
     std::string sql;
+    // A change made to each row of `rowTable` in turn, after `sql`, with ?1 bound to the row's rowid,
+    // so a row the step cannot take is named.
+    std::string rowTable;
+    std::string rowSql;
 };
+
+// A step that failed on one row: SQLite's code and message, and which row.
+class SchemaRowError : public SqliteError {
+public:
+    SchemaRowError(const SqliteError &cause, std::string table, int64_t rowId)
+        : SqliteError(cause.code(), cause.what()), m_table(std::move(table)), m_rowId(rowId)
+    {
+    }
+    const std::string &table() const { return m_table; }
+    int64_t rowId() const { return m_rowId; }
+
+private:
+    std::string m_table;
+    int64_t m_rowId;
+};
+
+// PRAGMA application_id of every history file ("BrmH"): a file of another program is never taken over.
+inline constexpr int32_t historyApplicationId = 0x42726D48;
+
+enum class HistoryFileOwner {
+    Nobody, // an empty file: no table, no version
+    Us,     // marked as ours, or a file of ours from before the mark (version 1 or 2, our tables present)
+    Other,  // anything else: another program's file
+};
+
+// Whose file it is, by reading alone.
+HistoryFileOwner historyFileOwner(const SqliteDatabase &db);
+// Marks the file as a history; a file already marked is left unwritten.
+void markAsHistory(const SqliteDatabase &db);
 
 // Every step so far, oldest first.
 const std::vector<SchemaStep> &historySchemaSteps();
@@ -20,6 +60,7 @@ int historySchemaVersion();
 int schemaVersionOf(const SqliteDatabase &db);
 
 // Runs, in one transaction, every step whose version is above the file's, then sets user_version to the
-// last one. A step that fails rolls everything back and throws SqliteError; the file keeps its version.
+// last one. A step that fails rolls everything back and throws SqliteError (SchemaRowError when it
+// failed on a row); the file keeps its version.
 // A file at or above the last step is left alone.
 void migrateSchema(const SqliteDatabase &db, const std::vector<SchemaStep> &steps);

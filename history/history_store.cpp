@@ -239,14 +239,28 @@ HistoryOutcome HistoryStore::openFile()
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         return failure(HistoryFailure::NotWritable, {}, openPrefix());
     try {
-        return connect();
+        HistoryOutcome outcome = connect();
+        if (outcome.failure != HistoryFailure::Foreign)
+            return outcome;
+    } catch (const SchemaRowError &error) {
+        // The update is rolled back whole: the file stays as it was, and the row that stopped it is named.
+        m_db.reset();
+        return {
+            false, HistoryFailure::Other,
+            openPrefix().arg(
+                QCoreApplication::translate("HistoryStore", "файл истории %1 не удалось обновить: строка %2 "
+                                                            "таблицы %3 (%4)")
+                    .arg(QDir::toNativeSeparators(m_path))
+                    .arg(error.rowId())
+                    .arg(QString::fromStdString(error.table()), QString::fromStdString(error.what())))};
     } catch (const SqliteError &error) {
         m_db.reset();
         const HistoryFailure kind = historyFailureOf(error.code());
         if (kind != HistoryFailure::Corrupt)
             return failure(kind, error.what(), openPrefix());
+        return startAgain(HistoryFailure::Corrupt);
     }
-    return startAgain();
+    return startAgain(HistoryFailure::Foreign);
 }
 
 HistoryOutcome HistoryStore::connect()
@@ -254,11 +268,22 @@ HistoryOutcome HistoryStore::connect()
     auto db = std::make_unique<SqliteDatabase>(m_path, SqliteDatabase::Mode::Create);
     db->setBusyTimeout(lockWaitMilliseconds);
     // The first reads touch the header and the schema: a file that is not SQLite, or whose schema is
-    // damaged, fails here and is set aside.
-    const int version = schemaVersionOf(*db);
-    db->prepare("SELECT count(*) FROM sqlite_master").step();
-    if (version > historySchemaVersion())
+    // damaged, fails here and is set aside. Nothing is written before the file is known to be ours.
+    HistoryFileOwner owner = HistoryFileOwner::Other;
+    try {
+        owner = historyFileOwner(*db);
+    } catch (const SqliteError &error) {
+        if (historyFailureOf(error.code()) != HistoryFailure::NotWritable)
+            throw;
+        return connectUnchanging(); // a folder we may not write in: its file is still read
+    }
+    if (owner == HistoryFileOwner::Other)
+        return failure(HistoryFailure::Foreign, {}, openPrefix());
+    if (schemaVersionOf(*db) > historySchemaVersion())
         return failure(HistoryFailure::TooNew, {}, openPrefix());
+    if (owner == HistoryFileOwner::Us && schemaVersionOf(*db) == historySchemaVersion() &&
+        !QFileInfo(QFileInfo(m_path).absolutePath()).isWritable())
+        return connectUnchanging();
     // Packed pages run to 8-12 KB: with 64 KB database pages they sit whole in the table, six or more
     // to a page, where 4 KB pages would spread each over overflow pages and waste a tenth of the file.
     // Takes effect only on a file still empty, so before the log is turned on.
@@ -270,11 +295,26 @@ HistoryOutcome HistoryStore::connect()
     db->execute("PRAGMA synchronous = NORMAL");
     db->execute("PRAGMA foreign_keys = ON");
     migrateSchema(*db, historySchemaSteps());
+    markAsHistory(*db);
     m_db = std::move(db);
     return {true, HistoryFailure::None, {}};
 }
 
-HistoryOutcome HistoryStore::startAgain()
+HistoryOutcome HistoryStore::connectUnchanging()
+{
+    auto db = std::make_unique<SqliteDatabase>(m_path, SqliteDatabase::Mode::Unchanging);
+    const HistoryFileOwner owner = historyFileOwner(*db);
+    const int version = schemaVersionOf(*db);
+    if (owner == HistoryFileOwner::Us && version > historySchemaVersion())
+        return failure(HistoryFailure::TooNew, {}, openPrefix());
+    // Only a file of ours as this program writes it is read; anything else would need changing first.
+    if (owner != HistoryFileOwner::Us || version != historySchemaVersion())
+        return failure(HistoryFailure::NotWritable, {}, openPrefix());
+    m_db = std::move(db);
+    return {true, HistoryFailure::None, {}};
+}
+
+HistoryOutcome HistoryStore::startAgain(HistoryFailure why)
 {
     m_db.reset();
     const QString aside = setAsideBrokenFile(m_path);
@@ -283,9 +323,15 @@ HistoryOutcome HistoryStore::startAgain()
     try {
         HistoryOutcome outcome = connect();
         if (outcome.ok)
-            outcome.message = QCoreApplication::translate(
-                                  "HistoryStore", "Файл истории повреждён и отложен как %1; начат новый.")
-                                  .arg(QDir::toNativeSeparators(aside));
+            outcome.message =
+                (why == HistoryFailure::Foreign
+                     ? QCoreApplication::translate(
+                           "HistoryStore",
+                           "Файл истории принадлежит другой программе и отложен как %1; начат "
+                           "новый.")
+                     : QCoreApplication::translate("HistoryStore",
+                                                   "Файл истории повреждён и отложен как %1; начат новый."))
+                    .arg(QDir::toNativeSeparators(aside));
         return outcome;
     } catch (const SqliteError &error) {
         m_db.reset();
@@ -314,7 +360,7 @@ HistoryOutcome HistoryStore::keep(const FetchRecord &record)
         return failure(HistoryFailure::Other, error.what(), keepPrefix());
     }
     // Damage deeper in the file than opening looks: the same remedy, then the page once more.
-    HistoryOutcome fresh = startAgain();
+    HistoryOutcome fresh = startAgain(HistoryFailure::Corrupt);
     if (!fresh.ok)
         return fresh;
     try {
@@ -353,12 +399,13 @@ std::vector<StoredTeam> HistoryStore::teams() const
     if (!m_db)
         return {};
     return guarded(m_path, readPrefix, [this] {
-        // The bare id goes with MAX(): the latest fetch, whose name and division the team is listed by.
-        SqliteStatement query = m_db->prepare(
-            "SELECT g.team_id, f.team_name, f.division, g.fetch_count, g.latest FROM "
-            "(SELECT team_id, COUNT(*) AS fetch_count, MAX(fetched_at) AS latest, id AS latest_id "
-            "FROM fetches GROUP BY team_id) AS g JOIN fetches AS f ON f.id = g.latest_id "
-            "ORDER BY f.team_name, g.team_id");
+        // The latest fetch is the one stored last, whose name, division and time the team is listed by:
+        // a fetch kept under a clock that ran ahead must not outrank the ones after it.
+        SqliteStatement query =
+            m_db->prepare("SELECT g.team_id, f.team_name, f.division, g.fetch_count, f.fetched_at FROM "
+                          "(SELECT team_id, COUNT(*) AS fetch_count, MAX(id) AS latest_id "
+                          "FROM fetches GROUP BY team_id) AS g JOIN fetches AS f ON f.id = g.latest_id "
+                          "ORDER BY f.team_name, g.team_id");
         std::vector<StoredTeam> teams;
         while (query.step())
             teams.push_back({static_cast<int32_t>(query.columnInteger(0)),
@@ -374,7 +421,7 @@ std::vector<StoredFetch> HistoryStore::fetchesOf(int32_t teamId) const
         return {};
     return guarded(m_path, readPrefix, [&] {
         SqliteStatement query = m_db->prepare("SELECT id, fetched_at, page_kind, player_count FROM fetches "
-                                              "WHERE team_id = ?1 ORDER BY fetched_at DESC, id DESC");
+                                              "WHERE team_id = ?1 ORDER BY id DESC");
         query.bindInteger(1, teamId);
         std::vector<StoredFetch> fetches;
         while (query.step())

@@ -47,7 +47,8 @@ public:
     HistoryStore &operator=(const HistoryStore &) = delete;
 
     // Opens or makes the file (and its folder) and brings an older layout up to date. A file that is
-    // not SQLite or is damaged is set aside and a new one started; the message says where it went.
+    // not SQLite, is damaged or is another program's is set aside and a new one started; the message
+    // says where it went. A file of ours in a folder that cannot be written is opened for reading.
     HistoryOutcome open(const QString &path);
     bool isOpen() const { return m_db != nullptr; }
     const QString &path() const { return m_path; }
@@ -61,7 +62,7 @@ public:
 
     // Every team, by name, then identifier.
     std::vector<StoredTeam> teams() const;
-    // A team's fetches, newest first.
+    // A team's fetches, the one stored last first, whatever the clock said when each was kept.
     std::vector<StoredFetch> fetchesOf(int32_t teamId) const;
     std::optional<StoredPage> page(int64_t fetchId) const;
     // The page bytes as received; a page that no longer unpacks throws HistoryError (Corrupt).
@@ -86,7 +87,9 @@ public:
 private:
     HistoryOutcome openFile();
     HistoryOutcome connect();
-    HistoryOutcome startAgain();
+    HistoryOutcome connectUnchanging();
+    // Sets the file aside, broken or another program's, and starts a new one.
+    HistoryOutcome startAgain(HistoryFailure why);
     HistoryOutcome failure(HistoryFailure failure, const std::string &sqliteMessage,
                            const QString &prefix) const;
     void write(const FetchRecord &record) const;

@@ -1,6 +1,8 @@
 #include "storage/sqlite_database.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QUrl>
 #include <sqlite3.h>
 #include <utility>
 
@@ -147,9 +149,16 @@ SqliteDatabase::SqliteDatabase(const QString &path, Mode mode)
 #else
     const QByteArray name = QFile::encodeName(path); // and its Unix layer passes bytes to open()
 #endif
-    const int flags =
-        mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-    const int rc = sqlite3_open_v2(name.constData(), &m_db, flags, nullptr);
+    int flags = mode == Mode::Create ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READONLY;
+    QByteArray opened = name;
+    if (mode == Mode::Unchanging) {
+        // Only a URI carries "immutable"; its path is percent-encoded, so any file name goes through.
+        QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+        uri.setQuery(QStringLiteral("immutable=1"));
+        opened = uri.toEncoded();
+        flags |= SQLITE_OPEN_URI;
+    }
+    const int rc = sqlite3_open_v2(opened.constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK) {
         const SqliteError error(rc, m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc));
         sqlite3_close(m_db);

@@ -66,6 +66,9 @@ public:
     enum class Mode {
         ReadOnly, // never writes, never creates the file
         Create,   // read-write, creating the file when missing (the catalogue builder and tests)
+        // Read-only, the file taken not to change while open: for a folder no one may write in, where
+        // SQLite could not make the index of a write-ahead log to read through.
+        Unchanging,
     };
 
     SqliteDatabase(const QString &path, Mode mode);

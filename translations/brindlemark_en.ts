@@ -255,6 +255,10 @@
         <source>ошибка файла истории %1: %2</source>
         <translation>history file error %1: %2</translation>
     </message>
+    <message>
+        <source>файл истории %1 принадлежит другой программе</source>
+        <translation>the history file %1 belongs to another program</translation>
+    </message>
 </context>
 <context>
     <name>HistoryPage</name>
@@ -364,6 +368,14 @@
     <message>
         <source>файл истории не открыт</source>
         <translation>the history file is not open</translation>
+    </message>
+    <message>
+        <source>файл истории %1 не удалось обновить: строка %2 таблицы %3 (%4)</source>
+        <translation>the history file %1 could not be brought up to date: row %2 of table %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Файл истории принадлежит другой программе и отложен как %1; начат новый.</source>
+        <translation>The history file belongs to another program and was set aside as %1; a new one was started.</translation>
     </message>
 </context>
 <context>

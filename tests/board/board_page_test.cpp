@@ -1,14 +1,19 @@
+#include "history/history_page.h"
 #include "history/history_store.h"
 #include "settings/settings_dialog.h"
 #include "storage/sqlite_database.h"
 #include "support/window_fixture.h"
+#include "text/code_page.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QTableView>
+#include <QTextDocumentFragment>
 #include <QToolButton>
 #include <csignal>
 #include <sys/resource.h>
@@ -201,4 +206,15 @@ TEST_F(BoardWindow, ClosingTheWindowEndsTheRefreshAndKeepsWhatArrived)
     EXPECT_EQ(store.fetchesOf(11).size(), 2u);
     EXPECT_TRUE(store.fetchesOf(12).empty());
     form->setSettingsDialog(nullptr);
+}
+
+TEST(PageTextOnView, APlayersNameWithMarkupTitlesTheChartAsItIs)
+{
+    const QString name =
+        QStringLiteral("<font size=7 color=red>Иван</font><img src=\"file:///etc/hostname\">");
+    HistoryPage page;
+    page.showPlayer(7, toCp1251(name), {});
+    const QString title = page.findChild<QChartView *>(QStringLiteral("playerChart"))->chart()->title();
+    // What the title shows, read back: the name's own characters, no font and no picture.
+    EXPECT_EQ(QTextDocumentFragment::fromHtml(title).toPlainText(), name);
 }

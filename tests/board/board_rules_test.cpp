@@ -1,10 +1,12 @@
 #include "board/board_filter.h"
 #include "board/board_sources.h"
+#include "history/history_store.h"
 #include "text/code_page.h"
 #include "text/numbers.h"
 
 #include <QCollator>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -228,4 +230,27 @@ TEST(BoardArrivedPage, APageNotReadSaysWhy)
     const ArrivedPage page = readArrivedPage(foreign, PageKind::Abilities);
     EXPECT_FALSE(page.read);
     EXPECT_EQ(page.whyNot, "страница не распознана: в ней нет названия команды");
+}
+
+TEST(BoardStoredPages, ThePageStoredLastCountsWhateverItsDate)
+{
+    QTemporaryDir dir;
+    HistoryStore store;
+    ASSERT_TRUE(store.open(dir.filePath(QStringLiteral("history.db"))).ok);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    // Kept while the clock ran a year ahead, then again once it was put right.
+    for (const auto &[when, name] : {std::pair{now.addYears(1), "Будущий"}, std::pair{now, "Свежий"}})
+        ASSERT_TRUE(
+            store.keep({when, 7, PageKind::Talent, "<html>", {}, {talentRow(name, "", "Df", "16", "1")}, {}})
+                .ok);
+    EXPECT_EQ(store.teams().at(0).latest, store.fetchesOf(7).at(0).fetchedAt);
+    TeamPages pages = storedTeamPages(store, 7);
+    EXPECT_EQ(pages.talent->players.at(0).name, cp("Свежий"));
+
+    // A page a refresh fetches outranks a stored one dated in the future.
+    pages.talent->fetchedAt = now.addYears(1);
+    TeamPages fetched;
+    fetched.talent = PlayersAt<TalentPlayer>{now, {talentRow("Обновлённый", "", "Df", "16", "2,000")}};
+    takeNewer(pages, fetched, now);
+    EXPECT_EQ(pages.talent->players.at(0).name, cp("Обновлённый"));
 }

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -266,21 +267,50 @@ TEST_F(HistoryFile, RereadInStepsKeepsWhatEachStepDid)
     EXPECT_EQ(oneGo.failed, whole.report().failed);
 }
 
-TEST_F(HistoryFile, OpeningAnOlderFileBringsItToTheCurrentLayout)
+TEST_F(HistoryFile, AnotherProgramsFileIsSetAsideUntouchedAndOursAreMarked)
 {
     makeFolder();
     {
-        SqliteDatabase older(path(), SqliteDatabase::Mode::Create);
-        older.execute("CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('mine');");
+        SqliteDatabase other(path(), SqliteDatabase::Mode::Create);
+        other.execute("CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('mine');");
     }
-    const HistoryOutcome opened = m_store.open(path());
-    EXPECT_TRUE(opened.ok);
-    EXPECT_TRUE(opened.message.isEmpty());
+    const QByteArray before = readBytes(path());
+    EXPECT_THAT(m_store.open(path()).message.toStdString(), HasSubstr("принадлежит другой программе"));
+    EXPECT_EQ(readBytes(path() + QStringLiteral(".broken-") + QDate::currentDate().toString(u"yyyy-MM-dd")),
+              before);
     ASSERT_TRUE(m_store.keep(talentFetch("2024-01-01T00:00:00Z", 1, "Заря", {})).ok);
-    EXPECT_EQ(count("PRAGMA user_version"), historySchemaVersion());
-    EXPECT_EQ(count("SELECT COUNT(*) FROM notes"), 1);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM fetches"), 1);
+    EXPECT_EQ(count("PRAGMA application_id"), historyApplicationId);
+
+    // A history of ours from before the mark stays ours, and is marked when opened.
+    SqliteDatabase(path(), SqliteDatabase::Mode::Create).execute("PRAGMA application_id = 0");
+    HistoryStore again;
+    EXPECT_TRUE(again.open(path()).message.isEmpty());
+    EXPECT_EQ(again.teams().size(), 1u);
+    EXPECT_EQ(count("PRAGMA application_id"), historyApplicationId);
 }
+
+#ifndef Q_OS_WIN
+TEST_F(HistoryFile, AHistoryInAFolderThatCannotBeWrittenIsStillRead)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes in every folder";
+    {
+        HistoryStore writer; // closed at the end, so its log is folded back and removed
+        ASSERT_TRUE(writer.open(path()).ok);
+        ASSERT_TRUE(writer.keep(talentFetch("2024-01-01T00:00:00Z", 1, "Заря", {})).ok);
+    }
+    const QString folder = QFileInfo(path()).absolutePath();
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    HistoryStore reader;
+    const HistoryOutcome opened = reader.open(path());
+    const size_t teams = reader.teams().size();
+    const HistoryOutcome kept = reader.keep(talentFetch("2024-01-02T00:00:00Z", 1, "Заря", {}));
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_TRUE(opened.ok) << opened.message.toStdString();
+    EXPECT_EQ(teams, 1u);
+    EXPECT_EQ(kept.failure, HistoryFailure::NotWritable);
+}
+#endif
 
 TEST_F(HistoryFile, MigrationRunsOnlyTheStepsAboveTheFilesVersionAndAllOrNone)
 {
@@ -288,9 +318,17 @@ TEST_F(HistoryFile, MigrationRunsOnlyTheStepsAboveTheFilesVersionAndAllOrNone)
     const SqliteDatabase db(path(), SqliteDatabase::Mode::Create);
     const std::vector<SchemaStep> first{{1, "CREATE TABLE a (x)"}};
     migrateSchema(db, first);
-    // Step 1 would fail if run again; step 3 fails after step 2 has run.
-    std::vector<SchemaStep> later{first[0], {2, "CREATE TABLE b (y)"}, {3, "INSERT INTO missing VALUES (1)"}};
-    EXPECT_THROW(migrateSchema(db, later), SqliteError);
+    // Step 1 would fail if run again; step 3 fails on the second row of a after step 2 has run.
+    db.execute("INSERT INTO a VALUES (1), (2)");
+    std::vector<SchemaStep> later{first[0],
+                                  {2, "CREATE TABLE b (y)"},
+                                  {3, "", "a", "UPDATE a SET x = iif(x = 2, json('{'), x) WHERE rowid = ?1"}};
+    try {
+        migrateSchema(db, later);
+        ADD_FAILURE() << "a failed step went through";
+    } catch (const SchemaRowError &error) {
+        EXPECT_EQ(error.rowId(), 2);
+    }
     EXPECT_EQ(schemaVersionOf(db), 1);
     EXPECT_EQ(db.userTableNames(), std::vector<std::string>{"a"});
 
@@ -303,7 +341,8 @@ TEST_F(HistoryFile, MigrationRunsOnlyTheStepsAboveTheFilesVersionAndAllOrNone)
 TEST_F(HistoryFile, AFileOfANewerProgramIsLeftAlone)
 {
     makeFolder();
-    SqliteDatabase(path(), SqliteDatabase::Mode::Create).execute("PRAGMA user_version = 99");
+    SqliteDatabase(path(), SqliteDatabase::Mode::Create)
+        .execute("PRAGMA user_version = 99; PRAGMA application_id = " + std::to_string(historyApplicationId));
     const QByteArray before = readBytes(path());
     const HistoryOutcome opened = m_store.open(path());
     EXPECT_FALSE(opened.ok);
@@ -433,4 +472,28 @@ TEST_F(HistoryFile, PagesKeptByTheFirstLayoutStillRead)
     EXPECT_EQ(m_store.rawPage(1).value().bytes, page);
     ASSERT_TRUE(m_store.keep(talentFetch("2024-01-02T00:00:00Z", 7, "Заря", {})).ok);
     EXPECT_EQ(m_store.fetchesOf(7).size(), 2u);
+}
+
+TEST_F(HistoryFile, AnOldFileWithAnEmptyOrShortPageIsBroughtUpToDate)
+{
+    makeFolder();
+    const std::string page = "<html>" + cp("Заря");
+    {
+        const SqliteDatabase older(path(), SqliteDatabase::Mode::Create);
+        migrateSchema(older, {historySchemaSteps().front()});
+        const QByteArray packed = qCompress(QByteArray::fromStdString(page));
+        for (const std::string &blob : {packed.toStdString(), std::string(), std::string("\x01\x02", 2)}) {
+            SqliteStatement insert =
+                older.prepare("INSERT INTO fetches VALUES (NULL, '2024-01-01T00:00:00Z', 7, 'talent', "
+                              "'Заря', '', '', '', '', '', '', '', '', '', '', '', 0, ?1)");
+            insert.bindBlob(1, blob);
+            insert.run();
+        }
+    }
+    const HistoryOutcome opened = m_store.open(path());
+    ASSERT_TRUE(opened.ok) << opened.message.toStdString();
+    EXPECT_EQ(m_store.fetchesOf(7).size(), 3u);
+    EXPECT_EQ(m_store.rawPage(1).value().bytes, page);
+    EXPECT_EQ(m_store.page(2).value().summary.name, cp("Заря"));
+    EXPECT_THROW((void)m_store.rawPage(3), HistoryError);
 }
