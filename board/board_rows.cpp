@@ -1,7 +1,7 @@
 #include "board/board_rows.h"
 
+#include "roster/player_texts.h"
 #include "text/code_page.h"
-#include "text/numbers.h"
 
 #include <QCollator>
 #include <QCoreApplication>
@@ -35,6 +35,7 @@ void takeNewer(TeamPages &into, const TeamPages &other, const QDateTime &now)
 
 namespace {
 
+// The cells read as the team lists show them (one formatter for both); the keys are the values.
 void setNumber(BoardRow &row, std::size_t column, std::string text, long double value)
 {
     row.cells[column] = std::move(text);
@@ -42,35 +43,38 @@ void setNumber(BoardRow &row, std::size_t column, std::string text, long double 
     row.keyed.set(column);
 }
 
-void setCommon(BoardRow &row, const std::string &team, const YouthPlayer &player)
-{
-    row.cells[TeamColumn] = team;
-    row.cells[NameColumn] = player.name;
-    row.cells[PositionColumn] = player.position;
-    setNumber(row, AgeColumn, formatInteger(player.age), player.age);
-    setNumber(row, MasteryColumn, formatFixed(player.mastery, 2), player.mastery);
-}
-
-void addAbilities(BoardRow &row, const AbilitiesPlayer &player)
-{
-    for (std::size_t i = 0; i < player.abilities.size(); ++i)
-        setNumber(row, FirstAbilityColumn + i, formatFixed(player.abilities[i], 2), player.abilities[i]);
-}
-
+// Talent texts: name, country, position, age, mastery, talent.
 BoardRow fromTalentPlayer(const std::string &team, const TalentPlayer &player)
 {
+    std::vector<std::string> texts = talentRowTexts(player);
     BoardRow row;
-    setCommon(row, team, player);
-    row.cells[CountryColumn] = player.country;
-    setNumber(row, TalentColumn, formatFixed(player.talent, 3), player.talent);
+    row.cells[TeamColumn] = team;
+    row.cells[NameColumn] = std::move(texts[0]);
+    row.cells[CountryColumn] = std::move(texts[1]);
+    row.cells[PositionColumn] = std::move(texts[2]);
+    setNumber(row, AgeColumn, std::move(texts[3]), player.age);
+    setNumber(row, MasteryColumn, std::move(texts[4]), player.mastery);
+    setNumber(row, TalentColumn, std::move(texts[5]), player.talent);
     return row;
+}
+
+// Abilities texts: name, position, age, mastery, then the eight abilities.
+void addAbilities(BoardRow &row, const std::vector<std::string> &texts, const AbilitiesPlayer &player)
+{
+    for (std::size_t i = 0; i < player.abilities.size(); ++i)
+        setNumber(row, FirstAbilityColumn + i, texts[4 + i], player.abilities[i]);
 }
 
 BoardRow fromAbilitiesPlayer(const std::string &team, const AbilitiesPlayer &player)
 {
+    std::vector<std::string> texts = skillRowTexts(player);
     BoardRow row;
-    setCommon(row, team, player);
-    addAbilities(row, player);
+    row.cells[TeamColumn] = team;
+    row.cells[NameColumn] = texts[0];
+    row.cells[PositionColumn] = texts[1];
+    setNumber(row, AgeColumn, texts[2], player.age);
+    setNumber(row, MasteryColumn, texts[3], player.mastery);
+    addAbilities(row, texts, player);
     return row;
 }
 
@@ -90,7 +94,7 @@ std::vector<BoardRow> joinTeamPages(const TeamPages &team)
         for (std::size_t i = 0; i < abilities.size(); ++i) {
             if (!taken[i] && abilities[i].name == player.name) {
                 taken[i] = true;
-                addAbilities(joined.back(), abilities[i]);
+                addAbilities(joined.back(), skillRowTexts(abilities[i]), abilities[i]);
                 break;
             }
         }

@@ -185,10 +185,10 @@ void HistoryPage::setStore(HistoryStore *store)
 
 int32_t HistoryPage::chosenTeam() const
 {
-    const QModelIndex current = m_teams->currentIndex();
-    if (!current.isValid() || !m_teams->selectionModel()->isRowSelected(current.row(), {}))
+    const int row = currentChosenRow(m_teams);
+    if (row < 0)
         return 0;
-    return m_teamRows->team(m_teamOrder->mapToSource(current).row()).teamId;
+    return m_teamRows->team(m_teamOrder->mapToSource(m_teamOrder->index(row, 0)).row()).teamId;
 }
 
 void HistoryPage::chooseTeam(int32_t teamId)
