@@ -26,58 +26,66 @@ bool passes(const BoardRow &row, const BoardFilter &filter, const std::string &s
 }
 
 // Keeps the three highest talents of each position, in board order.
-void keepBestOfPositions(const std::vector<BoardRow> &rows, std::vector<std::size_t> &shown)
+void keepBestOfPositions(const std::vector<const BoardRow *> &rows, std::vector<std::size_t> &shown)
 {
     std::vector<std::size_t> byTalent;
     for (const std::size_t i : shown)
-        if (rows[i].keyed[TalentColumn])
+        if (rows[i]->keyed[TalentColumn])
             byTalent.push_back(i);
     std::stable_sort(byTalent.begin(), byTalent.end(), [&](std::size_t a, std::size_t b) {
-        return rows[a].keys[TalentColumn] > rows[b].keys[TalentColumn];
+        return rows[a]->keys[TalentColumn] > rows[b]->keys[TalentColumn];
     });
     std::map<std::string, int> taken;
     std::vector<std::size_t> best;
     for (const std::size_t i : byTalent)
-        if (++taken[rows[i].cells[PositionColumn]] <= 3)
+        if (++taken[rows[i]->cells[PositionColumn]] <= 3)
             best.push_back(i);
     std::sort(best.begin(), best.end());
     shown = std::move(best);
 }
 
-void sortShown(const std::vector<BoardRow> &rows, std::vector<std::size_t> &shown, const BoardSort &sort)
+void sortShown(const BoardTable &table, std::vector<std::size_t> &shown, const BoardSort &sort)
 {
     if (sort.column < 0 || static_cast<std::size_t>(sort.column) >= boardColumnCount)
         return;
     const auto column = static_cast<std::size_t>(sort.column);
-    std::stable_sort(shown.begin(), shown.end(), [&](std::size_t a, std::size_t b) {
-        const BoardRow &x = rows[a];
-        const BoardRow &y = rows[b];
-        if (x.keyed[column] != y.keyed[column])
-            return x.keyed[column];
-        if (!x.keyed[column])
-            return false;
-        return sort.ascending ? x.keys[column] < y.keys[column] : y.keys[column] < x.keys[column];
+    // The keys once, side by side, rather than looked up in the rows at every comparison.
+    std::vector<std::pair<long double, std::size_t>> keyed;
+    std::vector<std::size_t> unkeyed; // cells without a number come last in either direction
+    keyed.reserve(shown.size());
+    for (const std::size_t i : shown) {
+        if (const std::optional<long double> key = table.key(*table.rows[i], column))
+            keyed.emplace_back(*key, i);
+        else
+            unkeyed.push_back(i);
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [&sort](const auto &x, const auto &y) {
+        return sort.ascending ? x.first < y.first : y.first < x.first;
     });
+    shown.clear();
+    for (const auto &entry : keyed)
+        shown.push_back(entry.second);
+    shown.insert(shown.end(), unkeyed.begin(), unkeyed.end());
 }
 
 } // namespace
 
-std::vector<std::size_t> shownRows(const std::vector<BoardRow> &rows, const BoardFilter &filter,
-                                   const BoardSort &sort)
+std::vector<std::size_t> shownRows(const BoardTable &table, const BoardFilter &filter, const BoardSort &sort)
 {
+    const std::vector<const BoardRow *> &rows = table.rows;
     const std::string search = foldCase(filter.search);
     std::vector<std::size_t> shown;
     shown.reserve(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i)
-        if (passes(rows[i], filter, search))
+        if (passes(*rows[i], filter, search))
             shown.push_back(i);
     if (filter.bestOfPosition)
         keepBestOfPositions(rows, shown);
-    sortShown(rows, shown, sort);
+    sortShown(table, shown, sort);
     return shown;
 }
 
-std::string boardCsv(const std::vector<BoardRow> &rows, const std::vector<std::size_t> &shown)
+std::string boardCsv(const BoardTable &table, const std::vector<std::size_t> &shown)
 {
     const std::vector<std::string> captions(boardColumnNames.begin(), boardColumnNames.end());
     TextRows texts;
@@ -85,7 +93,7 @@ std::string boardCsv(const std::vector<BoardRow> &rows, const std::vector<std::s
     for (const std::size_t i : shown) {
         std::vector<std::string> cells;
         cells.reserve(boardColumnCount);
-        for (const std::string &cell : rows[i].cells)
+        for (const std::string &cell : table.rows[i]->cells)
             cells.push_back(utf8FromCp1251(cell));
         texts.push_back(std::move(cells));
     }

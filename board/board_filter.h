@@ -29,8 +29,7 @@ struct BoardSort {
 
 // Indexes of the rows shown, in the order shown. Rows that sort as equals keep the board's order; cells
 // without a number come last in either direction.
-std::vector<std::size_t> shownRows(const std::vector<BoardRow> &rows, const BoardFilter &filter,
-                                   const BoardSort &sort);
+std::vector<std::size_t> shownRows(const BoardTable &table, const BoardFilter &filter, const BoardSort &sort);
 
 // The CSV file of the rows shown, in the order shown, every column (see csvDocument).
-std::string boardCsv(const std::vector<BoardRow> &rows, const std::vector<std::size_t> &shown);
+std::string boardCsv(const BoardTable &table, const std::vector<std::size_t> &shown);

@@ -30,7 +30,7 @@ QVariant BoardModel::data(const QModelIndex &index, int role) const
     const auto column = static_cast<std::size_t>(index.column());
     if (row >= m_shown.size() || column >= boardColumnCount)
         return {};
-    return fromCp1251(m_table->rows[m_shown[row]].cells[column]);
+    return fromCp1251(m_table->rows[m_shown[row]]->cells[column]);
 }
 
 QVariant BoardModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -1,5 +1,6 @@
 #include "board/board_page.h"
 
+#include "board/board_loader.h"
 #include "board/board_model.h"
 #include "export/list_exports.h"
 #include "history/history_keeper.h"
@@ -23,6 +24,7 @@
 #include <QTextDocument>
 #include <QToolButton>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -38,17 +40,10 @@ std::vector<PageJob> jobsOf(const std::vector<CatalogueEntry> &teams)
     return jobs;
 }
 
-std::optional<size_t> indexOfTeam(const std::vector<CatalogueEntry> &teams, int32_t teamId)
-{
-    for (size_t i = 0; i < teams.size(); ++i)
-        if (teams[i].id == teamId)
-            return i;
-    return std::nullopt;
-}
-
 } // namespace
 
-BoardPage::BoardPage(QWidget *parent) : QWidget(parent), m_table(std::make_shared<BoardTable>())
+BoardPage::BoardPage(QWidget *parent)
+    : QWidget(parent), m_loader(new BoardLoader(this)), m_table(std::make_shared<BoardTable>())
 {
     buildControls();
     wire();
@@ -74,6 +69,15 @@ void BoardPage::wire()
     connect(m_stopButton, &QPushButton::clicked, this, [this] { runGuarded([this] { onStopClicked(); }); });
     connect(m_csvButton, &QPushButton::clicked, this, [this] { runGuarded([this] { onCsvClicked(); }); });
     connect(m_failuresButton, &QToolButton::clicked, this, &BoardPage::showFailures);
+    connect(m_loader, &BoardLoader::tableReady, this, [this](std::shared_ptr<const BoardTable> table) {
+        runGuarded([&] { showTable(std::move(table)); });
+    });
+    connect(m_loader, &BoardLoader::pageNotRead, this, [this](const PageJob &job, const QString &whyNot) {
+        m_failures[job.teamId] << whyNot;
+        showRefreshState();
+    });
+    connect(m_loader, &BoardLoader::pagesTaken, this, &BoardPage::onPagesTaken);
+    connect(m_loader, &BoardLoader::problem, this, &BoardPage::problem);
 }
 
 void BoardPage::showEvent(QShowEvent *event)
@@ -92,33 +96,20 @@ void BoardPage::showDivision(int32_t divisionId, std::vector<CatalogueEntry> tea
     showRefreshState();
 }
 
-void BoardPage::fill()
+QString BoardPage::historyPath() const
 {
-    m_pages.assign(m_teams.size(), TeamPages{});
-    const HistoryStore *store = m_sources.keeper ? &m_sources.keeper->store() : nullptr;
-    QString failure;
-    for (size_t i = 0; i < m_teams.size(); ++i) {
-        if (store && failure.isEmpty()) {
-            try {
-                m_pages[i] = storedTeamPages(*store, m_teams[i].id);
-            } catch (const AppError &e) {
-                failure = fromCp1251(e.what());
-            }
-        }
-        if (const auto fresh = m_fresh.find(m_teams[i].id); fresh != m_fresh.end())
-            takeNewer(m_pages[i], fresh->second);
-        m_pages[i].teamName = m_teams[i].name;
-    }
-    rebuild();
-    if (!failure.isEmpty())
-        Q_EMIT problem(failure);
+    return m_sources.keeper && m_sources.keeper->isOpen() ? m_sources.keeper->store().path() : QString();
 }
 
-void BoardPage::rebuild()
+void BoardPage::fill() { m_loader->showTeams(m_teams, historyPath()); }
+
+void BoardPage::showTable(std::shared_ptr<const BoardTable> table)
 {
-    m_table = std::make_shared<BoardTable>(buildBoard(m_pages, QCollator(QLocale())));
+    // The rows only the table on view held are freed on the loader's thread, not here.
+    std::shared_ptr<const BoardTable> shown = std::exchange(m_table, std::move(table));
     showPositions();
     showRows();
+    m_loader->release(std::move(shown));
     fitNameColumns();
 }
 
@@ -146,7 +137,7 @@ BoardFilter BoardPage::filterOnView() const
 
 void BoardPage::showRows()
 {
-    m_model->show(m_table, shownRows(m_table->rows, filterOnView(), m_sort));
+    m_model->show(m_table, shownRows(*m_table, filterOnView(), m_sort));
     m_count->setText(tr("Показано %1 из %2").arg(m_model->shown().size()).arg(m_table->rows.size()));
 }
 
@@ -160,7 +151,7 @@ void BoardPage::onHeaderClicked(int column)
 
 void BoardPage::onRefreshClicked()
 {
-    if ((m_refresh && !m_refresh->isDone()) || m_teams.empty())
+    if ((m_refresh && !m_refresh->isDone()) || m_taking || m_teams.empty())
         return;
     const ProxyChoice proxy = m_sources.proxy ? m_sources.proxy() : ProxyChoice{};
     m_refresh.reset(); // the last one is over; its requests are gone
@@ -170,10 +161,10 @@ void BoardPage::onRefreshClicked()
     m_failures.clear();
     connect(m_refresh.get(), &FetchQueue::pageFetched, this,
             [this](const PageJob &job, const FetchResult &r) { runGuarded([&] { onPageFetched(job, r); }); });
-    connect(m_refresh.get(), &FetchQueue::finished, this,
-            [this] { runGuarded([this] { onRefreshFinished(); }); });
+    connect(m_refresh.get(), &FetchQueue::finished, m_loader, &BoardLoader::finishPages);
     m_progress->setRange(0, static_cast<int>(m_refreshTeams.size() * 2));
     m_progress->setValue(0);
+    m_taking = true;
     m_refresh->start();
     showRefreshState();
 }
@@ -189,6 +180,7 @@ void BoardPage::endRefresh()
 {
     if (m_refresh && !m_refresh->isDone()) {
         m_refresh->abort();
+        m_loader->finishPages();
         showRefreshState();
     }
 }
@@ -197,43 +189,21 @@ void BoardPage::onPageFetched(const PageJob &job, const FetchResult &result)
 {
     m_progress->setValue(m_progress->value() + 1);
     Q_EMIT bytesCounted(result.lastPageBytes, result.sessionBytes);
-    ArrivedPage page = readArrivedPage(result, job.kind);
-    if (!page.read) {
-        m_failures[job.teamId] << QString::fromStdString(page.whyNot);
-        showRefreshState();
-        return;
-    }
-    if (m_sources.keeper && m_sources.keepPages && m_sources.keepPages()) {
-        const QString trouble = m_sources.keeper->keep(job.teamId, job.kind, result.body, page.reading);
-        if (!trouble.isEmpty())
-            Q_EMIT problem(trouble);
-    }
-    takePage(job.teamId, page.reading, job.kind);
+    const bool keep = m_sources.keepPages && m_sources.keepPages();
+    m_loader->takePage(job, result, keep ? historyPath() : QString());
 }
 
-void BoardPage::takePage(int32_t teamId, const PageReading &reading, PageKind kind)
+void BoardPage::onPagesTaken(int notKept, const QString &why)
 {
-    TeamPages arrived;
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    if (kind == PageKind::Talent)
-        arrived.talent = PlayersAt<TalentPlayer>{now, reading.talents};
-    else
-        arrived.abilities = PlayersAt<AbilitiesPlayer>{now, reading.abilities};
-    takeNewer(m_fresh[teamId], arrived);
-    // A refresh belongs to its division: another division on view is left alone. A hidden board's rows
-    // may be another division's until it is shown and filled.
-    const std::optional<size_t> index = indexOfTeam(m_teams, teamId);
-    if (m_refreshDivision != m_division || !index || !isVisible())
-        return;
-    takeNewer(m_pages[*index], arrived);
-    rebuild();
+    m_taking = false;
+    showRefreshState();
+    if (notKept > 0)
+        Q_EMIT problem(tr("Не сохранено в историю страниц: %1.").arg(notKept) + u'\n' + why);
 }
-
-void BoardPage::onRefreshFinished() { showRefreshState(); }
 
 void BoardPage::showRefreshState()
 {
-    const bool running = m_refresh && !m_refresh->isDone();
+    const bool running = (m_refresh && !m_refresh->isDone()) || m_taking;
     m_refreshButton->setEnabled(!running && !m_teams.empty());
     m_stopButton->setEnabled(running && !m_refresh->isStopped());
     // The last refresh's teams left out, while its division is on view.
@@ -279,5 +249,5 @@ void BoardPage::showFailures()
 
 void BoardPage::onCsvClicked()
 {
-    saveCsvFile(this, m_model->shown().empty(), [this] { return boardCsv(m_table->rows, m_model->shown()); });
+    saveCsvFile(this, m_model->shown().empty(), [this] { return boardCsv(*m_table, m_model->shown()); });
 }

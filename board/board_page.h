@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+class BoardLoader;
 class BoardModel;
 class HistoryKeeper;
 class QCheckBox;
@@ -67,7 +68,8 @@ private:
     void buildControls();
     void wire();
     void fill();
-    void rebuild();
+    void showTable(std::shared_ptr<const BoardTable> table);
+    QString historyPath() const;
     void showRows();
     void fitNameColumns();
     void showPositions();
@@ -76,8 +78,7 @@ private:
     void onRefreshClicked();
     void onStopClicked();
     void onPageFetched(const PageJob &job, const FetchResult &result);
-    void takePage(int32_t teamId, const PageReading &reading, PageKind kind);
-    void onRefreshFinished();
+    void onPagesTaken(int notKept, const QString &why);
     void showRefreshState();
     // "Гамма (сервер не ответил вовремя)" for every team the last refresh left out, in catalogue order.
     QStringList notUpdatedTeams() const;
@@ -101,20 +102,19 @@ private:
     QFrame *m_failuresPopup = nullptr;
     QPlainTextEdit *m_failuresText = nullptr;
     BoardModel *m_model = nullptr;
+    BoardLoader *m_loader = nullptr;
 
     Sources m_sources;
     ExchangeTimeouts m_timeouts;
     int32_t m_division = 0;
     std::vector<CatalogueEntry> m_teams;
-    // The pages of the division's teams, in the order of m_teams.
-    std::vector<TeamPages> m_pages;
-    // The pages refreshes read in this session, by team: they stand even when the history keeps nothing.
-    std::map<int32_t, TeamPages> m_fresh;
     std::shared_ptr<const BoardTable> m_table;
     BoardSort m_sort;
 
     // The last refresh, which belongs to the division it started with.
     std::unique_ptr<FetchQueue> m_refresh;
+    // The loader has pages of the last refresh still to read and keep.
+    bool m_taking = false;
     int32_t m_refreshDivision = 0;
     std::vector<CatalogueEntry> m_refreshTeams;
     std::map<int32_t, QStringList> m_failures; // why a team's page did not arrive

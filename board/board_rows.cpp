@@ -6,8 +6,8 @@
 #include <QCollator>
 #include <QCoreApplication>
 #include <algorithm>
-#include <map>
-#include <numeric>
+#include <deque>
+#include <iterator>
 
 // The captions share their translations with the team lists.
 const std::array<const char *, boardColumnCount> boardColumnNames = {
@@ -86,18 +86,22 @@ std::vector<BoardRow> joinTeamPages(const TeamPages &team)
     static const std::vector<AbilitiesPlayer> noAbilities;
     const auto &talent = team.talent ? team.talent->players : noTalents;
     const auto &abilities = team.abilities ? team.abilities->players : noAbilities;
+    // Each name's abilities rows in page order; a talent row takes the first not yet taken.
+    std::unordered_map<std::string_view, std::deque<std::size_t>> byName;
+    for (std::size_t i = 0; i < abilities.size(); ++i)
+        byName[abilities[i].name].push_back(i);
     std::vector<bool> taken(abilities.size(), false);
     std::vector<BoardRow> joined;
     joined.reserve(std::max(talent.size(), abilities.size()));
     for (const TalentPlayer &player : talent) {
         joined.push_back(fromTalentPlayer(team.teamName, player));
-        for (std::size_t i = 0; i < abilities.size(); ++i) {
-            if (!taken[i] && abilities[i].name == player.name) {
-                taken[i] = true;
-                addAbilities(joined.back(), skillRowTexts(abilities[i]), abilities[i]);
-                break;
-            }
-        }
+        const auto same = byName.find(player.name);
+        if (same == byName.end() || same->second.empty())
+            continue;
+        const std::size_t i = same->second.front();
+        same->second.pop_front();
+        taken[i] = true;
+        addAbilities(joined.back(), skillRowTexts(abilities[i]), abilities[i]);
     }
     for (std::size_t i = 0; i < abilities.size(); ++i)
         if (!taken[i])
@@ -130,66 +134,98 @@ std::string foldCase(std::string_view text)
     return folded;
 }
 
-namespace {
-
-// Each distinct text of a column and its place in the collator's order; texts the collator finds equal
-// share a place, so they sort as equals.
-std::map<std::string, long double> collationPlaces(const std::vector<BoardRow> &rows, std::size_t column,
-                                                   const QCollator &collator)
+uint32_t CollationOrder::entryOf(const std::string &text)
 {
-    std::map<std::string, long double> places;
-    for (const BoardRow &row : rows)
-        places.emplace(row.cells[column], 0);
-    std::vector<std::pair<QCollatorSortKey, std::map<std::string, long double>::iterator>> keyed;
-    keyed.reserve(places.size());
-    for (auto it = places.begin(); it != places.end(); ++it)
-        keyed.emplace_back(collator.sortKey(fromCp1251(it->first)), it);
-    std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    long double place = 0;
-    for (std::size_t i = 0; i < keyed.size(); ++i) {
-        if (i > 0 && keyed[i - 1].first.compare(keyed[i].first) != 0)
-            ++place;
-        keyed[i].second->second = place;
+    const auto [at, added] = m_entries.try_emplace(text, static_cast<uint32_t>(m_texts.size()));
+    if (added) {
+        m_texts.push_back(text);
+        m_unsettled.push_back(at->second);
     }
-    return places;
+    return at->second;
 }
 
-std::vector<std::string> inCollationOrder(const std::map<std::string, long double> &places)
+void CollationOrder::settle(const QCollator &collator)
 {
-    std::vector<std::pair<long double, std::string>> ordered;
-    for (const auto &[text, place] : places)
-        if (!text.empty())
-            ordered.emplace_back(place, text);
-    std::sort(ordered.begin(), ordered.end());
-    std::vector<std::string> texts;
-    texts.reserve(ordered.size());
-    for (auto &entry : ordered)
-        texts.push_back(std::move(entry.second));
-    return texts;
+    if (m_unsettled.empty())
+        return;
+    std::vector<Sorted> arrived;
+    arrived.reserve(m_unsettled.size());
+    for (const uint32_t entry : m_unsettled)
+        arrived.push_back({collator.sortKey(fromCp1251(m_texts[entry])), entry});
+    m_unsettled.clear();
+    const auto before = [](const Sorted &a, const Sorted &b) { return a.key < b.key; };
+    std::sort(arrived.begin(), arrived.end(), before);
+    std::vector<Sorted> merged;
+    merged.reserve(m_sorted.size() + arrived.size());
+    std::merge(m_sorted.begin(), m_sorted.end(), arrived.begin(), arrived.end(), std::back_inserter(merged),
+               before);
+    m_sorted = std::move(merged);
+    auto places = std::make_shared<std::vector<uint32_t>>(m_texts.size());
+    uint32_t place = 0;
+    for (std::size_t i = 0; i < m_sorted.size(); ++i) {
+        if (i > 0 && m_sorted[i - 1].key.compare(m_sorted[i].key) != 0)
+            ++place;
+        (*places)[m_sorted[i].entry] = place;
+    }
+    m_places = std::move(places);
 }
 
-} // namespace
+void BoardBuilder::setTeamCount(std::size_t count)
+{
+    m_teams.assign(count, std::make_shared<const TeamRows>());
+}
+
+void BoardBuilder::setTeam(std::size_t index, const TeamPages &pages)
+{
+    TeamRows rows = joinTeamPages(pages);
+    for (BoardRow &row : rows) {
+        row.foldedName = foldCase(row.cells[NameColumn]);
+        row.foldedTeam = foldCase(row.cells[TeamColumn]);
+        for (std::size_t column = 0; column < boardTextColumnCount; ++column)
+            row.textIds[column] = m_orders[column].entryOf(row.cells[column]);
+    }
+    m_teams.at(index) = std::make_shared<const TeamRows>(std::move(rows));
+}
+
+BoardTable BoardBuilder::table()
+{
+    BoardTable table;
+    for (std::size_t column = 0; column < boardTextColumnCount; ++column) {
+        m_orders[column].settle(m_collator);
+        table.places[column] = m_orders[column].places();
+    }
+    table.teams = m_teams;
+    std::size_t count = 0;
+    for (const auto &team : m_teams)
+        count += team->size();
+    table.rows.reserve(count);
+    // The positions present: each once, then in the collator's order.
+    std::vector<uint32_t> positions;
+    for (const auto &team : m_teams) {
+        for (const BoardRow &row : *team) {
+            table.rows.push_back(&row);
+            const uint32_t position = row.textIds[PositionColumn];
+            if (positions.empty() || positions.back() != position)
+                positions.push_back(position);
+        }
+    }
+    const std::vector<uint32_t> &place = *table.places[PositionColumn];
+    std::sort(positions.begin(), positions.end(),
+              [&](uint32_t a, uint32_t b) { return place[a] != place[b] ? place[a] < place[b] : a < b; });
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    for (const uint32_t entry : positions) {
+        const std::string &text = m_orders[PositionColumn].text(entry);
+        if (!text.empty())
+            table.positions.push_back(text);
+    }
+    return table;
+}
 
 BoardTable buildBoard(const std::vector<TeamPages> &teams, const QCollator &collator)
 {
-    BoardTable table;
-    for (const TeamPages &team : teams) {
-        for (BoardRow &row : joinTeamPages(team)) {
-            row.foldedName = foldCase(row.cells[NameColumn]);
-            row.foldedTeam = foldCase(row.cells[TeamColumn]);
-            table.rows.push_back(std::move(row));
-        }
-    }
-    for (std::size_t column = 0; column < boardColumnCount; ++column) {
-        if (!isBoardTextColumn(column))
-            continue;
-        const std::map<std::string, long double> places = collationPlaces(table.rows, column, collator);
-        for (BoardRow &row : table.rows) {
-            row.keys[column] = places.at(row.cells[column]);
-            row.keyed.set(column);
-        }
-        if (column == PositionColumn)
-            table.positions = inCollationOrder(places);
-    }
-    return table;
+    BoardBuilder builder(collator);
+    builder.setTeamCount(teams.size());
+    for (std::size_t i = 0; i < teams.size(); ++i)
+        builder.setTeam(i, teams[i]);
+    return builder.table();
 }

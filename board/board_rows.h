@@ -2,16 +2,18 @@
 
 #include "roster/team_records.h"
 
+#include <QCollator>
 #include <QDateTime>
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
-
-class QCollator;
 
 // The division youth board: one row per youth player of every team of a division, made of each team's
 // latest talent and abilities pages. Cells are windows-1251 texts, numbers as the team lists show them;
@@ -33,6 +35,7 @@ inline constexpr std::size_t boardColumnCount = FirstAbilityColumn + 8;
 extern const std::array<const char *, boardColumnCount> boardColumnNames;
 // «Команда», «Имя», «Страна» and «Поз» sort as text, every other column as a number.
 bool isBoardTextColumn(std::size_t column);
+inline constexpr std::size_t boardTextColumnCount = PositionColumn + 1;
 
 // The players of one page and when the page was fetched.
 template <class Player> struct PlayersAt {
@@ -56,11 +59,12 @@ using BoardCells = std::array<std::string, boardColumnCount>;
 
 struct BoardRow {
     BoardCells cells;
-    // What a column sorts by, worked out once when the board fills: the number a cell holds, or for a
-    // text column the cell's place in the user's language's order.
+    // What a number column sorts by: the number the cell holds.
     std::array<long double, boardColumnCount> keys{};
     // A number cell that is empty or holds no number has no key.
     std::bitset<boardColumnCount> keyed;
+    // A text column's cell as an entry of the board's list of that column's texts (CollationOrder).
+    std::array<uint32_t, boardTextColumnCount> textIds{};
     // The player's and the team's names in one case, for the search.
     std::string foldedName;
     std::string foldedTeam;
@@ -73,9 +77,68 @@ struct BoardRow {
 // page have the abilities empty. Number columns get their keys here; text columns when the board fills.
 std::vector<BoardRow> joinTeamPages(const TeamPages &team);
 
+using TeamRows = std::vector<BoardRow>;
+
+// What the board shows at one moment: its rows and how its text columns sort. A table never changes once
+// made; the next one shares the rows of every team that did not change.
 struct BoardTable {
-    std::vector<BoardRow> rows;         // teams in the order given, each team's players as joined
+    std::vector<const BoardRow *> rows; // teams in the order given, each team's players as joined
     std::vector<std::string> positions; // every position present, in the collator's order
+    // For each text column, the place of each of its texts in the collator's order (by text entry).
+    std::array<std::shared_ptr<const std::vector<uint32_t>>, boardTextColumnCount> places;
+    std::vector<std::shared_ptr<const TeamRows>> teams; // what `rows` point into
+
+    // What a row sorts by in a column: the number, or for a text column its text's place; nothing for a
+    // number cell without a number.
+    std::optional<long double> key(const BoardRow &row, std::size_t column) const
+    {
+        if (column < boardTextColumnCount)
+            return (*places[column])[row.textIds[column]];
+        if (!row.keyed[column])
+            return std::nullopt;
+        return row.keys[column];
+    }
+};
+
+// The texts of one text column in the user's language's order. Each text gets an entry once; a new text
+// finds its place when the order settles, so a team's rows are never looked at again when another's
+// change. Texts the collator finds equal share a place and sort as equals.
+class CollationOrder {
+public:
+    uint32_t entryOf(const std::string &text);
+    void settle(const QCollator &collator);
+    // By entry; valid until the next settle().
+    std::shared_ptr<const std::vector<uint32_t>> places() const { return m_places; }
+    const std::string &text(uint32_t entry) const { return m_texts[entry]; }
+
+private:
+    struct Sorted {
+        QCollatorSortKey key;
+        uint32_t entry;
+    };
+    std::unordered_map<std::string, uint32_t> m_entries;
+    std::vector<std::string> m_texts;
+    std::vector<uint32_t> m_unsettled;
+    std::vector<Sorted> m_sorted;
+    std::shared_ptr<const std::vector<uint32_t>> m_places = std::make_shared<std::vector<uint32_t>>();
+};
+
+// The board made team by team: a team's pages are joined once, when they change, and a table hands out
+// the rows of all the teams at that moment.
+class BoardBuilder {
+public:
+    explicit BoardBuilder(QCollator collator) : m_collator(std::move(collator)) {}
+
+    // As many teams as the board shows, none with rows yet.
+    void setTeamCount(std::size_t count);
+    // The team at that place in the board's order now shows these pages.
+    void setTeam(std::size_t index, const TeamPages &pages);
+    BoardTable table();
+
+private:
+    QCollator m_collator;
+    std::vector<std::shared_ptr<const TeamRows>> m_teams;
+    std::array<CollationOrder, boardTextColumnCount> m_orders;
 };
 
 BoardTable buildBoard(const std::vector<TeamPages> &teams, const QCollator &collator);

@@ -86,8 +86,8 @@ void checkReading(const PageReading &reading, const std::string &page, PageKind 
     for (const RawRow &row : reading.rows)
         FUZZ_CHECK(row.cells.size() == cells);
 
-    const size_t records = kind == PageKind::Talent ? reading.talents.size() : reading.skills.size();
-    FUZZ_CHECK(kind == PageKind::Talent ? reading.skills.empty() : reading.talents.empty());
+    const size_t records = kind == PageKind::Talent ? reading.talents.size() : reading.abilities.size();
+    FUZZ_CHECK(kind == PageKind::Talent ? reading.abilities.empty() : reading.talents.empty());
     FUZZ_CHECK(reading.converted() == (records == reading.rows.size()));
     if (reading.converted())
         return;

@@ -2,11 +2,27 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <array>
 
 QString fromCp1251(const std::string &bytes)
 {
-    QStringDecoder decoder("windows-1251");
-    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    // One byte is one character in this code page: each byte's character is asked of the converter
+    // once, and a text is then a look-up per byte rather than a converter opened per call.
+    static const std::array<char16_t, 256> characters = [] {
+        std::array<char16_t, 256> table{};
+        QStringDecoder decoder("windows-1251");
+        for (size_t i = 0; i < table.size(); ++i) {
+            const char byte = static_cast<char>(i);
+            const QString character = decoder.decode(QByteArrayView(&byte, 1));
+            table[i] = character.size() == 1 ? character.at(0).unicode() : char16_t{0xFFFD};
+        }
+        return table;
+    }();
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (const char byte : bytes)
+        *out++ = characters[static_cast<unsigned char>(byte)];
+    return text;
 }
 
 std::string toCp1251(const QString &text)

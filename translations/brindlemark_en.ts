@@ -98,6 +98,10 @@
         <source>Подробнее…</source>
         <translation>Details…</translation>
     </message>
+    <message>
+        <source>Не сохранено в историю страниц: %1.</source>
+        <translation>Pages not saved to the history: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>

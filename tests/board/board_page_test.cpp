@@ -176,7 +176,8 @@ TEST_F(BoardWindow, ARefreshBelongsToItsDivisionWhateverIsPressedMeanwhile)
     EXPECT_TRUE(status->text().isEmpty());
 
     chooseDivision(0);
-    EXPECT_EQ(count->text(), QStringLiteral("Показано 5 из 5"));
+    EXPECT_TRUE(waitUntil([this] { return count->text() == QStringLiteral("Показано 5 из 5"); }))
+        << count->text().toStdString();
     EXPECT_EQ(status->text(), QStringLiteral("Не обновлено команд: 2"));
     EXPECT_EQ(
         failuresShown(),
@@ -205,6 +206,40 @@ TEST_F(BoardWindow, ClosingTheWindowEndsTheRefreshAndKeepsWhatArrived)
     ASSERT_TRUE(store.open(historyFile).ok);
     EXPECT_EQ(store.fetchesOf(11).size(), 2u);
     EXPECT_TRUE(store.fetchesOf(12).empty());
+    form->setSettingsDialog(nullptr);
+}
+
+TEST_F(BoardWindow, AHistoryAnotherProgramHoldsNeverHoldsTheWindow)
+{
+    SettingsDialog settings;
+    const QString historyFile = QDir::current().filePath(QStringLiteral("history.db"));
+    form->setSettingsDialog(&settings);
+    form->openHistory(historyFile);
+    server.delayFor = [](const std::string &request) {
+        return request.find("id=11") != std::string::npos ? 0 : -1;
+    };
+    // Another program writes the history all through the refresh: each page waits its 2 s for the file.
+    SqliteDatabase other(historyFile, SqliteDatabase::Mode::Create);
+    other.execute("BEGIN EXCLUSIVE;");
+    chooseDivision(0);
+    double longestGapMs = 0;
+    QElapsedTimer sinceBeat;
+    QTimer pulse;
+    QObject::connect(&pulse, &QTimer::timeout, [&] {
+        longestGapMs = std::max(longestGapMs, static_cast<double>(sinceBeat.restart()));
+    });
+    sinceBeat.start();
+    pulse.start(10);
+    refresh->click();
+    ASSERT_TRUE(waitUntil([this] { return refresh->isEnabled(); }, 15000));
+    pulse.stop();
+    other.execute("ROLLBACK;");
+
+    EXPECT_LT(longestGapMs, 1000) << "the waits for the file happen off the window's thread";
+    EXPECT_EQ(count->text(), QStringLiteral("Показано 3 из 3")) << "what arrived shows all the same";
+    ASSERT_EQ(recorder.boxes.size(), 1u) << "one message at the end, not one per page";
+    EXPECT_TRUE(recorder.boxes[0].text.startsWith(QStringLiteral("Не сохранено в историю страниц: 2.")))
+        << recorder.boxes[0].text.toStdString();
     form->setSettingsDialog(nullptr);
 }
 

@@ -60,8 +60,8 @@ std::vector<std::string> shownNames(const BoardTable &table, const BoardFilter &
                                     const BoardSort &sort = {})
 {
     std::vector<std::string> names;
-    for (const std::size_t i : shownRows(table.rows, filter, sort))
-        names.push_back(fromCp1251(table.rows[i].cells[NameColumn]).toStdString());
+    for (const std::size_t i : shownRows(table, filter, sort))
+        names.push_back(fromCp1251(table.rows[i]->cells[NameColumn]).toStdString());
     return names;
 }
 
@@ -109,6 +109,31 @@ TEST(BoardJoin, NewerPagesReplaceOlderOnesKindByKind)
     takeNewer(stored, fresh);
     EXPECT_EQ(stored.talent->players[0].name, cp("Новый"));
     EXPECT_EQ(stored.abilities->players.size(), 1u) << "an older page never replaces a newer one";
+}
+
+TEST(BoardBuild, NewPagesOfOneTeamLeaveTheOthersRowsAndSortAsABoardMadeAtOnce)
+{
+    const TeamPages first = team(
+        "Динамо", {talentRow("Яков", "", "Df", "16", "1,000"), talentRow("Борис", "", "Df", "16", "2,000")});
+    const TeamPages second = team("Спартак", {talentRow("Арсений", "", "Gk", "16", "1,000")});
+    const TeamPages secondLater = team("Спартак", {talentRow("Ёлкин", "", "Fw", "16", "1,000"),
+                                                   talentRow("Виктор", "", "Cm", "17", "1,000")});
+    BoardBuilder builder(QCollator(QLocale(QLocale::Russian, QLocale::Russia)));
+    builder.setTeamCount(2);
+    builder.setTeam(0, first);
+    builder.setTeam(1, second);
+    const BoardTable before = builder.table();
+    builder.setTeam(1, secondLater);
+    const BoardTable after = builder.table();
+
+    EXPECT_EQ(after.teams[0], before.teams[0]) << "a team whose pages did not change keeps its rows";
+    const BoardTable atOnce = russianBoard({first, secondLater});
+    const BoardSort byName{NameColumn, true};
+    EXPECT_EQ(shownNames(after, {}, byName), (Names{"Борис", "Виктор", "Ёлкин", "Яков"}));
+    EXPECT_EQ(shownNames(after, {}, byName), shownNames(atOnce, {}, byName));
+    EXPECT_EQ(after.positions, (std::vector<std::string>{"Cm", "Df", "Fw"}))
+        << "a position no row has is gone";
+    EXPECT_EQ(shownNames(before, {}, byName), (Names{"Арсений", "Борис", "Яков"})) << "a table never changes";
 }
 
 TEST(BoardFilterRules, EachFilterLetsThroughOnlyItsRows)
@@ -209,7 +234,7 @@ TEST(BoardCsv, RowsAsShownUnderTheCaptions)
     const BoardTable table =
         russianBoard({team("Клуб; «Б»", {talentRow("Иван \"Ваня\"", "Россия", "Df", "16", "4,500"),
                                          talentRow("Пётр", "", "Gk", "15", "3,000")})});
-    const std::string csv = boardCsv(table.rows, {1, 0});
+    const std::string csv = boardCsv(table, {1, 0});
     EXPECT_EQ(csv, "\xEF\xBB\xBF"
                    "Команда;Имя;Страна;Поз;Возр;Маст;Талант;От;Оп;Др;Пм;Вн;Пс;Сл;Тч\r\n"
                    "\"Клуб; «Б»\";Пётр;;Gk;15;20,00;3,000;;;;;;;;\r\n"

@@ -1,0 +1,195 @@
+#include "board/board_loader.h"
+
+#include "board/board_sources.h"
+#include "history/history_store.h"
+#include "text/code_page.h"
+
+#include <QElapsedTimer>
+#include <QLocale>
+#include <map>
+#include <optional>
+#include <utility>
+
+namespace {
+
+// While pages keep arriving, the window gets a new table at most this often.
+constexpr qint64 tableIntervalMs = 250;
+
+} // namespace
+
+// Lives in the loader's thread; every call comes as a queued one, in the order it was made.
+class BoardLoader::Work : public QObject {
+public:
+    Work(BoardLoader *loader, std::shared_ptr<std::atomic<int>> waiting)
+        : m_loader(loader), m_waiting(std::move(waiting)), m_locale(QLocale())
+    {
+    }
+
+    void showTeams(std::vector<CatalogueEntry> teams, const QString &historyPath)
+    {
+        m_teams = std::move(teams);
+        m_pages.assign(m_teams.size(), TeamPages{});
+        HistoryStore *store = storeAt(historyPath);
+        QString failure;
+        for (size_t i = 0; i < m_teams.size(); ++i) {
+            if (store && failure.isEmpty()) {
+                try {
+                    m_pages[i] = storedTeamPages(*store, m_teams[i].id);
+                } catch (const AppError &e) {
+                    failure = fromCp1251(e.what());
+                }
+            }
+            if (const auto fresh = m_fresh.find(m_teams[i].id); fresh != m_fresh.end())
+                takeNewer(m_pages[i], fresh->second);
+            m_pages[i].teamName = m_teams[i].name;
+        }
+        builder().setTeamCount(m_teams.size());
+        for (size_t i = 0; i < m_teams.size(); ++i)
+            builder().setTeam(i, m_pages[i]);
+        sendTable();
+        if (!failure.isEmpty())
+            tell([failure](BoardLoader *loader) { Q_EMIT loader->problem(failure); });
+    }
+
+    void takePage(const PageJob &job, FetchResult &fetched, const QString &keepIn)
+    {
+        --*m_waiting;
+        ArrivedPage page = readArrivedPage(fetched, job.kind);
+        if (!page.read) {
+            const QString why = QString::fromStdString(page.whyNot);
+            tell([job, why](BoardLoader *loader) { Q_EMIT loader->pageNotRead(job, why); });
+        } else {
+            const QDateTime now = QDateTime::currentDateTimeUtc();
+            if (HistoryStore *store = storeAt(keepIn))
+                keep(*store, fetchRecordOf(now, job.teamId, job.kind, std::move(fetched.body), page.reading));
+            TeamPages arrived;
+            if (job.kind == PageKind::Talent)
+                arrived.talent = PlayersAt<TalentPlayer>{now, std::move(page.reading.talents)};
+            else
+                arrived.abilities = PlayersAt<AbilitiesPlayer>{now, std::move(page.reading.abilities)};
+            takeNewer(m_fresh[job.teamId], arrived, now);
+            for (size_t i = 0; i < m_teams.size(); ++i) {
+                if (m_teams[i].id == job.teamId) {
+                    takeNewer(m_pages[i], arrived, now);
+                    builder().setTeam(i, m_pages[i]);
+                    m_changed = true;
+                }
+            }
+        }
+        if (m_changed && (*m_waiting == 0 || m_sinceTable.elapsed() >= tableIntervalMs))
+            sendTable();
+    }
+
+    void finishPages()
+    {
+        if (m_changed)
+            sendTable();
+        const int notKept = std::exchange(m_notKept, 0);
+        const QString why = std::exchange(m_whyNotKept, QString());
+        tell([notKept, why](BoardLoader *loader) { Q_EMIT loader->pagesTaken(notKept, why); });
+    }
+
+private:
+    // The history file at that path, opened on this thread's own connection; none for an empty path or
+    // a file that cannot be opened (the window has told the user about that one already).
+    HistoryStore *storeAt(const QString &path)
+    {
+        if (path.isEmpty())
+            return nullptr;
+        if (!m_store || m_store->path() != path) {
+            m_store = std::make_unique<HistoryStore>();
+            m_store->open(path);
+        }
+        return m_store->isOpen() ? m_store.get() : nullptr;
+    }
+
+    void keep(HistoryStore &store, const std::optional<FetchRecord> &record)
+    {
+        if (!record)
+            return;
+        const HistoryOutcome kept = store.keep(*record);
+        if (!kept.ok && ++m_notKept == 1)
+            m_whyNotKept = kept.message;
+    }
+
+    BoardBuilder &builder()
+    {
+        // Made on this thread: a collator is not to be shared between threads.
+        if (!m_builder)
+            m_builder.emplace(QCollator(m_locale));
+        return *m_builder;
+    }
+
+    void sendTable()
+    {
+        auto table = std::make_shared<const BoardTable>(builder().table());
+        m_changed = false;
+        m_sinceTable.start();
+        tell([table](BoardLoader *loader) { Q_EMIT loader->tableReady(table); });
+    }
+
+    // Runs on the window's thread, unless the loader is gone by then.
+    template <class Tell> void tell(Tell told)
+    {
+        BoardLoader *loader = m_loader;
+        QMetaObject::invokeMethod(loader, [loader, told] { told(loader); }, Qt::QueuedConnection);
+    }
+
+    BoardLoader *m_loader;
+    std::shared_ptr<std::atomic<int>> m_waiting;
+    QLocale m_locale;
+    std::optional<BoardBuilder> m_builder;
+    std::unique_ptr<HistoryStore> m_store;
+    std::vector<CatalogueEntry> m_teams;
+    std::vector<TeamPages> m_pages; // in the order of m_teams
+    // The pages read in this session, by team: they stand even when the history keeps nothing.
+    std::map<int32_t, TeamPages> m_fresh;
+    bool m_changed = false;
+    QElapsedTimer m_sinceTable;
+    int m_notKept = 0;
+    QString m_whyNotKept;
+};
+
+BoardLoader::BoardLoader(QObject *parent) : QObject(parent), m_work(new Work(this, m_waiting))
+{
+    m_work->moveToThread(&m_thread);
+    m_thread.setObjectName(QStringLiteral("board"));
+    m_thread.start();
+}
+
+BoardLoader::~BoardLoader()
+{
+    // Behind every call made before, so the pages handed over are kept first.
+    QMetaObject::invokeMethod(m_work, [] { QThread::currentThread()->quit(); }, Qt::QueuedConnection);
+    m_thread.wait();
+    delete m_work;
+}
+
+void BoardLoader::showTeams(std::vector<CatalogueEntry> teams, const QString &historyPath)
+{
+    QMetaObject::invokeMethod(
+        m_work, [work = m_work, teams = std::move(teams), historyPath]() mutable {
+            work->showTeams(std::move(teams), historyPath);
+        },
+        Qt::QueuedConnection);
+}
+
+void BoardLoader::takePage(const PageJob &job, FetchResult fetched, const QString &keepIn)
+{
+    ++*m_waiting;
+    QMetaObject::invokeMethod(
+        m_work, [work = m_work, job, fetched = std::move(fetched), keepIn]() mutable {
+            work->takePage(job, fetched, keepIn);
+        },
+        Qt::QueuedConnection);
+}
+
+void BoardLoader::finishPages()
+{
+    QMetaObject::invokeMethod(m_work, [work = m_work] { work->finishPages(); }, Qt::QueuedConnection);
+}
+
+void BoardLoader::release(std::shared_ptr<const BoardTable> table)
+{
+    QMetaObject::invokeMethod(m_work, [table = std::move(table)]() mutable { table.reset(); }, Qt::QueuedConnection);
+}
