@@ -75,7 +75,8 @@ std::string reply(const std::string &body)
 // a request asking for it.
 class PageServerThread : public QThread {
 public:
-    PageServerThread() : m_talent(reply(bigPage(PageKind::Talent))), m_abilities(reply(bigPage(PageKind::Abilities)))
+    PageServerThread()
+        : m_talent(reply(bigPage(PageKind::Talent))), m_abilities(reply(bigPage(PageKind::Abilities)))
     {
         start();
         m_ready.acquire();
@@ -165,7 +166,8 @@ void BM_BoardRefreshOfLargePages(benchmark::State &state)
             QTimer pulse;
             pulse.setTimerType(Qt::PreciseTimer);
             QObject::connect(&pulse, &QTimer::timeout, [&] {
-                longestStallMs = std::max(longestStallMs, static_cast<double>(sinceBeat.nsecsElapsed()) / 1e6);
+                longestStallMs =
+                    std::max(longestStallMs, static_cast<double>(sinceBeat.nsecsElapsed()) / 1e6);
                 sinceBeat.restart();
             });
             QElapsedTimer total;

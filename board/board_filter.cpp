@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <numeric>
 
 BoardSort BoardSort::clicked(int clickedColumn) const
 {
@@ -74,11 +75,13 @@ std::vector<std::size_t> shownRows(const BoardTable &table, const BoardFilter &f
 {
     const std::vector<const BoardRow *> &rows = table.rows;
     const std::string search = foldCase(filter.search);
-    std::vector<std::size_t> shown;
-    shown.reserve(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        if (passes(*rows[i], filter, search))
-            shown.push_back(i);
+    std::vector<std::size_t> shown(rows.size());
+    std::iota(shown.begin(), shown.end(), std::size_t{0});
+    // Filters that let every row through cost no look at the rows.
+    const bool all = filter.position.empty() && filter.maxAge >= table.oldestAge && filter.minTalent <= 0 &&
+                     search.empty();
+    if (!all)
+        std::erase_if(shown, [&](std::size_t i) { return !passes(*rows[i], filter, search); });
     if (filter.bestOfPosition)
         keepBestOfPositions(rows, shown);
     sortShown(table, shown, sort);

@@ -132,7 +132,8 @@ private:
     template <class Tell> void tell(Tell told)
     {
         BoardLoader *loader = m_loader;
-        QMetaObject::invokeMethod(loader, [loader, told] { told(loader); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            loader, [loader, told] { told(loader); }, Qt::QueuedConnection);
     }
 
     BoardLoader *m_loader;
@@ -160,7 +161,8 @@ BoardLoader::BoardLoader(QObject *parent) : QObject(parent), m_work(new Work(thi
 BoardLoader::~BoardLoader()
 {
     // Behind every call made before, so the pages handed over are kept first.
-    QMetaObject::invokeMethod(m_work, [] { QThread::currentThread()->quit(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_work, [] { QThread::currentThread()->quit(); }, Qt::QueuedConnection);
     m_thread.wait();
     delete m_work;
 }
@@ -168,7 +170,8 @@ BoardLoader::~BoardLoader()
 void BoardLoader::showTeams(std::vector<CatalogueEntry> teams, const QString &historyPath)
 {
     QMetaObject::invokeMethod(
-        m_work, [work = m_work, teams = std::move(teams), historyPath]() mutable {
+        m_work,
+        [work = m_work, teams = std::move(teams), historyPath]() mutable {
             work->showTeams(std::move(teams), historyPath);
         },
         Qt::QueuedConnection);
@@ -178,7 +181,8 @@ void BoardLoader::takePage(const PageJob &job, FetchResult fetched, const QStrin
 {
     ++*m_waiting;
     QMetaObject::invokeMethod(
-        m_work, [work = m_work, job, fetched = std::move(fetched), keepIn]() mutable {
+        m_work,
+        [work = m_work, job, fetched = std::move(fetched), keepIn]() mutable {
             work->takePage(job, fetched, keepIn);
         },
         Qt::QueuedConnection);
@@ -186,10 +190,12 @@ void BoardLoader::takePage(const PageJob &job, FetchResult fetched, const QStrin
 
 void BoardLoader::finishPages()
 {
-    QMetaObject::invokeMethod(m_work, [work = m_work] { work->finishPages(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_work, [work = m_work] { work->finishPages(); }, Qt::QueuedConnection);
 }
 
 void BoardLoader::release(std::shared_ptr<const BoardTable> table)
 {
-    QMetaObject::invokeMethod(m_work, [table = std::move(table)]() mutable { table.reset(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_work, [table = std::move(table)]() mutable { table.reset(); }, Qt::QueuedConnection);
 }

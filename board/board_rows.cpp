@@ -204,6 +204,8 @@ BoardTable BoardBuilder::table()
     for (const auto &team : m_teams) {
         for (const BoardRow &row : *team) {
             table.rows.push_back(&row);
+            if (row.keyed[AgeColumn])
+                table.oldestAge = std::max(table.oldestAge, row.keys[AgeColumn]);
             const uint32_t position = row.textIds[PositionColumn];
             if (positions.empty() || positions.back() != position)
                 positions.push_back(position);

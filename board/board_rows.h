@@ -84,6 +84,7 @@ using TeamRows = std::vector<BoardRow>;
 struct BoardTable {
     std::vector<const BoardRow *> rows; // teams in the order given, each team's players as joined
     std::vector<std::string> positions; // every position present, in the collator's order
+    long double oldestAge = 0;          // the highest age of any row
     // For each text column, the place of each of its texts in the collator's order (by text entry).
     std::array<std::shared_ptr<const std::vector<uint32_t>>, boardTextColumnCount> places;
     std::vector<std::shared_ptr<const TeamRows>> teams; // what `rows` point into

@@ -87,7 +87,7 @@ std::optional<SitePageNotice> sitePageNotice(FailurePage page)
     return std::nullopt;
 }
 
-FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, const PageRoute &route,
+FetchResult fetchResultOf(ReplyReader &reply, ExchangeOutcome outcome, const PageRoute &route,
                           int64_t earlierSessionBytes, bool loginSent)
 {
     FetchResult result;
@@ -97,7 +97,7 @@ FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, con
     result.outcome = outcome;
     if (outcome == ExchangeOutcome::Succeeded) {
         result.read = true;
-        result.body = reply.body();
+        result.body = reply.takeBody();
         result.lastPageBytes = static_cast<int64_t>(result.body.size());
         result.sessionBytes = result.lastPageBytes + earlierSessionBytes;
         return result;
@@ -158,7 +158,7 @@ void PageFetcher::send(bool withLogin)
 
 void PageFetcher::onRequestFinished()
 {
-    const PageRequest &request = *m_request;
+    PageRequest &request = *m_request;
     FetchResult result =
         fetchResultOf(request.reply(), request.outcome(), m_route, m_earlierBytes, m_withLogin);
     if (!result.read)

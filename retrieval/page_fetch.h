@@ -52,8 +52,8 @@ std::string pageRequest(const PageRoute &route, int32_t teamId, PageKind kind, b
 // caller's to add). A body that only the connection's close ended is cut short unless its page reached
 // its end. A proxy's 407 is told as the proxy wanting a login; a 401 or 407 to the request
 // that carried the login as the proxy refusing it. A second try, sent with the login, also counts what
-// the first one counted (`earlierSessionBytes`).
-FetchResult fetchResultOf(const ReplyReader &reply, ExchangeOutcome outcome, const PageRoute &route,
+// the first one counted (`earlierSessionBytes`). The page is taken out of the reader, not copied.
+FetchResult fetchResultOf(ReplyReader &reply, ExchangeOutcome outcome, const PageRoute &route,
                           int64_t earlierSessionBytes = 0, bool loginSent = false);
 
 // The proxy answered 407 offering Basic, and a login is stored: the request may go once more with it.

@@ -52,6 +52,7 @@ public:
     void abort();
 
     const ReplyReader &reply() const { return m_reader; }
+    ReplyReader &reply() { return m_reader; }
     ExchangeOutcome outcome() const { return exchangeOutcome(m_reader, m_timedOut); }
     // The bytes dropped after a failed reply on a connection it asked to keep open, its surplus included.
     size_t drained() const { return m_drained; }

@@ -229,6 +229,8 @@ void ReplyReader::headersEnded()
             return;
         }
         m_framing = m_remaining == 0 ? Framing::None : Framing::Length;
+        // Room for the announced body at once: a large page is not copied again each time it grows.
+        m_body.reserve(static_cast<size_t>(m_remaining));
     } else {
         m_framing = Framing::UntilClose;
     }

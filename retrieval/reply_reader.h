@@ -45,6 +45,8 @@ public:
     // "Connection" or "Proxy-Connection" says keep-alive.
     bool keepAlive() const;
     const std::string &body() const { return m_body; }
+    // Hands the body over; the reader holds none after.
+    std::string takeBody() { return std::move(m_body); }
     // Bytes received after the end of the reply.
     size_t surplus() const { return m_surplus; }
     const std::string &failure() const { return m_failure; }

@@ -243,7 +243,8 @@ TEST(BoardCsv, RowsAsShownUnderTheCaptions)
 
 TEST(BoardArrivedPage, APageNotReadSaysWhy)
 {
-    const FetchResult timedOut = fetchResultOf(ReplyReader(), ExchangeOutcome::TimedOut, {});
+    ReplyReader nothing;
+    const FetchResult timedOut = fetchResultOf(nothing, ExchangeOutcome::TimedOut, {});
     FetchResult notFound;
     notFound.read = true;
     notFound.body = cp("<p>Команда не найдена</p>");

@@ -10,5 +10,6 @@ TEST(CodePage, EveryByteReadsAsTheConverterReadsIt)
         bytes.push_back(static_cast<char>(i));
     bytes += bytes; // and again after the whole range, as in running text
     QStringDecoder decoder("windows-1251");
-    EXPECT_EQ(fromCp1251(bytes), decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size()))));
+    EXPECT_EQ(fromCp1251(bytes),
+              decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size()))));
 }
