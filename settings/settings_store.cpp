@@ -1,14 +1,12 @@
 #include "settings/settings_store.h"
 
+#include "settings/settings_backend.h"
 #include "text/app_error.h"
 #include "text/code_page.h"
 #include "text/numbers.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSettings>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <array>
@@ -16,9 +14,8 @@
 
 namespace {
 
-QString keyOf(const QString &section, const QString &name) { return section + u'/' + name; }
-
 const QString historySection = QStringLiteral("History");
+const QString passwordKey = QStringLiteral("ProxyPasswd");
 
 bool isInteger(const QVariant &value)
 {
@@ -48,18 +45,17 @@ bool isInteger(const QVariant &value)
         QCoreApplication::translate("SettingsStore", "Не удалось прочитать файл настроек %1").arg(location)));
 }
 
-std::unique_ptr<QSettings> openStore()
+std::unique_ptr<SettingsBackend> openUserStore()
 {
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\trovik"),
-                                       QSettings::NativeFormat);
+    return openSettingsRegistry();
 #else
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Software"),
-                                       QStringLiteral("trovik"));
+    // Where QSettings keeps the ini file of organisation "Software", application "trovik", as earlier
+    // builds wrote it.
+    return openSettingsFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                            QStringLiteral("/Software/trovik.ini"));
 #endif
 }
-
-const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
 
 // One option: its key and the member of SettingsValues it fills, a text or a flag.
 struct Setting {
@@ -76,7 +72,7 @@ const std::array<Setting, 10> &allSettings()
         {QStringLiteral("separator"), &SettingsValues::separator, nullptr},
         {QStringLiteral("UseProxy"), nullptr, &SettingsValues::useProxy},
         {QStringLiteral("ProxyLogin"), &SettingsValues::proxyLogin, nullptr, true},
-        {QStringLiteral("ProxyPasswd"), &SettingsValues::proxyPassword, nullptr, true},
+        {passwordKey, &SettingsValues::proxyPassword, nullptr, true},
         {QStringLiteral("ProxyServer"), &SettingsValues::proxyServer, nullptr, true},
         {QStringLiteral("ProxyPort"), &SettingsValues::proxyPort, nullptr, true},
         {QStringLiteral("SaveID"), nullptr, &SettingsValues::saveId},
@@ -126,18 +122,11 @@ QString textFromStored(const QVariant &stored, const QString &name, const QStrin
     return stored.toString();
 }
 
-SettingsStore::SettingsStore() : SettingsStore(openStore()) {}
+SettingsStore::SettingsStore() : SettingsStore(openUserStore()) {}
 
-SettingsStore::SettingsStore(const QString &iniPath)
-    : SettingsStore(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
-{
-}
+SettingsStore::SettingsStore(const QString &iniPath) : SettingsStore(openSettingsFile(iniPath)) {}
 
-// QSettings reads the file as it is made; its status then tells whether it could.
-SettingsStore::SettingsStore(std::unique_ptr<QSettings> settings)
-    : m_settings(std::move(settings)), m_readable(m_settings->status() != QSettings::AccessError)
-{
-}
+SettingsStore::SettingsStore(std::unique_ptr<SettingsBackend> backend) : m_backend(std::move(backend)) {}
 
 SettingsStore::~SettingsStore()
 {
@@ -150,23 +139,26 @@ SettingsStore::~SettingsStore()
     }
 }
 
+bool SettingsStore::readable() const { return m_backend->readable(); }
+
 bool SettingsStore::sectionHasValues(const QString &section) const
 {
-    m_settings->beginGroup(section);
-    const bool any = !m_settings->childKeys().isEmpty();
-    m_settings->endGroup();
-    return any;
+    return m_backend->sectionHasValues(section);
+}
+
+bool SettingsStore::contains(const QString &name, const QString &section) const
+{
+    return m_backend->value(section, name).has_value();
 }
 
 QVariant SettingsStore::stored(const QString &section, const QString &name) const
 {
-    const QString key = keyOf(section, name);
-    if (!m_settings->contains(key))
+    const std::optional<QVariant> value = m_backend->value(section, name);
+    if (!value)
         return {};
-    QVariant value = m_settings->value(key);
-    if (!value.isValid()) // "@Invalid()" in the file: present, but neither text nor a number
+    if (!value->isValid()) // present, but neither text nor a number
         throwInvalidType(name);
-    return value;
+    return *value;
 }
 
 bool SettingsStore::readFlag(const QString &name, bool fallback, const QString &section) const
@@ -191,8 +183,8 @@ void SettingsStore::writeText(const QString &name, const QString &value, const Q
 
 QByteArray SettingsStore::readBytes(const QString &name, const QString &section) const
 {
-    const QVariant value = m_settings->value(keyOf(section, name));
-    return value.typeId() == QMetaType::QByteArray ? value.toByteArray() : QByteArray();
+    const std::optional<QVariant> value = m_backend->value(section, name);
+    return value && value->typeId() == QMetaType::QByteArray ? value->toByteArray() : QByteArray();
 }
 
 void SettingsStore::writeBytes(const QString &name, const QByteArray &value, const QString &section)
@@ -202,52 +194,21 @@ void SettingsStore::writeBytes(const QString &name, const QByteArray &value, con
 
 void SettingsStore::writeValue(const QString &section, const QString &name, const QVariant &value)
 {
-    // Not even into memory: QSettings writes what it holds when it goes away.
-    if (!m_readable)
+    if (!m_backend->readable())
         throwCannotRead(location());
-    m_settings->setValue(keyOf(section, name), value);
+    m_backend->setValue(section, name, value);
     m_written = true;
 }
 
-QString SettingsStore::location() const { return m_settings->fileName(); }
+void SettingsStore::makePrivate() const { m_backend->makePrivate(); }
+
+QString SettingsStore::location() const { return m_backend->location(); }
 
 void SettingsStore::close()
 {
     m_closed = true;
-    if (!m_written)
-        return;
-    // Private before the new values reach the disk as well as after: the save replaces the file and
-    // keeps the mode it finds.
-    makeFilePrivate();
-    // A line Qt cannot parse leaves its status at FormatError, and Qt keeps the first error it meets, so
-    // a refused write would not show after one: the file's own access is checked first.
-    if (m_settings->format() == QSettings::IniFormat && !QFileInfo(location()).isWritable())
-        throwCannotWrite();
-    m_settings->sync();
-    if (m_settings->status() == QSettings::AccessError)
-        throwCannotWrite();
-    makeFilePrivate();
-}
-
-void SettingsStore::throwCannotWrite() const
-{
-    throw InputOutputError("Cannot write the settings to " + toCp1251(location()));
-}
-
-void SettingsStore::makeFilePrivate()
-{
-    if (m_settings->format() != QSettings::IniFormat)
-        return; // the registry keeps its own access rights
-    const QString path = location();
-    if (QFileInfo::exists(path)) {
-        if (!QFile::setPermissions(path, ownerOnly))
-            throw InputOutputError("Cannot make the settings file private: " + toCp1251(path));
-        return;
-    }
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly, ownerOnly))
-        throw InputOutputError("Cannot create the settings file " + toCp1251(path));
+    if (m_written)
+        m_backend->save();
 }
 
 const QStringList &settingKeys()
@@ -280,17 +241,28 @@ LoadedSettings loadSettingsValues(const SettingsStore &store)
             loaded.unreadKeys.append(setting.key);
         }
     }
+    // The password is stored as plain text: a file found holding one, even one not understood, is made
+    // private now rather than at the next save, which may never come.
+    if (!loaded.values.proxyPassword.isEmpty() || loaded.unreadKeys.contains(passwordKey))
+        store.makePrivate();
     return loaded;
 }
 
 void saveSettingsValues(SettingsStore &store, const SettingsValues &values, const QStringList &keep)
 {
+    // What a load reads now: a value that already reads as the one to write stays as it is spelt, so
+    // one not understood keeps its text while the option holds the default the load gave it.
+    const bool compare = store.readable() && store.sectionHasValues();
+    const SettingsValues stored = compare ? loadSettingsValues(store).values : SettingsValues{};
     for (const bool proxy : {false, true}) {
         if (proxy && !values.useProxy)
             break;
-        for (const Setting &setting : allSettings())
-            if (setting.proxy == proxy && !keep.contains(setting.key))
+        for (const Setting &setting : allSettings()) {
+            if (setting.proxy != proxy || keep.contains(setting.key))
+                continue;
+            if (!compare || !store.contains(setting.key) || !sameValue(setting, stored, values))
                 write(store, setting, values);
+        }
     }
     store.close();
 }
@@ -349,6 +321,11 @@ void saveHistoryOptions(SettingsStore &store, const HistoryOptions &options)
     // A store that never had the history changed stays as it always was.
     if (options == HistoryOptions{} && !store.sectionHasValues(historySection))
         return;
-    store.writeFlag(QStringLiteral("KeepHistory"), options.keep, historySection);
-    store.writeText(QStringLiteral("KeepMonths"), QString::number(options.keepMonths), historySection);
+    const HistoryOptions stored = loadHistoryOptions(store);
+    const QString keep = QStringLiteral("KeepHistory");
+    const QString months = QStringLiteral("KeepMonths");
+    if (!store.contains(keep, historySection) || options.keep != stored.keep)
+        store.writeFlag(keep, options.keep, historySection);
+    if (!store.contains(months, historySection) || options.keepMonths != stored.keepMonths)
+        store.writeText(months, QString::number(options.keepMonths), historySection);
 }

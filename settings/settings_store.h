@@ -10,11 +10,13 @@
 #include <memory>
 #include <string>
 
-class QSettings;
+class SettingsBackend;
 
 // The per-user store of the ten options: the registry key HKEY_CURRENT_USER\Software\trovik on Windows,
 // $XDG_CONFIG_HOME/Software/trovik.ini elsewhere; the options sit in the section "StrKey", the history's
-// in "History". One object is one opening of the store: construct it, read or write, close it.
+// in "History". One object is one opening of the store: construct it, read or write, close it. The ini
+// file is read and written by our own reader (settings/ini_file): what it does not understand, from a
+// comment to a value of a type it does not take, stays in the file as it was.
 class SettingsStore {
 public:
     SettingsStore();
@@ -27,7 +29,7 @@ public:
 
     // False when the store exists but could not be read at its opening (a folder in the file's place, no
     // permission): then nothing it holds is known, and writing would replace it blindly.
-    bool readable() const { return m_readable; }
+    bool readable() const;
 
     // Every read and write names its section; the options' own is the default.
     static QString optionsSection() { return QStringLiteral("StrKey"); }
@@ -36,6 +38,8 @@ public:
 
     // True when the section exists and holds at least one value (sub-sections do not count).
     bool sectionHasValues(const QString &section = optionsSection()) const;
+    // True when the value is there, understood or not.
+    bool contains(const QString &name, const QString &section = optionsSection()) const;
 
     // A flag: stored text is read as an integer (the fallback when it is not one), a stored integer is
     // taken as it is; true when not 0. A missing value gives the fallback.
@@ -44,8 +48,9 @@ public:
     QString readText(const QString &name, const QString &fallback,
                      const QString &section = optionsSection()) const;
 
-    // Flags are written as the texts "1" and "0", texts exactly as given. A store that could not be read
-    // takes nothing: both throw InputOutputError "Не удалось прочитать файл настроек <path>".
+    // Flags are written as the texts "1" and "0", texts exactly as given; a value the store already holds
+    // is left as it is spelt. A store that could not be read takes nothing: both throw InputOutputError
+    // "Не удалось прочитать файл настроек <path>".
     void writeFlag(const QString &name, bool value, const QString &section = optionsSection());
     void writeText(const QString &name, const QString &value, const QString &section = optionsSection());
 
@@ -54,23 +59,24 @@ public:
     QByteArray readBytes(const QString &name, const QString &section) const;
     void writeBytes(const QString &name, const QByteArray &value, const QString &section);
 
-    // Writes what was changed and leaves the file readable by its owner only (it holds the proxy
-    // password). Throws InputOutputError when the store cannot be written.
+    // Makes the file readable by its owner only, at once: it holds the proxy password. A file that cannot
+    // be changed is left as it is; a save says so.
+    void makePrivate() const;
+
+    // Writes what was changed, the whole file or nothing, and leaves the file readable by its owner only.
+    // Throws InputOutputError when the store cannot be written.
     void close();
 
     // Where the store lives: the ini file's path, or the registry key on Windows.
     QString location() const;
 
 private:
-    explicit SettingsStore(std::unique_ptr<QSettings> settings);
-    // The value as stored, invalid when missing; a value present but of no type Qt knows throws AppError.
+    explicit SettingsStore(std::unique_ptr<SettingsBackend> backend);
+    // The value as stored, invalid when missing; a value present but not understood throws AppError.
     QVariant stored(const QString &section, const QString &name) const;
     void writeValue(const QString &section, const QString &name, const QVariant &value);
-    void makeFilePrivate();
-    [[noreturn]] void throwCannotWrite() const;
 
-    std::unique_ptr<QSettings> m_settings;
-    bool m_readable = true;
+    std::unique_ptr<SettingsBackend> m_backend;
     bool m_written = false;
     bool m_closed = false;
 };
@@ -107,12 +113,14 @@ struct LoadedSettings {
 // The ten key names in load order.
 const QStringList &settingKeys();
 
-// Reads every key on its own, so a value that is not understood costs only that key. Throws
-// InputOutputError "Не удалось прочитать файл настроек <path>" when the store could not be read.
+// Reads every key on its own, so a value that is not understood costs only that key. A file found holding
+// a proxy password is made private there and then. Throws InputOutputError "Не удалось прочитать файл
+// настроек <path>" when the store could not be read.
 LoadedSettings loadSettingsValues(const SettingsStore &store);
 
 // Writes the values (the proxy ones only while useProxy is set, so an unticked proxy keeps the stored
-// ones) and closes the store. The keys in `keep` are left as stored.
+// ones) and closes the store. The keys in `keep` are left as stored, and so is a value that a load reads
+// as the one given (a flag stored as "2" or as text that is no integer and reads as its default).
 void saveSettingsValues(SettingsStore &store, const SettingsValues &values, const QStringList &keep);
 
 // Of the keys not understood at load, those whose value is still the one the load put in their place:
@@ -136,5 +144,6 @@ struct HistoryOptions {
     bool operator==(const HistoryOptions &) const = default;
 };
 HistoryOptions loadHistoryOptions(const SettingsStore &store);
-// Writes the section only when it exists or the options differ from their defaults.
+// Writes the section only when it exists or the options differ from their defaults, and in it only the
+// values that do not already read as the options (a value not understood reads as its default).
 void saveHistoryOptions(SettingsStore &store, const HistoryOptions &options);

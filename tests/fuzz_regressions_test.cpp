@@ -1,6 +1,11 @@
 // Inputs the fuzzers found, kept as plain cases so a regression shows up in the normal suite.
 #include "retrieval/reply_reader.h"
+#include "settings/ini_value.h"
+#include "settings/settings_store.h"
 
+#include <QDataStream>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -41,5 +46,34 @@ INSTANTIATE_TEST_SUITE_P(
                     "HTTP/1.1 500 Oops\r\nContent-Length: 0\r\nConnection: keep-alive\r\n\r\nXY", 2},
         SurplusCase{"AfterContinue", "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 204 No Content\r\n\r\n!", 1}),
     [](const ::testing::TestParamInfo<SurplusCase> &tested) { return std::string(tested.param.name); });
+
+// A "@Variant(...)" value of 104 bytes made QSettings ask for 21 GB as it decoded it. Such values are
+// not decoded now: the key is not understood, and its line stays as it was when the file is saved.
+TEST(SettingsFuzzFinding, VariantClaimingHugeLengthIsNotDecodedAndSurvivesASave)
+{
+    QByteArray claim; // a string list of 0x7fffffff strings, streamed as QSettings streams a variant
+    {
+        QDataStream out(&claim, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_4_0);
+        out << quint32(11) << quint32(0x7fffffff);
+    }
+    const QByteArray line = "UseProxy=" + iniBytes(claim).replace("@ByteArray(", "@Variant(") + '\n';
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("trovik.ini"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[StrKey]\n" + line + "SaveMoney=0\n");
+    file.close();
+
+    LoadedSettings loaded = loadSettingsValues(SettingsStore(path));
+    EXPECT_EQ(loaded.unreadKeys, QStringList{QStringLiteral("UseProxy")});
+    loaded.values.saveMoney = true;
+    {
+        SettingsStore store(path);
+        saveSettingsValues(store, loaded.values, loaded.unreadKeys);
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith(QByteArray("[StrKey]\n" + line + "SaveMoney=1\n")));
+}
 
 } // namespace

@@ -3,19 +3,23 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtGlobal>
 
-// Points the per-user ini store at a fresh folder for the life of the object, so no test reads or
-// writes the real user's settings. Use one object per case: Qt caches a parsed file by its path.
+// Points the per-user ini store at a fresh folder for the life of the object, through $XDG_CONFIG_HOME
+// where the store looks for it, so no test reads or writes the real user's settings.
 class TempSettingsDir {
 public:
-    TempSettingsDir() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path()); }
+    TempSettingsDir() : m_previous(qgetenv(variable)), m_hadPrevious(qEnvironmentVariableIsSet(variable))
+    {
+        qputenv(variable, QFile::encodeName(m_dir.path()));
+    }
     ~TempSettingsDir()
     {
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+        if (m_hadPrevious)
+            qputenv(variable, m_previous);
+        else
+            qunsetenv(variable);
     }
     TempSettingsDir(const TempSettingsDir &) = delete;
     TempSettingsDir &operator=(const TempSettingsDir &) = delete;
@@ -49,5 +53,8 @@ public:
     }
 
 private:
+    static constexpr const char *variable = "XDG_CONFIG_HOME";
     QTemporaryDir m_dir;
+    QByteArray m_previous;
+    bool m_hadPrevious;
 };
