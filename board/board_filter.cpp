@@ -51,11 +51,11 @@ void sortShown(const BoardTable &table, std::vector<std::size_t> &shown, const B
         return;
     const auto column = static_cast<std::size_t>(sort.column);
     // The keys once, side by side, rather than looked up in the rows at every comparison.
-    std::vector<std::pair<long double, std::size_t>> keyed;
+    std::vector<std::pair<double, std::size_t>> keyed;
     std::vector<std::size_t> unkeyed; // cells without a number come last in either direction
     keyed.reserve(shown.size());
     for (const std::size_t i : shown) {
-        if (const std::optional<long double> key = table.key(*table.rows[i], column))
+        if (const std::optional<double> key = table.key(*table.rows[i], column))
             keyed.emplace_back(*key, i);
         else
             unkeyed.push_back(i);

@@ -12,7 +12,7 @@ struct BoardFilter {
     std::string position; // windows-1251; empty: every position
     int maxAge = 99;      // the oldest age shown
     // The lowest talent shown; above 0 it leaves out the players without a talent.
-    long double minTalent = 0;
+    double minTalent = 0;
     std::string search; // windows-1251: part of a player's or a team's name, in any case
     // Only the three highest talents of each position, among the rows the other rules let through;
     // a tie goes to the row that comes first on the board.

@@ -55,10 +55,9 @@ public:
     {
         --*m_waiting;
         ArrivedPage page = readArrivedPage(fetched, job.kind);
-        if (!page.read) {
-            const QString why = QString::fromStdString(page.whyNot);
-            tell([job, why](BoardLoader *loader) { Q_EMIT loader->pageNotRead(job, why); });
-        } else {
+        const QString why = QString::fromStdString(page.whyNot);
+        tell([job, why](BoardLoader *loader) { Q_EMIT loader->pageTaken(job, why); });
+        if (page.read) {
             const QDateTime now = QDateTime::currentDateTimeUtc();
             if (HistoryStore *store = storeAt(keepIn))
                 keep(*store, fetchRecordOf(now, job.teamId, job.kind, std::move(fetched.body), page.reading));

@@ -37,8 +37,8 @@ public:
 
 Q_SIGNALS:
     void tableReady(std::shared_ptr<const BoardTable> table);
-    // A page handed over was not read; why, in a few words (UTF-8).
-    void pageNotRead(const PageJob &job, const QString &whyNot);
+    // A page handed over is dealt with: read, or why not, in a few words (UTF-8).
+    void pageTaken(const PageJob &job, const QString &whyNot);
     // Every page handed over is dealt with: `notKept` of them could not go into the history, the first
     // for the reason given.
     void pagesTaken(int notKept, const QString &why);

@@ -72,10 +72,7 @@ void BoardPage::wire()
     connect(m_loader, &BoardLoader::tableReady, this, [this](std::shared_ptr<const BoardTable> table) {
         runGuarded([&] { showTable(std::move(table)); });
     });
-    connect(m_loader, &BoardLoader::pageNotRead, this, [this](const PageJob &job, const QString &whyNot) {
-        m_failures[job.teamId] << whyNot;
-        showRefreshState();
-    });
+    connect(m_loader, &BoardLoader::pageTaken, this, &BoardPage::onPageTaken);
     connect(m_loader, &BoardLoader::pagesTaken, this, &BoardPage::onPagesTaken);
     connect(m_loader, &BoardLoader::problem, this, &BoardPage::problem);
 }
@@ -191,6 +188,25 @@ void BoardPage::onPageFetched(const PageJob &job, const FetchResult &result)
     Q_EMIT bytesCounted(result.lastPageBytes, result.sessionBytes);
     const bool keep = m_sources.keepPages && m_sources.keepPages();
     m_loader->takePage(job, result, keep ? historyPath() : QString());
+    holdWhileLoaderBusy(+1);
+}
+
+void BoardPage::onPageTaken(const PageJob &job, const QString &whyNot)
+{
+    holdWhileLoaderBusy(-1);
+    if (!whyNot.isEmpty()) {
+        m_failures[job.teamId] << whyNot;
+        showRefreshState();
+    }
+}
+
+void BoardPage::holdWhileLoaderBusy(int change)
+{
+    // Large pages arrive faster than they are read and kept: no more are fetched while a few wait, so
+    // the pages held in memory stay a few.
+    m_inLoader += change;
+    if (m_refresh && !m_refresh->isDone())
+        m_refresh->hold(m_inLoader >= pagesAtOnce);
 }
 
 void BoardPage::onPagesTaken(int notKept, const QString &why)

@@ -78,6 +78,8 @@ private:
     void onRefreshClicked();
     void onStopClicked();
     void onPageFetched(const PageJob &job, const FetchResult &result);
+    void onPageTaken(const PageJob &job, const QString &whyNot);
+    void holdWhileLoaderBusy(int change);
     void onPagesTaken(int notKept, const QString &why);
     void showRefreshState();
     // "Гамма (сервер не ответил вовремя)" for every team the last refresh left out, in catalogue order.
@@ -115,6 +117,7 @@ private:
     std::unique_ptr<FetchQueue> m_refresh;
     // The loader has pages of the last refresh still to read and keep.
     bool m_taking = false;
+    int m_inLoader = 0; // pages handed to the loader and not yet taken
     int32_t m_refreshDivision = 0;
     std::vector<CatalogueEntry> m_refreshTeams;
     std::map<int32_t, QStringList> m_failures; // why a team's page did not arrive

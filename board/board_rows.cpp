@@ -36,7 +36,7 @@ void takeNewer(TeamPages &into, const TeamPages &other, const QDateTime &now)
 namespace {
 
 // The cells read as the team lists show them (one formatter for both); the keys are the values.
-void setNumber(BoardRow &row, std::size_t column, std::string text, long double value)
+void setNumber(BoardRow &row, std::size_t column, std::string text, double value)
 {
     row.cells[column] = std::move(text);
     row.keys[column] = value;
@@ -84,8 +84,8 @@ std::vector<BoardRow> joinTeamPages(const TeamPages &team)
 {
     static const std::vector<TalentPlayer> noTalents;
     static const std::vector<AbilitiesPlayer> noAbilities;
-    const auto &talent = team.talent ? team.talent->players : noTalents;
-    const auto &abilities = team.abilities ? team.abilities->players : noAbilities;
+    const auto &talent = team.talent ? *team.talent->players : noTalents;
+    const auto &abilities = team.abilities ? *team.abilities->players : noAbilities;
     // Each name's abilities rows in page order; a talent row takes the first not yet taken.
     std::unordered_map<std::string_view, std::deque<std::size_t>> byName;
     for (std::size_t i = 0; i < abilities.size(); ++i)

@@ -37,10 +37,16 @@ extern const std::array<const char *, boardColumnCount> boardColumnNames;
 bool isBoardTextColumn(std::size_t column);
 inline constexpr std::size_t boardTextColumnCount = PositionColumn + 1;
 
-// The players of one page and when the page was fetched.
+// The players of one page and when the page was fetched. The players are shared, never changed: the
+// board's pages and the pages a refresh read hold the same ones.
 template <class Player> struct PlayersAt {
+    PlayersAt(QDateTime at, std::vector<Player> list)
+        : fetchedAt(std::move(at)), players(std::make_shared<const std::vector<Player>>(std::move(list)))
+    {
+    }
+
     QDateTime fetchedAt;
-    std::vector<Player> players;
+    std::shared_ptr<const std::vector<Player>> players;
 };
 
 // What the board knows of one team: its name as the catalogue gives it and its latest pages.
@@ -60,7 +66,7 @@ using BoardCells = std::array<std::string, boardColumnCount>;
 struct BoardRow {
     BoardCells cells;
     // What a number column sorts by: the number the cell holds.
-    std::array<long double, boardColumnCount> keys{};
+    std::array<double, boardColumnCount> keys{};
     // A number cell that is empty or holds no number has no key.
     std::bitset<boardColumnCount> keyed;
     // A text column's cell as an entry of the board's list of that column's texts (CollationOrder).
@@ -84,14 +90,14 @@ using TeamRows = std::vector<BoardRow>;
 struct BoardTable {
     std::vector<const BoardRow *> rows; // teams in the order given, each team's players as joined
     std::vector<std::string> positions; // every position present, in the collator's order
-    long double oldestAge = 0;          // the highest age of any row
+    double oldestAge = 0;               // the highest age of any row
     // For each text column, the place of each of its texts in the collator's order (by text entry).
     std::array<std::shared_ptr<const std::vector<uint32_t>>, boardTextColumnCount> places;
     std::vector<std::shared_ptr<const TeamRows>> teams; // what `rows` point into
 
     // What a row sorts by in a column: the number, or for a text column its text's place; nothing for a
     // number cell without a number.
-    std::optional<long double> key(const BoardRow &row, std::size_t column) const
+    std::optional<double> key(const BoardRow &row, std::size_t column) const
     {
         if (column < boardTextColumnCount)
             return (*places[column])[row.textIds[column]];

@@ -34,9 +34,16 @@ void FetchQueue::abort()
     m_running.clear();
 }
 
+void FetchQueue::hold(bool held)
+{
+    m_held = held;
+    if (!m_held && !m_done)
+        startWaiting();
+}
+
 void FetchQueue::startWaiting()
 {
-    while (!m_stopped && !m_waiting.empty() && static_cast<int>(m_running.size()) < m_atOnce) {
+    while (!m_stopped && !m_held && !m_waiting.empty() && static_cast<int>(m_running.size()) < m_atOnce) {
         const PageJob job = m_waiting.front();
         m_waiting.pop_front();
         auto *fetcher = new PageFetcher(job.teamId, job.kind, m_route, m_timeouts, this);

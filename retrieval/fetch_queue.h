@@ -31,6 +31,9 @@ public:
     void stop();
     // Every fetch ends at once, untold, and none starts; finished() does not follow.
     void abort();
+    // While held, no new fetch starts (a receiver still busy with the pages it got); those under way
+    // finish and are told. Letting go starts the waiting ones.
+    void hold(bool held);
 
     bool isStopped() const { return m_stopped; }
     bool isDone() const { return m_done; }
@@ -54,5 +57,6 @@ private:
     ExchangeTimeouts m_timeouts;
     int m_atOnce;
     bool m_stopped = false;
+    bool m_held = false;
     bool m_done = false;
 };

@@ -63,7 +63,8 @@ char16_t escapedUnit(QByteArrayView in, qsizetype &at, int base)
 std::optional<QString> unescape(QByteArrayView in)
 {
     QString out;
-    QStringDecoder fromUtf8(QStringDecoder::Utf8); // one decoder for the whole value, as Qt reads it
+    // One decoder for the whole value, as Qt reads it; a byte order mark that starts it is a character.
+    QStringDecoder fromUtf8(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
     bool inQuotes = false;
     bool quoted = false;
     qsizetype kept = 0; // blanks at the end of the text before this length were escaped, not typed
@@ -156,7 +157,9 @@ QByteArray escaped(const QString &value, bool asUtf8)
         } else if (c == '"' || c == '\\') {
             out += '\\';
             out += static_cast<char>(c);
-        } else if (c < 0x20 || (c >= 0x7f && !asUtf8) || (QChar::isSurrogate(c) && !paired)) {
+        } else if (c < 0x20 || (c >= 0x7f && !asUtf8) || (QChar::isSurrogate(c) && !paired) ||
+                   c == QChar::ByteOrderMark) {
+            // A byte order mark as UTF-8 would be taken for the start of the text and dropped.
             out += hexEscape(c);
             hexDigitsEscaped = true;
         } else if (c < 0x80) {

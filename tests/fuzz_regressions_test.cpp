@@ -77,3 +77,17 @@ TEST(SettingsFuzzFinding, VariantClaimingHugeLengthIsNotDecodedAndSurvivesASave)
 }
 
 } // namespace
+
+// A text starting with U+FEFF, then U+FFFF: written as a value, it read back without its first character.
+TEST(SettingsFuzzFinding, TextStartingWithAByteOrderMarkReadsBackWhole)
+{
+    const QString text = QString(QChar(0xFEFF)) + QChar(0xFFFF) + QChar(0xFC);
+    const QByteArray stored = iniText(text);
+    EXPECT_EQ(readIniValue(stored), (IniValue{IniValue::Kind::Text, text, {}}))
+        << stored.toHex().toStdString();
+    // Typed so by hand, it is kept too.
+    EXPECT_EQ(readIniValue("\xEF\xBB\xBF"
+                           "a")
+                  .text,
+              QString(QChar(0xFEFF)) + u'a');
+}

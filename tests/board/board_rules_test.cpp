@@ -107,8 +107,8 @@ TEST(BoardJoin, NewerPagesReplaceOlderOnesKindByKind)
     fresh.talent = PlayersAt<TalentPlayer>{now, {talentRow("Новый", "", "Df", "16", "2,000")}};
     fresh.abilities = PlayersAt<AbilitiesPlayer>{now.addDays(-2), {}};
     takeNewer(stored, fresh);
-    EXPECT_EQ(stored.talent->players[0].name, cp("Новый"));
-    EXPECT_EQ(stored.abilities->players.size(), 1u) << "an older page never replaces a newer one";
+    EXPECT_EQ(stored.talent->players->at(0).name, cp("Новый"));
+    EXPECT_EQ(stored.abilities->players->size(), 1u) << "an older page never replaces a newer one";
 }
 
 TEST(BoardBuild, NewPagesOfOneTeamLeaveTheOthersRowsAndSortAsABoardMadeAtOnce)
@@ -271,12 +271,12 @@ TEST(BoardStoredPages, ThePageStoredLastCountsWhateverItsDate)
                 .ok);
     EXPECT_EQ(store.teams().at(0).latest, store.fetchesOf(7).at(0).fetchedAt);
     TeamPages pages = storedTeamPages(store, 7);
-    EXPECT_EQ(pages.talent->players.at(0).name, cp("Свежий"));
+    EXPECT_EQ(pages.talent->players->at(0).name, cp("Свежий"));
 
     // A page a refresh fetches outranks a stored one dated in the future.
     pages.talent->fetchedAt = now.addYears(1);
     TeamPages fetched;
     fetched.talent = PlayersAt<TalentPlayer>{now, {talentRow("Обновлённый", "", "Df", "16", "2,000")}};
     takeNewer(pages, fetched, now);
-    EXPECT_EQ(pages.talent->players.at(0).name, cp("Обновлённый"));
+    EXPECT_EQ(pages.talent->players->at(0).name, cp("Обновлённый"));
 }

@@ -110,6 +110,23 @@ TEST_F(RefreshTest, StopLetsTheRequestsUnderWayFinishAndStartsNoOther)
     EXPECT_EQ(refresh.notStarted().size(), 6u);
 }
 
+TEST_F(RefreshTest, HeldStartsNothingNewUntilLetGo)
+{
+    FetchQueue refresh(jobs(6), {}, timeouts, 4);
+    size_t whenLetGo = 0;
+    run(refresh, 5000, [&](FetchQueue &r) {
+        r.hold(true);
+        // The three under way finish while held; then the rest may go.
+        QTimer::singleShot(300, &r, [&] {
+            whenLetGo = server.requests.size();
+            r.hold(false);
+        });
+    });
+    EXPECT_EQ(whenLetGo, 4u) << "no fetch started while held";
+    EXPECT_EQ(finishedCount, 1);
+    EXPECT_EQ(told.size(), 6u);
+}
+
 TEST_F(RefreshTest, AbortEndsEveryRequestUntold)
 {
     auto refresh = std::make_unique<FetchQueue>(jobs(6), ProxyChoice{}, timeouts, 4);
