@@ -67,6 +67,23 @@ protected:
         form->show();
     }
 
+    void TearDown() override
+    {
+        if (settings)
+            form->setSettingsDialog(nullptr);
+        WindowFixture::TearDown();
+    }
+
+    // The window keeps the pages it reads in a history file in the working folder; its path.
+    QString keepHistory()
+    {
+        settings = std::make_unique<SettingsDialog>();
+        form->setSettingsDialog(settings.get());
+        const QString file = QDir::current().filePath(QStringLiteral("history.db"));
+        form->openHistory(file);
+        return file;
+    }
+
     void chooseDivision(int index)
     {
         ui->ComboBox1->setCurrentIndex(index);
@@ -92,6 +109,7 @@ protected:
         return text;
     }
 
+    std::unique_ptr<SettingsDialog> settings;
     QTableView *view = nullptr;
     QPushButton *refresh = nullptr;
     QPushButton *stop = nullptr;
@@ -186,10 +204,7 @@ TEST_F(BoardWindow, ARefreshBelongsToItsDivisionWhateverIsPressedMeanwhile)
 
 TEST_F(BoardWindow, ClosingTheWindowEndsTheRefreshAndKeepsWhatArrived)
 {
-    SettingsDialog settings;
-    const QString historyFile = QDir::current().filePath(QStringLiteral("history.db"));
-    form->setSettingsDialog(&settings);
-    form->openHistory(historyFile);
+    const QString historyFile = keepHistory();
     server.delayFor = [](const std::string &request) {
         return request.find("id=11") != std::string::npos ? 10 : 400;
     };
@@ -206,15 +221,11 @@ TEST_F(BoardWindow, ClosingTheWindowEndsTheRefreshAndKeepsWhatArrived)
     ASSERT_TRUE(store.open(historyFile).ok);
     EXPECT_EQ(store.fetchesOf(11).size(), 2u);
     EXPECT_TRUE(store.fetchesOf(12).empty());
-    form->setSettingsDialog(nullptr);
 }
 
 TEST_F(BoardWindow, AHistoryAnotherProgramHoldsNeverHoldsTheWindow)
 {
-    SettingsDialog settings;
-    const QString historyFile = QDir::current().filePath(QStringLiteral("history.db"));
-    form->setSettingsDialog(&settings);
-    form->openHistory(historyFile);
+    const QString historyFile = keepHistory();
     server.delayFor = [](const std::string &request) {
         return request.find("id=11") != std::string::npos ? 0 : -1;
     };
@@ -240,7 +251,6 @@ TEST_F(BoardWindow, AHistoryAnotherProgramHoldsNeverHoldsTheWindow)
     ASSERT_EQ(recorder.boxes.size(), 1u) << "one message at the end, not one per page";
     EXPECT_TRUE(recorder.boxes[0].text.startsWith(QStringLiteral("Не сохранено в историю страниц: 2.")))
         << recorder.boxes[0].text.toStdString();
-    form->setSettingsDialog(nullptr);
 }
 
 TEST(PageTextOnView, APlayersNameWithMarkupTitlesTheChartAsItIs)
