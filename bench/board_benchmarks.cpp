@@ -191,7 +191,7 @@ void BM_BoardFillFromHistory(benchmark::State &state)
 }
 BENCHMARK(BM_BoardFillFromHistory)->Unit(benchmark::kMillisecond);
 
-// Each iteration clicks the next column's header, cycling through all fifteen, and draws the rows.
+// Each iteration clicks the next column's header, cycling through every column, and draws the rows.
 void BM_BoardSortByEveryColumn(benchmark::State &state)
 {
     SeededBoard board;
@@ -200,7 +200,7 @@ void BM_BoardSortByEveryColumn(benchmark::State &state)
     for (auto _ : state) {
         Q_EMIT header->sectionClicked(column);
         board.paint();
-        column = (column + 1) % 15;
+        column = (column + 1) % static_cast<int>(boardColumnCount);
     }
     state.counters["players"] = board.shown();
 }

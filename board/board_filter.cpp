@@ -14,8 +14,16 @@ BoardSort BoardSort::clicked(int clickedColumn) const
 
 namespace {
 
+bool grows(const BoardRow &row)
+{
+    const auto above0 = [&row](std::size_t column) { return row.keyed[column] && row.keys[column] > 0; };
+    return above0(TalentChangeColumn) || above0(MasteryChangeColumn);
+}
+
 bool passes(const BoardRow &row, const BoardFilter &filter, const std::string &search)
 {
+    if (filter.growingOnly && !grows(row))
+        return false;
     if (!filter.position.empty() && row.cells[PositionColumn] != filter.position)
         return false;
     if (row.keyed[AgeColumn] && row.keys[AgeColumn] > filter.maxAge)
@@ -79,7 +87,7 @@ std::vector<std::size_t> shownRows(const BoardTable &table, const BoardFilter &f
     std::iota(shown.begin(), shown.end(), std::size_t{0});
     // Filters that let every row through cost no look at the rows.
     const bool all = filter.position.empty() && filter.maxAge >= table.oldestAge && filter.minTalent <= 0 &&
-                     search.empty();
+                     search.empty() && !filter.growingOnly;
     if (!all)
         std::erase_if(shown, [&](std::size_t i) { return !passes(*rows[i], filter, search); });
     if (filter.bestOfPosition)

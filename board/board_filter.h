@@ -17,6 +17,8 @@ struct BoardFilter {
     // Only the three highest talents of each position, among the rows the other rules let through;
     // a tie goes to the row that comes first on the board.
     bool bestOfPosition = false;
+    // Only the players whose talent or mastery grew since the team's previous talent page.
+    bool growingOnly = false;
 };
 
 struct BoardSort {

@@ -27,6 +27,8 @@ public:
 
     void showTeams(std::vector<CatalogueEntry> teams, const QString &historyPath)
     {
+        m_historyPath = historyPath;
+        m_toldGrowthFailure = false;
         m_teams = std::move(teams);
         m_pages.assign(m_teams.size(), TeamPages{});
         HistoryStore *store = storeAt(historyPath);
@@ -62,10 +64,12 @@ public:
             if (HistoryStore *store = storeAt(keepIn))
                 keep(*store, fetchRecordOf(now, job.teamId, job.kind, std::move(fetched.body), page.reading));
             TeamPages arrived;
-            if (job.kind == PageKind::Talent)
+            if (job.kind == PageKind::Talent) {
                 arrived.talent = PlayersAt<TalentPlayer>{now, std::move(page.reading.talents)};
-            else
+                arrived.previousTalent = previousTalent(job.teamId, now, keepIn);
+            } else {
                 arrived.abilities = PlayersAt<AbilitiesPlayer>{now, std::move(page.reading.abilities)};
+            }
             takeNewer(m_fresh[job.teamId], arrived, now);
             for (size_t i = 0; i < m_teams.size(); ++i) {
                 if (m_teams[i].id == job.teamId) {
@@ -81,6 +85,7 @@ public:
 
     void finishPages()
     {
+        m_toldGrowthFailure = false;
         if (m_changed)
             sendTable();
         const int notKept = std::exchange(m_notKept, 0);
@@ -100,6 +105,25 @@ private:
             m_store->open(path);
         }
         return m_store->isOpen() ? m_store.get() : nullptr;
+    }
+
+    // The stored talent page a page fetched now grows from, read from the history the board shows (or
+    // the one the page went into). A file that fails is told once and costs only the growth.
+    std::optional<PlayersAt<TalentPlayer>> previousTalent(int32_t teamId, const QDateTime &now,
+                                                          const QString &keptIn)
+    {
+        HistoryStore *store = storeAt(keptIn.isEmpty() ? m_historyPath : keptIn);
+        if (!store)
+            return std::nullopt;
+        try {
+            return previousTalentPage(*store, teamId, now);
+        } catch (const AppError &e) {
+            if (!std::exchange(m_toldGrowthFailure, true)) {
+                const QString failure = fromCp1251(e.what());
+                tell([failure](BoardLoader *loader) { Q_EMIT loader->problem(failure); });
+            }
+            return std::nullopt;
+        }
     }
 
     void keep(HistoryStore &store, const std::optional<FetchRecord> &record)
@@ -140,6 +164,8 @@ private:
     QLocale m_locale;
     std::optional<BoardBuilder> m_builder;
     std::unique_ptr<HistoryStore> m_store;
+    QString m_historyPath; // the history the board's teams were read from
+    bool m_toldGrowthFailure = false;
     std::vector<CatalogueEntry> m_teams;
     std::vector<TeamPages> m_pages; // in the order of m_teams
     // The pages read in this session, by team: they stand even when the history keeps nothing.

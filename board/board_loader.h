@@ -25,10 +25,12 @@ public:
     BoardLoader &operator=(const BoardLoader &) = delete;
 
     // The board's teams from now on, in its order, each from its pages stored last in the history file
-    // at `historyPath` (none when empty) or the pages read this session, where those are newer.
+    // at `historyPath` (none when empty) or the pages read this session, where those are newer; each
+    // talent page with the stored one its growth is measured from.
     void showTeams(std::vector<CatalogueEntry> teams, const QString &historyPath);
     // A page a refresh fetched: read, kept in the history file at `keepIn` (not kept when empty), and its
-    // team's rows made again when the team is on the board.
+    // team's rows made again when the team is on the board. A talent page's growth is measured from the
+    // talent page stored before it in the history the board shows.
     void takePage(const PageJob &job, FetchResult fetched, const QString &keepIn);
     // pagesTaken() follows once every page handed over before is dealt with.
     void finishPages();

@@ -3,6 +3,7 @@
 #include "text/code_page.h"
 
 #include <QCoreApplication>
+#include <QFont>
 
 void BoardModel::show(std::shared_ptr<const BoardTable> table, std::vector<std::size_t> shown)
 {
@@ -24,13 +25,41 @@ int BoardModel::columnCount(const QModelIndex &parent) const
 
 QVariant BoardModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !m_table || !index.isValid())
+    if (!m_table || !index.isValid())
         return {};
     const auto row = static_cast<std::size_t>(index.row());
     const auto column = static_cast<std::size_t>(index.column());
     if (row >= m_shown.size() || column >= boardColumnCount)
         return {};
-    return fromCp1251(m_table->rows[m_shown[row]]->cells[column]);
+    const BoardRow &shown = *m_table->rows[m_shown[row]];
+    switch (role) {
+    case Qt::DisplayRole:
+        return fromCp1251(shown.cells[column]);
+    case Qt::ToolTipRole:
+        return pagesNote(shown, column);
+    case Qt::FontRole:
+        if (shown.onTalentPageOnly() || shown.onAbilitiesPageOnly()) {
+            QFont half;
+            half.setItalic(true);
+            return half;
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant BoardModel::pagesNote(const BoardRow &row, std::size_t column)
+{
+    // Only dates and our own words: no page text reaches a tooltip, which would read it as markup.
+    if (row.onTalentPageOnly())
+        return tr("только на странице таланта");
+    if (row.onAbilitiesPageOnly())
+        return tr("только на странице способностей");
+    if (column == DateColumn && row.fromPagesOfDifferentDays())
+        return tr("Талант: %1, способности: %2")
+            .arg(QString::fromStdString(row.talentDay), QString::fromStdString(row.abilitiesDay));
+    return {};
 }
 
 QVariant BoardModel::headerData(int section, Qt::Orientation orientation, int role) const

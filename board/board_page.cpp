@@ -62,6 +62,7 @@ void BoardPage::wire()
     connect(m_minTalent, &QDoubleSpinBox::valueChanged, this, apply);
     connect(m_search, &QLineEdit::textChanged, this, apply);
     connect(m_best, &QCheckBox::toggled, this, apply);
+    connect(m_growing, &QCheckBox::toggled, this, apply);
     connect(m_view->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { runGuarded([&] { onHeaderClicked(column); }); });
     connect(m_refreshButton, &QPushButton::clicked, this,
@@ -129,6 +130,7 @@ BoardFilter BoardPage::filterOnView() const
     filter.minTalent = m_minTalent->value();
     filter.search = toCp1251(m_search->text());
     filter.bestOfPosition = m_best->isChecked();
+    filter.growingOnly = m_growing->isChecked();
     return filter;
 }
 

@@ -92,6 +92,7 @@ private:
     QDoubleSpinBox *m_minTalent = nullptr;
     QLineEdit *m_search = nullptr;
     QCheckBox *m_best = nullptr;
+    QCheckBox *m_growing = nullptr;
     QPushButton *m_refreshButton = nullptr;
     QPushButton *m_stopButton = nullptr;
     QPushButton *m_csvButton = nullptr;

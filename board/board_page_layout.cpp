@@ -35,7 +35,8 @@ QLabel *labelFor(QWidget *buddy, const QString &text)
 }
 
 // Widths of the columns, in the order of boardColumnNames.
-constexpr int columnWidths[] = {112, 104, 66, 30, 34, 42, 46, 36, 36, 36, 36, 36, 36, 36, 36};
+constexpr int columnWidths[] = {112, 104, 66, 30, 34, 42, 46, 36, 36, 36, 36, 36, 36, 36, 36, 54, 62, 80};
+static_assert(std::size(columnWidths) == boardColumnCount);
 
 void setupView(QTableView *view, BoardModel *model)
 {
@@ -79,6 +80,7 @@ void BoardPage::buildControls()
     m_search = named(new QLineEdit(this), "boardSearchEdit");
     m_search->setClearButtonEnabled(true);
     m_best = named(new QCheckBox(tr("Лучшие по позициям"), this), "boardBestCheck");
+    m_growing = named(new QCheckBox(tr("Только растущие"), this), "boardGrowingCheck");
     m_refreshButton = named(new QPushButton(tr("Обновить"), this), "boardRefreshButton");
     m_stopButton = named(new QPushButton(tr("Стоп"), this), "boardStopButton");
     m_csvButton = named(new QPushButton(tr("Сохранить CSV…"), this), "boardCsvButton");
@@ -120,6 +122,7 @@ void BoardPage::buildControls()
     search->addWidget(labelFor(m_search, tr("Поиск:")));
     search->addWidget(m_search, 1);
     search->addWidget(m_best);
+    search->addWidget(m_growing);
     auto *commands = new QHBoxLayout;
     commands->addWidget(m_refreshButton);
     commands->addWidget(m_stopButton);

@@ -1,7 +1,9 @@
 #include "board/board_rows.h"
 
+#include "history/player_growth.h"
 #include "roster/player_texts.h"
 #include "text/code_page.h"
+#include "text/numbers.h"
 
 #include <QCollator>
 #include <QCoreApplication>
@@ -11,14 +13,15 @@
 
 // The captions share their translations with the team lists.
 const std::array<const char *, boardColumnCount> boardColumnNames = {
-    QT_TRANSLATE_NOOP("RosterLists", "Команда"), QT_TRANSLATE_NOOP("RosterLists", "Имя"),
-    QT_TRANSLATE_NOOP("RosterLists", "Страна"),  QT_TRANSLATE_NOOP("RosterLists", "Поз"),
-    QT_TRANSLATE_NOOP("RosterLists", "Возр"),    QT_TRANSLATE_NOOP("RosterLists", "Маст"),
-    QT_TRANSLATE_NOOP("RosterLists", "Талант"),  QT_TRANSLATE_NOOP("RosterLists", "От"),
-    QT_TRANSLATE_NOOP("RosterLists", "Оп"),      QT_TRANSLATE_NOOP("RosterLists", "Др"),
-    QT_TRANSLATE_NOOP("RosterLists", "Пм"),      QT_TRANSLATE_NOOP("RosterLists", "Вн"),
-    QT_TRANSLATE_NOOP("RosterLists", "Пс"),      QT_TRANSLATE_NOOP("RosterLists", "Сл"),
-    QT_TRANSLATE_NOOP("RosterLists", "Тч"),
+    QT_TRANSLATE_NOOP("RosterLists", "Команда"),  QT_TRANSLATE_NOOP("RosterLists", "Имя"),
+    QT_TRANSLATE_NOOP("RosterLists", "Страна"),   QT_TRANSLATE_NOOP("RosterLists", "Поз"),
+    QT_TRANSLATE_NOOP("RosterLists", "Возр"),     QT_TRANSLATE_NOOP("RosterLists", "Маст"),
+    QT_TRANSLATE_NOOP("RosterLists", "Талант"),   QT_TRANSLATE_NOOP("RosterLists", "От"),
+    QT_TRANSLATE_NOOP("RosterLists", "Оп"),       QT_TRANSLATE_NOOP("RosterLists", "Др"),
+    QT_TRANSLATE_NOOP("RosterLists", "Пм"),       QT_TRANSLATE_NOOP("RosterLists", "Вн"),
+    QT_TRANSLATE_NOOP("RosterLists", "Пс"),       QT_TRANSLATE_NOOP("RosterLists", "Сл"),
+    QT_TRANSLATE_NOOP("RosterLists", "Тч"),       QT_TRANSLATE_NOOP("RosterLists", "Δ Маст"),
+    QT_TRANSLATE_NOOP("RosterLists", "Δ Талант"), QT_TRANSLATE_NOOP("RosterLists", "Данные от"),
 };
 
 bool isBoardTextColumn(std::size_t column) { return column <= PositionColumn; }
@@ -26,10 +29,13 @@ bool isBoardTextColumn(std::size_t column) { return column <= PositionColumn; }
 void takeNewer(TeamPages &into, const TeamPages &other, const QDateTime &now)
 {
     const auto take = [&now](auto &mine, const auto &theirs) {
-        if (theirs && (!mine || mine->fetchedAt > now || theirs->fetchedAt >= mine->fetchedAt))
+        const bool newer = theirs && (!mine || mine->fetchedAt > now || theirs->fetchedAt >= mine->fetchedAt);
+        if (newer)
             mine = theirs;
+        return newer;
     };
-    take(into.talent, other.talent);
+    if (take(into.talent, other.talent))
+        into.previousTalent = other.previousTalent;
     take(into.abilities, other.abilities);
 }
 
@@ -78,6 +84,81 @@ BoardRow fromAbilitiesPlayer(const std::string &team, const AbilitiesPlayer &pla
     return row;
 }
 
+// The players of the previous talent page by name and country, handed out in page order: the k-th of a
+// name and country on the page shown finds the k-th on the previous one.
+class PreviousPlayers {
+public:
+    explicit PreviousPlayers(const TeamPages &team)
+    {
+        if (!team.previousTalent)
+            return;
+        for (const TalentPlayer &player : *team.previousTalent->players)
+            m_byKey[keyOf(player)].players.push_back(&player);
+    }
+
+    const TalentPlayer *next(const TalentPlayer &player)
+    {
+        const auto same = m_byKey.find(keyOf(player));
+        if (same == m_byKey.end() || same->second.taken == same->second.players.size())
+            return nullptr;
+        return same->second.players[same->second.taken++];
+    }
+
+private:
+    struct Same {
+        std::vector<const TalentPlayer *> players;
+        std::size_t taken = 0;
+    };
+
+    static std::string keyOf(const TalentPlayer &player)
+    {
+        std::string key = player.name;
+        key += '\0';
+        key += player.country;
+        return key;
+    }
+
+    std::unordered_map<std::string, Same> m_byKey;
+};
+
+// A change per week as its cell shows it; the key is the number the cell holds, so the order and the
+// growing-only filter agree with what is on view.
+void setChange(BoardRow &row, std::size_t column, std::string text)
+{
+    const double shown = static_cast<double>(parseDecimal(text).value_or(0));
+    setNumber(row, column, std::move(text), shown);
+}
+
+void addGrowth(BoardRow &row, const TalentPlayer &player, const TeamPages &team, PreviousPlayers &previous)
+{
+    const TalentPlayer *before = previous.next(player);
+    if (!before)
+        return;
+    const QDateTime &beforeAt = team.previousTalent->fetchedAt;
+    const QDateTime &afterAt = team.talent->fetchedAt;
+    if (const auto change = changePerWeek(before->mastery, beforeAt, player.mastery, afterAt))
+        setChange(row, MasteryChangeColumn, masteryChangeText(*change));
+    if (const auto change = changePerWeek(before->talent, beforeAt, player.talent, afterAt))
+        setChange(row, TalentChangeColumn, talentChangeText(*change));
+}
+
+std::string dayOf(const QDateTime &at)
+{
+    return at.toLocalTime().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
+}
+
+// The date cell: the talent page's day, or the abilities page's for a player only there; it sorts by the
+// time of that page.
+void setDate(BoardRow &row, const TeamPages &team)
+{
+    const bool talent = !row.onAbilitiesPageOnly();
+    std::string text = talent ? row.talentDay : row.abilitiesDay;
+    if (row.fromPagesOfDifferentDays())
+        text += " *";
+    const QDateTime &at = talent ? team.talent->fetchedAt : team.abilities->fetchedAt;
+    setNumber(row, DateColumn, std::move(text), static_cast<double>(at.toSecsSinceEpoch()));
+}
+
 } // namespace
 
 std::vector<BoardRow> joinTeamPages(const TeamPages &team)
@@ -86,26 +167,37 @@ std::vector<BoardRow> joinTeamPages(const TeamPages &team)
     static const std::vector<AbilitiesPlayer> noAbilities;
     const auto &talent = team.talent ? *team.talent->players : noTalents;
     const auto &abilities = team.abilities ? *team.abilities->players : noAbilities;
+    const std::string talentDay = team.talent ? dayOf(team.talent->fetchedAt) : std::string();
+    const std::string abilitiesDay = team.abilities ? dayOf(team.abilities->fetchedAt) : std::string();
     // Each name's abilities rows in page order; a talent row takes the first not yet taken.
     std::unordered_map<std::string_view, std::deque<std::size_t>> byName;
     for (std::size_t i = 0; i < abilities.size(); ++i)
         byName[abilities[i].name].push_back(i);
     std::vector<bool> taken(abilities.size(), false);
+    PreviousPlayers previous(team);
     std::vector<BoardRow> joined;
     joined.reserve(std::max(talent.size(), abilities.size()));
     for (const TalentPlayer &player : talent) {
-        joined.push_back(fromTalentPlayer(team.teamName, player));
+        BoardRow &row = joined.emplace_back(fromTalentPlayer(team.teamName, player));
+        row.talentDay = talentDay;
+        addGrowth(row, player, team, previous);
         const auto same = byName.find(player.name);
         if (same == byName.end() || same->second.empty())
             continue;
         const std::size_t i = same->second.front();
         same->second.pop_front();
         taken[i] = true;
-        addAbilities(joined.back(), skillRowTexts(abilities[i]), abilities[i]);
+        addAbilities(row, skillRowTexts(abilities[i]), abilities[i]);
+        row.abilitiesDay = abilitiesDay;
     }
-    for (std::size_t i = 0; i < abilities.size(); ++i)
-        if (!taken[i])
+    for (std::size_t i = 0; i < abilities.size(); ++i) {
+        if (!taken[i]) {
             joined.push_back(fromAbilitiesPlayer(team.teamName, abilities[i]));
+            joined.back().abilitiesDay = abilitiesDay;
+        }
+    }
+    for (BoardRow &row : joined)
+        setDate(row, team);
     return joined;
 }
 

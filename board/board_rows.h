@@ -28,8 +28,12 @@ enum BoardColumn : std::size_t {
     MasteryColumn,
     TalentColumn,
     FirstAbilityColumn, // then the other seven abilities, in the abilities list's order
+    // Mastery's and talent's change per week since the team's previous talent page.
+    MasteryChangeColumn = FirstAbilityColumn + 8,
+    TalentChangeColumn,
+    DateColumn, // the day of the page the row comes from
 };
-inline constexpr std::size_t boardColumnCount = FirstAbilityColumn + 8;
+inline constexpr std::size_t boardColumnCount = DateColumn + 1;
 
 // The columns' own names (UTF-8): the captions before translation and the CSV header.
 extern const std::array<const char *, boardColumnCount> boardColumnNames;
@@ -54,10 +58,14 @@ struct TeamPages {
     std::string teamName;
     std::optional<PlayersAt<TalentPlayer>> talent;
     std::optional<PlayersAt<AbilitiesPlayer>> abilities;
+    // What the growth on `talent` is measured from: the talent page stored last of those fetched at
+    // least a day before it. It belongs to `talent` and goes wherever that page goes.
+    std::optional<PlayersAt<TalentPlayer>> previousTalent;
 };
 
-// Takes each page of `other` that is newer than the one `into` holds, or that `into` lacks. A page of
-// `into` dated after `now` was kept under a clock that ran ahead: any page of `other` replaces it.
+// Takes each page of `other` that is newer than the one `into` holds, or that `into` lacks, a talent
+// page with its previous one. A page of `into` dated after `now` was kept under a clock that ran
+// ahead: any page of `other` replaces it.
 void takeNewer(TeamPages &into, const TeamPages &other,
                const QDateTime &now = QDateTime::currentDateTimeUtc());
 
@@ -74,6 +82,17 @@ struct BoardRow {
     // The player's and the team's names in one case, for the search.
     std::string foldedName;
     std::string foldedTeam;
+    // The days (dd.MM.yyyy, local time) of the talent and abilities pages the player is on; empty for
+    // a page he is not on.
+    std::string talentDay;
+    std::string abilitiesDay;
+
+    bool onTalentPageOnly() const { return abilitiesDay.empty(); }
+    bool onAbilitiesPageOnly() const { return talentDay.empty(); }
+    bool fromPagesOfDifferentDays() const
+    {
+        return !talentDay.empty() && !abilitiesDay.empty() && talentDay != abilitiesDay;
+    }
 };
 
 // A team's players. The abilities page has no country, so a talent row is joined with the abilities row
@@ -81,6 +100,9 @@ struct BoardRow {
 // abilities page. Rows come in talent page order; position, age and mastery are the talent page's.
 // Players only on the abilities page follow, with country and talent empty; players only on the talent
 // page have the abilities empty. Number columns get their keys here; text columns when the board fills.
+// A talent row's growth comes from the previous talent page's player of the same name and country, the
+// k-th of them with the k-th. The date is the talent page's, or the abilities page's for a player only
+// there, marked " *" where the two pages are of different days.
 std::vector<BoardRow> joinTeamPages(const TeamPages &team);
 
 using TeamRows = std::vector<BoardRow>;

@@ -1,24 +1,53 @@
 #include "board/board_sources.h"
 
 #include "history/history_store.h"
+#include "history/player_growth.h"
+
+namespace {
+
+PlayersAt<TalentPlayer> talentOf(StoredPage &page) { return {page.fetchedAt, std::move(page.talents)}; }
+
+// `fetches` as fetchesOf() gives them, the one stored last first.
+std::optional<PlayersAt<TalentPlayer>>
+talentBefore(const HistoryStore &store, const std::vector<StoredFetch> &fetches, const QDateTime &shownAt)
+{
+    for (const StoredFetch &fetch : fetches) {
+        if (fetch.kind != PageKind::Talent || fetch.fetchedAt.secsTo(shownAt) < shortestGrowthSpanSecs)
+            continue;
+        if (std::optional<StoredPage> page = store.page(fetch.id))
+            return talentOf(*page);
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 TeamPages storedTeamPages(const HistoryStore &store, int32_t teamId)
 {
+    const std::vector<StoredFetch> fetches = store.fetchesOf(teamId);
     TeamPages pages;
-    for (const StoredFetch &fetch : store.fetchesOf(teamId)) {
+    for (const StoredFetch &fetch : fetches) {
         const bool talent = fetch.kind == PageKind::Talent;
         if (talent ? pages.talent.has_value() : pages.abilities.has_value())
             continue;
         if (std::optional<StoredPage> page = store.page(fetch.id)) {
             if (talent)
-                pages.talent = PlayersAt<TalentPlayer>{page->fetchedAt, std::move(page->talents)};
+                pages.talent = talentOf(*page);
             else
                 pages.abilities = PlayersAt<AbilitiesPlayer>{page->fetchedAt, std::move(page->abilities)};
         }
         if (pages.talent && pages.abilities)
             break;
     }
+    if (pages.talent)
+        pages.previousTalent = talentBefore(store, fetches, pages.talent->fetchedAt);
     return pages;
+}
+
+std::optional<PlayersAt<TalentPlayer>> previousTalentPage(const HistoryStore &store, int32_t teamId,
+                                                          const QDateTime &shownAt)
+{
+    return talentBefore(store, store.fetchesOf(teamId), shownAt);
 }
 
 ArrivedPage readArrivedPage(const FetchResult &fetched, PageKind kind)

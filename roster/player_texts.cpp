@@ -19,3 +19,20 @@ std::vector<std::string> skillRowTexts(const AbilitiesPlayer &p)
         texts.push_back(formatFixed(ability, 2));
     return texts;
 }
+
+namespace {
+
+std::string signedText(double change, int decimals)
+{
+    std::string text = formatFixed(change, decimals);
+    // formatFixed writes no sign for a value that rounds to zero.
+    if (change > 0 && text.find_first_not_of("0,") != std::string::npos)
+        text.insert(text.begin(), '+');
+    return text;
+}
+
+} // namespace
+
+std::string masteryChangeText(double change) { return signedText(change, 2); }
+
+std::string talentChangeText(double change) { return signedText(change, 3); }

@@ -41,6 +41,21 @@
     </message>
 </context>
 <context>
+    <name>BoardModel</name>
+    <message>
+        <source>только на странице таланта</source>
+        <translation>only on the talent page</translation>
+    </message>
+    <message>
+        <source>только на странице способностей</source>
+        <translation>only on the abilities page</translation>
+    </message>
+    <message>
+        <source>Талант: %1, способности: %2</source>
+        <translation>Talent: %1, abilities: %2</translation>
+    </message>
+</context>
+<context>
     <name>BoardPage</name>
     <message>
         <source>Все</source>
@@ -101,6 +116,10 @@
     <message>
         <source>Не сохранено в историю страниц: %1.</source>
         <translation>Pages not saved to the history: %1.</translation>
+    </message>
+    <message>
+        <source>Только растущие</source>
+        <translation>Growing only</translation>
     </message>
 </context>
 <context>
@@ -833,6 +852,18 @@
     <message>
         <source>Команда</source>
         <translation>Team</translation>
+    </message>
+    <message>
+        <source>Δ Маст</source>
+        <translation>Δ Mast</translation>
+    </message>
+    <message>
+        <source>Δ Талант</source>
+        <translation>Δ Talent</translation>
+    </message>
+    <message>
+        <source>Данные от</source>
+        <translation>As of</translation>
     </message>
 </context>
 <context>

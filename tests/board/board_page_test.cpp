@@ -1,3 +1,4 @@
+#include "board/board_rows.h"
 #include "history/history_page.h"
 #include "history/history_store.h"
 #include "settings/settings_dialog.h"
@@ -154,11 +155,14 @@ TEST_F(BoardWindow, RefreshFillsTheBoardNamesTheTeamsLeftOutAndSavesWhatIsShown)
     const QString csv = QDir::current().filePath(QStringLiteral("board.csv"));
     recorder.saveAnswer = csv;
     controlOf<QPushButton>(form.get(), "boardCsvButton")->click();
+    const std::string today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
     EXPECT_EQ(fileText(csv),
               "\xEF\xBB\xBF"
-              "Команда;Имя;Страна;Поз;Возр;Маст;Талант;От;Оп;Др;Пм;Вн;Пс;Сл;Тч\r\n"
-              "Бета;P2;Россия;Mf;17;2,25;2,335;11,50;12,50;13,50;14,50;15,50;16,50;17,50;18,50\r\n"
-              "Бета;P1;Россия;Mf;16;1,25;1,335;11,50;12,50;13,50;14,50;15,50;16,50;17,50;18,50\r\n");
+              "Команда;Имя;Страна;Поз;Возр;Маст;Талант;От;Оп;Др;Пм;Вн;Пс;Сл;Тч;Δ Маст;Δ Талант;Данные от\r\n"
+              "Бета;P2;Россия;Mf;17;2,25;2,335;11,50;12,50;13,50;14,50;15,50;16,50;17,50;18,50;;;" +
+                  today +
+                  "\r\nБета;P1;Россия;Mf;16;1,25;1,335;11,50;12,50;13,50;14,50;15,50;16,50;17,50;18,50;;;" +
+                  today + "\r\n");
     EXPECT_TRUE(recorder.boxes.empty());
     const std::string written = fileText(csv);
 
@@ -176,6 +180,38 @@ TEST_F(BoardWindow, RefreshFillsTheBoardNamesTheTeamsLeftOutAndSavesWhatIsShown)
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].kind, QStringLiteral("error"));
     EXPECT_EQ(fileText(csv), written);
+}
+
+TEST_F(BoardWindow, ARefreshedTalentPageGrowsFromTheStoredOneAndEachRowTellsItsPages)
+{
+    const QDateTime tenDaysAgo = QDateTime::currentDateTimeUtc().addDays(-10);
+    HistoryStore store;
+    ASSERT_TRUE(store.open(keepHistory()).ok);
+    PageReading stored = readPage(talentPage(team(QStringLiteral("Альфа"), 2)), PageKind::Talent);
+    stored.talents[0].talent -= 0.7; // P1; P3 was not there yet
+    const auto abilities = readPage(abilitiesPage(teams[11]), PageKind::Abilities).abilities;
+    ASSERT_TRUE(store.keep({tenDaysAgo, 11, PageKind::Talent, "<html>", {}, stored.talents, {}}).ok);
+    ASSERT_TRUE(store.keep({tenDaysAgo, 11, PageKind::Abilities, "<html>", {}, {}, abilities}).ok);
+    server.delayFor = [](const std::string &request) {
+        return request.find("act=abilities") < request.find(" HTTP/") ? -1 : 0;
+    };
+    chooseDivision(0);
+    refresh->click();
+    ASSERT_TRUE(refreshOver());
+
+    const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    const QString before = tenDaysAgo.toLocalTime().toString(QStringLiteral("dd.MM.yyyy"));
+    const QModelIndex date = view->model()->index(0, DateColumn);
+    EXPECT_EQ(date.data().toString(), today + QStringLiteral(" *"));
+    EXPECT_EQ(date.data(Qt::ToolTipRole).toString(),
+              QStringLiteral("Талант: %1, способности: %2").arg(today, before));
+    EXPECT_EQ(
+        (QStringList{cell(0, TalentChangeColumn), cell(1, TalentChangeColumn), cell(2, TalentChangeColumn)}),
+        (QStringList{QStringLiteral("+0,490"), QStringLiteral("0,000"), QString()}));
+    EXPECT_EQ(view->model()->index(3, NameColumn).data(Qt::ToolTipRole),
+              QStringLiteral("только на странице таланта"));
+    controlOf<QCheckBox>(form.get(), "boardGrowingCheck")->setChecked(true);
+    EXPECT_EQ(count->text(), QStringLiteral("Показано 1 из 5"));
 }
 
 TEST_F(BoardWindow, ARefreshBelongsToItsDivisionWhateverIsPressedMeanwhile)

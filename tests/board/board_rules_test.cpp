@@ -16,14 +16,14 @@ std::string cp(const char *utf8) { return toCp1251(QString::fromUtf8(utf8)); }
 double number(const char *text) { return static_cast<double>(parseDecimal(text).value_or(0)); }
 
 TalentPlayer talentRow(const char *name, const char *country, const char *position, const char *age,
-                       const char *talent)
+                       const char *talent, double mastery = 20)
 {
     TalentPlayer player;
     player.name = cp(name);
     player.country = cp(country);
     player.position = position;
     player.age = static_cast<int16_t>(std::atoi(age));
-    player.mastery = 20;
+    player.mastery = mastery;
     player.talent = number(talent);
     return player;
 }
@@ -39,14 +39,16 @@ AbilitiesPlayer abilitiesRow(const char *name, const char *position, const char 
     return player;
 }
 
+const QDateTime fetchedAt(QDate(2026, 11, 12), QTime(10, 0)); // local time: the board shows 12.11.2026
+
 TeamPages team(const char *name, std::vector<TalentPlayer> talent,
                std::vector<AbilitiesPlayer> abilities = {})
 {
     TeamPages pages;
     pages.teamName = cp(name);
-    pages.talent = PlayersAt<TalentPlayer>{QDateTime::currentDateTimeUtc(), std::move(talent)};
+    pages.talent = PlayersAt<TalentPlayer>{fetchedAt, std::move(talent)};
     if (!abilities.empty())
-        pages.abilities = PlayersAt<AbilitiesPlayer>{QDateTime::currentDateTimeUtc(), std::move(abilities)};
+        pages.abilities = PlayersAt<AbilitiesPlayer>{fetchedAt, std::move(abilities)};
     return pages;
 }
 
@@ -95,6 +97,28 @@ TEST(BoardJoin, PlayersOfOneNameJoinInPageOrderAndTheRestFollow)
     EXPECT_EQ(rows[3][CountryColumn], "");
     EXPECT_EQ(rows[3][TalentColumn], "");
     EXPECT_EQ(rows[3][TeamColumn], cp("Динамо"));
+}
+
+TEST(BoardGrowth, PerWeekFromThePreviousTalentPageTheKthOfANameAndCountryWithTheKth)
+{
+    TeamPages pages = team("Динамо", {talentRow("Иван", "Россия", "Df", "16", "3,700"),
+                                      talentRow("Иван", "Сербия", "Df", "16", "4,900", 21),
+                                      talentRow("Иван", "Россия", "Df", "16", "4,000", 19.5),
+                                      talentRow("Иван", "Латвия", "Df", "16", "2,000")});
+    pages.previousTalent = PlayersAt<TalentPlayer>{fetchedAt.addDays(-7),
+                                                   {talentRow("Иван", "Сербия", "Df", "16", "5,000"),
+                                                    talentRow("Иван", "Россия", "Df", "16", "3,000"),
+                                                    talentRow("Иван", "Россия", "Df", "16", "4,000")}};
+    const BoardTable table = russianBoard({pages});
+    Names changes;
+    for (const BoardRow *row : table.rows)
+        changes.push_back(row->cells[TalentChangeColumn] + " " + row->cells[MasteryChangeColumn]);
+    EXPECT_EQ(changes, (Names{"+0,700 0,00", "-0,100 +1,00", "0,000 -0,50", " "}));
+    BoardFilter growing;
+    growing.growingOnly = true;
+    EXPECT_EQ(shownRows(table, growing, {}), (std::vector<std::size_t>{0, 1})) << "talent or mastery above 0";
+    EXPECT_EQ(shownRows(table, {}, {TalentChangeColumn, true}), (std::vector<std::size_t>{1, 2, 0, 3}))
+        << "the empty one last";
 }
 
 TEST(BoardJoin, NewerPagesReplaceOlderOnesKindByKind)
@@ -235,10 +259,11 @@ TEST(BoardCsv, RowsAsShownUnderTheCaptions)
         russianBoard({team("Клуб; «Б»", {talentRow("Иван \"Ваня\"", "Россия", "Df", "16", "4,500"),
                                          talentRow("Пётр", "", "Gk", "15", "3,000")})});
     const std::string csv = boardCsv(table, {1, 0});
-    EXPECT_EQ(csv, "\xEF\xBB\xBF"
-                   "Команда;Имя;Страна;Поз;Возр;Маст;Талант;От;Оп;Др;Пм;Вн;Пс;Сл;Тч\r\n"
-                   "\"Клуб; «Б»\";Пётр;;Gk;15;20,00;3,000;;;;;;;;\r\n"
-                   "\"Клуб; «Б»\";\"Иван \"\"Ваня\"\"\";Россия;Df;16;20,00;4,500;;;;;;;;\r\n");
+    EXPECT_EQ(csv,
+              "\xEF\xBB\xBF"
+              "Команда;Имя;Страна;Поз;Возр;Маст;Талант;От;Оп;Др;Пм;Вн;Пс;Сл;Тч;Δ Маст;Δ Талант;Данные от\r\n"
+              "\"Клуб; «Б»\";Пётр;;Gk;15;20,00;3,000;;;;;;;;;;;12.11.2026\r\n"
+              "\"Клуб; «Б»\";\"Иван \"\"Ваня\"\"\";Россия;Df;16;20,00;4,500;;;;;;;;;;;12.11.2026\r\n");
 }
 
 TEST(BoardArrivedPage, APageNotReadSaysWhy)
@@ -279,4 +304,23 @@ TEST(BoardStoredPages, ThePageStoredLastCountsWhateverItsDate)
     fetched.talent = PlayersAt<TalentPlayer>{now, {talentRow("Обновлённый", "", "Df", "16", "2,000")}};
     takeNewer(pages, fetched, now);
     EXPECT_EQ(pages.talent->players->at(0).name, cp("Обновлённый"));
+}
+
+TEST(BoardStoredPages, GrowthIsMeasuredFromTheTalentPageStoredADayOrMoreBefore)
+{
+    QTemporaryDir dir;
+    HistoryStore store;
+    ASSERT_TRUE(store.open(dir.filePath(QStringLiteral("history.db"))).ok);
+    const auto keep = [&store](const QDateTime &when, std::vector<TalentPlayer> players) {
+        return store.keep({when, 7, PageKind::Talent, "<html>", {}, std::move(players), {}}).ok;
+    };
+    ASSERT_TRUE(keep(fetchedAt, {talentRow("Вернулся", "", "Df", "16", "1")}));
+    ASSERT_TRUE(keep(fetchedAt.addDays(10), {talentRow("Пётр", "", "Gk", "16", "4")})); // he left
+    ASSERT_TRUE(keep(fetchedAt.addDays(20).addSecs(-10800), {talentRow("Пётр", "", "Gk", "16", "9")}));
+    ASSERT_TRUE(keep(fetchedAt.addDays(20), {talentRow("Пётр", "", "Gk", "16", "4,5"),
+                                             talentRow("Вернулся", "", "Df", "16", "2", 25)}));
+    const BoardTable table = russianBoard({storedTeamPages(store, 7)});
+    EXPECT_EQ(table.rows[0]->cells[TalentChangeColumn], "+0,350")
+        << "half a point in ten days, not in the 3 hours since the page before";
+    EXPECT_EQ(table.rows[1]->cells[MasteryChangeColumn], "") << "not on the previous page";
 }
