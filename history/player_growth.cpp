@@ -1,6 +1,7 @@
 #include "history/player_growth.h"
 
-std::optional<double> changePerWeek(double before, const QDateTime &beforeAt, double after, const QDateTime &afterAt)
+std::optional<double> changePerWeek(double before, const QDateTime &beforeAt, double after,
+                                    const QDateTime &afterAt)
 {
     if (!beforeAt.isValid() || !afterAt.isValid())
         return std::nullopt;

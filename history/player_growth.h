@@ -10,4 +10,5 @@ inline constexpr qint64 shortestGrowthSpanSecs = 24 * 60 * 60;
 
 // (after - before) per 7 days between the two fetch times; nothing when `afterAt` is not at least
 // shortestGrowthSpanSecs after `beforeAt` (a clock that ran ahead included).
-std::optional<double> changePerWeek(double before, const QDateTime &beforeAt, double after, const QDateTime &afterAt);
+std::optional<double> changePerWeek(double before, const QDateTime &beforeAt, double after,
+                                    const QDateTime &afterAt);
