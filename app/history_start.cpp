@@ -14,9 +14,11 @@ bool askToPrune(int months, const PruneCount &count)
 {
     return messages().question(
         QCoreApplication::translate("HistoryStart", "История"),
-        QCoreApplication::translate("HistoryStart", "Загрузок старше %1 мес. в истории: %2 (сделаны с %3 до %4). Последняя загрузка каждой страницы "
-           "каждой команды останется в любом случае.\n\nУдалить их? При ответе «Нет» они сохранятся, и "
-           "вопрос не повторится, пока не изменится срок хранения.")
+        QCoreApplication::translate(
+            "HistoryStart",
+            "Загрузок старше %1 мес. в истории: %2 (сделаны с %3 до %4). Последняя загрузка каждой страницы "
+            "каждой команды останется в любом случае.\n\nУдалить их? При ответе «Нет» они сохранятся, и "
+            "вопрос не повторится, пока не изменится срок хранения.")
             .arg(months)
             .arg(count.removed)
             .arg(dateText(count.oldestRemoved), dateText(HistoryKeeper::keepSince(months))));
@@ -38,7 +40,8 @@ QString pruneAsAnswered(HistoryKeeper &keeper, SettingsDialog &settings)
         settings.keepPruneAnswer({months, allowed});
     if (!allowed)
         return {};
-    return QCoreApplication::translate("HistoryStart", "При запуске из истории удалено загрузок: %1, сделанных до %2.")
+    return QCoreApplication::translate("HistoryStart",
+                                       "При запуске из истории удалено загрузок: %1, сделанных до %2.")
         .arg(removed)
         .arg(dateText(HistoryKeeper::keepSince(months)));
 }

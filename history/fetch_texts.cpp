@@ -44,5 +44,5 @@ QString comparedSpanText(const QString &olderText, const QDateTime &older, const
 
 QString changeCountsText(const ChangeCounts &counts)
 {
-    return QStringLiteral("+%1 −%2 ~%3").arg(counts.arrived).arg(counts.left).arg(counts.changed);
+    return QStringLiteral("+%1 –%2 ~%3").arg(counts.arrived).arg(counts.left).arg(counts.changed);
 }

@@ -18,5 +18,6 @@ std::vector<QString> fetchTimeTexts(const std::vector<QDateTime> &times);
 QString comparedSpanText(const QString &olderText, const QDateTime &older, const QString &newerText,
                          const QDateTime &newer);
 
-// "+2 −1 ~5": arrived, left, changed.
+// "+2 –1 ~5": arrived, left, changed. An en dash for the minus: the list holds windows-1251 texts, which
+// have no minus sign.
 QString changeCountsText(const ChangeCounts &counts);

@@ -233,6 +233,7 @@ void HistoryPage::showFetchesOfChosenTeam()
     const std::vector<StoredPage> pages =
         m_store && team != 0 ? m_store->pagesOf(team) : std::vector<StoredPage>{};
     std::vector<QDateTime> times;
+    times.reserve(pages.size());
     for (const StoredPage &page : pages)
         times.push_back(page.fetchedAt);
     const std::vector<QString> timeTexts = fetchTimeTexts(times);

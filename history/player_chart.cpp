@@ -109,15 +109,17 @@ void PlayerChart::tellPointsOf(const QLineSeries *series, const QString &label, 
     });
 }
 
-void PlayerChart::tellPoint(const QLineSeries *series, const QString &label, const QPointF &near, int decimals)
+void PlayerChart::tellPoint(const QLineSeries *series, const QString &label, const QPointF &near,
+                            int decimals)
 {
     // The line is hovered anywhere along it; the point told is the fetch nearest in time.
     const QList<QPointF> points = series->points();
     if (points.isEmpty())
         return;
-    const QPointF point = *std::min_element(points.begin(), points.end(), [&](const QPointF &a, const QPointF &b) {
-        return std::abs(a.x() - near.x()) < std::abs(b.x() - near.x());
-    });
+    const QPointF point =
+        *std::min_element(points.begin(), points.end(), [&](const QPointF &a, const QPointF &b) {
+            return std::abs(a.x() - near.x()) < std::abs(b.x() - near.x());
+        });
     const QDateTime time = QDateTime::fromMSecsSinceEpoch(std::llround(point.x()));
     QToolTip::showText(QCursor::pos(),
                        QStringLiteral("%1\n%2: %3")

@@ -18,7 +18,8 @@ std::optional<TalentPath> pathOf(const std::vector<SeriesPoint> &points, const Q
         return std::nullopt;
     const SeriesPoint &first = points.front();
     const SeriesPoint &last = points.back();
-    const std::optional<double> perWeek = changePerWeek(first.talent, first.fetchedAt, last.talent, last.fetchedAt);
+    const std::optional<double> perWeek =
+        changePerWeek(first.talent, first.fetchedAt, last.talent, last.fetchedAt);
     if (!perWeek || *perWeek <= 0 || last.talent >= topTalent)
         return std::nullopt;
     TalentPath path{last.fetchedAt, last.talent, axisEnd, 0, *perWeek, false};
@@ -56,14 +57,14 @@ PlayerChartPlan planPlayerChart(std::vector<SeriesPoint> points)
     plan.lastDate = last.addSecs(ahead);
     plan.path = pathOf(plan.points, plan.lastDate);
 
-    const auto [lowTalent, highTalent] = std::minmax_element(
-        plan.points.begin(), plan.points.end(),
-        [](const SeriesPoint &a, const SeriesPoint &b) { return a.talent < b.talent; });
-    const auto [lowMastery, highMastery] = std::minmax_element(
-        plan.points.begin(), plan.points.end(),
-        [](const SeriesPoint &a, const SeriesPoint &b) { return a.mastery < b.mastery; });
-    plan.talent = fittedRange(lowTalent->talent,
-                              plan.path ? std::max(highTalent->talent, plan.path->toTalent) : highTalent->talent);
+    const auto [lowTalent, highTalent] =
+        std::minmax_element(plan.points.begin(), plan.points.end(),
+                            [](const SeriesPoint &a, const SeriesPoint &b) { return a.talent < b.talent; });
+    const auto [lowMastery, highMastery] =
+        std::minmax_element(plan.points.begin(), plan.points.end(),
+                            [](const SeriesPoint &a, const SeriesPoint &b) { return a.mastery < b.mastery; });
+    plan.talent = fittedRange(lowTalent->talent, plan.path ? std::max(highTalent->talent, plan.path->toTalent)
+                                                           : highTalent->talent);
     plan.mastery = fittedRange(lowMastery->mastery, highMastery->mastery);
     return plan;
 }

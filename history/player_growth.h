@@ -6,7 +6,7 @@
 // How fast a youth player grows: the change of a value between two fetches, as change per week.
 
 // Fetches closer than this tell nothing about growth (a page fetched twice in a day).
-inline constexpr qint64 shortestGrowthSpanSecs = 24 * 60 * 60;
+inline constexpr qint64 shortestGrowthSpanSecs = qint64{24} * 60 * 60;
 
 // (after - before) per 7 days between the two fetch times; nothing when `afterAt` is not at least
 // shortestGrowthSpanSecs after `beforeAt` (a clock that ran ahead included).
