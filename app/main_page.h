@@ -132,6 +132,8 @@ private:
     void saveTeamAsText();
     void showSummary(const TeamSummary &summary);
     void showSnapshot(const TeamSnapshot &team);
+    // «Из истории: ...» for a stored fetch on view, nothing for a live one.
+    void showStoredTime(int64_t storedFetchId);
     TextTableModel &rowsOfOpenTab() const;
     PageKind kindOfOpenTab() const;
 

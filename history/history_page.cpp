@@ -48,6 +48,12 @@ QString changeName(const std::string &change)
     return QCoreApplication::translate("RosterLists", name.toUtf8().constData());
 }
 
+// What the label above the changes says until two fetches are compared.
+QString comparisonHint()
+{
+    return HistoryPage::tr("Выберите две загрузки одной страницы и нажмите «Сравнить».");
+}
+
 QString kindName(PageKind kind)
 {
     return kind == PageKind::Talent ? HistoryPage::tr("Талант") : HistoryPage::tr("Умения");
@@ -133,6 +139,7 @@ HistoryPage::HistoryPage(QWidget *parent)
         label->setWordWrap(true);
     }
     m_notice->hide();
+    m_compared->setText(comparisonHint());
     m_teamOrder->setSourceModel(m_teamRows);
     m_teamOrder->setSortRole(sortKeyRole);
     m_teamOrder->setSortLocaleAware(true);
@@ -249,13 +256,18 @@ void HistoryPage::showFetchesOfChosenTeam()
         ids.push_back(pages[i].id);
     }
     m_fetchRows->setRows(std::move(rows), std::move(ids));
+    // Whole times, seconds included, and whole counts; never narrower than the columns started.
+    const QAbstractItemView *fetches = m_fetches; // where the measure is public
+    for (const int column : {0, 3})
+        m_fetches->setColumnWidth(
+            column, std::max(m_fetches->columnWidth(column), fetches->sizeHintForColumn(column)));
 }
 
 void HistoryPage::clearComparison()
 {
     m_changeRows->clear();
     m_changesShown.clear();
-    m_compared->clear();
+    m_compared->setText(comparisonHint());
     m_chart->clear();
 }
 

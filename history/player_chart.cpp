@@ -3,8 +3,9 @@
 #include "widgets/language.h"
 
 #include <QChart>
-#include <QCursor>
 #include <QDateTimeAxis>
+#include <QHelpEvent>
+#include <QLineF>
 #include <QLineSeries>
 #include <QPen>
 #include <QToolTip>
@@ -36,6 +37,7 @@ PlayerChart::PlayerChart(QWidget *parent) : QChartView(parent)
 
 void PlayerChart::clear()
 {
+    m_told.clear();
     auto *chart = new QChart;
     chart->legend()->hide();
     replaceChart(chart);
@@ -61,8 +63,7 @@ void PlayerChart::showPlayer(const QString &name, const PlayerChartPlan &plan)
     }
     chart->addSeries(talent);
     chart->addSeries(mastery);
-    tellPointsOf(talent, talent->name(), 3);
-    tellPointsOf(mastery, mastery->name(), 2);
+    m_told = {{talent, {talent->name(), 3}}, {mastery, {mastery->name(), 2}}};
     if (plan.points.empty()) {
         replaceChart(chart);
         return;
@@ -84,9 +85,11 @@ void PlayerChart::showPlayer(const QString &name, const PlayerChartPlan &plan)
 
     if (plan.path) {
         auto *path = new QLineSeries;
-        path->setName(plan.path->reachesNine
-                          ? tr("Прогноз: 9 к %1").arg(plan.path->to.toLocalTime().toString(u"dd.MM.yyyy"))
-                          : tr("Прогноз"));
+        // The date of 9 even when it falls past the axis: how far off it is, at this growth.
+        path->setName(
+            plan.path->nineAt
+                ? tr("Прогноз: 9 к %1").arg(plan.path->nineAt->toLocalTime().toString(u"dd.MM.yyyy"))
+                : tr("Прогноз"));
         path->append(timeOnAxis(plan.path->from), plan.path->fromTalent);
         path->append(timeOnAxis(plan.path->to), plan.path->toTalent);
         chart->addSeries(path);
@@ -94,38 +97,45 @@ void PlayerChart::showPlayer(const QString &name, const PlayerChartPlan &plan)
         path->setPen(dashed);
         path->attachAxis(dates);
         path->attachAxis(talentAxis);
-        tellPointsOf(path, tr("Прогноз"), 3);
+        m_told[path] = {tr("Прогноз"), 3};
     }
     replaceChart(chart);
 }
 
-void PlayerChart::tellPointsOf(const QLineSeries *series, const QString &label, int decimals)
+bool PlayerChart::viewportEvent(QEvent *event)
 {
-    connect(series, &QLineSeries::hovered, this, [this, series, label, decimals](const QPointF &at, bool on) {
-        if (on)
-            tellPoint(series, label, at, decimals);
-        else
-            QToolTip::hideText();
-    });
+    // The scene would answer a tooltip event by hiding any tip, its items having none: the points' tips
+    // are ours to show here, on a rest of the mouse as any widget's.
+    if (event->type() != QEvent::ToolTip)
+        return QChartView::viewportEvent(event);
+    const auto *help = static_cast<const QHelpEvent *>(event);
+    const QString text = pointTextAt(help->pos());
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, this);
+    return true;
 }
 
-void PlayerChart::tellPoint(const QLineSeries *series, const QString &label, const QPointF &near,
-                            int decimals)
+QString PlayerChart::pointTextAt(const QPoint &viewportPos) const
 {
-    // The line is hovered anywhere along it; the point told is the fetch nearest in time.
-    const QList<QPointF> points = series->points();
-    if (points.isEmpty())
-        return;
-    const QPointF point =
-        *std::min_element(points.begin(), points.end(), [&](const QPointF &a, const QPointF &b) {
-            return std::abs(a.x() - near.x()) < std::abs(b.x() - near.x());
-        });
-    const QDateTime time = QDateTime::fromMSecsSinceEpoch(std::llround(point.x()));
-    QToolTip::showText(QCursor::pos(),
-                       QStringLiteral("%1\n%2: %3")
-                           .arg(time.toString(u"dd.MM.yyyy HH:mm"), label,
-                                interfaceLocale().toString(point.y(), 'f', decimals)),
-                       this);
+    const QPointF mouse = chart()->mapFromScene(mapToScene(viewportPos));
+    constexpr double nearEnough = 8; // pixels
+    double nearest = nearEnough;
+    QString text;
+    for (const auto &[series, told] : m_told) {
+        for (const QPointF &point : series->points()) {
+            const double distance = QLineF(chart()->mapToPosition(point, series), mouse).length();
+            if (distance >= nearest)
+                continue;
+            nearest = distance;
+            const QDateTime time = QDateTime::fromMSecsSinceEpoch(std::llround(point.x()));
+            text = QStringLiteral("%1\n%2: %3")
+                       .arg(time.toString(u"dd.MM.yyyy HH:mm"), told.label,
+                            interfaceLocale().toString(point.y(), 'f', told.decimals));
+        }
+    }
+    return text;
 }
 
 void PlayerChart::replaceChart(QChart *chart)

@@ -3,6 +3,7 @@
 #include "history/player_chart_plan.h"
 
 #include <QChartView>
+#include <map>
 
 class QLineSeries;
 
@@ -19,9 +20,18 @@ public:
     // An empty chart: no player, no axes.
     void clear();
 
+protected:
+    bool viewportEvent(QEvent *event) override;
+
 private:
     void replaceChart(QChart *chart);
-    // The tooltip of the point under the mouse: its date and value, `decimals` after the separator.
-    void tellPointsOf(const QLineSeries *series, const QString &label, int decimals);
-    void tellPoint(const QLineSeries *series, const QString &label, const QPointF &near, int decimals);
+    // The date and value of the point nearest the mouse, a few pixels at most; empty when none is.
+    QString pointTextAt(const QPoint &viewportPos) const;
+
+    // How each series on view tells its points: its name and the decimals of its values.
+    struct PointTelling {
+        QString label;
+        int decimals = 2;
+    };
+    std::map<QLineSeries *, PointTelling> m_told;
 };

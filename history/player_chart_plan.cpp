@@ -11,6 +11,7 @@ constexpr qint64 weekSecs = qint64{7} * 24 * 60 * 60;
 constexpr qint64 shortestAheadSecs = 4 * weekSecs;
 constexpr qint64 longestAheadSecs = 52 * weekSecs;
 constexpr double topTalent = 9;
+constexpr double centuryWeeks = 100 * 52.18;
 
 std::optional<TalentPath> pathOf(const std::vector<SeriesPoint> &points, const QDateTime &axisEnd)
 {
@@ -22,11 +23,13 @@ std::optional<TalentPath> pathOf(const std::vector<SeriesPoint> &points, const Q
         changePerWeek(first.talent, first.fetchedAt, last.talent, last.fetchedAt);
     if (!perWeek || *perWeek <= 0 || last.talent >= topTalent)
         return std::nullopt;
-    TalentPath path{last.fetchedAt, last.talent, axisEnd, 0, *perWeek, false};
+    TalentPath path{last.fetchedAt, last.talent, axisEnd, 0, *perWeek, std::nullopt, false};
     const double weeksToNine = (topTalent - last.talent) / *perWeek;
     const double weeksToEnd = static_cast<double>(last.fetchedAt.secsTo(axisEnd)) / weekSecs;
+    if (weeksToNine <= centuryWeeks)
+        path.nineAt = last.fetchedAt.addSecs(std::llround(weeksToNine * weekSecs));
     if (weeksToNine <= weeksToEnd) {
-        path.to = last.fetchedAt.addSecs(std::llround(weeksToNine * weekSecs));
+        path.to = *path.nineAt;
         path.toTalent = topTalent;
         path.reachesNine = true;
     } else {

@@ -25,7 +25,9 @@ struct TalentPath {
     QDateTime to;
     double toTalent = 0;
     double perWeek = 0;
-    bool reachesNine = false; // `to` is the time the talent reaches 9
+    // When the talent reaches 9 at this growth, on the chart or past its end; nothing past a century.
+    std::optional<QDateTime> nineAt;
+    bool reachesNine = false; // on the chart: `to` is nineAt
 };
 
 struct PlayerChartPlan {

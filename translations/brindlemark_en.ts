@@ -365,6 +365,10 @@
         <source>Без изменений</source>
         <translation>No changes</translation>
     </message>
+    <message>
+        <source>Выберите две загрузки одной страницы и нажмите «Сравнить».</source>
+        <translation>Choose two fetches of one page and press Compare.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryStart</name>

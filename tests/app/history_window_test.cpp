@@ -27,7 +27,8 @@ protected:
         HistoryStore store;
         ASSERT_TRUE(store.open(historyFile()).ok);
         const std::string page = talentPage(t);
-        const auto record = fetchRecordOf(fetchedAt, teamId, PageKind::Talent, page, readPage(page, PageKind::Talent));
+        const auto record =
+            fetchRecordOf(fetchedAt, teamId, PageKind::Talent, page, readPage(page, PageKind::Talent));
         ASSERT_TRUE(record && store.keep(*record).ok);
     }
 };
@@ -75,7 +76,8 @@ TEST_F(HistoryWindow, OldFetchesGoOnlyWhenTheUserAgreesAndANoStandsUntilTheSetti
     form->openHistory(historyFile());
     ASSERT_EQ(recorder.boxes.size(), 1u);
     EXPECT_EQ(recorder.boxes[0].kind, QStringLiteral("question"));
-    EXPECT_TRUE(recorder.boxes[0].text.startsWith(QStringLiteral("Загрузок старше 1 мес. в истории: 3 (сделаны с ")))
+    EXPECT_TRUE(
+        recorder.boxes[0].text.startsWith(QStringLiteral("Загрузок старше 1 мес. в истории: 3 (сделаны с ")))
         << recorder.boxes[0].text.toStdString();
     EXPECT_EQ(controlOf<QLabel>(&settings, "keptFetchesLabel")->text(),
               QStringLiteral("Хранится загрузок: 2, будет удалено при запуске: 3."));

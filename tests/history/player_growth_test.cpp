@@ -21,6 +21,7 @@ TEST(PlayerChartPlan, TalentPathRunsToNineOrTheAxisEndAndAxesFitTheSeries)
     ASSERT_TRUE(plan.path);
     EXPECT_TRUE(plan.path->reachesNine);
     EXPECT_EQ(plan.path->to, monday.addDays(28));
+    EXPECT_EQ(plan.path->nineAt, monday.addDays(28));
     EXPECT_EQ(plan.lastDate, monday.addDays(42));
     EXPECT_LT(plan.talent.low, 5.0);
     EXPECT_GT(plan.talent.high, 9.0);
@@ -32,6 +33,7 @@ TEST(PlayerChartPlan, TalentPathRunsToNineOrTheAxisEndAndAxesFitTheSeries)
     EXPECT_FALSE(plan.path->reachesNine);
     EXPECT_EQ(plan.path->to, plan.lastDate);
     EXPECT_NEAR(plan.path->toTalent, 5.6, 1e-9);
+    EXPECT_EQ(plan.path->nineAt, monday.addDays(14 + 38 * 7)) << "past the axis, still told";
 
     EXPECT_FALSE(planPlayerChart({{1, monday, 5, 30}, {2, monday.addDays(7), 5, 30}}).path) << "no growth";
     EXPECT_FALSE(planPlayerChart({{1, monday, 5, 30}, {2, monday.addSecs(3600), 6, 30}}).path)
