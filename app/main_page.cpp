@@ -190,7 +190,8 @@ TeamFetch MainPage::takeFetch(int32_t teamId, PageKind kind, const FetchResult &
     return shown;
 }
 
-TeamFetch MainPage::showPage(int32_t teamId, PageKind kind, const PageReading &reading, int64_t storedFetchId)
+TeamFetch MainPage::showPage(int32_t teamId, PageKind kind, const PageReading &reading, int64_t storedFetchId,
+                             const QDateTime &storedAt)
 {
     // A reply without a team name is not a roster page: nothing of it is shown or kept.
     if (reading.summary.name.empty()) {
@@ -199,6 +200,9 @@ TeamFetch MainPage::showPage(int32_t teamId, PageKind kind, const PageReading &r
         return foreign;
     }
     showSummary(reading.summary);
+    if (storedFetchId != 0)
+        m_storedTimes[storedFetchId] = storedAt;
+    showStoredTime(storedFetchId); // the summary on view is this page's, whatever comes of its rows
     const TakenPage taken =
         m_snapshots.take(teamId, reading.summary, kind, reading.talents, reading.abilities, storedFetchId);
     if (taken.newSnapshot) {
@@ -231,9 +235,21 @@ void MainPage::showSummary(const TeamSummary &summary)
     m_summary->show(summary);
 }
 
+void MainPage::showStoredTime(int64_t storedFetchId)
+{
+    // With the team, not in its summary: the export takes the summary and stays as it was.
+    const auto stored = m_storedTimes.find(storedFetchId);
+    m_controls.storedFetchLabel->setVisible(stored != m_storedTimes.end());
+    if (stored != m_storedTimes.end())
+        m_controls.storedFetchLabel->setText(
+            tr("Из истории: %1")
+                .arg(stored->second.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"))));
+}
+
 void MainPage::showSnapshot(const TeamSnapshot &team)
 {
     m_teamOnView = team.teamId;
+    showStoredTime(team.storedFetchId);
     showSummary(team.summary);
     m_talentRows->setRows(talentListRows(team.talents));
     m_abilitiesRows->setRows(abilitiesListRows(team.abilities));

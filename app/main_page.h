@@ -4,11 +4,13 @@
 #include "roster/team_records.h"
 #include "view/column_sort.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <exception>
+#include <map>
 #include <memory>
 
 class ArrowPair;
@@ -60,6 +62,7 @@ struct MainPageControls {
     ArrowPair *snapshotArrows = nullptr;
     QLabel *lastPageBytes = nullptr;
     QLabel *sessionBytes = nullptr;
+    QLabel *storedFetchLabel = nullptr; // «Из истории: ...» beside the team while a stored fetch is on view
     QProgressBar *divisionProgress = nullptr;
     // Team, ID, manager, rank, city, stadium, division, money, players, additions, strength, rating.
     std::array<QLabel *, 12> summaryValues{};
@@ -94,8 +97,10 @@ public:
     // user hears of any failure at once; a division run gathers them instead.
     TeamFetch takeFetch(int32_t teamId, PageKind kind, const FetchResult &fetched, bool tell);
     // Shows a page as if it had just been fetched, without a request.
-    // A page from the fetch history is a snapshot of its own, told apart by its stored fetch.
-    TeamFetch showPage(int32_t teamId, PageKind kind, const PageReading &reading, int64_t storedFetchId = 0);
+    // A page from the fetch history is a snapshot of its own, told apart by its stored fetch, and says
+    // when it was fetched.
+    TeamFetch showPage(int32_t teamId, PageKind kind, const PageReading &reading, int64_t storedFetchId = 0,
+                       const QDateTime &storedAt = {});
     // Tells the user why a page was not shown whole: a foreign page in a box, a bad cell thrown as the
     // conversion error for the guard to show.
     static void tellUnread(const TeamFetch &taken);
@@ -127,6 +132,8 @@ private:
     void saveTeamAsText();
     void showSummary(const TeamSummary &summary);
     void showSnapshot(const TeamSnapshot &team);
+    // «Из истории: ...» for a stored fetch on view, nothing for a live one.
+    void showStoredTime(int64_t storedFetchId);
     TextTableModel &rowsOfOpenTab() const;
     PageKind kindOfOpenTab() const;
 
@@ -142,6 +149,8 @@ private:
     ExchangeTimeouts m_timeouts;
     int64_t m_sessionBytes = 0;
     int32_t m_teamOnView = 0;
+    // When each stored fetch on view was made, by fetch.
+    std::map<int64_t, QDateTime> m_storedTimes;
     std::unique_ptr<PageFetcher> m_fetch;
     std::unique_ptr<DivisionRun> m_run;
     SettingsDialog *m_settings = nullptr;

@@ -3,6 +3,7 @@
 #include "analysis/projection_page.h"
 #include "analysis/talent_projection.h"
 #include "app/about_dialog.h"
+#include "app/history_start.h"
 #include "board/board_page.h"
 #include "catalogue/catalogue_selectors.h"
 #include "export/list_exports.h"
@@ -25,7 +26,7 @@
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), m_ui(std::make_unique<Ui::MainWindow>()),
-      m_keeper(std::make_unique<HistoryKeeper>())
+      m_keeper(std::make_shared<HistoryKeeper>())
 {
     setFont(windowFont());
     m_ui->setupUi(this);
@@ -75,6 +76,7 @@ MainPageControls MainWindow::mainPageControls() const
     c.snapshotArrows = ui.UpDown1;
     c.lastPageBytes = ui.Label1;
     c.sessionBytes = ui.Label4;
+    c.storedFetchLabel = ui.storedFetchLabel;
     c.divisionProgress = ui.ProgressBar1;
     c.summaryValues = {ui.TeamVal, ui.IDval,    ui.Manval,     ui.RangVal, ui.CityVal,  ui.StadVal,
                        ui.DivVal,  ui.MoneyVal, ui.PlayersVal, ui.CoSPVal, ui.PowerVal, ui.VisRatVal};
@@ -168,14 +170,16 @@ void MainWindow::wireBoard()
 
 void MainWindow::openHistory(const QString &path)
 {
-    const HistoryOptions options = m_settings ? m_settings->historyOptions() : HistoryOptions{};
-    const QString notice = m_keeper->open(path, options.keepMonths);
+    const QString notice = m_keeper->open(path);
     m_main->setHistoryKeeper(m_keeper.get());
-    m_ui->historyPage->setStore(&m_keeper->store());
-    if (m_settings)
-        m_settings->setHistoryPath(path);
     if (!notice.isEmpty())
         messages().information(tr("История"), notice);
+    if (m_settings) {
+        m_settings->setHistoryPath(path);
+        m_settings->setKeptFetchesCounter(keptFetchesCounter(m_keeper));
+        m_ui->historyPage->setNotice(pruneAtStart(*m_keeper, *m_settings));
+    }
+    m_ui->historyPage->setStore(&m_keeper->store());
 }
 
 void MainWindow::onTalentListMenu(const QPoint &pos)
@@ -228,8 +232,8 @@ void MainWindow::showStoredFetch(int64_t fetchId)
     const std::optional<RawPage> stored = m_keeper->store().rawPage(fetchId);
     if (!stored)
         return;
-    const TeamFetch shown =
-        m_main->showPage(stored->teamId, stored->kind, readPage(stored->bytes, stored->kind), fetchId);
+    const TeamFetch shown = m_main->showPage(
+        stored->teamId, stored->kind, readPage(stored->bytes, stored->kind), fetchId, stored->fetchedAt);
     // A page that is no roster shows nothing: the History page stays, and says so.
     if (!shown.foreignPage) {
         m_controls.listTabs->setCurrentIndex(stored->kind == PageKind::Talent ? 0 : 1);

@@ -78,7 +78,8 @@ private:
     Controls m_controls;
     MainPage *m_main = nullptr;
     ProjectionPage *m_projection = nullptr;
-    std::unique_ptr<HistoryKeeper> m_keeper;
+    // Shared with the Settings dialog's count, which may outlive the window.
+    std::shared_ptr<HistoryKeeper> m_keeper;
     QMenu *m_talentMenu = nullptr;
     AboutDialog *m_about = nullptr;
     SettingsDialog *m_settings = nullptr;

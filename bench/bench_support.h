@@ -48,6 +48,11 @@ public:
 
     void information(const QString &caption, const QString &text) override { note(caption, text); }
     void error(const QString &caption, const QString &text) override { note(caption, text); }
+    bool question(const QString &caption, const QString &text) override
+    {
+        note(caption, text);
+        return false;
+    }
     QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
     void openUrl(const QUrl &) override {}
 

@@ -145,7 +145,7 @@ const QString &seededHistory()
 struct SeededBoard {
     SeededBoard()
     {
-        keeper.open(seededHistory(), 0);
+        keeper.open(seededHistory());
         page.setSources({&keeper, {}, {}});
         for (const DemoTeam *team : demoCatalogue().divisionTeams(sixteenTeamDivision().id))
             teams.push_back({toCp1251(team->name), team->teamId});

@@ -144,7 +144,7 @@ void BM_BoardRefreshOfLargePages(benchmark::State &state)
         qputenv("BRINDLEMARK_SERVER", "127.0.0.1:" + QByteArray::number(server.port()));
         QTemporaryDir dir;
         HistoryKeeper keeper;
-        keeper.open(dir.filePath(QStringLiteral("history.db")), 0);
+        keeper.open(dir.filePath(QStringLiteral("history.db")));
         SilentMessages boxes;
         const long peakBefore = peakKilobytes();
         double longestStallMs = 0;

@@ -1,10 +1,12 @@
 // The fetch history over a year of weekly fetches of the 60 demo teams, both pages (6,240 pages),
 // written by the seeding code into a temporary file: its size, the History page's first query, a
-// comparison of two fetches, one player's series, keeping one more fetch, pruning at start-up and
-// re-reading every page.
+// comparison of two fetches, a team's fetch list with its changes, one player's series and chart,
+// keeping one more fetch, pruning at start-up and re-reading every page.
 #include "bench/bench_support.h"
 #include "history/fetch_comparison.h"
+#include "history/fetch_texts.h"
 #include "history/history_store.h"
+#include "history/player_chart_plan.h"
 #include "retrieval/page_reader.h"
 #include "tools/demo_server/demo_catalogue.h"
 #include "tools/demo_server/demo_pages.h"
@@ -139,6 +141,38 @@ void BM_HistoryPlayerSeries(benchmark::State &state)
 }
 BENCHMARK(BM_HistoryPlayerSeries)->Unit(benchmark::kMicrosecond);
 
+// What the chart draws of a player: his series, his growth and the path his talent takes to 9.
+void BM_HistoryPlayerSeriesWithGrowth(benchmark::State &state)
+{
+    HistoryStore &store = openYear();
+    const YearOfHistory &year = yearOfHistory();
+    PlayerChartPlan plan;
+    for (auto _ : state)
+        plan = planPlayerChart(store.playerSeries(year.teamId, year.playerName, year.playerCountry));
+    state.counters["points"] = static_cast<double>(plan.points.size());
+    state.counters["per_week"] = plan.path ? plan.path->perWeek : 0;
+}
+BENCHMARK(BM_HistoryPlayerSeriesWithGrowth)->Unit(benchmark::kMicrosecond);
+
+// A team's fetch list as the History page shows it: every page read back, its time worded and what
+// changed since the page of its kind before.
+void BM_HistoryFetchListWithChanges(benchmark::State &state)
+{
+    HistoryStore &store = openYear();
+    size_t rows = 0;
+    for (auto _ : state) {
+        const std::vector<StoredPage> pages = store.pagesOf(yearOfHistory().teamId);
+        std::vector<QDateTime> times;
+        times.reserve(pages.size());
+        for (const StoredPage &page : pages)
+            times.push_back(page.fetchedAt);
+        benchmark::DoNotOptimize(fetchTimeTexts(times));
+        rows = changesSinceEarlier(pages).size();
+    }
+    state.counters["fetches"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_HistoryFetchListWithChanges)->Unit(benchmark::kMillisecond);
+
 // One more page of a fetch kept in the year's file (a copy, so the other figures stay put): packing,
 // the transaction and its rows.
 void BM_HistoryKeepOneFetch(benchmark::State &state, PageKind kind)
@@ -174,8 +208,9 @@ QString freshCopyOfYear(const QTemporaryDir &dir)
     return copy;
 }
 
-// What opening the window does with a limit of months kept: the year's newest fetch is today, so 12
-// months drops nothing (every start-up but the first after a change) and 6 drops half the year.
+// What opening the window does with a limit of months kept, counting first, as the question needs: the
+// year's newest fetch is today, so 12 months drops nothing (every start-up but the first after a
+// change) and 6 drops half the year.
 void BM_HistoryPruneAtStartUp(benchmark::State &state)
 {
     const QTemporaryDir dir;
@@ -186,7 +221,8 @@ void BM_HistoryPruneAtStartUp(benchmark::State &state)
         HistoryStore store;
         store.open(freshCopyOfYear(dir));
         state.ResumeTiming();
-        dropped = store.prune(QDateTime::currentDateTimeUtc().addMonths(-months));
+        const QDateTime olderThan = QDateTime::currentDateTimeUtc().addMonths(-months);
+        dropped = store.pruneCount(olderThan).removed > 0 ? store.prune(olderThan) : 0;
     }
     state.counters["dropped"] = dropped;
 }

@@ -2,6 +2,7 @@
 
 #include "history/history_records.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,3 +28,18 @@ std::vector<FetchChange> compareFetches(PageKind kind, const std::vector<std::ve
 
 // The same for two stored pages, their values compared as the lists show them.
 std::vector<FetchChange> compareFetches(const StoredPage &older, const StoredPage &newer);
+
+// How many players arrived, left and had any value change between two fetches, paired as above.
+struct ChangeCounts {
+    int arrived = 0;
+    int left = 0;
+    int changed = 0;
+
+    bool operator==(const ChangeCounts &) const = default;
+};
+ChangeCounts countChanges(PageKind kind, const std::vector<std::vector<std::string>> &older,
+                          const std::vector<std::vector<std::string>> &newer);
+
+// For each of a team's stored pages, given the one stored last first, the counts since the page of the
+// same kind stored before it; nothing for the first of its kind.
+std::vector<std::optional<ChangeCounts>> changesSinceEarlier(const std::vector<StoredPage> &newestFirst);

@@ -1,24 +1,23 @@
 #include "history/history_keeper.h"
 
-#include "text/code_page.h"
-
 #include <QDateTime>
 
-QString HistoryKeeper::open(const QString &path, int keepMonths)
+QString HistoryKeeper::open(const QString &path)
 {
     m_opened = true;
     const HistoryOutcome opened = m_store.open(path);
-    if (!opened.ok)
-        return onceARun(opened);
-    if (keepMonths > 0) {
-        try {
-            m_store.prune(QDateTime::currentDateTimeUtc().addMonths(-keepMonths));
-        } catch (const HistoryError &e) {
-            return fromCp1251(e.what());
-        }
-    }
-    return opened.message; // a broken file set aside, when there was one
+    return opened.ok ? opened.message : onceARun(opened); // a broken file set aside, when there was one
 }
+
+QDateTime HistoryKeeper::keepSince(int keepMonths, const QDateTime &now)
+{
+    // Before every fetch ever made: nothing is older.
+    return keepMonths > 0 ? now.addMonths(-keepMonths) : QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
+}
+
+PruneCount HistoryKeeper::prunable(int keepMonths) const { return m_store.pruneCount(keepSince(keepMonths)); }
+
+int HistoryKeeper::prune(int keepMonths) { return keepMonths > 0 ? m_store.prune(keepSince(keepMonths)) : 0; }
 
 QString HistoryKeeper::keep(int32_t teamId, PageKind kind, const std::string &page,
                             const PageReading &reading)

@@ -8,9 +8,16 @@
 // a run, so a full disk does not stop a division run with a box per team.
 class HistoryKeeper {
 public:
-    // Opens the file and drops the fetches older than `keepMonths` months (0 keeps all). Returns what
-    // the user must be told (a broken file set aside, a file that cannot be opened), or nothing.
-    QString open(const QString &path, int keepMonths);
+    // Opens the file. Returns what the user must be told (a broken file set aside, a file that cannot be
+    // opened), or nothing.
+    QString open(const QString &path);
+    // The time before which fetches are older than `keepMonths` months (0 keeps all: nothing is).
+    static QDateTime keepSince(int keepMonths, const QDateTime &now = QDateTime::currentDateTimeUtc());
+    // What keeping `keepMonths` months would keep and drop; throws HistoryError.
+    PruneCount prunable(int keepMonths) const;
+    // Drops the fetches older than `keepMonths` months, each team's last of each kind spared; returns how
+    // many went. Throws HistoryError.
+    int prune(int keepMonths);
     bool isOpen() const { return m_store.isOpen(); }
     HistoryStore &store() { return m_store; }
 

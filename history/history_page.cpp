@@ -1,23 +1,22 @@
 #include "history/history_page.h"
 
 #include "history/fetch_comparison.h"
+#include "history/fetch_texts.h"
 #include "history/history_store.h"
+#include "history/player_chart.h"
 #include "text/code_page.h"
 #include "view/roster_lists.h"
 #include "view/text_table_model.h"
 #include "widgets/error_guard.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QCoreApplication>
-#include <QDateTimeAxis>
 #include <QGridLayout>
 #include <QHeaderView>
-#include <QLineSeries>
+#include <QLabel>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTreeView>
-#include <QValueAxis>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
@@ -47,6 +46,12 @@ QString changeName(const std::string &change)
     if (name == QStringLiteral("ушёл"))
         return HistoryPage::tr("ушёл");
     return QCoreApplication::translate("RosterLists", name.toUtf8().constData());
+}
+
+// What the label above the changes says until two fetches are compared.
+QString comparisonHint()
+{
+    return HistoryPage::tr("Выберите две загрузки одной страницы и нажмите «Сравнить».");
 }
 
 QString kindName(PageKind kind)
@@ -109,26 +114,32 @@ private:
 
 HistoryPage::HistoryPage(QWidget *parent)
     : QWidget(parent), m_teamRows(new StoredTeamsModel(this)), m_teamOrder(new QSortFilterProxyModel(this)),
-      m_fetchRows(new TextTableModel("HistoryPage",
-                                     {QT_TRANSLATE_NOOP("HistoryPage", "Дата"),
-                                      QT_TRANSLATE_NOOP("HistoryPage", "Страница"),
-                                      QT_TRANSLATE_NOOP("HistoryPage", "Игроков")},
-                                     this)),
+      m_fetchRows(new TextTableModel(
+          "HistoryPage",
+          {QT_TRANSLATE_NOOP("HistoryPage", "Дата"), QT_TRANSLATE_NOOP("HistoryPage", "Страница"),
+           QT_TRANSLATE_NOOP("HistoryPage", "Игроков"), QT_TRANSLATE_NOOP("HistoryPage", "Изменения")},
+          this)),
       m_changeRows(new TextTableModel(
           "HistoryPage",
           {QT_TRANSLATE_NOOP("HistoryPage", "Игрок"), QT_TRANSLATE_NOOP("HistoryPage", "Изменение"),
            QT_TRANSLATE_NOOP("HistoryPage", "Было"), QT_TRANSLATE_NOOP("HistoryPage", "Стало")},
           this)),
       m_teams(reportList("historyTeams", m_teamOrder, {130, 100, 55, 100}, this)),
-      m_fetches(reportList("historyFetches", m_fetchRows, {100, 60, 55}, this)),
+      m_fetches(reportList("historyFetches", m_fetchRows, {100, 60, 55, 80}, this)),
       m_changes(reportList("historyChanges", m_changeRows, {105, 62, 45, 45}, this)),
       m_show(new QPushButton(tr("Показать"), this)), m_compare(new QPushButton(tr("Сравнить"), this)),
-      m_chart(new QChartView(this))
+      m_compared(new QLabel(this)), m_notice(new QLabel(this)), m_chart(new PlayerChart(this))
 {
     m_show->setObjectName(QStringLiteral("historyShowButton"));
     m_compare->setObjectName(QStringLiteral("historyCompareButton"));
-    m_chart->setObjectName(QStringLiteral("playerChart"));
-    m_chart->setRenderHint(QPainter::Antialiasing);
+    m_compared->setObjectName(QStringLiteral("historyComparison"));
+    m_notice->setObjectName(QStringLiteral("historyNotice"));
+    for (QLabel *label : {m_compared, m_notice}) {
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+    }
+    m_notice->hide();
+    m_compared->setText(comparisonHint());
     m_teamOrder->setSourceModel(m_teamRows);
     m_teamOrder->setSortRole(sortKeyRole);
     m_teamOrder->setSortLocaleAware(true);
@@ -138,12 +149,17 @@ HistoryPage::HistoryPage(QWidget *parent)
 
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(m_teams, 0, 0, 1, 2);
-    layout->addWidget(m_fetches, 1, 0, 1, 2);
-    layout->addWidget(m_show, 2, 0);
-    layout->addWidget(m_compare, 2, 1);
-    layout->addWidget(m_changes, 0, 2, 3, 1);
-    layout->addWidget(m_chart, 0, 3, 3, 1);
+    layout->addWidget(m_notice, 0, 0, 1, 4);
+    layout->addWidget(m_teams, 1, 0, 1, 2);
+    layout->addWidget(m_fetches, 2, 0, 1, 2);
+    layout->addWidget(m_show, 3, 0);
+    layout->addWidget(m_compare, 3, 1);
+    // What was compared, above what changed.
+    auto *comparison = new QVBoxLayout;
+    comparison->addWidget(m_compared);
+    comparison->addWidget(m_changes, 1);
+    layout->addLayout(comparison, 1, 2, 3, 1);
+    layout->addWidget(m_chart, 1, 3, 3, 1);
     // Every list and the chart take their share of a wider window; the teams' list most, its four
     // columns being the widest.
     layout->setColumnStretch(0, 3);
@@ -211,20 +227,48 @@ void HistoryPage::refresh()
     });
 }
 
+void HistoryPage::setNotice(const QString &text)
+{
+    m_notice->setText(text);
+    m_notice->setVisible(!text.isEmpty());
+}
+
 void HistoryPage::showFetchesOfChosenTeam()
+{
+    clearComparison();
+    const int32_t team = chosenTeam();
+    const std::vector<StoredPage> pages =
+        m_store && team != 0 ? m_store->pagesOf(team) : std::vector<StoredPage>{};
+    std::vector<QDateTime> times;
+    times.reserve(pages.size());
+    for (const StoredPage &page : pages)
+        times.push_back(page.fetchedAt);
+    const std::vector<QString> timeTexts = fetchTimeTexts(times);
+    const std::vector<std::optional<ChangeCounts>> counts = changesSinceEarlier(pages);
+    std::vector<std::vector<std::string>> rows;
+    std::vector<int64_t> ids;
+    m_fetchTimes.clear();
+    for (size_t i = 0; i < pages.size(); ++i) {
+        m_fetchTimes[pages[i].id] = timeTexts[i];
+        rows.push_back({toCp1251(timeTexts[i]), toCp1251(kindName(pages[i].kind)),
+                        std::to_string(pages[i].playerCount()),
+                        counts[i] ? toCp1251(changeCountsText(*counts[i])) : std::string()});
+        ids.push_back(pages[i].id);
+    }
+    m_fetchRows->setRows(std::move(rows), std::move(ids));
+    // Whole times, seconds included, and whole counts; never narrower than the columns started.
+    const QAbstractItemView *fetches = m_fetches; // where the measure is public
+    for (const int column : {0, 3})
+        m_fetches->setColumnWidth(
+            column, std::max(m_fetches->columnWidth(column), fetches->sizeHintForColumn(column)));
+}
+
+void HistoryPage::clearComparison()
 {
     m_changeRows->clear();
     m_changesShown.clear();
-    const int32_t team = chosenTeam();
-    std::vector<std::vector<std::string>> rows;
-    std::vector<int64_t> ids;
-    for (const StoredFetch &fetch :
-         m_store &&team != 0 ? m_store->fetchesOf(team) : std::vector<StoredFetch>{}) {
-        rows.push_back({toCp1251(shownTime(fetch.fetchedAt)), toCp1251(kindName(fetch.kind)),
-                        std::to_string(fetch.playerCount)});
-        ids.push_back(fetch.id);
-    }
-    m_fetchRows->setRows(std::move(rows), std::move(ids));
+    m_compared->setText(comparisonHint());
+    m_chart->clear();
 }
 
 void HistoryPage::compareChosenFetches()
@@ -237,11 +281,17 @@ void HistoryPage::compareChosenFetches()
         pages[1] = m_store->page(m_fetchRows->tag(chosen[0]));
     }
     if (!pages[0] || !pages[1] || pages[0]->kind != pages[1]->kind) {
+        // Nothing of an earlier comparison stays on view as if it answered this one.
+        clearComparison();
         Q_EMIT problem(tr("Выберите две загрузки одной страницы: «Талант» или «Умения»."));
         return;
     }
+    clearComparison();
     m_changesShown = compareFetches(*pages[0], *pages[1]);
     m_comparedTeam = pages[1]->teamId;
+    const QString span = comparedSpanText(m_fetchTimes[pages[0]->id], pages[0]->fetchedAt,
+                                          m_fetchTimes[pages[1]->id], pages[1]->fetchedAt);
+    m_compared->setText(m_changesShown.empty() ? span + QStringLiteral(" — ") + tr("Без изменений") : span);
     std::vector<std::vector<std::string>> rows;
     for (const FetchChange &change : m_changesShown)
         rows.push_back({change.player, toCp1251(changeName(change.change)), change.before, change.after});
@@ -266,36 +316,7 @@ void HistoryPage::showPlayer(int32_t teamId, const std::string &name, const std:
 
 void HistoryPage::chartPlayer(int32_t teamId, const std::string &name, const std::string &country)
 {
-    auto *chart = new QChart;
-    // A chart's title is markup: a name from a page is escaped, so it shows as it is and loads nothing.
-    chart->setTitle(fromCp1251(name).toHtmlEscaped());
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    auto *talent = new QLineSeries;
-    auto *mastery = new QLineSeries;
-    talent->setName(tr("Талант"));
-    mastery->setName(tr("Мастерство"));
-    for (const SeriesPoint &point :
-         m_store ? m_store->playerSeries(teamId, name, country) : std::vector<SeriesPoint>{}) {
-        const auto x = static_cast<qreal>(point.fetchedAt.toMSecsSinceEpoch());
-        talent->append(x, point.talent);
-        mastery->append(x, point.mastery);
-    }
-    chart->addSeries(talent);
-    chart->addSeries(mastery);
-    auto *dates = new QDateTimeAxis;
-    dates->setFormat(QStringLiteral("dd.MM"));
-    dates->setTickCount(4);
-    chart->addAxis(dates, Qt::AlignBottom);
-    auto *talentAxis = new QValueAxis;
-    talentAxis->setRange(0, 9);
-    chart->addAxis(talentAxis, Qt::AlignLeft);
-    auto *masteryAxis = new QValueAxis;
-    chart->addAxis(masteryAxis, Qt::AlignRight);
-    talent->attachAxis(dates);
-    talent->attachAxis(talentAxis);
-    mastery->attachAxis(dates);
-    mastery->attachAxis(masteryAxis);
-    QChart *previous = m_chart->chart();
-    m_chart->setChart(chart);
-    delete previous;
+    m_chart->showPlayer(
+        fromCp1251(name),
+        planPlayerChart(m_store ? m_store->playerSeries(teamId, name, country) : std::vector<SeriesPoint>{}));
 }

@@ -5,11 +5,13 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 class HistoryStore;
-class QChartView;
+class PlayerChart;
+class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTreeView;
@@ -30,6 +32,8 @@ public:
     void refresh();
     // Chooses the team and draws the player's development.
     void showPlayer(int32_t teamId, const std::string &name, const std::string &country);
+    // A line above the lists, such as what start-up dropped from the history; empty hides it.
+    void setNotice(const QString &text);
 
 Q_SIGNALS:
     // The user asked to see this stored fetch on the main page.
@@ -39,6 +43,7 @@ Q_SIGNALS:
 private:
     void showFetchesOfChosenTeam();
     void compareChosenFetches();
+    void clearComparison();
     void chartChosenChange();
     void chartPlayer(int32_t teamId, const std::string &name, const std::string &country);
     int32_t chosenTeam() const;
@@ -50,6 +55,8 @@ private:
     QSortFilterProxyModel *m_teamOrder;
     TextTableModel *m_fetchRows;
     TextTableModel *m_changeRows;
+    // The time texts of the fetches listed, by fetch.
+    std::map<int64_t, QString> m_fetchTimes;
     // The lines of the comparison on view and the team they belong to, for the chart.
     std::vector<FetchChange> m_changesShown;
     int32_t m_comparedTeam = 0;
@@ -58,5 +65,7 @@ private:
     QTreeView *m_changes;
     QPushButton *m_show;
     QPushButton *m_compare;
-    QChartView *m_chart;
+    QLabel *m_compared;
+    QLabel *m_notice;
+    PlayerChart *m_chart;
 };

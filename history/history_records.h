@@ -73,6 +73,13 @@ struct SeriesPoint {
     double mastery = 0;
 };
 
+// What dropping the fetches before a time would come to.
+struct PruneCount {
+    int kept = 0;
+    int removed = 0;
+    QDateTime oldestRemoved; // invalid when nothing would go
+};
+
 struct RereadReport {
     int read = 0;   // pages whose summary and rows were replaced
     int failed = 0; // pages today's reader could not read; their stored rows stay

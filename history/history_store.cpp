@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <array>
+#include <map>
 
 namespace {
 
@@ -198,21 +199,42 @@ std::optional<RawPage> rawPageOf(const SqliteDatabase &db, int64_t fetchId, cons
                    kindOf(query.columnText(4)), std::move(*bytes)};
 }
 
+constexpr const char *playerColumns = "name, country, position, age, mastery, talent, ability1, ability2, "
+                                      "ability3, ability4, ability5, ability6, ability7, ability8";
+
+// A page's head: its time, team, kind and summary, from the columns "fetched_at, team_id, page_kind"
+// and the summary's that follow.
+StoredPage pageHeadOf(int64_t fetchId, const SqliteStatement &head, int firstColumn)
+{
+    return {fetchId,
+            static_cast<int32_t>(head.columnInteger(firstColumn + 1)),
+            timeOf(head.columnText(firstColumn)),
+            kindOf(head.columnText(firstColumn + 2)),
+            summaryOf(head, firstColumn + 3),
+            {},
+            {}};
+}
+
+// The fetches prune spares whatever their age: each team's page of each kind stored last.
+constexpr const char *prunable =
+    "fetched_at < ?1 AND id NOT IN (SELECT MAX(id) FROM fetches GROUP BY team_id, page_kind)";
+
 // A stored player row: name, country, position, age, mastery, talent, then the eight abilities.
-void addPlayerOf(const SqliteStatement &row, StoredPage &page)
+void addPlayerOf(const SqliteStatement &row, StoredPage &page, int first = 0)
 {
     YouthPlayer player;
-    player.name = cp1251FromUtf8(row.columnText(0));
-    player.position = cp1251FromUtf8(row.columnText(2));
-    player.age = static_cast<int16_t>(row.columnInteger(3));
-    player.mastery = row.columnReal(4);
+    player.name = cp1251FromUtf8(row.columnText(first));
+    player.position = cp1251FromUtf8(row.columnText(first + 2));
+    player.age = static_cast<int16_t>(row.columnInteger(first + 3));
+    player.mastery = row.columnReal(first + 4);
     if (page.kind == PageKind::Talent) {
-        page.talents.push_back({player, cp1251FromUtf8(row.columnText(1)), row.columnReal(5)});
+        page.talents.push_back(
+            {player, cp1251FromUtf8(row.columnText(first + 1)), row.columnReal(first + 5)});
         return;
     }
     AbilitiesPlayer abilities{player, {}};
     for (size_t i = 0; i < abilities.abilities.size(); ++i)
-        abilities.abilities[i] = row.columnReal(6 + static_cast<int>(i));
+        abilities.abilities[i] = row.columnReal(first + 6 + static_cast<int>(i));
     page.abilities.push_back(std::move(abilities));
 }
 
@@ -441,20 +463,39 @@ std::optional<StoredPage> HistoryStore::page(int64_t fetchId) const
         head.bindInteger(1, fetchId);
         if (!head.step())
             return std::nullopt;
-        StoredPage page{fetchId,
-                        static_cast<int32_t>(head.columnInteger(1)),
-                        timeOf(head.columnText(0)),
-                        kindOf(head.columnText(2)),
-                        summaryOf(head, 3),
-                        {},
-                        {}};
-        SqliteStatement rows = m_db->prepare(
-            "SELECT name, country, position, age, mastery, talent, ability1, ability2, ability3, ability4, "
-            "ability5, ability6, ability7, ability8 FROM players WHERE fetch_id = ?1 ORDER BY row_no");
+        StoredPage page = pageHeadOf(fetchId, head, 0);
+        SqliteStatement rows = m_db->prepare(std::string("SELECT ") + playerColumns +
+                                             " FROM players WHERE fetch_id = ?1 ORDER BY row_no");
         rows.bindInteger(1, fetchId);
         while (rows.step())
             addPlayerOf(rows, page);
         return page;
+    });
+}
+
+std::vector<StoredPage> HistoryStore::pagesOf(int32_t teamId) const
+{
+    if (!m_db)
+        return {};
+    return guarded(m_path, readPrefix, [&] {
+        SqliteStatement heads =
+            m_db->prepare("SELECT id, fetched_at, team_id, page_kind, " + summaryColumnList() +
+                          " FROM fetches WHERE team_id = ?1 ORDER BY id DESC");
+        heads.bindInteger(1, teamId);
+        std::vector<StoredPage> pages;
+        std::map<int64_t, size_t> indexOf;
+        while (heads.step()) {
+            indexOf[heads.columnInteger(0)] = pages.size();
+            pages.push_back(pageHeadOf(heads.columnInteger(0), heads, 1));
+        }
+        // Every player of the team's pages in one pass rather than a query a page.
+        SqliteStatement rows = m_db->prepare(std::string("SELECT p.fetch_id, ") + playerColumns +
+                                             " FROM players AS p JOIN fetches AS f ON f.id = p.fetch_id "
+                                             "WHERE f.team_id = ?1 ORDER BY p.fetch_id, p.row_no");
+        rows.bindInteger(1, teamId);
+        while (rows.step())
+            addPlayerOf(rows, pages[indexOf.at(rows.columnInteger(0))], 1);
+        return pages;
     });
 }
 
@@ -495,12 +536,28 @@ int HistoryStore::prune(const QDateTime &olderThan)
         return 0;
     return guarded(m_path, changePrefix, [&] {
         WriteTransaction transaction(*m_db);
-        SqliteStatement drop = m_db->prepare("DELETE FROM fetches WHERE fetched_at < ?1");
+        SqliteStatement drop = m_db->prepare(std::string("DELETE FROM fetches WHERE ") + prunable);
         drop.bindText(1, timeText(olderThan));
         drop.run();
         const auto dropped = static_cast<int>(m_db->changes()); // the players go with them by cascade
         transaction.commit();
         return dropped;
+    });
+}
+
+PruneCount HistoryStore::pruneCount(const QDateTime &olderThan) const
+{
+    if (!m_db)
+        return {};
+    return guarded(m_path, readPrefix, [&] {
+        SqliteStatement query = m_db->prepare(std::string("SELECT (SELECT COUNT(*) FROM fetches), COUNT(*), "
+                                                          "MIN(fetched_at) FROM fetches WHERE ") +
+                                              prunable);
+        query.bindText(1, timeText(olderThan));
+        query.step();
+        const auto removed = static_cast<int>(query.columnInteger(1));
+        return PruneCount{static_cast<int>(query.columnInteger(0)) - removed, removed,
+                          removed ? timeOf(query.columnText(2)) : QDateTime()};
     });
 }
 

@@ -65,6 +65,8 @@ public:
     // A team's fetches, the one stored last first, whatever the clock said when each was kept.
     std::vector<StoredFetch> fetchesOf(int32_t teamId) const;
     std::optional<StoredPage> page(int64_t fetchId) const;
+    // Every page of a team with its players, in the order of fetchesOf.
+    std::vector<StoredPage> pagesOf(int32_t teamId) const;
     // The page bytes as received; a page that no longer unpacks throws HistoryError (Corrupt).
     std::optional<RawPage> rawPage(int64_t fetchId) const;
     // Talent and mastery of the player of that name and country in each talent fetch of the team that
@@ -73,8 +75,11 @@ public:
     std::vector<SeriesPoint> playerSeries(int32_t teamId, const std::string &name,
                                           const std::string &country) const;
 
-    // Drops every fetch made before the time; returns how many went.
+    // Drops every fetch made before the time but the one of each team and page kind stored last, so a
+    // team is never forgotten; returns how many went.
     int prune(const QDateTime &olderThan);
+    // What prune would come to, changing nothing.
+    PruneCount pruneCount(const QDateTime &olderThan) const;
     // Every stored page, oldest kept first: what a re-read goes over.
     std::vector<int64_t> fetchIds() const;
     // Reads those pages again and replaces each one's summary and rows with what the reader makes of

@@ -5,6 +5,7 @@
 #include "widgets/error_guard.h"
 
 #include <QKeyEvent>
+#include <QSpinBox>
 #include <QStyle>
 
 #include <algorithm>
@@ -47,6 +48,8 @@ SettingsDialog::SettingsDialog(QWidget *parent)
 
     connect(m_controls.useProxyCheck, &QCheckBox::toggled, this,
             [this] { runGuarded([this] { onUseProxyToggled(); }); });
+    connect(m_ui->keepMonthsSpin, &QSpinBox::valueChanged, this,
+            [this] { runGuarded([this] { showKeptFetches(); }); });
     // Typing adds nothing beyond one character, yet a longer separator from the store stays whole: the
     // limit follows the text down as it is shortened and never drops below one.
     connect(m_controls.separatorEdit, &QLineEdit::textChanged, this, [this](const QString &text) {
@@ -131,6 +134,35 @@ void SettingsDialog::setHistoryPath(const QString &path)
     m_ui->historyPathLabel->setText(tr("Файл: %1").arg(path));
 }
 
+void SettingsDialog::setKeptFetchesCounter(KeptFetchesCounter counter)
+{
+    m_countKept = std::move(counter);
+    showKeptFetches();
+}
+
+void SettingsDialog::showKeptFetches()
+{
+    const int months = m_ui->keepMonthsSpin->value();
+    const std::optional<KeptFetches> count = m_countKept ? m_countKept(months) : std::nullopt;
+    QString text;
+    if (count && months == 0)
+        text = tr("Хранятся все загрузки: %1.").arg(count->kept);
+    else if (count && count->removed == 0)
+        text = tr("Хранится загрузок: %1.").arg(count->kept);
+    else if (count)
+        text =
+            tr("Хранится загрузок: %1, будет удалено при запуске: %2.").arg(count->kept).arg(count->removed);
+    m_ui->keptFetchesLabel->setText(text);
+}
+
+PruneAnswer SettingsDialog::pruneAnswer() const { return loadPruneAnswer(SettingsStore()); }
+
+void SettingsDialog::keepPruneAnswer(const PruneAnswer &answer)
+{
+    SettingsStore store;
+    savePruneAnswer(store, answer);
+}
+
 void SettingsDialog::onOkClicked() { saveSettings(); }
 
 void SettingsDialog::onCancelClicked()
@@ -159,6 +191,7 @@ void SettingsDialog::done(int result)
 void SettingsDialog::showEvent(QShowEvent *event)
 {
     m_shown = shownValues();
+    runGuarded([this] { showKeptFetches(); }); // the history may have grown since
     CentredDialog::showEvent(event);
 }
 

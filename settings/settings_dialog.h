@@ -5,7 +5,9 @@
 #include "settings/settings_store.h"
 #include "widgets/window_look.h"
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QCheckBox;
@@ -15,6 +17,14 @@ class QTabWidget;
 namespace Ui {
 class SettingsDialog;
 }
+
+// How many stored fetches a KeepMonths keeps and how many it would drop.
+struct KeptFetches {
+    int kept = 0;
+    int removed = 0;
+};
+// Counts them for a KeepMonths; nothing when the history cannot say.
+using KeptFetchesCounter = std::function<std::optional<KeptFetches>(int keepMonths)>;
 
 // The Settings dialog. Its controls are the live settings: the roster request asks proxyChoice() and the
 // export asks exportOptions(), always at the moment of use. The store is read when the dialog is built
@@ -33,6 +43,12 @@ public:
     HistoryOptions historyOptions() const;
     // Where the history file lives, shown on the history page.
     void setHistoryPath(const QString &path);
+    // What the history page counts, as KeepMonths changes; the window lends it, the dialog never opens
+    // the history itself.
+    void setKeptFetchesCounter(KeptFetchesCounter counter);
+    // The answer to dropping old fetches, read from and written to the store at once.
+    PruneAnswer pruneAnswer() const;
+    void keepPruneAnswer(const PruneAnswer &answer);
 
 public Q_SLOTS:
     // Saves once for every close, whichever way the dialog closes.
@@ -55,6 +71,7 @@ private:
     void onOkClicked();
     void onCancelClicked();
     void onUseProxyToggled();
+    void showKeptFetches();
 
     SettingsValues shownValues() const;
     void showValues(const SettingsValues &values);
@@ -85,4 +102,5 @@ private:
     QStringList m_unreadKeys;
     SettingsValues m_loaded;
     std::string m_loadProblem;
+    KeptFetchesCounter m_countKept;
 };

@@ -329,3 +329,22 @@ void saveHistoryOptions(SettingsStore &store, const HistoryOptions &options)
     if (!store.contains(months, historySection) || options.keepMonths != stored.keepMonths)
         store.writeText(months, QString::number(options.keepMonths), historySection);
 }
+
+PruneAnswer loadPruneAnswer(const SettingsStore &store)
+{
+    // An answer not understood is no answer: the question comes again.
+    try {
+        return {readInteger(toCp1251(store.readText(QStringLiteral("PruneAnsweredMonths"),
+                                                    QStringLiteral("0"), historySection))),
+                store.readFlag(QStringLiteral("PruneAllowed"), false, historySection)};
+    } catch (const AppError &) {
+        return {};
+    }
+}
+
+void savePruneAnswer(SettingsStore &store, const PruneAnswer &answer)
+{
+    store.writeText(QStringLiteral("PruneAnsweredMonths"), QString::number(answer.months), historySection);
+    store.writeFlag(QStringLiteral("PruneAllowed"), answer.allowed, historySection);
+    store.close();
+}

@@ -147,3 +147,15 @@ HistoryOptions loadHistoryOptions(const SettingsStore &store);
 // Writes the section only when it exists or the options differ from their defaults, and in it only the
 // values that do not already read as the options (a value not understood reads as its default).
 void saveHistoryOptions(SettingsStore &store, const HistoryOptions &options);
+
+// The user's answer when asked whether to drop the fetches older than KeepMonths at start, and the
+// KeepMonths it was given under: it stands until KeepMonths changes. Kept in [History] as
+// PruneAnsweredMonths and PruneAllowed; `months` 0 is no answer.
+struct PruneAnswer {
+    int months = 0;
+    bool allowed = false;
+
+    bool operator==(const PruneAnswer &) const = default;
+};
+PruneAnswer loadPruneAnswer(const SettingsStore &store);
+void savePruneAnswer(SettingsStore &store, const PruneAnswer &answer);

@@ -253,6 +253,21 @@
     </message>
 </context>
 <context>
+    <name>FetchTexts</name>
+    <message>
+        <source>менее суток</source>
+        <translation>under a day</translation>
+    </message>
+    <message>
+        <source>%1 нед.</source>
+        <translation>%1 wk</translation>
+    </message>
+    <message>
+        <source>%1 дн.</source>
+        <translation>%1 d</translation>
+    </message>
+</context>
+<context>
     <name>HistoryFile</name>
     <message>
         <source>файл истории %1 занят другой копией программы</source>
@@ -354,16 +369,43 @@
         <translation>Choose two fetches of one page: Talent or Abilities.</translation>
     </message>
     <message>
-        <source>Мастерство</source>
-        <translation>Mastery</translation>
-    </message>
-    <message>
         <source>пришёл</source>
         <translation>arrived</translation>
     </message>
     <message>
         <source>ушёл</source>
         <translation>left</translation>
+    </message>
+    <message>
+        <source>Изменения</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>Без изменений</source>
+        <translation>No changes</translation>
+    </message>
+    <message>
+        <source>Выберите две загрузки одной страницы и нажмите «Сравнить».</source>
+        <translation>Choose two fetches of one page and press Compare.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryStart</name>
+    <message>
+        <source>История</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Загрузок старше %1 мес. в истории: %2 (сделаны с %3 до %4). Последняя загрузка каждой страницы каждой команды останется в любом случае.
+
+Удалить их? При ответе «Нет» они сохранятся, и вопрос не повторится, пока не изменится срок хранения.</source>
+        <translation>Fetches older than %1 months in the history: %2 (made from %3 to before %4). The latest fetch of each page of every team stays in any case.
+
+Delete them? If you answer No they are kept, and you will not be asked again until the keeping period changes.</translation>
+    </message>
+    <message>
+        <source>При запуске из истории удалено загрузок: %1, сделанных до %2.</source>
+        <translation>Deleted from the history at start: %1 fetches made before %2.</translation>
     </message>
 </context>
 <context>
@@ -437,6 +479,10 @@
     <message>
         <source>История</source>
         <translation>History</translation>
+    </message>
+    <message>
+        <source>Из истории: %1</source>
+        <translation>From history: %1</translation>
     </message>
 </context>
 <context>
@@ -673,6 +719,10 @@
         <source>Стоп</source>
         <translation>Stop</translation>
     </message>
+    <message>
+        <source>Загрузка из истории, показанная без запроса</source>
+        <translation>A fetch from the history, shown without a request</translation>
+    </message>
 </context>
 <context>
     <name>PageFetch</name>
@@ -747,6 +797,25 @@
     <message>
         <source>прокси-сервер не принял логин и пароль</source>
         <translation>the proxy refused the login and password</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerChart</name>
+    <message>
+        <source>Талант</source>
+        <translation>Talent</translation>
+    </message>
+    <message>
+        <source>Мастерство</source>
+        <translation>Mastery</translation>
+    </message>
+    <message>
+        <source>Прогноз: 9 к %1</source>
+        <translation>Projection: 9 by %1</translation>
+    </message>
+    <message>
+        <source>Прогноз</source>
+        <translation>Projection</translation>
     </message>
 </context>
 <context>
@@ -955,6 +1024,18 @@
     <message>
         <source>Файл: %1</source>
         <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>Хранятся все загрузки: %1.</source>
+        <translation>All fetches are kept: %1.</translation>
+    </message>
+    <message>
+        <source>Хранится загрузок: %1.</source>
+        <translation>Fetches kept: %1.</translation>
+    </message>
+    <message>
+        <source>Хранится загрузок: %1, будет удалено при запуске: %2.</source>
+        <translation>Fetches kept: %1; deleted at start: %2.</translation>
     </message>
 </context>
 <context>

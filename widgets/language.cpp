@@ -14,7 +14,13 @@ bool loadQtRussian(QTranslator &translator)
            translator.load(QStringLiteral("qt_ru"), folder);
 }
 
+QLocale russian() { return QLocale(QLocale::Russian, QLocale::Russia); }
+
+QLocale shownLocale = russian();
+
 } // namespace
+
+QLocale interfaceLocale() { return shownLocale; }
 
 InterfaceLanguage::InterfaceLanguage(const QLocale &locale)
     : m_english(locale.language() == QLocale::English), m_program(std::make_unique<QTranslator>()),
@@ -22,8 +28,10 @@ InterfaceLanguage::InterfaceLanguage(const QLocale &locale)
 {
     // The program's texts are written in Russian; only English needs a translation of them. Qt's own
     // buttons are English by nature and need one for Russian.
-    if (m_english && m_program->load(QStringLiteral(":/i18n/brindlemark_en.qm")))
+    if (m_english && m_program->load(QStringLiteral(":/i18n/brindlemark_en.qm"))) {
         QCoreApplication::installTranslator(m_program.get());
+        shownLocale = locale;
+    }
     if (!m_english && loadQtRussian(*m_qt))
         QCoreApplication::installTranslator(m_qt.get());
 }
@@ -32,4 +40,5 @@ InterfaceLanguage::~InterfaceLanguage()
 {
     QCoreApplication::removeTranslator(m_program.get());
     QCoreApplication::removeTranslator(m_qt.get());
+    shownLocale = russian();
 }

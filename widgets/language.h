@@ -20,3 +20,7 @@ private:
     std::unique_ptr<QTranslator> m_program;
     std::unique_ptr<QTranslator> m_qt;
 };
+
+// The locale numbers are shown in, matching the interface's language: the desktop's own English one
+// while the English interface is installed, Russian otherwise (a decimal comma).
+QLocale interfaceLocale();

@@ -20,6 +20,13 @@ public:
         box.setTextFormat(Qt::PlainText);
         box.exec();
     }
+    bool question(const QString &caption, const QString &text) override
+    {
+        QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No);
+        box.setTextFormat(Qt::PlainText);
+        box.setDefaultButton(QMessageBox::No); // Enter alone does not drop anything
+        return box.exec() == QMessageBox::Yes;
+    }
     QString saveFileName(QWidget *owner, const QString &directory, const QString &filter,
                          const QString &defaultSuffix) override
     {

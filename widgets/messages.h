@@ -17,6 +17,8 @@ public:
     virtual void information(const QString &caption, const QString &text) = 0;
     // Error box.
     virtual void error(const QString &caption, const QString &text) = 0;
+    // Question box with «Да» and «Нет», «Нет» the default; true for «Да».
+    virtual bool question(const QString &caption, const QString &text) = 0;
     // Save-file dialog; an empty result means the user cancelled.
     virtual QString saveFileName(QWidget *owner, const QString &directory, const QString &filter,
                                  const QString &defaultSuffix) = 0;

@@ -24,13 +24,13 @@ TEST(HistoryKeeper, FailureToldOnceAndNothingKeptWithoutAnOpenHistory)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     HistoryKeeper keeper; // its folder would have to be made inside a plain file
-    const QString opened = keeper.open(dir.filePath(QStringLiteral("not-a-folder/history.db")), 0);
+    const QString opened = keeper.open(dir.filePath(QStringLiteral("not-a-folder/history.db")));
     const QString first = keeper.keep(1, PageKind::Talent, page, reading);
     EXPECT_FALSE(opened.isEmpty() && first.isEmpty()) << "the failure must be told";
     EXPECT_TRUE(keeper.keep(1, PageKind::Talent, page, reading).isEmpty()) << "and told only once";
 
     HistoryKeeper good;
-    EXPECT_TRUE(good.open(dir.filePath(QStringLiteral("history.db")), 0).isEmpty());
+    EXPECT_TRUE(good.open(dir.filePath(QStringLiteral("history.db"))).isEmpty());
     EXPECT_TRUE(good.keep(7, PageKind::Talent, page, reading).isEmpty());
     ASSERT_EQ(good.store().teams().size(), 1u);
     EXPECT_EQ(good.store().teams()[0].teamId, 7);

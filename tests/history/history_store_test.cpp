@@ -170,16 +170,36 @@ TEST_F(HistoryFile, ListsTeamsFetchesAndAPlayersSeries)
     EXPECT_EQ(byName[1].talent, 9);
 }
 
-TEST_F(HistoryFile, PruneDropsOlderFetchesWithTheirPlayers)
+TEST_F(HistoryFile, PruneDropsOlderFetchesWithTheirPlayersButEachTeamsLastOfEachKind)
 {
     ASSERT_TRUE(m_store.open(path()).ok);
     for (const char *time : {"2024-01-01T00:00:00Z", "2024-01-31T23:59:59Z", "2024-02-01T00:00:00Z"})
         ASSERT_TRUE(
             m_store.keep(talentFetch(time, 1, "Заря", {talent("A", "B", 1, 2), talent("C", "D", 1, 2)})).ok);
-    EXPECT_EQ(m_store.prune(at("2024-02-01T00:00:00Z")), 2);
+    // A team last fetched long ago keeps its last page of each kind, so it is never forgotten.
+    for (const char *time : {"2023-05-01T00:00:00Z", "2023-06-01T00:00:00Z"})
+        ASSERT_TRUE(m_store.keep(talentFetch(time, 2, "Старт", {talent("E", "F", 1, 2)})).ok);
+    ASSERT_TRUE(m_store
+                    .keep({at("2023-04-01T00:00:00Z"),
+                           2,
+                           PageKind::Abilities,
+                           "p",
+                           summaryNamed("Старт"),
+                           {},
+                           {makeAbilitiesPlayer(cp("E"), "Cm", 17, 5, {})}})
+                    .ok);
+    const PruneCount planned = m_store.pruneCount(at("2024-02-01T00:00:00Z"));
+    EXPECT_EQ(planned.kept, 3);
+    EXPECT_EQ(planned.removed, 3);
+    EXPECT_EQ(planned.oldestRemoved, at("2023-05-01T00:00:00Z"));
+    EXPECT_EQ(m_store.prune(at("2024-02-01T00:00:00Z")), 3);
     ASSERT_EQ(m_store.fetchesOf(1).size(), 1u);
     EXPECT_EQ(m_store.fetchesOf(1)[0].fetchedAt, at("2024-02-01T00:00:00Z"));
-    EXPECT_EQ(count("SELECT COUNT(*) FROM players"), 2);
+    const std::vector<StoredFetch> start = m_store.fetchesOf(2);
+    ASSERT_EQ(start.size(), 2u);
+    EXPECT_EQ(start[1].fetchedAt, at("2023-06-01T00:00:00Z"));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM players"), 4);
+    EXPECT_EQ(m_store.pruneCount(at("2024-02-01T00:00:00Z")).removed, 0);
 }
 
 TEST_F(HistoryFile, RereadReplacesRowsWithWhatTodaysReaderMakesOfThePage)

@@ -13,7 +13,7 @@
 class MessageRecorder : public Messages {
 public:
     struct Box {
-        QString kind; // "information" or "error"
+        QString kind; // "information", "error" or "question"
         QString caption;
         QString text;
     };
@@ -33,6 +33,13 @@ public:
         if (onBox)
             onBox();
     }
+    bool question(const QString &caption, const QString &text) override
+    {
+        boxes.push_back({QStringLiteral("question"), caption, text});
+        if (onBox)
+            onBox();
+        return questionAnswer;
+    }
     QString saveFileName(QWidget *, const QString &directory, const QString &filter,
                          const QString &defaultSuffix) override
     {
@@ -51,5 +58,6 @@ public:
     std::vector<SaveDialog> saveDialogs;
     std::vector<QUrl> openedUrls;
     QString saveAnswer;
+    bool questionAnswer = false;
     std::function<void()> onBox; // runs while a box would be open
 };
