@@ -622,3 +622,60 @@ bool HistoryStore::reread(int64_t fetchId, const PageReader &read) const
     insertPlayers(*m_db, fetchId, *record);
     return true;
 }
+
+std::vector<FoundPlayer> HistoryStore::findPlayers(const PlayerSearch &search) const
+{
+    if (!m_db)
+        return {};
+    return guarded(m_path, readPrefix, [&] {
+        std::string sql = "SELECT f.id, f.team_id, f.fetched_at, f.team_name, f.division, p.name, p.country, "
+                          "p.position, p.age, p.mastery, p.talent FROM fetches AS f "
+                          "JOIN players AS p ON p.fetch_id = f.id WHERE f.page_kind = 'talent'";
+        if (!search.everyWeek)
+            sql += " AND f.id IN (SELECT MAX(id) FROM fetches WHERE page_kind = 'talent' GROUP BY team_id)";
+        if (!search.position.empty())
+            sql += " AND p.position = ?1";
+        if (search.oldestAge)
+            sql += " AND p.age <= ?2";
+        if (search.lowestTalent)
+            sql += " AND p.talent >= ?3";
+        if (search.lowestMastery)
+            sql += " AND p.mastery >= ?4";
+        if (!search.teamIds.empty()) {
+            sql += " AND f.team_id IN (";
+            for (size_t i = 0; i < search.teamIds.size(); ++i)
+                sql += (i ? ", " : "") + std::to_string(search.teamIds[i]); // our own integers
+            sql += ")";
+        }
+        sql += " ORDER BY f.team_name, f.team_id, f.id DESC, p.row_no";
+        SqliteStatement query = m_db->prepare(sql);
+        if (!search.position.empty())
+            query.bindText(1, utf8FromCp1251(search.position));
+        if (search.oldestAge)
+            query.bindInteger(2, *search.oldestAge);
+        if (search.lowestTalent)
+            query.bindReal(3, *search.lowestTalent);
+        if (search.lowestMastery)
+            query.bindReal(4, *search.lowestMastery);
+        const QString namePart = searchFolded(search.namePart);
+        const QString countryPart = searchFolded(search.countryPart);
+        std::vector<FoundPlayer> found;
+        while (query.step()) {
+            const std::string name = query.columnText(5);
+            const std::string country = query.columnText(6);
+            if (!namePart.isEmpty() && !searchFolded(QString::fromStdString(name)).contains(namePart))
+                continue;
+            if (!countryPart.isEmpty() &&
+                !searchFolded(QString::fromStdString(country)).contains(countryPart))
+                continue;
+            found.push_back({query.columnInteger(0), static_cast<int32_t>(query.columnInteger(1)),
+                             timeOf(query.columnText(2)), cp1251FromUtf8(query.columnText(3)),
+                             cp1251FromUtf8(query.columnText(4)),
+                             makeTalentPlayer(cp1251FromUtf8(name), cp1251FromUtf8(country),
+                                              cp1251FromUtf8(query.columnText(7)),
+                                              static_cast<int16_t>(query.columnInteger(8)),
+                                              query.columnReal(9), query.columnReal(10))});
+        }
+        return found;
+    });
+}

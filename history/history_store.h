@@ -2,6 +2,7 @@
 
 #include "history/history_file.h"
 #include "history/history_records.h"
+#include "history/player_search.h"
 #include "text/app_error.h"
 
 #include <QString>
@@ -74,6 +75,10 @@ public:
     // list shows none) matches any.
     std::vector<SeriesPoint> playerSeries(int32_t teamId, const std::string &name,
                                           const std::string &country) const;
+
+    // The players of the stored talent pages that match, by team name, team, time (newest first) and
+    // page order.
+    std::vector<FoundPlayer> findPlayers(const PlayerSearch &search) const;
 
     // Drops every fetch made before the time but the one of each team and page kind stored last, so a
     // team is never forgotten; returns how many went.
