@@ -1,6 +1,7 @@
 // The demo roster server and the sample catalogue, driven as the demo uses them: the real server binary on
 // the loopback address and the catalogue files the build made. The pages are checked with a small reader
 // that applies the program's cut rules literally, so a page that reads here reads in the program.
+#include "catalogue/catalogue.h"
 #include "text/code_page.h"
 #include "text/markers.h"
 #include "text/numbers.h"
@@ -606,4 +607,74 @@ TEST_F(DemoCatalogueTest, EveryTeamsPagesReadByTheCutRules)
         EXPECT_GT(foreign, 0);
         EXPECT_GT(longPositions, 0);
     }
+}
+
+namespace {
+
+// The exit code of the server run with options that make it exit by itself.
+int runServerToEnd(const QStringList &options, QByteArray *output = nullptr)
+{
+    QProcess process;
+    process.start(DemoServerProcess::program(), options);
+    if (!process.waitForFinished(10000))
+        return -1;
+    if (output)
+        *output = process.readAllStandardOutput();
+    return process.exitCode();
+}
+
+using CatalogueDivision = std::pair<CatalogueEntry, std::vector<CatalogueEntry>>;
+
+// A folder's catalogue files as the program reads them.
+std::vector<CatalogueDivision> programCatalogue(const QString &folder)
+{
+    CatalogueTable divisions;
+    divisions.loadFromFile(toCp1251(folder + QStringLiteral("/divisions.cds")));
+    CatalogueTable teams;
+    teams.loadFromFile(toCp1251(folder + QStringLiteral("/teams.cds")));
+    std::vector<CatalogueDivision> read;
+    for (const CatalogueEntry &division : readDivisions(divisions))
+        read.emplace_back(division, readTeamsOfDivision(teams, division.id));
+    return read;
+}
+
+} // namespace
+
+TEST_F(DemoServerTest, GeneratedDivisionsAreWrittenForTheProgramAndServed)
+{
+    QTemporaryDir three, five;
+    ASSERT_EQ(runServerToEnd({QStringLiteral("--divisions"), QStringLiteral("3"),
+                              QStringLiteral("--write-catalogue"), three.path()}),
+              0);
+    ASSERT_EQ(runServerToEnd({QStringLiteral("--divisions"), QStringLiteral("5"),
+                              QStringLiteral("--write-catalogue"), five.path()}),
+              0);
+    const std::vector<CatalogueDivision> small = programCatalogue(three.path());
+    const std::vector<CatalogueDivision> large = programCatalogue(five.path());
+    ASSERT_EQ(small.size(), 4u + 3u);
+    ASSERT_EQ(large.size(), 4u + 5u);
+    // A larger count only adds divisions: the first ones keep their teams, names and identifiers.
+    EXPECT_TRUE(std::equal(small.begin(), small.end(), large.begin()));
+
+    std::set<int32_t> ids;
+    std::set<std::string> names;
+    for (size_t d = 0; d < large.size(); ++d) {
+        const auto &[division, teams] = large[d];
+        EXPECT_EQ(teams.size(), d < 3 ? 16u : (d == 3 ? 12u : 16u)) << division.id;
+        for (const CatalogueEntry &team : teams) {
+            EXPECT_TRUE(ids.insert(team.id).second) << team.id;
+            EXPECT_TRUE(names.insert(team.name).second) << team.name;
+        }
+    }
+    EXPECT_EQ(ids.size(), 60u + 5u * 16u);
+
+    DemoServerProcess server({QStringLiteral("--divisions"), QStringLiteral("5")});
+    const auto &[lastDivision, lastTeams] = large.back();
+    PageReader reader{fetch(server.port(), rosterTarget(lastTeams.back().id, true)).body};
+    const Summary summary = reader.summary();
+    EXPECT_EQ(summary.team, lastTeams.back().name);
+    EXPECT_EQ(summary.division, lastDivision.name);
+    EXPECT_GE(reader.rows(false).size(), 8u);
+
+    EXPECT_EQ(runServerToEnd({QStringLiteral("--divisions"), QStringLiteral("501")}), 1);
 }

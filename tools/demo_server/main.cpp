@@ -1,6 +1,7 @@
 // Demo roster server: answers the program's roster requests on the loopback address with sample pages
 // for the teams of the sample catalogue, so the program can be tried end to end without the game's site.
 #include "tools/demo_server/demo_catalogue.h"
+#include "tools/demo_server/demo_generated.h"
 #include "tools/demo_server/demo_squad.h"
 #include "tools/demo_server/roster_server.h"
 
@@ -53,7 +54,21 @@ int main(int argc, char **argv)
                        "served meanwhile.")
             .arg(maxLatencyMilliseconds),
         QStringLiteral("MS"), QStringLiteral("0"));
-    parser.addOptions({portOption, maintenanceOption, failOption, sqlOption, weekOption, latencyOption});
+    const QCommandLineOption divisionsOption(
+        QStringLiteral("divisions"),
+        QStringLiteral(
+            "Serve N generated divisions of %1 teams besides the catalogue's (0 to %2, default 0); "
+            "the same N always gives the same teams.")
+            .arg(generatedTeamsPerDivision)
+            .arg(maxGeneratedDivisions),
+        QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption writeCatalogueOption(
+        QStringLiteral("write-catalogue"),
+        QStringLiteral("Write the catalogue served (with the generated divisions) as divisions.cds and "
+                       "teams.cds into the folder DIR, then exit."),
+        QStringLiteral("DIR"));
+    parser.addOptions({portOption, maintenanceOption, failOption, sqlOption, weekOption, latencyOption,
+                       divisionsOption, writeCatalogueOption});
     parser.process(app);
 
     bool ok = false;
@@ -77,9 +92,21 @@ int main(int argc, char **argv)
     if (!ok || options.latencyMilliseconds < 0 || options.latencyMilliseconds > maxLatencyMilliseconds)
         return failStartup(QStringLiteral("bad latency '%1'").arg(parser.value(latencyOption)));
 
+    const int divisions = parser.value(divisionsOption).toInt(&ok);
+    if (!ok || divisions < 0 || divisions > maxGeneratedDivisions)
+        return failStartup(QStringLiteral("bad number of divisions '%1'").arg(parser.value(divisionsOption)));
+
     DemoCatalogue catalogue;
     try {
         catalogue = DemoCatalogue::fromFile(parser.value(sqlOption));
+        addGeneratedDivisions(catalogue, divisions);
+        if (parser.isSet(writeCatalogueOption)) {
+            writeCatalogueFiles(catalogue, parser.value(writeCatalogueOption));
+            std::printf(
+                "%d divisions, %d teams written to %s\n", static_cast<int>(catalogue.divisions().size()),
+                static_cast<int>(catalogue.teams().size()), qPrintable(parser.value(writeCatalogueOption)));
+            return 0;
+        }
     } catch (const DemoCatalogueError &e) {
         return failStartup(QString::fromUtf8(e.what()));
     }
