@@ -30,6 +30,8 @@ SeedReport seedHistory(HistoryStore &store, const DemoCatalogue &catalogue, cons
                 report.pageBytes += size;
             }
         }
+        if (options.progress)
+            options.progress(report.pages, options.weeks * static_cast<int>(catalogue.teams().size()) * 2);
     }
     return report;
 }

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <functional>
 #include <string>
 
 class HistoryStore;
@@ -16,6 +17,8 @@ struct SeedOptions {
     int weeks = 52;
     int firstWeek = 0; // the demo week of the oldest fetches; each later week's fetches are one demo week on
     QDateTime end;     // when the newest fetches were made; now when not valid
+    // Told after each week's pages, with the pages kept so far and the pages to keep in all.
+    std::function<void(int done, int total)> progress;
 };
 
 struct SeedReport {
