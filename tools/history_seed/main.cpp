@@ -56,7 +56,16 @@ int main(int argc, char **argv)
                        "those the demo server's --write-catalogue wrote (instead of --catalogue-sql and "
                        "--divisions)."),
         QStringLiteral("DIR"));
-    parser.addOptions({weeksOption, firstWeekOption, endOption, sqlOption, divisionsOption, catalogueOption});
+    const QCommandLineOption stepsOption(
+        QStringLiteral("steps-per-week"),
+        QStringLiteral("Training steps a week, as the demo server's option (default 2)."),
+        QStringLiteral("N"), QStringLiteral("2"));
+    const QCommandLineOption noiseOption(
+        QStringLiteral("training-noise"),
+        QStringLiteral("Training noise in percent, as the demo server's option (default 10)."),
+        QStringLiteral("PERCENT"), QStringLiteral("10"));
+    parser.addOptions({weeksOption, firstWeekOption, endOption, sqlOption, divisionsOption, catalogueOption,
+                       stepsOption, noiseOption});
     parser.process(app);
 
     if (parser.positionalArguments().size() != 1)
@@ -77,6 +86,12 @@ int main(int argc, char **argv)
             return fail(QStringLiteral("bad time '%1'").arg(parser.value(endOption)));
     }
 
+    options.training.stepsPerWeek = parser.value(stepsOption).toInt(&ok);
+    if (!ok || options.training.stepsPerWeek < 1 || options.training.stepsPerWeek > maxStepsPerWeek)
+        return fail(QStringLiteral("bad steps per week '%1'").arg(parser.value(stepsOption)));
+    options.training.noisePercent = parser.value(noiseOption).toInt(&ok);
+    if (!ok || options.training.noisePercent < 0 || options.training.noisePercent > 100)
+        return fail(QStringLiteral("bad training noise '%1'").arg(parser.value(noiseOption)));
     const int divisions = parser.value(divisionsOption).toInt(&ok);
     if (!ok || divisions < 0 || divisions > maxGeneratedDivisions)
         return fail(QStringLiteral("bad number of divisions '%1'").arg(parser.value(divisionsOption)));
