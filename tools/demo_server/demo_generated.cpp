@@ -82,12 +82,9 @@ void addGeneratedDivisions(DemoCatalogue &catalogue, int count)
     if (count < 0 || count > maxGeneratedDivisions)
         throw DemoCatalogueError("the number of generated divisions must be 0 to " +
                                  std::to_string(maxGeneratedDivisions));
+    // Only the generated teams are held against each other, so they are the same whatever the catalogue.
     QSet<int32_t> ids;
     QSet<QString> names;
-    for (const DemoTeam &t : catalogue.teams()) {
-        ids.insert(t.teamId);
-        names.insert(t.name);
-    }
     SplitMix64 rng(generatorSeed);
     for (int d = 0; d < count; ++d) {
         const DemoDivision division{firstGeneratedDivisionId + d, divisionName(d + 1)};
@@ -103,6 +100,13 @@ void addGeneratedDivisions(DemoCatalogue &catalogue, int count)
         }
         catalogue.addDivision(division, teams);
     }
+}
+
+DemoCatalogue makeDemoCatalogue(const QString &sqlPath, int divisions, bool generatedOnly)
+{
+    DemoCatalogue catalogue = generatedOnly ? DemoCatalogue() : DemoCatalogue::fromFile(sqlPath);
+    addGeneratedDivisions(catalogue, divisions);
+    return catalogue;
 }
 
 void writeCatalogueFiles(const DemoCatalogue &catalogue, const QString &folder)

@@ -14,11 +14,16 @@ constexpr int32_t firstGeneratedDivisionId = 1001;
 constexpr int32_t lowestGeneratedTeamId = 10000;
 constexpr int32_t highestGeneratedTeamId = 99999;
 
-// Adds `count` divisions («Третья лига 001», ...) of 16 teams named like «Сокол Белоозёрск». Names and
-// identifiers come from a fixed seed: the same catalogue and count always give the same teams, and a
-// larger count adds divisions after those of a smaller one. A team never takes an identifier or a name
-// the catalogue holds already. Throws DemoCatalogueError for a count outside 0..maxGeneratedDivisions.
+// Adds `count` divisions («Третья лига 001», ...) of 16 teams named like «Сокол Белоозёрск», each name
+// and identifier used once. They come from a fixed seed: the same count always gives the same teams,
+// whatever the catalogue, and a larger count adds divisions after those of a smaller one. Throws
+// DemoCatalogueError for a count outside 0..maxGeneratedDivisions, and when the catalogue holds one of
+// the identifiers already (the sample catalogue never does).
 void addGeneratedDivisions(DemoCatalogue &catalogue, int count);
+
+// The catalogue the demo programs work on: the teams of the catalogue SQL file (none when
+// `generatedOnly`), then `divisions` generated ones. Throws DemoCatalogueError as the steps above do.
+DemoCatalogue makeDemoCatalogue(const QString &sqlPath, int divisions, bool generatedOnly);
 
 // Writes the catalogue as the program reads it, divisions.cds and teams.cds (SQLite, one table each, a
 // division's teams in consecutive rows), into an existing folder, replacing files of those names.

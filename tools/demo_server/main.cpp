@@ -76,6 +76,9 @@ int main(int argc, char **argv)
             .arg(generatedTeamsPerDivision)
             .arg(maxGeneratedDivisions),
         QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption generatedOnlyOption(
+        QStringLiteral("generated-only"),
+        QStringLiteral("Leave the catalogue's own teams out: only the generated divisions."));
     const QCommandLineOption writeCatalogueOption(
         QStringLiteral("write-catalogue"),
         QStringLiteral("Write the catalogue served (with the generated divisions) as divisions.cds and "
@@ -96,7 +99,8 @@ int main(int argc, char **argv)
         QStringLiteral("print-levels"),
         QStringLiteral("Print the steps per week and every team's school and coach levels, then exit."));
     parser.addOptions({portOption, maintenanceOption, failOption, sqlOption, weekOption, latencyOption,
-                       divisionsOption, writeCatalogueOption, stepsOption, noiseOption, printLevelsOption});
+                       divisionsOption, generatedOnlyOption, writeCatalogueOption, stepsOption, noiseOption,
+                       printLevelsOption});
     parser.process(app);
 
     bool ok = false;
@@ -132,8 +136,7 @@ int main(int argc, char **argv)
 
     DemoCatalogue catalogue;
     try {
-        catalogue = DemoCatalogue::fromFile(parser.value(sqlOption));
-        addGeneratedDivisions(catalogue, divisions);
+        catalogue = makeDemoCatalogue(parser.value(sqlOption), divisions, parser.isSet(generatedOnlyOption));
         if (parser.isSet(writeCatalogueOption)) {
             writeCatalogueFiles(catalogue, parser.value(writeCatalogueOption));
             std::printf(

@@ -50,6 +50,9 @@ int main(int argc, char **argv)
         QStringLiteral("Add N generated divisions, the very teams of the demo server's --divisions N "
                        "(default 0)."),
         QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption generatedOnlyOption(
+        QStringLiteral("generated-only"),
+        QStringLiteral("Leave the catalogue's own teams out: only the generated divisions."));
     const QCommandLineOption catalogueOption(
         QStringLiteral("catalogue"),
         QStringLiteral("Take the teams from the catalogue files divisions.cds and teams.cds in DIR, e.g. "
@@ -64,8 +67,8 @@ int main(int argc, char **argv)
         QStringLiteral("training-noise"),
         QStringLiteral("Training noise in percent, as the demo server's option (default 10)."),
         QStringLiteral("PERCENT"), QStringLiteral("10"));
-    parser.addOptions({weeksOption, firstWeekOption, endOption, sqlOption, divisionsOption, catalogueOption,
-                       stepsOption, noiseOption});
+    parser.addOptions({weeksOption, firstWeekOption, endOption, sqlOption, divisionsOption,
+                       generatedOnlyOption, catalogueOption, stepsOption, noiseOption});
     parser.process(app);
 
     if (parser.positionalArguments().size() != 1)
@@ -95,16 +98,18 @@ int main(int argc, char **argv)
     const int divisions = parser.value(divisionsOption).toInt(&ok);
     if (!ok || divisions < 0 || divisions > maxGeneratedDivisions)
         return fail(QStringLiteral("bad number of divisions '%1'").arg(parser.value(divisionsOption)));
-    if (parser.isSet(catalogueOption) && (parser.isSet(sqlOption) || divisions > 0))
-        return fail(QStringLiteral("--catalogue takes the place of --catalogue-sql and --divisions"));
+    if (parser.isSet(catalogueOption) &&
+        (parser.isSet(sqlOption) || divisions > 0 || parser.isSet(generatedOnlyOption)))
+        return fail(QStringLiteral("--catalogue takes the place of --catalogue-sql, --divisions and "
+                                   "--generated-only"));
 
     DemoCatalogue catalogue;
     try {
         if (parser.isSet(catalogueOption)) {
             catalogue = DemoCatalogue::fromCatalogueFiles(parser.value(catalogueOption));
         } else {
-            catalogue = DemoCatalogue::fromFile(parser.value(sqlOption));
-            addGeneratedDivisions(catalogue, divisions);
+            catalogue =
+                makeDemoCatalogue(parser.value(sqlOption), divisions, parser.isSet(generatedOnlyOption));
         }
     } catch (const DemoCatalogueError &e) {
         return fail(QString::fromUtf8(e.what()));
