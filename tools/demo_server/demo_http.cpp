@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr qsizetype maxHeaderBytes = 64 * 1024;
-constexpr qsizetype maxBodyBytes = 1024 * 1024;
+constexpr qsizetype maxHeaderBytes = qsizetype{64} * 1024;
+constexpr qsizetype maxBodyBytes = qsizetype{1024} * 1024;
 
 const QByteArray rosterPath = "/xml/school/roster.php";
 

@@ -179,6 +179,7 @@ std::vector<DemoPlayer> todaysSquad(int32_t teamId)
     const int keepers = count < 12 ? 1 : (count < 20 ? 2 : 3);
 
     std::vector<QString> positions;
+    positions.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i)
         positions.push_back(i < keepers ? QStringLiteral("Gk")
                                         : QString::fromUtf16(rng.pick(fieldPositions)));
