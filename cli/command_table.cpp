@@ -12,6 +12,12 @@ namespace {
 
 // The subcommands, in the order the help lists them.
 constexpr std::array commands{
+    Command{"fetch",
+            QT_TRANSLATE_NOOP("Commands", "получить команду или дивизион в историю (и в текст, CSV)"),
+            runFetch},
+    Command{"watch",
+            QT_TRANSLATE_NOOP("Commands", "получить отмеченные дивизионы, которым пора (для расписания)"),
+            runWatch},
     Command{"history",
             QT_TRANSLATE_NOOP("Commands", "что хранит история: команды, их получения, сравнение, "
                                           "страница как получена"),

@@ -24,6 +24,8 @@ struct Command {
 
 std::span<const Command> commandTable();
 
+int runFetch(CliContext &context, const QStringList &arguments);
+int runWatch(CliContext &context, const QStringList &arguments);
 int runHistory(CliContext &context, const QStringList &arguments);
 
 // The program's arguments without its name: the subcommand's name, then its own. Prints the help for
