@@ -18,6 +18,8 @@ constexpr std::array commands{
     Command{"watch",
             QT_TRANSLATE_NOOP("Commands", "получить отмеченные дивизионы, которым пора (для расписания)"),
             runWatch},
+    Command{"search", QT_TRANSLATE_NOOP("Commands", "найти юниоров в сохранённых страницах таланта"),
+            runSearch},
     Command{"history",
             QT_TRANSLATE_NOOP("Commands", "что хранит история: команды, их получения, сравнение, "
                                           "страница как получена"),

@@ -26,6 +26,7 @@ std::span<const Command> commandTable();
 
 int runFetch(CliContext &context, const QStringList &arguments);
 int runWatch(CliContext &context, const QStringList &arguments);
+int runSearch(CliContext &context, const QStringList &arguments);
 int runHistory(CliContext &context, const QStringList &arguments);
 
 // The program's arguments without its name: the subcommand's name, then its own. Prints the help for
