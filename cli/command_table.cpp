@@ -16,6 +16,10 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Commands", "что хранит история: команды, их получения, сравнение, "
                                           "страница как получена"),
             runHistory},
+    Command{"crawl",
+            QT_TRANSLATE_NOOP("Commands", "обход каталога или дивизионов в историю: вежливо, с продолжением "
+                                          "после остановки"),
+            runCrawl},
 };
 
 QString tellText(const char *text) { return QCoreApplication::translate("Commands", text); }
