@@ -15,7 +15,8 @@ CrawlBackoff::Step CrawlBackoff::take(PageOutcome outcome)
     const int limit =
         outcome == PageOutcome::Maintenance ? m_patience.maintenanceInARow : m_patience.failuresInARow;
     if (streak >= limit)
-        return {0, outcome == PageOutcome::Maintenance ? CrawlEnd::SiteInMaintenance : CrawlEnd::TooManyFailures};
+        return {0, outcome == PageOutcome::Maintenance ? CrawlEnd::SiteInMaintenance
+                                                       : CrawlEnd::TooManyFailures};
     const int doublings = std::min(m_failures + m_maintenance - 1, 20);
     const long long pause = static_cast<long long>(m_patience.firstPauseMs) << doublings;
     return {static_cast<int>(std::min<long long>(pause, m_patience.longestPauseMs)), std::nullopt};

@@ -34,20 +34,23 @@ void addCrawlOptions(CommandOptions &options)
     options.addValue(QStringLiteral("rate"), QStringLiteral("PAGES_PER_S"),
                      tellText("Не больше страниц в секунду, в среднем, с разбросом ±30 % (по умолчанию 1; "
                               "0 — без ограничения)."));
-    options.addValue(QStringLiteral("max-age"), QStringLiteral("DAYS"),
-                     tellText("Пропускать страницы, которые история хранит моложе стольких дней (по умолчанию "
-                              "6; 0 — получать все)."));
-    options.addValue(QStringLiteral("pause"), QStringLiteral("SECONDS"),
-                     tellText("Первая пауза после сбоя или страницы обновления сайта; каждая следующая подряд "
-                              "вдвое дольше, до 5 минут (по умолчанию 5)."));
+    options.addValue(
+        QStringLiteral("max-age"), QStringLiteral("DAYS"),
+        tellText("Пропускать страницы, которые история хранит моложе стольких дней (по умолчанию "
+                 "6; 0 — получать все)."));
+    options.addValue(
+        QStringLiteral("pause"), QStringLiteral("SECONDS"),
+        tellText("Первая пауза после сбоя или страницы обновления сайта; каждая следующая подряд "
+                 "вдвое дольше, до 5 минут (по умолчанию 5)."));
 }
 
 std::vector<PageKind> kindsOf(const CommandOptions &options)
 {
-    const QString kind = options
-                             .choice(QStringLiteral("kind"),
-                                     {QStringLiteral("talent"), QStringLiteral("abilities"), QStringLiteral("both")})
-                             .value_or(QStringLiteral("both"));
+    const QString kind =
+        options
+            .choice(QStringLiteral("kind"),
+                    {QStringLiteral("talent"), QStringLiteral("abilities"), QStringLiteral("both")})
+            .value_or(QStringLiteral("both"));
     if (kind == QLatin1String("talent"))
         return {PageKind::Talent};
     if (kind == QLatin1String("abilities"))
@@ -89,10 +92,7 @@ CrawlRequest requestOf(CliContext &context, const CommandOptions &options)
     return request;
 }
 
-QString kindText(PageKind kind)
-{
-    return kind == PageKind::Talent ? tellText("талант") : tellText("умения");
-}
+QString kindText(PageKind kind) { return kind == PageKind::Talent ? tellText("талант") : tellText("умения"); }
 
 QString endText(const CrawlReport &report)
 {
@@ -143,7 +143,8 @@ int crawl(CliContext &context, const CrawlRequest &request)
     HistoryStore &history = context.history().store();
     CrawlJournal journal(history.path());
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const CrawlJournal::Run run = journal.openRun(crawlSelection(request.divisions, request.scope.kinds), now);
+    const CrawlJournal::Run run =
+        journal.openRun(crawlSelection(request.divisions, request.scope.kinds), now);
     std::set<PageKey> skipped = journal.settled(run.id);
     if (request.maxAgeDays > 0)
         skipped.merge(pagesFetchedSince(history, request.scope,

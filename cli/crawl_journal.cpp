@@ -36,8 +36,8 @@ CrawlJournal::CrawlJournal(const QString &historyPath) : m_db(historyPath, Sqlit
 
 CrawlJournal::Run CrawlJournal::openRun(const std::string &selection, const QDateTime &now)
 {
-    SqliteStatement open =
-        m_db.prepare("SELECT id FROM crawl_runs WHERE selection = ?1 AND finished_at IS NULL ORDER BY id DESC");
+    SqliteStatement open = m_db.prepare(
+        "SELECT id FROM crawl_runs WHERE selection = ?1 AND finished_at IS NULL ORDER BY id DESC");
     open.bindText(1, selection);
     if (open.step())
         return {open.columnInteger(0), true};
@@ -59,8 +59,9 @@ void CrawlJournal::note(int64_t run, const PageKey &page, PageState state, const
 
 std::set<PageKey> CrawlJournal::settled(int64_t run) const
 {
-    SqliteStatement read = m_db.prepare("SELECT team_id, page_kind FROM crawl_pages WHERE run_id = ?1 AND state "
-                                        "IN (?2, ?3)");
+    SqliteStatement read =
+        m_db.prepare("SELECT team_id, page_kind FROM crawl_pages WHERE run_id = ?1 AND state "
+                     "IN (?2, ?3)");
     read.bindInteger(1, run)
         .bindInteger(2, static_cast<int>(PageState::Kept))
         .bindInteger(3, static_cast<int>(PageState::Refused));

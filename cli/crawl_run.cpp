@@ -17,7 +17,8 @@ CrawlRun::CrawlRun(std::vector<PageJob> jobs, HistoryStore &history, CrawlJourna
     : QObject(parent), m_history(history), m_journal(journal), m_runId(runId), m_options(options),
       m_backoff(options.patience), m_total(static_cast<int>(jobs.size()))
 {
-    m_queue = std::make_unique<FetchQueue>(std::move(jobs), options.proxy, options.timeouts, options.connections);
+    m_queue =
+        std::make_unique<FetchQueue>(std::move(jobs), options.proxy, options.timeouts, options.connections);
     m_queue->setPacing(options.pacing);
     connect(m_queue.get(), &FetchQueue::pageStarted, this, &CrawlRun::onPageStarted);
     // Queued: the queue starts the next request before this page is read and kept, so the connections
