@@ -21,9 +21,8 @@ CrawlRun::CrawlRun(std::vector<PageJob> jobs, HistoryStore &history, CrawlJourna
         std::make_unique<FetchQueue>(std::move(jobs), options.proxy, options.timeouts, options.connections);
     m_queue->setPacing(options.pacing);
     connect(m_queue.get(), &FetchQueue::pageStarted, this, &CrawlRun::onPageStarted);
-    // Queued: the queue starts the next request before this page is read and kept, so the connections
-    // never wait for the disk.
-    connect(m_queue.get(), &FetchQueue::pageFetched, this, &CrawlRun::onPageFetched, Qt::QueuedConnection);
+    connect(m_queue.get(), &FetchQueue::pageFetched, this, &CrawlRun::onPageFetched);
+    // Behind the pages still to be read and kept.
     connect(m_queue.get(), &FetchQueue::finished, this, &CrawlRun::end, Qt::QueuedConnection);
     m_pauseTimer.setSingleShot(true);
     connect(&m_pauseTimer, &QTimer::timeout, this, [this] {
@@ -58,36 +57,58 @@ void CrawlRun::onPageFetched(const PageJob &job, const FetchResult &result)
     if (m_ended)
         return;
     m_underWay.erase(keyOf(job));
-    try {
-        take(job, result);
-    } catch (const SqliteError &error) {
-        // The journal could not be written: the history file is in trouble, so is every page after.
-        m_report.historyProblem = QString::fromUtf8(error.what());
-        m_queue->stop();
+    if (result.read && detectFailurePage(result.body) == FailurePage::None) {
+        // Read and kept once the queue has sent the next request, so the connections never wait for the
+        // disk; the queue's end is queued behind it.
+        QMetaObject::invokeMethod(
+            this, [this, job, result] { guarded([&] { readAndKeep(job, result); }); }, Qt::QueuedConnection);
+    } else {
+        // Judged at once: a pause must hold the queue before it starts another request.
+        guarded([&] { takeFailure(job, result); });
     }
     m_startedBeforePause.erase(keyOf(job));
     tellProgress();
 }
 
-void CrawlRun::take(const PageJob &job, const FetchResult &result)
+void CrawlRun::guarded(const std::function<void()> &work)
 {
+    try {
+        work();
+    } catch (const SqliteError &error) {
+        // The journal could not be written: the history file is in trouble, and so is every page after.
+        m_report.historyProblem = QString::fromUtf8(error.what());
+        m_queue->stop();
+    }
+}
+
+void CrawlRun::readAndKeep(const PageJob &job, const FetchResult &result)
+{
+    if (m_ended)
+        return;
     const FetchedPage page = readFetchedPage(result, job.kind);
-    if (page.read) {
+    m_backoff.take(PageOutcome::Answered);
+    if (page.read)
         keep(job, result, page.reading);
-    } else if (!result.read) {
-        tryAgainOrLeaveOut(job, PageOutcome::Failed, page.whyNot);
-    } else if (detectFailurePage(result.body) == FailurePage::Maintenance) {
-        tryAgainOrLeaveOut(job, PageOutcome::Maintenance, page.whyNot);
-    } else {
-        // The site answered for the team with no roster to keep: asking again gives the same.
-        m_backoff.take(PageOutcome::Answered);
+    else // the site answered for the team, but with nothing to keep: asking again gives the same
         leaveOut(job, CrawlJournal::PageState::Refused, page.whyNot);
+    tellProgress();
+}
+
+void CrawlRun::takeFailure(const PageJob &job, const FetchResult &result)
+{
+    const std::string whyNot = readFetchedPage(result, job.kind).whyNot;
+    if (!result.read) {
+        tryAgainOrLeaveOut(job, PageOutcome::Failed, whyNot);
+    } else if (detectFailurePage(result.body) == FailurePage::Maintenance) {
+        tryAgainOrLeaveOut(job, PageOutcome::Maintenance, whyNot);
+    } else {
+        m_backoff.take(PageOutcome::Answered);
+        leaveOut(job, CrawlJournal::PageState::Refused, whyNot);
     }
 }
 
 void CrawlRun::keep(const PageJob &job, const FetchResult &result, const PageReading &reading)
 {
-    m_backoff.take(PageOutcome::Answered);
     const std::optional<FetchRecord> record =
         fetchRecordOf(QDateTime::currentDateTimeUtc(), job.teamId, job.kind, result.body, reading);
     const HistoryOutcome kept = record ? m_history.keep(*record) : HistoryOutcome{};

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -73,7 +74,9 @@ Q_SIGNALS:
 private:
     void onPageStarted(const PageJob &job);
     void onPageFetched(const PageJob &job, const FetchResult &result);
-    void take(const PageJob &job, const FetchResult &result);
+    void guarded(const std::function<void()> &work);
+    void readAndKeep(const PageJob &job, const FetchResult &result);
+    void takeFailure(const PageJob &job, const FetchResult &result);
     void keep(const PageJob &job, const FetchResult &result, const PageReading &reading);
     void tryAgainOrLeaveOut(const PageJob &job, PageOutcome outcome, const std::string &reason);
     void leaveOut(const PageJob &job, CrawlJournal::PageState state, const std::string &reason);
