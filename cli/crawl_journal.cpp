@@ -31,6 +31,9 @@ CrawlJournal::CrawlJournal(const QString &historyPath) : m_db(historyPath, Sqlit
 {
     // The window or a watch may be writing the same file: wait for it as the history does.
     m_db.setBusyTimeout(2000);
+    // As the history writes its pages: with the write-ahead log, only a power cut may lose the last notes,
+    // and a page kept but not noted is found young in the history anyway.
+    m_db.execute("PRAGMA synchronous = NORMAL");
     m_db.execute(journalTables);
 }
 

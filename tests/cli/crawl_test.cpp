@@ -1,6 +1,7 @@
 // The crawl as a user runs it: the real brindlemark-cli against a roster server on the loopback address
 // that counts what it is asked and when.
 #include "catalogue/catalogue_builder.h"
+#include "cli/crawl_backoff.h"
 #include "history/history_store.h"
 #include "support/demo_server_process.h"
 #include "support/loopback_server.h"
@@ -184,4 +185,23 @@ TEST_F(CrawlTest, MaintenancePagesPauseLongerEachTimeAndEndTheCrawlWhenTheyGoOn)
     ASSERT_EQ(startedMs.size(), 12u);
     EXPECT_GE(startedMs[4] - startedMs[3], 200);
     EXPECT_GE(startedMs[8] - startedMs[7], 400) << "the second pause is twice the first";
+}
+
+TEST(CrawlBackoffTest, PauseDoublesToItsLongestAndEachKindEndsTheCrawlAtItsOwnLimit)
+{
+    CrawlBackoff backoff({1000, 5000, 8, 3});
+    std::vector<int> pauses;
+    for (int i = 0; i < 7; ++i)
+        pauses.push_back(backoff.take(PageOutcome::Failed).pauseMs);
+    EXPECT_EQ(pauses, (std::vector<int>{1000, 2000, 4000, 5000, 5000, 5000, 5000}));
+    EXPECT_EQ(backoff.take(PageOutcome::Failed).end, CrawlEnd::TooManyFailures);
+
+    // An answer starts the count again; maintenance pages have their own, shorter limit.
+    CrawlBackoff site({1000, 5000, 8, 3});
+    site.take(PageOutcome::Failed);
+    site.take(PageOutcome::Answered);
+    EXPECT_EQ(site.take(PageOutcome::Maintenance).pauseMs, 1000);
+    EXPECT_EQ(site.take(PageOutcome::Failed).pauseMs, 2000) << "both kinds lengthen the pause";
+    EXPECT_FALSE(site.take(PageOutcome::Maintenance).end);
+    EXPECT_EQ(site.take(PageOutcome::Maintenance).end, CrawlEnd::SiteInMaintenance);
 }
