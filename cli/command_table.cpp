@@ -12,14 +12,22 @@ namespace {
 
 // The subcommands, in the order the help lists them.
 constexpr std::array commands{
-    Command{"history",
-            QT_TRANSLATE_NOOP("Commands", "что хранит история: команды, их получения, сравнение, "
-                                          "страница как получена"),
-            runHistory},
+    Command{"fetch",
+            QT_TRANSLATE_NOOP("Commands", "получить команду или дивизион в историю (и в текст, CSV)"),
+            runFetch},
+    Command{"watch",
+            QT_TRANSLATE_NOOP("Commands", "получить отмеченные дивизионы, которым пора (для расписания)"),
+            runWatch},
     Command{"crawl",
             QT_TRANSLATE_NOOP("Commands", "обход каталога или дивизионов в историю: вежливо, с продолжением "
                                           "после остановки"),
             runCrawl},
+    Command{"search", QT_TRANSLATE_NOOP("Commands", "найти юниоров в сохранённых страницах таланта"),
+            runSearch},
+    Command{"history",
+            QT_TRANSLATE_NOOP("Commands", "что хранит история: команды, их получения, сравнение, "
+                                          "страница как получена"),
+            runHistory},
 };
 
 QString tellText(const char *text) { return QCoreApplication::translate("Commands", text); }

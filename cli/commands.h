@@ -24,6 +24,9 @@ struct Command {
 
 std::span<const Command> commandTable();
 
+int runFetch(CliContext &context, const QStringList &arguments);
+int runWatch(CliContext &context, const QStringList &arguments);
+int runSearch(CliContext &context, const QStringList &arguments);
 int runHistory(CliContext &context, const QStringList &arguments);
 int runCrawl(CliContext &context, const QStringList &arguments);
 

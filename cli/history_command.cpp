@@ -150,6 +150,8 @@ int historyCompare(CliContext &context, const QStringList &arguments)
     const ResultFormat format = formatOf(options, tableOrJson());
     StoredPage older = storedPage(context, options.positional().at(0));
     StoredPage newer = storedPage(context, options.positional().at(1));
+    if (older.teamId != newer.teamId)
+        throw UsageError{tellText("Загрузки разных команд: сравнить можно две загрузки одной команды.")};
     if (older.kind != newer.kind)
         throw UsageError{tellText("Загрузки разных страниц: сравнить можно две загрузки «Талант» или две "
                                   "«Умения».")};

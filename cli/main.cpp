@@ -1,6 +1,7 @@
 #include "cli/cli_context.h"
 #include "cli/commands.h"
 #include "cli/stop_signals.h"
+#include "text/interface_language.h"
 
 #include <QCoreApplication>
 
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Brindlemark"));
+    const InterfaceLanguage language(QLocale::system());
     StopSignals stop;
     CliContext context(stop);
     const int exitCode = dispatch(context, QCoreApplication::arguments().mid(1));
