@@ -15,7 +15,10 @@
 
 namespace {
 
-QString tellText(const char *text) { return QCoreApplication::translate("CrawlCommand", text); }
+// The subcommand's texts, one translation context.
+struct CrawlCommand {
+    Q_DECLARE_TR_FUNCTIONS(CrawlCommand)
+};
 
 struct CrawlRequest {
     CrawlScope scope;
@@ -26,22 +29,23 @@ struct CrawlRequest {
 
 void addCrawlOptions(CommandOptions &options)
 {
-    options.addFlag(QStringLiteral("all"), tellText("Все команды каталога."));
+    options.addFlag(QStringLiteral("all"), CrawlCommand::tr("Все команды каталога."));
     options.addValue(QStringLiteral("division"), QStringLiteral("NAME|ID"),
-                     tellText("Команды дивизиона (название или ИД); можно указать несколько раз."));
+                     CrawlCommand::tr("Команды дивизиона (название или ИД); можно указать несколько раз."));
     options.addValue(QStringLiteral("kind"), QStringLiteral("talent|abilities|both"),
-                     tellText("Какие страницы получать (по умолчанию обе)."));
-    options.addValue(QStringLiteral("rate"), QStringLiteral("PAGES_PER_S"),
-                     tellText("Не больше страниц в секунду, в среднем, с разбросом ±30 % (по умолчанию 1; "
-                              "0 — без ограничения)."));
+                     CrawlCommand::tr("Какие страницы получать (по умолчанию обе)."));
+    options.addValue(
+        QStringLiteral("rate"), QStringLiteral("PAGES_PER_S"),
+        CrawlCommand::tr("Не больше страниц в секунду, в среднем, с разбросом ±30 % (по умолчанию 1; "
+                         "0 — без ограничения)."));
     options.addValue(
         QStringLiteral("max-age"), QStringLiteral("DAYS"),
-        tellText("Пропускать страницы, которые история хранит моложе стольких дней (по умолчанию "
-                 "6; 0 — получать все)."));
+        CrawlCommand::tr("Пропускать страницы, которые история хранит моложе стольких дней (по умолчанию "
+                         "6; 0 — получать все)."));
     options.addValue(
         QStringLiteral("pause"), QStringLiteral("SECONDS"),
-        tellText("Первая пауза после сбоя или страницы обновления сайта; каждая следующая подряд "
-                 "вдвое дольше, до 5 минут (по умолчанию 5)."));
+        CrawlCommand::tr("Первая пауза после сбоя или страницы обновления сайта; каждая следующая подряд "
+                         "вдвое дольше, до 5 минут (по умолчанию 5)."));
 }
 
 std::vector<PageKind> kindsOf(const CommandOptions &options)
@@ -69,7 +73,7 @@ CrawlRequest requestOf(CliContext &context, const CommandOptions &options)
     const bool all = options.isSet(QStringLiteral("all"));
     const QStringList divisions = options.values(QStringLiteral("division"));
     if (all == !divisions.isEmpty())
-        throw UsageError{tellText("Укажите --all или --division.")};
+        throw UsageError{CrawlCommand::tr("Укажите --all или --division.")};
     CrawlRequest request;
     request.scope.kinds = kindsOf(options);
     request.options.pacing.pagesPerSecond = options.decimal(QStringLiteral("rate"), 0, 100).value_or(1.0);
@@ -85,27 +89,33 @@ CrawlRequest requestOf(CliContext &context, const CommandOptions &options)
     for (const QString &given : divisions) {
         const std::optional<CatalogueEntry> division = context.findDivision(given);
         if (!division)
-            throw UsageError{tellText("Дивизиона «%1» нет в каталоге.").arg(given)};
+            throw UsageError{CrawlCommand::tr("Дивизиона «%1» нет в каталоге.").arg(given)};
         request.divisions.push_back(division->id);
         addTeams(context, division->id, request.scope);
     }
     return request;
 }
 
-QString kindText(PageKind kind) { return kind == PageKind::Talent ? tellText("талант") : tellText("умения"); }
+QString kindText(PageKind kind)
+{
+    return kind == PageKind::Talent ? CrawlCommand::tr("талант") : CrawlCommand::tr("умения");
+}
 
 QString endText(const CrawlReport &report)
 {
     if (!report.historyProblem.isEmpty())
-        return tellText("Обход остановлен: запись в историю не удалась. %1").arg(report.historyProblem);
+        return CrawlCommand::tr("Обход остановлен: запись в историю не удалась. %1")
+            .arg(report.historyProblem);
     if (report.end == CrawlEnd::SiteInMaintenance)
-        return tellText("Обход остановлен: на сайте проводится обновление данных (страница обновления "
-                        "несколько раз подряд). Запустите ту же команду позже, чтобы продолжить.");
+        return CrawlCommand::tr(
+            "Обход остановлен: на сайте проводится обновление данных (страница обновления "
+            "несколько раз подряд). Запустите ту же команду позже, чтобы продолжить.");
     if (report.end == CrawlEnd::TooManyFailures)
-        return tellText("Обход остановлен: сайт не отвечает (слишком много сбоев подряд). Запустите ту же "
-                        "команду позже, чтобы продолжить.");
+        return CrawlCommand::tr(
+            "Обход остановлен: сайт не отвечает (слишком много сбоев подряд). Запустите ту же "
+            "команду позже, чтобы продолжить.");
     if (report.stopped)
-        return tellText("Обход прерван. Та же команда продолжит его с места остановки.");
+        return CrawlCommand::tr("Обход прерван. Та же команда продолжит его с места остановки.");
     return {};
 }
 
@@ -113,19 +123,19 @@ QString endText(const CrawlReport &report)
 QString progressNote(const CrawlProgress &progress)
 {
     if (progress.pauseMs > 0)
-        return tellText("пауза после сбоя %1 с").arg((progress.pauseMs + 999) / 1000);
-    return tellText("%1 стр./с").arg(QLocale().toString(progress.pagesPerSecond, 'f', 1));
+        return CrawlCommand::tr("пауза после сбоя %1 с").arg((progress.pauseMs + 999) / 1000);
+    return CrawlCommand::tr("%1 стр./с").arg(QLocale().toString(progress.pagesPerSecond, 'f', 1));
 }
 
 void tellOutcome(CliContext &context, const CrawlReport &report)
 {
     for (const LeftOutPage &page : report.leftOut)
-        context.tell(tellText("Команда %1 (%2): %3")
+        context.tell(CrawlCommand::tr("Команда %1 (%2): %3")
                          .arg(page.job.teamId)
                          .arg(kindText(page.job.kind), QString::fromStdString(page.reason)));
     if (const QString why = endText(report); !why.isEmpty())
         context.tell(why);
-    context.tell(tellText("Сохранено страниц: %1, не получено: %2, не запрошено: %3.")
+    context.tell(CrawlCommand::tr("Сохранено страниц: %1, не получено: %2, не запрошено: %3.")
                      .arg(report.kept)
                      .arg(report.leftOut.size())
                      .arg(report.notAsked));
@@ -152,12 +162,12 @@ int crawl(CliContext &context, const CrawlRequest &request)
     const std::vector<PageJob> jobs = crawlJobs(request.scope, skipped);
     if (jobs.empty()) {
         journal.finish(run.id, now, "nothing to fetch");
-        context.tell(tellText("Все страницы уже получены: получать нечего."));
+        context.tell(CrawlCommand::tr("Все страницы получены недавно: получать нечего."));
         return ExitSuccess;
     }
     if (context.progress().shown())
-        context.tell(tellText("Обход%1: страниц к получению %2 (команд %3).")
-                         .arg(run.resumed ? tellText(" продолжен") : QString())
+        context.tell((run.resumed ? CrawlCommand::tr("Обход продолжен: страниц к получению %1 (команд %2).")
+                                  : CrawlCommand::tr("Обход: страниц к получению %1 (команд %2)."))
                          .arg(jobs.size())
                          .arg(request.scope.teams.size()));
 
@@ -181,10 +191,11 @@ int runCrawl(CliContext &context, const QStringList &arguments)
 {
     CommandOptions options(
         QStringLiteral("crawl --all | --division NAME|ID ... [options]"),
-        tellText("Обходит каталог или дивизионы и сохраняет страницы команд в историю: не больше четырёх "
-                 "соединений и заданного числа страниц в секунду, с паузой при сбоях сайта. Страницы, "
-                 "полученные недавно, пропускаются; прерванный обход той же командой продолжается с места "
-                 "остановки."));
+        CrawlCommand::tr(
+            "Обходит каталог или дивизионы и сохраняет страницы команд в историю: не больше четырёх "
+            "соединений и заданного числа страниц в секунду, с паузой при сбоях сайта. Страницы, "
+            "полученные недавно, пропускаются; прерванный обход той же командой продолжается с места "
+            "остановки."));
     addCrawlOptions(options);
     if (!options.parse(arguments))
         return ExitSuccess;

@@ -201,6 +201,120 @@
     </message>
 </context>
 <context>
+    <name>Commands</name>
+    <message>
+        <source>получить команду или дивизион в историю (и в текст, CSV)</source>
+        <translation>fetch a team or a division into the history (and into text, CSV)</translation>
+    </message>
+    <message>
+        <source>получить отмеченные дивизионы, которым пора (для расписания)</source>
+        <translation>fetch the watched divisions that are due (for a schedule)</translation>
+    </message>
+    <message>
+        <source>обход каталога или дивизионов в историю: вежливо, с продолжением после остановки</source>
+        <translation>crawl the catalogue or divisions into the history: politely, going on after a stop</translation>
+    </message>
+    <message>
+        <source>найти юниоров в сохранённых страницах таланта</source>
+        <translation>find youth players in the stored talent pages</translation>
+    </message>
+    <message>
+        <source>что хранит история: команды, их получения, сравнение, страница как получена</source>
+        <translation>what the history holds: teams, their fetches, a comparison, a page as received</translation>
+    </message>
+</context>
+<context>
+    <name>CrawlCommand</name>
+    <message>
+        <source>Все команды каталога.</source>
+        <translation>Every team of the catalogue.</translation>
+    </message>
+    <message>
+        <source>Команды дивизиона (название или ИД); можно указать несколько раз.</source>
+        <translation>The teams of a division (name or ID); may be given several times.</translation>
+    </message>
+    <message>
+        <source>Какие страницы получать (по умолчанию обе).</source>
+        <translation>Which pages to fetch (both by default).</translation>
+    </message>
+    <message>
+        <source>Не больше страниц в секунду, в среднем, с разбросом ±30 % (по умолчанию 1; 0 — без ограничения).</source>
+        <translation>At most this many pages a second on average, spread by ±30 % (1 by default; 0: no limit).</translation>
+    </message>
+    <message>
+        <source>Пропускать страницы, которые история хранит моложе стольких дней (по умолчанию 6; 0 — получать все).</source>
+        <translation>Skip pages the history holds that are younger than this many days (6 by default; 0: fetch them all).</translation>
+    </message>
+    <message>
+        <source>Первая пауза после сбоя или страницы обновления сайта; каждая следующая подряд вдвое дольше, до 5 минут (по умолчанию 5).</source>
+        <translation>The first pause after a failure or the site&apos;s maintenance page; each next one in a row twice as long, up to 5 minutes (5 by default).</translation>
+    </message>
+    <message>
+        <source>Укажите --all или --division.</source>
+        <translation>Give --all or --division.</translation>
+    </message>
+    <message>
+        <source>Дивизиона «%1» нет в каталоге.</source>
+        <translation>There is no division “%1” in the catalogue.</translation>
+    </message>
+    <message>
+        <source>талант</source>
+        <translation>talent</translation>
+    </message>
+    <message>
+        <source>умения</source>
+        <translation>abilities</translation>
+    </message>
+    <message>
+        <source>Обход остановлен: запись в историю не удалась. %1</source>
+        <translation>The crawl stopped: writing to the history failed. %1</translation>
+    </message>
+    <message>
+        <source>Обход остановлен: на сайте проводится обновление данных (страница обновления несколько раз подряд). Запустите ту же команду позже, чтобы продолжить.</source>
+        <translation>The crawl stopped: the site is updating its data (the maintenance page several times in a row). Run the same command later to go on.</translation>
+    </message>
+    <message>
+        <source>Обход остановлен: сайт не отвечает (слишком много сбоев подряд). Запустите ту же команду позже, чтобы продолжить.</source>
+        <translation>The crawl stopped: the site does not answer (too many failures in a row). Run the same command later to go on.</translation>
+    </message>
+    <message>
+        <source>Обход прерван. Та же команда продолжит его с места остановки.</source>
+        <translation>The crawl was interrupted. The same command goes on from where it stopped.</translation>
+    </message>
+    <message>
+        <source>пауза после сбоя %1 с</source>
+        <translation>pause after a failure %1 s</translation>
+    </message>
+    <message>
+        <source>%1 стр./с</source>
+        <translation>%1 pages/s</translation>
+    </message>
+    <message>
+        <source>Команда %1 (%2): %3</source>
+        <translation>Team %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Сохранено страниц: %1, не получено: %2, не запрошено: %3.</source>
+        <translation>Pages kept: %1, not received: %2, not asked for: %3.</translation>
+    </message>
+    <message>
+        <source>Обходит каталог или дивизионы и сохраняет страницы команд в историю: не больше четырёх соединений и заданного числа страниц в секунду, с паузой при сбоях сайта. Страницы, полученные недавно, пропускаются; прерванный обход той же командой продолжается с места остановки.</source>
+        <translation>Goes over the catalogue or divisions and keeps the teams&apos; pages in the history: at most four connections and the given pages a second, pausing when the site fails. Pages fetched lately are skipped; an interrupted crawl goes on from where it stopped when the same command runs again.</translation>
+    </message>
+    <message>
+        <source>Все страницы получены недавно: получать нечего.</source>
+        <translation>Every page was fetched lately: nothing to fetch.</translation>
+    </message>
+    <message>
+        <source>Обход продолжен: страниц к получению %1 (команд %2).</source>
+        <translation>Crawl resumed: %1 pages to fetch (%2 teams).</translation>
+    </message>
+    <message>
+        <source>Обход: страниц к получению %1 (команд %2).</source>
+        <translation>Crawl: %1 pages to fetch (%2 teams).</translation>
+    </message>
+</context>
+<context>
     <name>DivisionRun</name>
     <message>
         <source>Получение остановлено: записано команд %1 из %2.</source>
@@ -253,6 +367,21 @@
     </message>
 </context>
 <context>
+    <name>FetchSession</name>
+    <message>
+        <source>%1: не получено команд %2 из %3:</source>
+        <translation>%1: %2 of %3 teams not received:</translation>
+    </message>
+    <message>
+        <source>Остановлено: что получено, сохранено; страницы в пути отброшены.</source>
+        <translation>Stopped: what arrived is kept; the pages on their way were dropped.</translation>
+    </message>
+    <message>
+        <source>Получено и сохранено в истории страниц: %1 из %2.</source>
+        <translation>Pages received and kept in the history: %1 of %2.</translation>
+    </message>
+</context>
+<context>
     <name>FetchTexts</name>
     <message>
         <source>менее суток</source>
@@ -265,6 +394,25 @@
     <message>
         <source>%1 дн.</source>
         <translation>%1 d</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>команды в истории</source>
+        <translation>teams in the history</translation>
+    </message>
+    <message>
+        <source>загрузки команды</source>
+        <translation>a team&apos;s fetches</translation>
+    </message>
+    <message>
+        <source>изменения между двумя загрузками</source>
+        <translation>changes between two fetches</translation>
+    </message>
+    <message>
+        <source>страница загрузки как получена</source>
+        <translation>a fetch&apos;s page as received</translation>
     </message>
 </context>
 <context>
@@ -819,6 +967,21 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     </message>
 </context>
 <context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 из %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>, не получено %1</source>
+        <translation>, %1 not received</translation>
+    </message>
+    <message>
+        <source>, осталось ≈ %1</source>
+        <translation>, ≈ %1 left</translation>
+    </message>
+</context>
+<context>
     <name>ProjectionPage</name>
     <message>
         <source>№</source>
@@ -858,6 +1021,13 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     <message>
         <source>Перечитано страниц: %1 из %2</source>
         <translation>Pages re-read: %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Вид вывода: %1 (по умолчанию %2).</source>
+        <translation>Output format: %1 (%2 by default).</translation>
     </message>
 </context>
 <context>
