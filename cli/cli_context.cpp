@@ -106,7 +106,7 @@ std::vector<CatalogueEntry> CliContext::teamsOf(int32_t divisionId)
     std::vector<std::string> skipped;
     std::vector<CatalogueEntry> entries = readTeamsOfDivision(teamsTable(), divisionId, &skipped);
     tellSkipped(skipped);
-    return entries;
+    return inNameOrder(std::move(entries), QLocale::system());
 }
 
 std::optional<CatalogueEntry> CliContext::findDivision(const QString &nameOrId)

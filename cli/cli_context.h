@@ -47,6 +47,8 @@ public:
     CatalogueTable &divisionsTable();
     CatalogueTable &teamsTable();
     std::vector<CatalogueEntry> divisions();
+    // A division's teams as the window's team box lists them and its division run takes them: by name in
+    // the system language's order.
     std::vector<CatalogueEntry> teamsOf(int32_t divisionId);
     // A division by its identifier or its name as shown (any letter case); nothing when none matches.
     std::optional<CatalogueEntry> findDivision(const QString &nameOrId);

@@ -6,8 +6,6 @@
 
 namespace {
 
-QString tellText(const char *text) { return QCoreApplication::translate("CommandOptions", text); }
-
 } // namespace
 
 QString programName() { return QStringLiteral("brindlemark-cli"); }
@@ -43,10 +41,10 @@ bool CommandOptions::parse(const QStringList &arguments, int positionalMin, int 
     }
     const qsizetype given = m_parser.positionalArguments().size();
     if (given > positionalMax)
-        throw UsageError{
-            tellText("Лишний аргумент: «%1».").arg(m_parser.positionalArguments().at(positionalMax))};
+        throw UsageError{CommandOptions::tr("Лишний аргумент: «%1».")
+                             .arg(m_parser.positionalArguments().at(positionalMax))};
     if (given < positionalMin)
-        throw UsageError{tellText("Не хватает аргументов.")};
+        throw UsageError{CommandOptions::tr("Не хватает аргументов.")};
     return true;
 }
 
@@ -55,7 +53,8 @@ int64_t CommandOptions::integerOf(const QString &what, const QString &text, int6
     bool ok = false;
     const qlonglong number = text.trimmed().toLongLong(&ok);
     if (!ok || number < min || number > max)
-        throw UsageError{tellText("%1: «%2» не целое число от %3 до %4.").arg(what, text).arg(min).arg(max)};
+        throw UsageError{
+            CommandOptions::tr("%1: «%2» не целое число от %3 до %4.").arg(what, text).arg(min).arg(max)};
     return number;
 }
 
@@ -76,7 +75,7 @@ std::optional<double> CommandOptions::decimal(const QString &name, double min, d
     const double number = QLocale::c().toDouble(text, &ok);
     if (!ok || number < min || number > max)
         throw UsageError{
-            tellText("--%1: «%2» не число от %3 до %4.").arg(name, value(name)).arg(min).arg(max)};
+            CommandOptions::tr("--%1: «%2» не число от %3 до %4.").arg(name, value(name)).arg(min).arg(max)};
     return number;
 }
 
@@ -86,8 +85,8 @@ std::optional<QString> CommandOptions::choice(const QString &name, const QString
         return std::nullopt;
     const QString given = value(name);
     if (!choices.contains(given))
-        throw UsageError{
-            tellText("--%1: «%2» не из списка: %3.").arg(name, given, choices.join(QStringLiteral(", ")))};
+        throw UsageError{CommandOptions::tr("--%1: «%2» не из списка: %3.")
+                             .arg(name, given, choices.join(QStringLiteral(", ")))};
     return given;
 }
 
@@ -96,6 +95,6 @@ QString CommandOptions::helpText() const
     // The parser's own first line names the program alone; ours names the subcommand too.
     QString help = m_parser.helpText();
     const qsizetype firstLineEnd = help.indexOf(QLatin1Char('\n'));
-    help.replace(0, firstLineEnd, tellText("Использование: %1 %2").arg(programName(), m_usage));
+    help.replace(0, firstLineEnd, CommandOptions::tr("Использование: %1 %2").arg(programName(), m_usage));
     return help;
 }

@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -16,6 +17,8 @@ struct UsageError {
 // One subcommand's options over QCommandLineParser: `--help` prints the help on stdout, a mistake
 // throws UsageError, values are read and checked here so the subcommands get plain values.
 class CommandOptions {
+    Q_DECLARE_TR_FUNCTIONS(CommandOptions)
+
 public:
     // `usage` is what follows the program's name: "fetch --team ID | --division NAME|ID [options]".
     CommandOptions(QString usage, const QString &description);

@@ -30,20 +30,23 @@ constexpr std::array commands{
             runHistory},
 };
 
-QString tellText(const char *text) { return QCoreApplication::translate("Commands", text); }
+// The context this file's texts are translated in.
+struct Commands {
+    Q_DECLARE_TR_FUNCTIONS(Commands)
+};
 
 QString programHelp()
 {
-    QString help = tellText("Использование: %1 <команда> [параметры]\n"
-                            "Brindlemark без окна: те же настройки, каталог и история.\n\nКоманды:\n")
+    QString help = Commands::tr("Использование: %1 <команда> [параметры]\n"
+                                "Brindlemark без окна: те же настройки, каталог и история.\n\nКоманды:\n")
                        .arg(programName());
     for (const Command &command : commands)
         help += QStringLiteral("  %1%2\n")
                     .arg(QString::fromLatin1(command.name), -10)
                     .arg(QCoreApplication::translate("Commands", command.summary));
-    help += tellText("\n«%1 <команда> --help» описывает команду.\n"
-                     "Коды выхода: 0 успех, 1 часть команд не получена, 2 ошибка в параметрах, "
-                     "3 ничего не получено.\n")
+    help += Commands::tr("\n«%1 <команда> --help» описывает команду.\n"
+                         "Коды выхода: 0 успех, 1 часть команд не получена, 2 ошибка в параметрах, "
+                         "3 ничего не получено.\n")
                 .arg(programName());
     return help;
 }
@@ -69,7 +72,7 @@ int dispatch(CliContext &context, const QStringList &arguments)
     }
     const Command *command = findCommand(arguments.first());
     if (command == nullptr) {
-        context.tell(tellText("Неизвестная команда «%1». Список команд: %2 --help.")
+        context.tell(Commands::tr("Неизвестная команда «%1». Список команд: %2 --help.")
                          .arg(arguments.first(), programName()));
         return ExitUsage;
     }
@@ -78,7 +81,7 @@ int dispatch(CliContext &context, const QStringList &arguments)
     } catch (const UsageError &error) {
         context.tell(error.message);
         context.tell(
-            tellText("Справка: %1 %2 --help.").arg(programName(), QString::fromLatin1(command->name)));
+            Commands::tr("Справка: %1 %2 --help.").arg(programName(), QString::fromLatin1(command->name)));
         return ExitUsage;
     } catch (const AppError &error) {
         context.tell(fromCp1251(error.what()));

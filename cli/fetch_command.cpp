@@ -13,7 +13,10 @@
 
 namespace {
 
-QString tellText(const char *text) { return QCoreApplication::translate("FetchCommand", text); }
+// The context this file's texts are translated in.
+struct FetchCommand {
+    Q_DECLARE_TR_FUNCTIONS(FetchCommand)
+};
 
 std::vector<PageKind> kindsOf(const QString &kind)
 {
@@ -28,12 +31,12 @@ FetchPlan divisionPlan(CliContext &context, const QString &nameOrId)
 {
     const std::optional<CatalogueEntry> division = context.findDivision(nameOrId);
     if (!division)
-        throw UsageError{tellText("В каталоге нет дивизиона «%1».").arg(nameOrId)};
+        throw UsageError{FetchCommand::tr("В каталоге нет дивизиона «%1».").arg(nameOrId)};
     FetchPlan plan{shownText(division->name), {}, {}};
     for (const CatalogueEntry &team : context.teamsOf(division->id))
         plan.teams.push_back({team.id, shownText(team.name)});
     if (plan.teams.empty())
-        throw AppError(toCp1251(tellText("В каталоге нет команд дивизиона «%1».").arg(plan.name)));
+        throw AppError(toCp1251(FetchCommand::tr("В каталоге нет команд дивизиона «%1».").arg(plan.name)));
     return plan;
 }
 
@@ -57,25 +60,26 @@ int runFetch(CliContext &context, const QStringList &arguments)
 {
     CommandOptions options(
         QStringLiteral("fetch --team ID | --division NAME|ID [options]"),
-        tellText(
-            "Получает страницы команды или всех команд дивизиона (по четыре сразу, как окно) и сохраняет "
-            "их в истории, что бы ни говорили настройки: для истории команда и существует. Прокси и "
-            "его пароль, вид выгрузки берутся из настроек окна, каталог — из рабочей папки."));
-    options.addValue(QStringLiteral("team"), QStringLiteral("ID"), tellText("Код команды."));
+        FetchCommand::tr(
+            "Получает страницы команды или всех команд дивизиона (по четыре сразу, как окно) и всегда "
+            "сохраняет их в истории. Прокси, его пароль и вид выгрузки берутся из настроек окна, каталог — "
+            "из рабочей папки."));
+    options.addValue(QStringLiteral("team"), QStringLiteral("ID"), FetchCommand::tr("Код команды."));
     options.addValue(QStringLiteral("division"), QStringLiteral("NAME|ID"),
-                     tellText("Дивизион каталога: название или код."));
+                     FetchCommand::tr("Дивизион каталога: название или код."));
     options.addValue(QStringLiteral("kind"), QStringLiteral("talent|abilities|both"),
-                     tellText("Какие страницы: талант, умения или обе (по умолчанию обе; сначала все "
-                              "страницы таланта, затем умений)."));
-    options.addValue(QStringLiteral("text"), QStringLiteral("FILE"),
-                     tellText("Дописать блоки команд в файл, как их пишет окно при получении дивизиона."));
+                     FetchCommand::tr("Какие страницы: талант, умения или обе (по умолчанию обе; сначала все "
+                                      "страницы таланта, затем умений)."));
+    options.addValue(
+        QStringLiteral("text"), QStringLiteral("FILE"),
+        FetchCommand::tr("Дописать блоки команд в файл, как их пишет окно при получении дивизиона."));
     options.addValue(
         QStringLiteral("csv"), QStringLiteral("FILE"),
-        tellText("Записать CSV страницы «Дивизион» по этим командам (файл заменяется целиком)."));
+        FetchCommand::tr("Записать CSV страницы «Дивизион» по этим командам (файл заменяется целиком)."));
     if (!options.parse(arguments))
         return ExitSuccess;
     if (options.isSet(QStringLiteral("team")) == options.isSet(QStringLiteral("division")))
-        throw UsageError{tellText("Укажите одно из двух: --team ID или --division NAME|ID.")};
+        throw UsageError{FetchCommand::tr("Укажите одно из двух: --team ID или --division NAME|ID.")};
     const std::vector<PageKind> kinds =
         kindsOf(options
                     .choice(QStringLiteral("kind"),

@@ -17,7 +17,10 @@
 
 namespace {
 
-QString tellText(const char *text) { return QCoreApplication::translate("HistoryCommand", text); }
+// The context this file's texts are translated in.
+struct HistoryCommand {
+    Q_DECLARE_TR_FUNCTIONS(HistoryCommand)
+};
 
 const QStringList &tableOrJson()
 {
@@ -50,9 +53,10 @@ int printTable(CliContext &context, const ResultTable &table, ResultFormat forma
 
 int historyTeams(CliContext &context, const QStringList &arguments)
 {
-    CommandOptions options(QStringLiteral("history teams [--format table|json]"),
-                           tellText("Команды, которые хранит история: название, дивизион, число загрузок и "
-                                    "последняя."));
+    CommandOptions options(
+        QStringLiteral("history teams [--format table|json]"),
+        HistoryCommand::tr("Команды, которые хранит история: название, дивизион, число загрузок и "
+                           "последняя."));
     addFormatOption(options, tableOrJson());
     if (!options.parse(arguments))
         return ExitSuccess;
@@ -62,11 +66,11 @@ int historyTeams(CliContext &context, const QStringList &arguments)
     for (const StoredTeam &team : teams)
         times.push_back(team.latest);
     const std::vector<QString> timeTexts = fetchTimeTexts(times);
-    ResultTable table{{{tellText("Команда"), QStringLiteral("team")},
-                       {tellText("Код"), QStringLiteral("teamId")},
-                       {tellText("Дивизион"), QStringLiteral("division")},
-                       {tellText("Загрузок"), QStringLiteral("fetches")},
-                       {tellText("Последняя"), QStringLiteral("latest")}},
+    ResultTable table{{{HistoryCommand::tr("Команда"), QStringLiteral("team")},
+                       {HistoryCommand::tr("Код"), QStringLiteral("teamId")},
+                       {HistoryCommand::tr("Дивизион"), QStringLiteral("division")},
+                       {HistoryCommand::tr("Загрузок"), QStringLiteral("fetches")},
+                       {HistoryCommand::tr("Последняя"), QStringLiteral("latest")}},
                       {}};
     for (size_t i = 0; i < teams.size(); ++i)
         table.rows.push_back({shownText(teams[i].name), teams[i].teamId, shownText(teams[i].division),
@@ -87,17 +91,18 @@ QJsonValue changesCell(const ChangeCounts &counts, ResultFormat format)
 
 int historyFetches(CliContext &context, const QStringList &arguments)
 {
-    CommandOptions options(QStringLiteral("history fetches --team ID [--format table|json]"),
-                           tellText("Загрузки команды, последняя первой: код загрузки, время, страница, "
-                                    "игроков и что изменилось с прошлой загрузки той же страницы "
-                                    "(+пришли –ушли ~изменились)."));
-    options.addValue(QStringLiteral("team"), QStringLiteral("ID"), tellText("Код команды."));
+    CommandOptions options(
+        QStringLiteral("history fetches --team ID [--format table|json]"),
+        HistoryCommand::tr("Загрузки команды, последняя первой: код загрузки, время, страница, "
+                           "игроков и что изменилось с прошлой загрузки той же страницы "
+                           "(+пришли –ушли ~изменились)."));
+    options.addValue(QStringLiteral("team"), QStringLiteral("ID"), HistoryCommand::tr("Код команды."));
     addFormatOption(options, tableOrJson());
     if (!options.parse(arguments))
         return ExitSuccess;
     const std::optional<int64_t> team = options.integer(QStringLiteral("team"), 1, INT32_MAX);
     if (!team)
-        throw UsageError{tellText("Не указана команда: --team ID.")};
+        throw UsageError{HistoryCommand::tr("Не указана команда: --team ID.")};
     const ResultFormat format = formatOf(options, tableOrJson());
     const std::vector<StoredPage> pages = context.history().store().pagesOf(static_cast<int32_t>(*team));
     std::vector<QDateTime> times;
@@ -105,11 +110,11 @@ int historyFetches(CliContext &context, const QStringList &arguments)
         times.push_back(page.fetchedAt);
     const std::vector<QString> timeTexts = fetchTimeTexts(times);
     const std::vector<std::optional<ChangeCounts>> counts = changesSinceEarlier(pages);
-    ResultTable table{{{tellText("Код загрузки"), QStringLiteral("fetchId")},
-                       {tellText("Дата"), QStringLiteral("fetchedAt")},
-                       {tellText("Страница"), QStringLiteral("kind")},
-                       {tellText("Игроков"), QStringLiteral("players")},
-                       {tellText("Изменения"), QStringLiteral("changes")}},
+    ResultTable table{{{HistoryCommand::tr("Код загрузки"), QStringLiteral("fetchId")},
+                       {HistoryCommand::tr("Дата"), QStringLiteral("fetchedAt")},
+                       {HistoryCommand::tr("Страница"), QStringLiteral("kind")},
+                       {HistoryCommand::tr("Игроков"), QStringLiteral("players")},
+                       {HistoryCommand::tr("Изменения"), QStringLiteral("changes")}},
                       {}};
     for (size_t i = 0; i < pages.size(); ++i) {
         const QJsonValue changes = !counts[i] ? QJsonValue() : changesCell(*counts[i], format);
@@ -132,18 +137,19 @@ QString changeName(const std::string &change)
 
 StoredPage storedPage(CliContext &context, const QString &text)
 {
-    const int64_t id = CommandOptions::integerOf(tellText("Код загрузки"), text, 1, INT64_MAX);
+    const int64_t id = CommandOptions::integerOf(HistoryCommand::tr("Код загрузки"), text, 1, INT64_MAX);
     std::optional<StoredPage> page = context.history().store().page(id);
     if (!page)
-        throw AppError(toCp1251(tellText("В истории нет загрузки %1.").arg(id)));
+        throw AppError(toCp1251(HistoryCommand::tr("В истории нет загрузки %1.").arg(id)));
     return *std::move(page);
 }
 
 int historyCompare(CliContext &context, const QStringList &arguments)
 {
-    CommandOptions options(QStringLiteral("history compare OLDER_ID NEWER_ID [--format table|json]"),
-                           tellText("Что изменилось между двумя загрузками одной страницы (коды из «history "
-                                    "fetches»), как на странице «История»."));
+    CommandOptions options(
+        QStringLiteral("history compare OLDER_ID NEWER_ID [--format table|json]"),
+        HistoryCommand::tr("Что изменилось между двумя загрузками одной страницы (коды из «history "
+                           "fetches»), как на странице «История»."));
     addFormatOption(options, tableOrJson());
     if (!options.parse(arguments, 2, 2))
         return ExitSuccess;
@@ -151,21 +157,23 @@ int historyCompare(CliContext &context, const QStringList &arguments)
     StoredPage older = storedPage(context, options.positional().at(0));
     StoredPage newer = storedPage(context, options.positional().at(1));
     if (older.teamId != newer.teamId)
-        throw UsageError{tellText("Загрузки разных команд: сравнить можно две загрузки одной команды.")};
+        throw UsageError{
+            HistoryCommand::tr("Загрузки разных команд: сравнить можно две загрузки одной команды.")};
     if (older.kind != newer.kind)
-        throw UsageError{tellText("Загрузки разных страниц: сравнить можно две загрузки «Талант» или две "
-                                  "«Умения».")};
+        throw UsageError{
+            HistoryCommand::tr("Загрузки разных страниц: сравнить можно две загрузки «Талант» или две "
+                               "«Умения».")};
     if (newer.fetchedAt < older.fetchedAt)
         std::swap(older, newer);
     const std::vector<FetchChange> changes = compareFetches(older, newer);
     const std::vector<QString> times = fetchTimeTexts({older.fetchedAt, newer.fetchedAt});
     if (format == ResultFormat::Table)
         context.printLine(comparedSpanText(times[0], older.fetchedAt, times[1], newer.fetchedAt));
-    ResultTable table{{{tellText("Игрок"), QStringLiteral("player")},
-                       {tellText("Страна"), QStringLiteral("country")},
-                       {tellText("Изменение"), QStringLiteral("change")},
-                       {tellText("Было"), QStringLiteral("before")},
-                       {tellText("Стало"), QStringLiteral("after")}},
+    ResultTable table{{{HistoryCommand::tr("Игрок"), QStringLiteral("player")},
+                       {HistoryCommand::tr("Страна"), QStringLiteral("country")},
+                       {HistoryCommand::tr("Изменение"), QStringLiteral("change")},
+                       {HistoryCommand::tr("Было"), QStringLiteral("before")},
+                       {HistoryCommand::tr("Стало"), QStringLiteral("after")}},
                       {}};
     for (const FetchChange &change : changes)
         table.rows.push_back({shownText(change.player), shownText(change.country), changeName(change.change),
@@ -176,16 +184,16 @@ int historyCompare(CliContext &context, const QStringList &arguments)
 int historyPage(CliContext &context, const QStringList &arguments)
 {
     CommandOptions options(QStringLiteral("history page ID [--output FILE]"),
-                           tellText("Страница загрузки байт в байт, как она пришла с сервера."));
+                           HistoryCommand::tr("Страница загрузки байт в байт, как она пришла с сервера."));
     options.addValue(QStringLiteral("output"), QStringLiteral("FILE"),
-                     tellText("Записать в файл (целиком или ничего) вместо стандартного вывода."));
+                     HistoryCommand::tr("Записать в файл (целиком или ничего) вместо стандартного вывода."));
     if (!options.parse(arguments, 1, 1))
         return ExitSuccess;
-    const int64_t id =
-        CommandOptions::integerOf(tellText("Код загрузки"), options.positional().at(0), 1, INT64_MAX);
+    const int64_t id = CommandOptions::integerOf(HistoryCommand::tr("Код загрузки"),
+                                                 options.positional().at(0), 1, INT64_MAX);
     const std::optional<RawPage> page = context.history().store().rawPage(id);
     if (!page)
-        throw AppError(toCp1251(tellText("В истории нет загрузки %1.").arg(id)));
+        throw AppError(toCp1251(HistoryCommand::tr("В истории нет загрузки %1.").arg(id)));
     const QByteArray bytes = QByteArray::fromStdString(page->bytes);
     if (!options.isSet(QStringLiteral("output"))) {
         context.writeOut(bytes);
@@ -193,8 +201,8 @@ int historyPage(CliContext &context, const QStringList &arguments)
     }
     QSaveFile file(options.value(QStringLiteral("output")));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw AppError(
-            toCp1251(tellText("Не удалось записать %1: %2").arg(file.fileName(), file.errorString())));
+        throw AppError(toCp1251(
+            HistoryCommand::tr("Не удалось записать %1: %2").arg(file.fileName(), file.errorString())));
     return ExitSuccess;
 }
 
@@ -214,9 +222,10 @@ constexpr std::array historyParts{
 
 QString historyHelp()
 {
-    QString help = tellText("Использование: %1 history <часть> [параметры]\nЧто хранит история, как на "
-                            "странице «История».\n\nЧасти:\n")
-                       .arg(programName());
+    QString help =
+        HistoryCommand::tr("Использование: %1 history <часть> [параметры]\nЧто хранит история, как на "
+                           "странице «История».\n\nЧасти:\n")
+            .arg(programName());
     for (const HistoryPart &part : historyParts)
         help += QStringLiteral("  %1%2\n")
                     .arg(QString::fromLatin1(part.name), -10)
@@ -235,6 +244,6 @@ int runHistory(CliContext &context, const QStringList &arguments)
     for (const HistoryPart &part : historyParts)
         if (arguments.first() == QLatin1String(part.name))
             return part.run(context, arguments.mid(1));
-    throw UsageError{
-        tellText("Неизвестная часть «%1»: teams, fetches, compare или page.").arg(arguments.first())};
+    throw UsageError{HistoryCommand::tr("Неизвестная часть «%1»: teams, fetches, compare или page.")
+                         .arg(arguments.first())};
 }

@@ -10,7 +10,10 @@
 
 namespace {
 
-QString tellText(const char *text) { return QCoreApplication::translate("SearchCommand", text); }
+// The context this file's texts are translated in.
+struct SearchCommand {
+    Q_DECLARE_TR_FUNCTIONS(SearchCommand)
+};
 
 const QStringList &searchFormats()
 {
@@ -21,19 +24,22 @@ const QStringList &searchFormats()
 void addSearchOptions(CommandOptions &options)
 {
     options.addValue(QStringLiteral("name"), QStringLiteral("TEXT"),
-                     tellText("Часть имени игрока, в любом регистре (ё как е)."));
+                     SearchCommand::tr("Часть имени игрока, в любом регистре (ё как е)."));
     options.addValue(QStringLiteral("position"), QStringLiteral("P"),
-                     tellText("Позиция, как в списке: Gk, Df, DM, Mf, AM, Fw."));
-    options.addValue(QStringLiteral("age-max"), QStringLiteral("N"), tellText("Наибольший возраст."));
-    options.addValue(QStringLiteral("talent-min"), QStringLiteral("X"), tellText("Наименьший талант."));
-    options.addValue(QStringLiteral("mastery-min"), QStringLiteral("X"), tellText("Наименьшее мастерство."));
+                     SearchCommand::tr("Позиция, как в списке: Gk, Df, DM, Mf, AM, Fw."));
+    options.addValue(QStringLiteral("age-max"), QStringLiteral("N"),
+                     SearchCommand::tr("Наибольший возраст."));
+    options.addValue(QStringLiteral("talent-min"), QStringLiteral("X"),
+                     SearchCommand::tr("Наименьший талант."));
+    options.addValue(QStringLiteral("mastery-min"), QStringLiteral("X"),
+                     SearchCommand::tr("Наименьшее мастерство."));
     options.addValue(QStringLiteral("country"), QStringLiteral("TEXT"),
-                     tellText("Часть названия страны, в любом регистре."));
+                     SearchCommand::tr("Часть названия страны, в любом регистре."));
     options.addValue(QStringLiteral("division"), QStringLiteral("NAME|ID"),
-                     tellText("Только команды этого дивизиона каталога (можно несколько раз)."));
+                     SearchCommand::tr("Только команды этого дивизиона каталога (можно несколько раз)."));
     options.addFlag(
         QStringLiteral("all-weeks"),
-        tellText("Искать во всех сохранённых неделях, а не только в последней странице команды."));
+        SearchCommand::tr("Искать во всех сохранённых неделях, а не только в последней странице команды."));
     addFormatOption(options, searchFormats());
 }
 
@@ -43,7 +49,7 @@ std::vector<int32_t> teamsOfDivisions(CliContext &context, const QStringList &di
     for (const QString &nameOrId : divisions) {
         const std::optional<CatalogueEntry> division = context.findDivision(nameOrId);
         if (!division)
-            throw UsageError{tellText("В каталоге нет дивизиона «%1».").arg(nameOrId)};
+            throw UsageError{SearchCommand::tr("В каталоге нет дивизиона «%1».").arg(nameOrId)};
         for (const CatalogueEntry &team : context.teamsOf(division->id))
             teamIds.push_back(team.id);
     }
@@ -73,17 +79,17 @@ PlayerSearch searchOf(CliContext &context, const CommandOptions &options)
 
 ResultTable foundTable(const std::vector<FoundPlayer> &found, ResultFormat format)
 {
-    ResultTable table{{{tellText("Команда"), QStringLiteral("team")},
-                       {tellText("Код"), QStringLiteral("teamId")},
-                       {tellText("Дивизион"), QStringLiteral("division")},
-                       {tellText("Имя"), QStringLiteral("name")},
-                       {tellText("Страна"), QStringLiteral("country")},
-                       {tellText("Поз"), QStringLiteral("position")},
-                       {tellText("Возр"), QStringLiteral("age")},
-                       {tellText("Маст"), QStringLiteral("mastery")},
-                       {tellText("Талант"), QStringLiteral("talent")},
-                       {tellText("Данные от"), QStringLiteral("fetchedAt")},
-                       {tellText("Код загрузки"), QStringLiteral("fetchId")}},
+    ResultTable table{{{SearchCommand::tr("Команда"), QStringLiteral("team")},
+                       {SearchCommand::tr("Код"), QStringLiteral("teamId")},
+                       {SearchCommand::tr("Дивизион"), QStringLiteral("division")},
+                       {SearchCommand::tr("Имя"), QStringLiteral("name")},
+                       {SearchCommand::tr("Страна"), QStringLiteral("country")},
+                       {SearchCommand::tr("Поз"), QStringLiteral("position")},
+                       {SearchCommand::tr("Возр"), QStringLiteral("age")},
+                       {SearchCommand::tr("Маст"), QStringLiteral("mastery")},
+                       {SearchCommand::tr("Талант"), QStringLiteral("talent")},
+                       {SearchCommand::tr("Данные от"), QStringLiteral("fetchedAt")},
+                       {SearchCommand::tr("Код загрузки"), QStringLiteral("fetchId")}},
                       {}};
     const bool json = format == ResultFormat::Json;
     for (const FoundPlayer &one : found) {
@@ -108,8 +114,8 @@ int runSearch(CliContext &context, const QStringList &arguments)
 {
     CommandOptions options(
         QStringLiteral("search [options]"),
-        tellText("Ищет юниоров в сохранённых страницах таланта: по умолчанию в последней "
-                 "странице каждой команды. Условия складываются; без условий выводит всех."));
+        SearchCommand::tr("Ищет юниоров в сохранённых страницах таланта: по умолчанию в последней "
+                          "странице каждой команды. Условия складываются; без условий выводит всех."));
     addSearchOptions(options);
     if (!options.parse(arguments))
         return ExitSuccess;
@@ -118,6 +124,6 @@ int runSearch(CliContext &context, const QStringList &arguments)
     const std::vector<FoundPlayer> found = context.history().store().findPlayers(search);
     context.writeOut(formatted(foundTable(found, format), format));
     if (context.progress().shown())
-        context.tell(tellText("Найдено игроков: %1.").arg(found.size()));
+        context.tell(SearchCommand::tr("Найдено игроков: %1.").arg(found.size()));
     return ExitSuccess;
 }

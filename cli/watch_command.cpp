@@ -9,7 +9,10 @@
 
 namespace {
 
-QString tellText(const char *text) { return QCoreApplication::translate("WatchCommand", text); }
+// The context this file's texts are translated in.
+struct WatchCommand {
+    Q_DECLARE_TR_FUNCTIONS(WatchCommand)
+};
 
 std::vector<PageKind> watchedKinds(WatchPages pages)
 {
@@ -41,7 +44,7 @@ std::vector<FetchPlan> duePlans(CliContext &context, const WatchOptions &watch)
     for (const int32_t divisionId : watch.divisionIds) {
         const QString name = divisionName(divisions, divisionId);
         if (name.isEmpty()) {
-            context.tell(tellText("Дивизиона %1 нет в каталоге: он пропущен.").arg(divisionId));
+            context.tell(WatchCommand::tr("Дивизиона %1 нет в каталоге: он пропущен.").arg(divisionId));
             continue;
         }
         FetchPlan plan{name, {}, watchedKinds(watch.pages)};
@@ -60,21 +63,22 @@ std::vector<FetchPlan> duePlans(CliContext &context, const WatchOptions &watch)
 
 int runWatch(CliContext &context, const QStringList &arguments)
 {
-    CommandOptions options(QStringLiteral("watch"),
-                           tellText("Получает каждый отмеченный дивизион, чьи страницы старше интервала "
-                                    "наблюдения (раздел [Watch] настроек: дивизионы, интервал в днях, "
-                                    "страницы), и сохраняет их в истории. Для запуска по расписанию."));
+    CommandOptions options(
+        QStringLiteral("watch"),
+        WatchCommand::tr("Получает каждый отмеченный дивизион, чьи страницы старше интервала "
+                         "наблюдения (раздел [Watch] настроек: дивизионы, интервал в днях, "
+                         "страницы), и сохраняет их в истории. Для запуска по расписанию."));
     if (!options.parse(arguments))
         return ExitSuccess;
     const WatchOptions &watch = context.watchOptions();
     if (watch.divisionIds.empty()) {
-        context.tell(tellText("Нет отмеченных дивизионов: отметьте их на странице «Дивизион»."));
+        context.tell(WatchCommand::tr("Нет отмеченных дивизионов: отметьте их на странице «Дивизион»."));
         return ExitSuccess;
     }
     std::vector<FetchPlan> plans = duePlans(context, watch);
     if (plans.empty()) {
         if (context.progress().shown())
-            context.tell(tellText("Все отмеченные дивизионы свежие: получать нечего."));
+            context.tell(WatchCommand::tr("Все отмеченные дивизионы свежие: получать нечего."));
         return ExitSuccess;
     }
     FetchSession session(context, std::move(plans), QString());
