@@ -45,7 +45,7 @@ QString writeCatalogue(const QTemporaryDir &folder)
 {
     buildDatabaseFromSql(divisionsSql(), folder.filePath(QStringLiteral("divisions.cds")));
     buildDatabaseFromSql(teamsSql(), folder.filePath(QStringLiteral("teams.cds")));
-    const QString serverSql = folder.filePath(QStringLiteral("catalogue.sql"));
+    QString serverSql = folder.filePath(QStringLiteral("catalogue.sql"));
     QFile file(serverSql);
     if (!file.open(QIODevice::WriteOnly))
         throw std::runtime_error("cannot write the server's catalogue");
@@ -76,6 +76,7 @@ int crawlOnce(const QTemporaryDir &folder, uint16_t port)
     return cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
 }
 
+// NOLINTNEXTLINE(readability-identifier-naming): the benchmarks' own naming
 void BM_CrawlAtLatency(benchmark::State &state)
 {
     static std::string failure; // the library keeps a pointer to the message
@@ -84,7 +85,7 @@ void BM_CrawlAtLatency(benchmark::State &state)
         DemoServerProcess server({QStringLiteral("--latency"), QString::number(latencyMs),
                                   QStringLiteral("--catalogue-sql"), writeCatalogue(folder)});
         const int pages = divisionCount * teamsPerDivision * 2;
-        const double floorSeconds = pages / connections * latencyMs / 1000.0;
+        const double floorSeconds = pages * latencyMs / 1000.0 / connections;
         double worst = 0;
         for (auto _ : state) {
             QElapsedTimer timer;
