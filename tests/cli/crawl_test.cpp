@@ -3,6 +3,7 @@
 #include "catalogue/catalogue_builder.h"
 #include "cli/crawl_backoff.h"
 #include "history/history_store.h"
+#include "retrieval/roster_request.h"
 #include "support/demo_server_process.h"
 #include "support/loopback_server.h"
 #include "support/roster_pages.h"
@@ -118,6 +119,9 @@ TEST_F(CrawlTest, FourConnectionsAtMostAndStartsSpacedByTheRateWithItsSpread)
     ASSERT_EQ(crawl({QStringLiteral("--all"), QStringLiteral("--rate"), QStringLiteral("0")}), 0) << m_told;
     EXPECT_EQ(m_asked.size(), 40u);
     EXPECT_EQ(m_peakUnderWay, 4);
+    for (const std::string &request : m_server.requests) // the window's request, byte for byte
+        EXPECT_EQ(request, buildRosterRequest({"127.0.0.1", m_server.port()}, pageOf(request).first,
+                                              pageOf(request).second ? "&act=abilities" : "", false));
 
     // The history holds these pages now: --max-age 0 asks for them again, paced at 20 a second.
     m_startedMs.clear();
