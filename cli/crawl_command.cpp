@@ -123,7 +123,7 @@ QString endText(const CrawlReport &report)
 QString progressNote(const CrawlProgress &progress)
 {
     if (progress.pauseMs > 0)
-        return CrawlCommand::tr("пауза после сбоя %1 с").arg((progress.pauseMs + 999) / 1000);
+        return CrawlCommand::tr("пауза %1 с").arg((progress.pauseMs + 999) / 1000);
     return CrawlCommand::tr("%1 стр./с").arg(QLocale().toString(progress.pagesPerSecond, 'f', 1));
 }
 

@@ -339,10 +339,6 @@ Exit codes: 0 success, 1 some teams left out, 2 usage error, 3 nothing fetched.
         <translation>The crawl was interrupted. The same command goes on from where it stopped.</translation>
     </message>
     <message>
-        <source>пауза после сбоя %1 с</source>
-        <translation>pause after a failure %1 s</translation>
-    </message>
-    <message>
         <source>%1 стр./с</source>
         <translation>%1 pages/s</translation>
     </message>
@@ -369,6 +365,10 @@ Exit codes: 0 success, 1 some teams left out, 2 usage error, 3 nothing fetched.
     <message>
         <source>Обходит каталог или дивизионы и сохраняет страницы команд в историю: не больше четырёх соединений и заданного числа страниц в секунду, с паузой при сбоях сайта. Страницы, полученные недавно, пропускаются; прерванный обход той же командой продолжается с места остановки.</source>
         <translation>Goes over the catalogue or divisions and keeps the teams&apos; pages in the history: at most four connections and the given pages a second, pausing when the site fails. Pages fetched lately are skipped; an interrupted crawl goes on from where it stopped when the same command runs again.</translation>
+    </message>
+    <message>
+        <source>пауза %1 с</source>
+        <translation>pause %1 s</translation>
     </message>
 </context>
 <context>
