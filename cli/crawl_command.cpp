@@ -162,7 +162,8 @@ int crawl(CliContext &context, const CrawlRequest &request)
     const std::vector<PageJob> jobs = crawlJobs(request.scope, skipped);
     if (jobs.empty()) {
         journal.finish(run.id, now, "nothing to fetch");
-        context.tell(CrawlCommand::tr("Все страницы получены недавно: получать нечего."));
+        if (context.progress().shown())
+            context.tell(CrawlCommand::tr("Все страницы получены недавно: получать нечего."));
         return ExitSuccess;
     }
     if (context.progress().shown())
@@ -181,7 +182,9 @@ int crawl(CliContext &context, const CrawlRequest &request)
     crawl.start();
     const int code = context.runEventLoop();
     context.progress().clear();
-    tellOutcome(context, crawl.report());
+    // Off a terminal stderr tells only what went wrong.
+    if (code != ExitSuccess || context.progress().shown())
+        tellOutcome(context, crawl.report());
     return code;
 }
 
