@@ -325,10 +325,9 @@ void MainPage::startDivisionRun()
     hooks.blockFile = [divisionName = m_selectors->chosenDivisionName()] {
         return divisionFileName(QDate::currentDate(), QLocale::system(), divisionName);
     };
-    m_run = std::make_unique<DivisionRun>(std::move(teams), kind,
-                                          m_settings ? m_settings->exportOptions() : ExportOptions{},
-                                          m_settings ? m_settings->proxyChoice() : ProxyChoice{}, m_timeouts,
-                                          std::move(hooks));
+    m_run = std::make_unique<DivisionRun>(
+        std::move(teams), kind, m_settings ? m_settings->exportOptions() : ExportOptions{},
+        m_settings ? m_settings->proxyChoice() : ProxyChoice{}, m_timeouts, std::move(hooks));
     connect(m_run.get(), &DivisionRun::progressed, m_controls.divisionProgress, &QProgressBar::setValue);
     connect(m_run.get(), &DivisionRun::finished, this,
             [this](const QString &message) { runGuarded([&] { onRunFinished(message); }); });

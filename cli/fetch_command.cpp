@@ -94,7 +94,6 @@ int runFetch(CliContext &context, const QStringList &arguments)
     }
     plan.kinds = kinds;
     const std::vector<DivisionRun::Team> teams = plan.teams;
-    context.history(); // a history that cannot be opened stops the command before anything is asked
     FetchSession session(context, {std::move(plan)}, options.value(QStringLiteral("text")));
     const int exitCode = runFetchSession(context, session);
     if (options.isSet(QStringLiteral("csv")) && !session.stopped())

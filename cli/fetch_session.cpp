@@ -28,7 +28,7 @@ int exitCodeOf(const FetchSession &session)
 
 } // namespace
 
-FetchSession::FetchSession(CliContext &context, std::vector<FetchPlan> plans, QString textFile)
+FetchSession::FetchSession(CliContext &context, std::vector<FetchPlan> plans, const QString &textFile)
     : m_context(context), m_plans(std::move(plans)),
       m_textFile(textFile.isEmpty() ? QString() : QFileInfo(textFile).absoluteFilePath())
 {
@@ -153,6 +153,10 @@ TeamFetch FetchSession::take(int32_t teamId, PageKind kind, const FetchResult &f
 
 int runFetchSession(CliContext &context, FetchSession &session)
 {
+    // What could fail is tried here, before the loop, so no exception has to cross it: the settings
+    // and the proxy's port (a port that is no number throws ConvertError), the history.
+    pageRoute(proxyChoiceOf(context.settings()));
+    context.history();
     QObject::connect(&session, &FetchSession::finished, &session, [&context] { context.finish(0); });
     QObject::connect(&context.stopSignals(), &StopSignals::stopRequested, &session, &FetchSession::stop);
     QTimer::singleShot(0, &session, &FetchSession::start);

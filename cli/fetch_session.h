@@ -23,7 +23,7 @@ struct FetchPlan {
 class FetchSession : public QObject {
     Q_OBJECT
 public:
-    FetchSession(CliContext &context, std::vector<FetchPlan> plans, QString textFile);
+    FetchSession(CliContext &context, std::vector<FetchPlan> plans, const QString &textFile);
     ~FetchSession() override;
 
     // Starts the first run; finished() follows once every run has ended or the session was stopped.

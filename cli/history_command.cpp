@@ -63,6 +63,7 @@ int historyTeams(CliContext &context, const QStringList &arguments)
     const ResultFormat format = formatOf(options, tableOrJson());
     const std::vector<StoredTeam> teams = context.history().store().teams();
     std::vector<QDateTime> times;
+    times.reserve(teams.size());
     for (const StoredTeam &team : teams)
         times.push_back(team.latest);
     const std::vector<QString> timeTexts = fetchTimeTexts(times);
@@ -106,6 +107,7 @@ int historyFetches(CliContext &context, const QStringList &arguments)
     const ResultFormat format = formatOf(options, tableOrJson());
     const std::vector<StoredPage> pages = context.history().store().pagesOf(static_cast<int32_t>(*team));
     std::vector<QDateTime> times;
+    times.reserve(pages.size());
     for (const StoredPage &page : pages)
         times.push_back(page.fetchedAt);
     const std::vector<QString> timeTexts = fetchTimeTexts(times);

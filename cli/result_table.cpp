@@ -55,6 +55,7 @@ QByteArray csvText(const ResultTable &table)
     TextRows rows;
     for (const auto &row : table.rows) {
         std::vector<std::string> cells;
+        cells.reserve(row.size());
         for (const QJsonValue &cell : row)
             cells.push_back(cellText(cell).toStdString());
         rows.push_back(std::move(cells));

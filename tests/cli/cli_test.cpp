@@ -58,8 +58,8 @@ protected:
 
     void startServer(const QStringList &options = {})
     {
-        server = std::make_unique<DemoServerProcess>(options);
-        qputenv("BRINDLEMARK_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(server->port()));
+        m_server = std::make_unique<DemoServerProcess>(options);
+        qputenv("BRINDLEMARK_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(m_server->port()));
     }
 
     void startCli(QProcess &process, const QStringList &arguments) const
@@ -100,8 +100,8 @@ protected:
 
     QString inFolder(const char *name) const { return m_folder.filePath(QString::fromLatin1(name)); }
 
-    TempSettingsDir settings;
-    std::unique_ptr<DemoServerProcess> server;
+    TempSettingsDir m_settings;
+    std::unique_ptr<DemoServerProcess> m_server;
 
 private:
     WorkingFolder m_folder;
@@ -154,7 +154,7 @@ TEST_F(CommandLine, ExitCodesSayWhatCameOfTheRun)
 // talent run, then the abilities run into the same file, as one session of the window does.
 TEST_F(CommandLine, TextFileEqualsTheWindowsDivisionFile)
 {
-    settings.writeIni("[StrKey]\nseparator=#\nSaveID=1\nSaveManager=1\nSaveMoney=1\nSaveCoSP=0\n");
+    m_settings.writeIni("[StrKey]\nseparator=#\nSaveID=1\nSaveManager=1\nSaveMoney=1\nSaveCoSP=0\n");
     startServer();
     MessageRecorder recorder;
     SettingsDialog dialog;
@@ -221,7 +221,7 @@ TEST_F(CommandLine, SearchFiltersWhatWasFetched)
     const QJsonArray everyone = json({QStringLiteral("search")});
     ASSERT_GT(everyone.size(), 100);
     QStringList expected;
-    for (const QJsonValue &player : everyone) {
+    for (const auto &player : everyone) {
         const QJsonObject p = player.toObject();
         if (p[QStringLiteral("position")] == QStringLiteral("Gk") && p[QStringLiteral("age")].toInt() <= 16 &&
             p[QStringLiteral("talent")].toDouble() >= 4.5 && p[QStringLiteral("mastery")].toDouble() >= 15)
@@ -229,7 +229,7 @@ TEST_F(CommandLine, SearchFiltersWhatWasFetched)
     }
     ASSERT_FALSE(expected.isEmpty());
     QStringList found;
-    for (const QJsonValue &player :
+    for (const auto &player :
          json({QStringLiteral("search"), QStringLiteral("--position"), QStringLiteral("Gk"),
                QStringLiteral("--age-max"), QStringLiteral("16"), QStringLiteral("--talent-min"),
                QStringLiteral("4,5"), QStringLiteral("--mastery-min"), QStringLiteral("15"),
@@ -250,7 +250,7 @@ TEST_F(CommandLine, SearchFiltersWhatWasFetched)
 // The watch fetches a watched division once; the next run finds it fresh and asks for nothing.
 TEST_F(CommandLine, WatchFetchesOnlyTheDivisionsThatAreDue)
 {
-    settings.writeIni("[Watch]\nDivisions=\"1\"\nIntervalDays=7\nPages=talent\n");
+    m_settings.writeIni("[Watch]\nDivisions=\"1\"\nIntervalDays=7\nPages=talent\n");
     startServer();
     for (int run = 0; run < 2; ++run) {
         const CliOutcome outcome = cli({QStringLiteral("watch")});
@@ -258,7 +258,7 @@ TEST_F(CommandLine, WatchFetchesOnlyTheDivisionsThatAreDue)
     }
     const QJsonArray teams = json({QStringLiteral("history"), QStringLiteral("teams")});
     ASSERT_EQ(teams.size(), 16);
-    for (const QJsonValue &team : teams)
+    for (const auto &team : teams)
         EXPECT_EQ(team.toObject()[QStringLiteral("fetches")].toInt(), 1);
 }
 
