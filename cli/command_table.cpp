@@ -18,6 +18,10 @@ constexpr std::array commands{
     Command{"watch",
             QT_TRANSLATE_NOOP("Commands", "получить отмеченные дивизионы, которым пора (для расписания)"),
             runWatch},
+    Command{"crawl",
+            QT_TRANSLATE_NOOP("Commands", "обход каталога или дивизионов в историю: вежливо, с продолжением "
+                                          "после остановки"),
+            runCrawl},
     Command{"search", QT_TRANSLATE_NOOP("Commands", "найти юниоров в сохранённых страницах таланта"),
             runSearch},
     Command{"history",

@@ -28,6 +28,7 @@ int runFetch(CliContext &context, const QStringList &arguments);
 int runWatch(CliContext &context, const QStringList &arguments);
 int runSearch(CliContext &context, const QStringList &arguments);
 int runHistory(CliContext &context, const QStringList &arguments);
+int runCrawl(CliContext &context, const QStringList &arguments);
 
 // The program's arguments without its name: the subcommand's name, then its own. Prints the help for
 // none or "--help", finds the subcommand and runs it; usage errors and failures are told on stderr here.

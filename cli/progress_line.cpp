@@ -14,7 +14,7 @@ void ProgressLine::start(int total)
     m_clock.start();
 }
 
-void ProgressLine::update(int done, int failed)
+void ProgressLine::update(int done, int failed, const QString &note)
 {
     if (!m_onTerminal)
         return;
@@ -25,6 +25,8 @@ void ProgressLine::update(int done, int failed)
         const qint64 left = m_clock.elapsed() * (m_total - done) / done / 1000;
         text += QCoreApplication::translate("ProgressLine", ", осталось ≈ %1").arg(durationText(left));
     }
+    if (!note.isEmpty())
+        text += QStringLiteral(", ") + note;
     show(text);
 }
 

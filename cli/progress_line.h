@@ -13,8 +13,9 @@ public:
     bool shown() const { return m_onTerminal; }
     // Starts the clock the time left is measured by.
     void start(int total);
-    // "12 из 32, не получено 1, осталось ≈ 0:40"; the time left once a few are done.
-    void update(int done, int failed);
+    // "12 из 32, не получено 1, осталось ≈ 0:40"; the time left once a few are done. A `note` of the
+    // caller's ("2,1 стр./с") follows.
+    void update(int done, int failed, const QString &note = {});
     // Clears the line, so a message that follows starts at the left edge.
     void clear();
 

@@ -275,6 +275,101 @@ Exit codes: 0 success, 1 some teams left out, 2 usage error, 3 nothing fetched.
         <source>Справка: %1 %2 --help.</source>
         <translation>Help: %1 %2 --help.</translation>
     </message>
+    <message>
+        <source>обход каталога или дивизионов в историю: вежливо, с продолжением после остановки</source>
+        <translation>crawl the catalogue or divisions into the history: politely, going on after a stop</translation>
+    </message>
+</context>
+<context>
+    <name>CrawlCommand</name>
+    <message>
+        <source>Все команды каталога.</source>
+        <translation>Every team of the catalogue.</translation>
+    </message>
+    <message>
+        <source>Команды дивизиона (название или ИД); можно указать несколько раз.</source>
+        <translation>The teams of a division (name or ID); may be given several times.</translation>
+    </message>
+    <message>
+        <source>Какие страницы получать (по умолчанию обе).</source>
+        <translation>Which pages to fetch (both by default).</translation>
+    </message>
+    <message>
+        <source>Не больше страниц в секунду, в среднем, с разбросом ±30 % (по умолчанию 1; 0 — без ограничения).</source>
+        <translation>At most this many pages a second on average, spread by ±30 % (1 by default; 0: no limit).</translation>
+    </message>
+    <message>
+        <source>Пропускать страницы, которые история хранит моложе стольких дней (по умолчанию 6; 0 — получать все).</source>
+        <translation>Skip pages the history holds that are younger than this many days (6 by default; 0: fetch them all).</translation>
+    </message>
+    <message>
+        <source>Первая пауза после сбоя или страницы обновления сайта; каждая следующая подряд вдвое дольше, до 5 минут (по умолчанию 5).</source>
+        <translation>The first pause after a failure or the site&apos;s maintenance page; each next one in a row twice as long, up to 5 minutes (5 by default).</translation>
+    </message>
+    <message>
+        <source>Укажите --all или --division.</source>
+        <translation>Give --all or --division.</translation>
+    </message>
+    <message>
+        <source>Дивизиона «%1» нет в каталоге.</source>
+        <translation>There is no division “%1” in the catalogue.</translation>
+    </message>
+    <message>
+        <source>талант</source>
+        <translation>talent</translation>
+    </message>
+    <message>
+        <source>умения</source>
+        <translation>abilities</translation>
+    </message>
+    <message>
+        <source>Обход остановлен: запись в историю не удалась. %1</source>
+        <translation>The crawl stopped: writing to the history failed. %1</translation>
+    </message>
+    <message>
+        <source>Обход остановлен: на сайте проводится обновление данных (страница обновления несколько раз подряд). Запустите ту же команду позже, чтобы продолжить.</source>
+        <translation>The crawl stopped: the site is updating its data (the maintenance page several times in a row). Run the same command later to go on.</translation>
+    </message>
+    <message>
+        <source>Обход остановлен: сайт не отвечает (слишком много сбоев подряд). Запустите ту же команду позже, чтобы продолжить.</source>
+        <translation>The crawl stopped: the site does not answer (too many failures in a row). Run the same command later to go on.</translation>
+    </message>
+    <message>
+        <source>Обход прерван. Та же команда продолжит его с места остановки.</source>
+        <translation>The crawl was interrupted. The same command goes on from where it stopped.</translation>
+    </message>
+    <message>
+        <source>%1 стр./с</source>
+        <translation>%1 pages/s</translation>
+    </message>
+    <message>
+        <source>Команда %1 (%2): %3</source>
+        <translation>Team %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Сохранено страниц: %1, не получено: %2, не запрошено: %3.</source>
+        <translation>Pages kept: %1, not received: %2, not asked for: %3.</translation>
+    </message>
+    <message>
+        <source>Все страницы получены недавно: получать нечего.</source>
+        <translation>Every page was fetched lately: nothing to fetch.</translation>
+    </message>
+    <message>
+        <source>Обход продолжен: страниц к получению %1 (команд %2).</source>
+        <translation>Crawl resumed: %1 pages to fetch (%2 teams).</translation>
+    </message>
+    <message>
+        <source>Обход: страниц к получению %1 (команд %2).</source>
+        <translation>Crawl: %1 pages to fetch (%2 teams).</translation>
+    </message>
+    <message>
+        <source>Обходит каталог или дивизионы и сохраняет страницы команд в историю: не больше четырёх соединений и заданного числа страниц в секунду, с паузой при сбоях сайта. Страницы, полученные недавно, пропускаются; прерванный обход той же командой продолжается с места остановки.</source>
+        <translation>Goes over the catalogue or divisions and keeps the teams&apos; pages in the history: at most four connections and the given pages a second, pausing when the site fails. Pages fetched lately are skipped; an interrupted crawl goes on from where it stopped when the same command runs again.</translation>
+    </message>
+    <message>
+        <source>пауза %1 с</source>
+        <translation>pause %1 s</translation>
+    </message>
 </context>
 <context>
     <name>DivisionRun</name>
@@ -352,11 +447,11 @@ Exit codes: 0 success, 1 some teams left out, 2 usage error, 3 nothing fetched.
     </message>
     <message>
         <source>Дописать блоки команд в файл, как их пишет окно при получении дивизиона.</source>
-        <translation>Append the team blocks to the file, as the window's division run writes them.</translation>
+        <translation>Append the team blocks to the file, as the window&apos;s division run writes them.</translation>
     </message>
     <message>
         <source>Записать CSV страницы «Дивизион» по этим командам (файл заменяется целиком).</source>
-        <translation>Write the Division page's CSV of these teams (the file is replaced whole).</translation>
+        <translation>Write the Division page&apos;s CSV of these teams (the file is replaced whole).</translation>
     </message>
     <message>
         <source>Укажите одно из двух: --team ID или --division NAME|ID.</source>
@@ -364,7 +459,7 @@ Exit codes: 0 success, 1 some teams left out, 2 usage error, 3 nothing fetched.
     </message>
     <message>
         <source>Получает страницы команды или всех команд дивизиона (по четыре сразу, как окно) и всегда сохраняет их в истории. Прокси, его пароль и вид выгрузки берутся из настроек окна, каталог — из рабочей папки.</source>
-        <translation>Fetches the pages of a team or of every team of a division (four at once, as the window does) and always keeps them in the history. The proxy, its password and the export options come from the window's settings, the catalogue from the working folder.</translation>
+        <translation>Fetches the pages of a team or of every team of a division (four at once, as the window does) and always keeps them in the history. The proxy, its password and the export options come from the window&apos;s settings, the catalogue from the working folder.</translation>
     </message>
 </context>
 <context>
@@ -405,7 +500,7 @@ Exit codes: 0 success, 1 some teams left out, 2 usage error, 3 nothing fetched.
     </message>
     <message>
         <source>загрузки команды</source>
-        <translation>a team's fetches</translation>
+        <translation>a team&apos;s fetches</translation>
     </message>
     <message>
         <source>изменения между двумя загрузками</source>
@@ -413,7 +508,7 @@ Exit codes: 0 success, 1 some teams left out, 2 usage error, 3 nothing fetched.
     </message>
     <message>
         <source>страница загрузки как получена</source>
-        <translation>a fetch's page as received</translation>
+        <translation>a fetch&apos;s page as received</translation>
     </message>
     <message>
         <source>Команды, которые хранит история: название, дивизион, число загрузок и последняя.</source>
@@ -441,7 +536,7 @@ Exit codes: 0 success, 1 some teams left out, 2 usage error, 3 nothing fetched.
     </message>
     <message>
         <source>Загрузки команды, последняя первой: код загрузки, время, страница, игроков и что изменилось с прошлой загрузки той же страницы (+пришли –ушли ~изменились).</source>
-        <translation>A team's fetches, the latest first: fetch identifier, time, page, players and what changed since the previous fetch of the same page (+arrived –left ~changed).</translation>
+        <translation>A team&apos;s fetches, the latest first: fetch identifier, time, page, players and what changed since the previous fetch of the same page (+arrived –left ~changed).</translation>
     </message>
     <message>
         <source>Код команды.</source>
@@ -509,7 +604,7 @@ Exit codes: 0 success, 1 some teams left out, 2 usage error, 3 nothing fetched.
     </message>
     <message>
         <source>Страница загрузки байт в байт, как она пришла с сервера.</source>
-        <translation>A fetch's page byte for byte, as it came from the server.</translation>
+        <translation>A fetch&apos;s page byte for byte, as it came from the server.</translation>
     </message>
     <message>
         <source>Записать в файл (целиком или ничего) вместо стандартного вывода.</source>
@@ -1230,7 +1325,7 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     <name>SearchCommand</name>
     <message>
         <source>Часть имени игрока, в любом регистре (ё как е).</source>
-        <translation>Part of the player's name, in any case (ё as е).</translation>
+        <translation>Part of the player&apos;s name, in any case (ё as е).</translation>
     </message>
     <message>
         <source>Позиция, как в списке: Gk, Df, DM, Mf, AM, Fw.</source>
@@ -1250,7 +1345,7 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     </message>
     <message>
         <source>Часть названия страны, в любом регистре.</source>
-        <translation>Part of the country's name, in any case.</translation>
+        <translation>Part of the country&apos;s name, in any case.</translation>
     </message>
     <message>
         <source>Только команды этого дивизиона каталога (можно несколько раз).</source>
@@ -1258,7 +1353,7 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     </message>
     <message>
         <source>Искать во всех сохранённых неделях, а не только в последней странице команды.</source>
-        <translation>Search every stored week, not only each team's latest page.</translation>
+        <translation>Search every stored week, not only each team&apos;s latest page.</translation>
     </message>
     <message>
         <source>В каталоге нет дивизиона «%1».</source>
@@ -1310,7 +1405,7 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     </message>
     <message>
         <source>Ищет юниоров в сохранённых страницах таланта: по умолчанию в последней странице каждой команды. Условия складываются; без условий выводит всех.</source>
-        <translation>Searches the stored talent pages for youth players: by default each team's latest page. Conditions add up; with none, everyone is listed.</translation>
+        <translation>Searches the stored talent pages for youth players: by default each team&apos;s latest page. Conditions add up; with none, everyone is listed.</translation>
     </message>
     <message>
         <source>Найдено игроков: %1.</source>
