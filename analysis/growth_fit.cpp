@@ -23,14 +23,18 @@ int64_t missTolerance(const GrowthSpan &span)
 }
 
 // The least cost of any whole number of steps: the talent missed and the steps away from the rate.
-double spanCost(const GrowthSpan &span, int product, double expectedSteps, double stepsSigma)
+double spanCost(const GrowthSpan &span, long double masteryFactor, int product, double expectedSteps,
+                double stepsSigma)
 {
-    const ProjectionStepper stepper(span.mastery, product);
+    const ProjectionStepper stepper = ProjectionStepper::ofMasteryFactor(masteryFactor, product);
     const int last = static_cast<int>(std::ceil(expectedSteps + 4 * stepsSigma)) + 2;
     int64_t talent = span.fromTalent;
     double best = std::numeric_limits<double>::infinity();
     for (int steps = 0; steps <= last; ++steps) {
         const double missed = static_cast<double>(talent - span.toTalent) / talentSigma;
+        // Past the talent found by more than the cap allows, every further step costs the cap.
+        if (missed * missed >= spanCostCap && talent > span.toTalent)
+            break;
         const double off = (steps - expectedSteps) / stepsSigma;
         best = std::min(best, missed * missed + off * off);
         const std::optional<int64_t> gain = stepper.gain(talent);
@@ -121,9 +125,12 @@ LevelFit inferLevelProduct(const std::vector<GrowthSpan> &spans, const TrainingR
     LevelFit fit;
     fit.observedWeeks = observedWeeks;
     std::vector<const GrowthSpan *> used;
+    std::vector<long double> masteryFactors;
     for (const GrowthSpan &span : spans)
-        if (span.weeks >= shortestSpanWeeks)
+        if (span.weeks >= shortestSpanWeeks) {
             used.push_back(&span);
+            masteryFactors.push_back(ProjectionStepper::masteryFactor(span.mastery));
+        }
     fit.spans = static_cast<int>(used.size());
     if (used.empty() || rate.stepsPerWeek <= 0)
         return fit;
@@ -132,9 +139,11 @@ LevelFit inferLevelProduct(const std::vector<GrowthSpan> &spans, const TrainingR
     for (const int product : levelProducts) {
         double cost = 0;
         int explained = 0;
-        for (const GrowthSpan *span : used) {
+        for (size_t i = 0; i < used.size(); ++i) {
+            const GrowthSpan *span = used[i];
             const double sigma = std::max(0.5, rate.spread * std::sqrt(span->weeks));
-            const double one = spanCost(*span, product, rate.stepsPerWeek * span->weeks, sigma);
+            const double one =
+                spanCost(*span, masteryFactors[i], product, rate.stepsPerWeek * span->weeks, sigma);
             cost += one;
             explained += one <= explainedCost;
         }

@@ -10,6 +10,16 @@
 // which product of school and coach levels explains a team's growth, and how far projections from past
 // fetches came from what followed.
 
+// The user's own team and its levels, which the Settings dialog keeps.
+struct OwnTeam {
+    int32_t teamId = 0; // 0: none chosen
+    int schoolLevel = 3;
+    int coachLevel = 3;
+
+    int levelProduct() const { return schoolLevel * coachLevel; }
+    bool operator==(const OwnTeam &) const = default;
+};
+
 // One youth player's talent between two talent fetches of his team.
 struct GrowthSpan {
     int64_t fromTalent = 0;  // thousandths, at the earlier fetch

@@ -20,13 +20,33 @@ long double constantFactor()
     return factor;
 }
 
+// P² of the step for a product, as the table computes it.
+long double pSquared(int levelProduct)
+{
+    static const long double schoolTerm = 0.6L * projectionPower(9.0L, 0.6L);
+    return projectionPower(0.13L * static_cast<long double>(levelProduct) + schoolTerm, 2.0L);
+}
+
 } // namespace
 
-ProjectionStepper::ProjectionStepper(long double mastery, int levelProduct)
-    : m_pSquared(projectionPower(
-          0.13L * static_cast<long double>(levelProduct) + 0.6L * projectionPower(9.0L, 0.6L), 2.0L)),
-      m_masteryFactor(1.0L - 0.01L * projectionPower(mastery, 0.6L))
+ProjectionStepper::ProjectionStepper(int levelProduct, long double masteryFactor)
+    : m_pSquared(pSquared(levelProduct)), m_masteryFactor(masteryFactor)
 {
+}
+
+ProjectionStepper::ProjectionStepper(long double mastery, int levelProduct)
+    : ProjectionStepper(levelProduct, masteryFactor(mastery))
+{
+}
+
+long double ProjectionStepper::masteryFactor(long double mastery)
+{
+    return 1.0L - 0.01L * projectionPower(mastery, 0.6L);
+}
+
+ProjectionStepper ProjectionStepper::ofMasteryFactor(long double masteryFactor, int levelProduct)
+{
+    return {levelProduct, masteryFactor};
 }
 
 std::optional<int64_t> ProjectionStepper::gain(int64_t talent) const

@@ -26,11 +26,16 @@ std::optional<int64_t> stepGainThousandths(int64_t talent, long double mastery, 
 class ProjectionStepper {
 public:
     ProjectionStepper(long double mastery, int levelProduct);
+    // For many products of one mastery: its factor (1 - 0.01 · m^0.6) worked out once.
+    static long double masteryFactor(long double mastery);
+    static ProjectionStepper ofMasteryFactor(long double masteryFactor, int levelProduct);
     std::optional<int64_t> gain(int64_t talent) const;
     int64_t after(int64_t talent, int steps) const;
     std::optional<int> stepsToNine(int64_t talent) const;
 
 private:
+    ProjectionStepper(int levelProduct, long double masteryFactor);
+
     long double m_pSquared;
     long double m_masteryFactor;
 };
