@@ -120,7 +120,8 @@ RateEstimate estimateTrainingRate(const std::vector<GrowthSpan> &spans, int leve
     return estimate;
 }
 
-LevelFit inferLevelProduct(const std::vector<GrowthSpan> &spans, const TrainingRate &rate, double observedWeeks)
+LevelFit inferLevelProduct(const std::vector<GrowthSpan> &spans, const TrainingRate &rate,
+                           double observedWeeks)
 {
     LevelFit fit;
     fit.observedWeeks = observedWeeks;
@@ -210,7 +211,8 @@ std::optional<double> dayOfNine(const std::vector<TalentSighting> &sightings)
         const TalentSighting &after = sightings[i];
         if (before.talent < talentNineThousandths && after.talent >= talentNineThousandths)
             return before.day + static_cast<double>(talentNineThousandths - before.talent) /
-                                    static_cast<double>(after.talent - before.talent) * (after.day - before.day);
+                                    static_cast<double>(after.talent - before.talent) *
+                                    (after.day - before.day);
         if (before.talent >= talentNineThousandths)
             return std::nullopt;
     }
@@ -237,9 +239,11 @@ Accuracy backtest(const std::vector<PlayerTrack> &tracks, double stepsPerWeek)
                 const TalentSighting *later = sightingNear(sightings, i, backtestHorizons[h]);
                 if (!later)
                     continue;
-                const auto steps = static_cast<int>(std::lround(stepsPerWeek * (later->day - start.day) / 7.0));
+                const auto steps =
+                    static_cast<int>(std::lround(stepsPerWeek * (later->day - start.day) / 7.0));
                 talentErrors[h].push_back(
-                    static_cast<double>(std::llabs(stepper.after(start.talent, steps) - later->talent)) / 1000.0);
+                    static_cast<double>(std::llabs(stepper.after(start.talent, steps) - later->talent)) /
+                    1000.0);
             }
             if (nineDay && start.day < *nineDay && start.talent < talentNineThousandths)
                 if (const std::optional<int> steps = stepper.stepsToNine(start.talent))

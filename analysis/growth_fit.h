@@ -57,9 +57,9 @@ RateEstimate estimateTrainingRate(const std::vector<GrowthSpan> &spans, int leve
 enum class LevelVerdict { Sure, Unclear, DoesNotFit };
 struct LevelFit {
     LevelVerdict verdict = LevelVerdict::Unclear;
-    int product = 0;     // the best product; 0 when there were no spans
+    int product = 0;      // the best product; 0 when there were no spans
     double explained = 0; // the share of spans that product explains within the rate's spread
-    double margin = 0;   // how much worse the next product fits (0: no other product to compare)
+    double margin = 0;    // how much worse the next product fits (0: no other product to compare)
     int spans = 0;
     double observedWeeks = 0; // from the team's first talent fetch to its last
 };

@@ -2,6 +2,7 @@
 
 #include "analysis/training_step.h"
 #include "history/history_store.h"
+#include "text/app_error.h"
 
 #include <algorithm>
 #include <map>
@@ -36,7 +37,8 @@ TeamTracks tracksOf(const std::vector<FoundPlayer> &rows)
         }
         const TalentPlayer &player = row->player;
         const int k = seenOnPage[{player.name, player.country}]++;
-        const auto [found, added] = trackOf.try_emplace({player.name, player.country, k}, team.players.size());
+        const auto [found, added] =
+            trackOf.try_emplace({player.name, player.country, k}, team.players.size());
         if (added)
             team.players.emplace_back();
         team.players[found->second].sightings.push_back(
@@ -45,6 +47,16 @@ TeamTracks tracksOf(const std::vector<FoundPlayer> &rows)
     if (!ordered.empty())
         team.observedWeeks = (dayOf(ordered.back()->fetchedAt) - dayOf(ordered.front()->fetchedAt)) / 7;
     return team;
+}
+
+TeamTracks tracksOfPages(const std::vector<StoredPage> &pages)
+{
+    std::vector<FoundPlayer> rows;
+    for (const StoredPage &page : pages)
+        if (page.kind == PageKind::Talent)
+            for (const TalentPlayer &player : page.talents)
+                rows.push_back({page.id, page.teamId, page.fetchedAt, {}, {}, player});
+    return tracksOf(rows);
 }
 
 std::vector<GrowthSpan> spansOf(const TeamTracks &team)
@@ -78,6 +90,21 @@ LevelFit teamLevels(const HistoryStore &store, int32_t teamId, const TrainingRat
 {
     const TeamTracks team = storedTracks(store, teamId);
     return inferLevelProduct(spansOf(team), rate, team.observedWeeks);
+}
+
+std::optional<int> sureTeamProduct(const HistoryStore &store, int32_t teamId, const OwnTeam &own,
+                                   const RateEstimate &rate)
+{
+    if (teamId == 0 || teamId == own.teamId || rate.verdict != RateVerdict::Estimated)
+        return std::nullopt;
+    try {
+        const LevelFit fit = teamLevels(store, teamId, rate.rate);
+        if (fit.verdict == LevelVerdict::Sure)
+            return fit.product;
+    } catch (const AppError &) {
+        // Only the tint is lost; the History page tells of a history that fails.
+    }
+    return std::nullopt;
 }
 
 HistoryAccuracy historyAccuracy(const HistoryStore &store, const OwnTeam &own, const TrainingRate &rate)
