@@ -70,9 +70,11 @@ std::vector<AccuracyLine> accuracyLines(const Accuracy &accuracy, const QLocale 
     const QString horizons[] = {tr("через 1 нед."), tr("через 4 нед."), tr("через 8 нед.")};
     for (size_t h = 0; h < accuracy.talent.size(); ++h) {
         const ErrorSummary &talent = accuracy.talent[h];
-        lines.push_back({horizons[h], talent.count, number(locale, talent.mean, 3), number(locale, talent.p90, 3)});
+        lines.push_back(
+            {horizons[h], talent.count, number(locale, talent.mean, 3), number(locale, talent.p90, 3)});
     }
     const ErrorSummary &nine = accuracy.weeksToNine;
-    lines.push_back({tr("недель до 9"), nine.count, number(locale, nine.mean, 1), number(locale, nine.p90, 1)});
+    lines.push_back(
+        {tr("недель до 9"), nine.count, number(locale, nine.mean, 1), number(locale, nine.p90, 1)});
     return lines;
 }

@@ -139,6 +139,7 @@ void MainWindow::wireCommands()
             [this](int64_t fetchId) { runGuarded([&] { showStoredFetch(fetchId); }); });
     connect(m_ui->historyPage, &HistoryPage::trainingRateChanged, this, [this] {
         m_projection->setTrainingRate(m_ui->historyPage->trainingRate(), m_ownTeam.teamId != 0);
+        m_ui->boardPage->setTrainingRate(m_ui->historyPage->trainingRate());
     });
     connect(m_ui->historyPage, &HistoryPage::problem, this,
             [](const QString &text) { messages().information(tr("История"), text); });
