@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/division_run.h"
 #include "retrieval/page_request.h"
 #include "roster/team_records.h"
 #include "view/column_sort.h"
@@ -14,7 +15,6 @@
 #include <memory>
 
 class ArrowPair;
-class DivisionRun;
 class PageFetcher;
 class CatalogueSelectors;
 class HistoryKeeper;
@@ -33,20 +33,6 @@ class TextTableModel;
 struct FetchResult;
 struct PageReading;
 struct ShownTable;
-
-// What fetching one team came to. A team not read says why, for the list a division run ends with.
-struct TeamFetch {
-    bool read = false;
-    QString whyNot;
-    // A cell that did not convert; the rows up to it are on view, the snapshot has none of them.
-    std::exception_ptr badCell;
-    // The reply was not a roster page at all.
-    bool foreignPage = false;
-    // The snapshot the page went into, when it was shown.
-    const TeamSnapshot *team = nullptr;
-    // What keeping the page in the history came to, when the user must hear of it.
-    QString historyProblem;
-};
 
 // The controls of the «Main» tab, by what they are.
 struct MainPageControls {

@@ -201,6 +201,82 @@
     </message>
 </context>
 <context>
+    <name>CommandOptions</name>
+    <message>
+        <source>Лишний аргумент: «%1».</source>
+        <translation>Unexpected argument: “%1”.</translation>
+    </message>
+    <message>
+        <source>Не хватает аргументов.</source>
+        <translation>Missing arguments.</translation>
+    </message>
+    <message>
+        <source>%1: «%2» не целое число от %3 до %4.</source>
+        <translation>%1: “%2” is not a whole number from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>--%1: «%2» не число от %3 до %4.</source>
+        <translation>--%1: “%2” is not a number from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>--%1: «%2» не из списка: %3.</source>
+        <translation>--%1: “%2” is not one of: %3.</translation>
+    </message>
+    <message>
+        <source>Использование: %1 %2</source>
+        <translation>Usage: %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>получить команду или дивизион в историю (и в текст, CSV)</source>
+        <translation>fetch a team or a division into the history (and to text, CSV)</translation>
+    </message>
+    <message>
+        <source>получить отмеченные дивизионы, которым пора (для расписания)</source>
+        <translation>fetch the watched divisions that are due (for a schedule)</translation>
+    </message>
+    <message>
+        <source>найти юниоров в сохранённых страницах таланта</source>
+        <translation>find youth players in the stored talent pages</translation>
+    </message>
+    <message>
+        <source>что хранит история: команды, их получения, сравнение, страница как получена</source>
+        <translation>what the history holds: teams, their fetches, comparisons, a page as received</translation>
+    </message>
+    <message>
+        <source>Использование: %1 &lt;команда&gt; [параметры]
+Brindlemark без окна: те же настройки, каталог и история.
+
+Команды:
+</source>
+        <translation>Usage: %1 &lt;command&gt; [options]
+Brindlemark without a window: the same settings, catalogue and history.
+
+Commands:
+</translation>
+    </message>
+    <message>
+        <source>
+«%1 &lt;команда&gt; --help» описывает команду.
+Коды выхода: 0 успех, 1 часть команд не получена, 2 ошибка в параметрах, 3 ничего не получено.
+</source>
+        <translation>
+“%1 &lt;command&gt; --help” describes a command.
+Exit codes: 0 success, 1 some teams left out, 2 usage error, 3 nothing fetched.
+</translation>
+    </message>
+    <message>
+        <source>Неизвестная команда «%1». Список команд: %2 --help.</source>
+        <translation>Unknown command “%1”. The commands: %2 --help.</translation>
+    </message>
+    <message>
+        <source>Справка: %1 %2 --help.</source>
+        <translation>Help: %1 %2 --help.</translation>
+    </message>
+</context>
+<context>
     <name>DivisionRun</name>
     <message>
         <source>Получение остановлено: записано команд %1 из %2.</source>
@@ -253,6 +329,60 @@
     </message>
 </context>
 <context>
+    <name>FetchCommand</name>
+    <message>
+        <source>В каталоге нет дивизиона «%1».</source>
+        <translation>The catalogue has no division “%1”.</translation>
+    </message>
+    <message>
+        <source>В каталоге нет команд дивизиона «%1».</source>
+        <translation>The catalogue has no teams of the division “%1”.</translation>
+    </message>
+    <message>
+        <source>Код команды.</source>
+        <translation>Team identifier.</translation>
+    </message>
+    <message>
+        <source>Дивизион каталога: название или код.</source>
+        <translation>A division of the catalogue: its name or identifier.</translation>
+    </message>
+    <message>
+        <source>Какие страницы: талант, умения или обе (по умолчанию обе; сначала все страницы таланта, затем умений).</source>
+        <translation>Which pages: talent, abilities or both (both by default; every talent page first, then the abilities).</translation>
+    </message>
+    <message>
+        <source>Дописать блоки команд в файл, как их пишет окно при получении дивизиона.</source>
+        <translation>Append the team blocks to the file, as the window's division run writes them.</translation>
+    </message>
+    <message>
+        <source>Записать CSV страницы «Дивизион» по этим командам (файл заменяется целиком).</source>
+        <translation>Write the Division page's CSV of these teams (the file is replaced whole).</translation>
+    </message>
+    <message>
+        <source>Укажите одно из двух: --team ID или --division NAME|ID.</source>
+        <translation>Give one of the two: --team ID or --division NAME|ID.</translation>
+    </message>
+    <message>
+        <source>Получает страницы команды или всех команд дивизиона (по четыре сразу, как окно) и всегда сохраняет их в истории. Прокси, его пароль и вид выгрузки берутся из настроек окна, каталог — из рабочей папки.</source>
+        <translation>Fetches the pages of a team or of every team of a division (four at once, as the window does) and always keeps them in the history. The proxy, its password and the export options come from the window's settings, the catalogue from the working folder.</translation>
+    </message>
+</context>
+<context>
+    <name>FetchSession</name>
+    <message>
+        <source>%1: не получено команд %2 из %3:</source>
+        <translation>%1: %2 of %3 teams not fetched:</translation>
+    </message>
+    <message>
+        <source>Остановлено: что получено, сохранено; страницы в пути отброшены.</source>
+        <translation>Stopped: what arrived is kept; the pages on their way were dropped.</translation>
+    </message>
+    <message>
+        <source>Получено и сохранено в истории страниц: %1 из %2.</source>
+        <translation>Pages fetched and kept in the history: %1 of %2.</translation>
+    </message>
+</context>
+<context>
     <name>FetchTexts</name>
     <message>
         <source>менее суток</source>
@@ -265,6 +395,145 @@
     <message>
         <source>%1 дн.</source>
         <translation>%1 d</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>команды в истории</source>
+        <translation>the teams in the history</translation>
+    </message>
+    <message>
+        <source>загрузки команды</source>
+        <translation>a team's fetches</translation>
+    </message>
+    <message>
+        <source>изменения между двумя загрузками</source>
+        <translation>the changes between two fetches</translation>
+    </message>
+    <message>
+        <source>страница загрузки как получена</source>
+        <translation>a fetch's page as received</translation>
+    </message>
+    <message>
+        <source>Команды, которые хранит история: название, дивизион, число загрузок и последняя.</source>
+        <translation>The teams the history holds: name, division, number of fetches and the latest.</translation>
+    </message>
+    <message>
+        <source>Команда</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Код</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Дивизион</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Загрузок</source>
+        <translation>Fetches</translation>
+    </message>
+    <message>
+        <source>Последняя</source>
+        <translation>Latest</translation>
+    </message>
+    <message>
+        <source>Загрузки команды, последняя первой: код загрузки, время, страница, игроков и что изменилось с прошлой загрузки той же страницы (+пришли –ушли ~изменились).</source>
+        <translation>A team's fetches, the latest first: fetch identifier, time, page, players and what changed since the previous fetch of the same page (+arrived –left ~changed).</translation>
+    </message>
+    <message>
+        <source>Код команды.</source>
+        <translation>Team identifier.</translation>
+    </message>
+    <message>
+        <source>Не указана команда: --team ID.</source>
+        <translation>No team given: --team ID.</translation>
+    </message>
+    <message>
+        <source>Код загрузки</source>
+        <translation>Fetch ID</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Страница</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Игроков</source>
+        <translation>Players</translation>
+    </message>
+    <message>
+        <source>Изменения</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>В истории нет загрузки %1.</source>
+        <translation>The history has no fetch %1.</translation>
+    </message>
+    <message>
+        <source>Что изменилось между двумя загрузками одной страницы (коды из «history fetches»), как на странице «История».</source>
+        <translation>What changed between two fetches of the same page (identifiers from “history fetches”), as the History page shows it.</translation>
+    </message>
+    <message>
+        <source>Загрузки разных команд: сравнить можно две загрузки одной команды.</source>
+        <translation>Fetches of different teams: only two fetches of the same team can be compared.</translation>
+    </message>
+    <message>
+        <source>Загрузки разных страниц: сравнить можно две загрузки «Талант» или две «Умения».</source>
+        <translation>Fetches of different pages: compare two Talent fetches or two Abilities fetches.</translation>
+    </message>
+    <message>
+        <source>Игрок</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Страна</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Изменение</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Было</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>Стало</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>Страница загрузки байт в байт, как она пришла с сервера.</source>
+        <translation>A fetch's page byte for byte, as it came from the server.</translation>
+    </message>
+    <message>
+        <source>Записать в файл (целиком или ничего) вместо стандартного вывода.</source>
+        <translation>Write it to the file (whole or not at all) instead of standard output.</translation>
+    </message>
+    <message>
+        <source>Не удалось записать %1: %2</source>
+        <translation>Could not write %1: %2</translation>
+    </message>
+    <message>
+        <source>Использование: %1 history &lt;часть&gt; [параметры]
+Что хранит история, как на странице «История».
+
+Части:
+</source>
+        <translation>Usage: %1 history &lt;part&gt; [options]
+What the history holds, as the History page shows it.
+
+Parts:
+</translation>
+    </message>
+    <message>
+        <source>Неизвестная часть «%1»: teams, fetches, compare или page.</source>
+        <translation>Unknown part “%1”: teams, fetches, compare or page.</translation>
     </message>
 </context>
 <context>
@@ -819,6 +1088,21 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     </message>
 </context>
 <context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 из %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>, не получено %1</source>
+        <translation>, %1 not fetched</translation>
+    </message>
+    <message>
+        <source>, осталось ≈ %1</source>
+        <translation>, ≈ %1 left</translation>
+    </message>
+</context>
+<context>
     <name>ProjectionPage</name>
     <message>
         <source>№</source>
@@ -858,6 +1142,13 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     <message>
         <source>Перечитано страниц: %1 из %2</source>
         <translation>Pages re-read: %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Вид вывода: %1 (по умолчанию %2).</source>
+        <translation>Output form: %1 (%2 by default).</translation>
     </message>
 </context>
 <context>
@@ -933,6 +1224,97 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     <message>
         <source>Данные от</source>
         <translation>As of</translation>
+    </message>
+</context>
+<context>
+    <name>SearchCommand</name>
+    <message>
+        <source>Часть имени игрока, в любом регистре (ё как е).</source>
+        <translation>Part of the player's name, in any case (ё as е).</translation>
+    </message>
+    <message>
+        <source>Позиция, как в списке: Gk, Df, DM, Mf, AM, Fw.</source>
+        <translation>Position, as the list gives it: Gk, Df, DM, Mf, AM, Fw.</translation>
+    </message>
+    <message>
+        <source>Наибольший возраст.</source>
+        <translation>Oldest age.</translation>
+    </message>
+    <message>
+        <source>Наименьший талант.</source>
+        <translation>Lowest talent.</translation>
+    </message>
+    <message>
+        <source>Наименьшее мастерство.</source>
+        <translation>Lowest mastery.</translation>
+    </message>
+    <message>
+        <source>Часть названия страны, в любом регистре.</source>
+        <translation>Part of the country's name, in any case.</translation>
+    </message>
+    <message>
+        <source>Только команды этого дивизиона каталога (можно несколько раз).</source>
+        <translation>Only the teams of this division of the catalogue (may be given more than once).</translation>
+    </message>
+    <message>
+        <source>Искать во всех сохранённых неделях, а не только в последней странице команды.</source>
+        <translation>Search every stored week, not only each team's latest page.</translation>
+    </message>
+    <message>
+        <source>В каталоге нет дивизиона «%1».</source>
+        <translation>The catalogue has no division “%1”.</translation>
+    </message>
+    <message>
+        <source>Команда</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Код</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Дивизион</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Страна</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Поз</source>
+        <translation>Pos</translation>
+    </message>
+    <message>
+        <source>Возр</source>
+        <translation>Age</translation>
+    </message>
+    <message>
+        <source>Маст</source>
+        <translation>Mast</translation>
+    </message>
+    <message>
+        <source>Талант</source>
+        <translation>Talent</translation>
+    </message>
+    <message>
+        <source>Данные от</source>
+        <translation>As of</translation>
+    </message>
+    <message>
+        <source>Код загрузки</source>
+        <translation>Fetch ID</translation>
+    </message>
+    <message>
+        <source>Ищет юниоров в сохранённых страницах таланта: по умолчанию в последней странице каждой команды. Условия складываются; без условий выводит всех.</source>
+        <translation>Searches the stored talent pages for youth players: by default each team's latest page. Conditions add up; with none, everyone is listed.</translation>
+    </message>
+    <message>
+        <source>Найдено игроков: %1.</source>
+        <translation>Players found: %1.</translation>
     </message>
 </context>
 <context>
@@ -1054,6 +1436,25 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     <message>
         <source>Талант не растет при этих значениях.</source>
         <translation>The talent does not grow with these values.</translation>
+    </message>
+</context>
+<context>
+    <name>WatchCommand</name>
+    <message>
+        <source>Дивизиона %1 нет в каталоге: он пропущен.</source>
+        <translation>Division %1 is not in the catalogue: skipped.</translation>
+    </message>
+    <message>
+        <source>Получает каждый отмеченный дивизион, чьи страницы старше интервала наблюдения (раздел [Watch] настроек: дивизионы, интервал в днях, страницы), и сохраняет их в истории. Для запуска по расписанию.</source>
+        <translation>Fetches every watched division whose pages are older than the watch interval ([Watch] in the settings: divisions, interval in days, pages) and keeps them in the history. For a schedule.</translation>
+    </message>
+    <message>
+        <source>Нет отмеченных дивизионов: отметьте их на странице «Дивизион».</source>
+        <translation>No watched divisions: mark them on the Division page.</translation>
+    </message>
+    <message>
+        <source>Все отмеченные дивизионы свежие: получать нечего.</source>
+        <translation>Every watched division is fresh: nothing to fetch.</translation>
     </message>
 </context>
 </TS>
