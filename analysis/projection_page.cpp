@@ -7,10 +7,10 @@
 #include "analysis/what_if.h"
 #include "analysis/what_if_widgets.h"
 #include "text/code_page.h"
+#include "text/interface_language.h"
 #include "text/numbers.h"
 #include "view/roster_lists.h"
 #include "view/text_table_model.h"
-#include "widgets/language.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -7,10 +7,10 @@
 #include "history/history_store.h"
 #include "history/player_chart.h"
 #include "text/code_page.h"
+#include "text/interface_language.h"
 #include "view/roster_lists.h"
 #include "view/text_table_model.h"
 #include "widgets/error_guard.h"
-#include "widgets/language.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

@@ -16,9 +16,10 @@ void keepTrainedTeam(HistoryStore &store, int32_t teamId, int product)
 {
     std::vector<TalentPlayer> players;
     for (int i = 0; i < 12; ++i) {
-        const std::string name = toCp1251(i < 2 ? QStringLiteral("Иванов") : QStringLiteral("Игрок %1").arg(i));
-        players.push_back(makeTalentPlayer(name, toCp1251(QStringLiteral("Россия")), "Cm", 16, 20 + 7 * i,
-                                           3.0 + 0.37 * i));
+        const std::string name =
+            toCp1251(i < 2 ? QStringLiteral("Иванов") : QStringLiteral("Игрок %1").arg(i));
+        players.push_back(
+            makeTalentPlayer(name, toCp1251(QStringLiteral("Россия")), "Cm", 16, 20 + 7 * i, 3.0 + 0.37 * i));
     }
     QDateTime at = QDateTime::fromString(QStringLiteral("2026-01-05T10:00:00Z"), Qt::ISODate);
     for (int fetch = 0; fetch < 7; ++fetch) {
@@ -27,8 +28,9 @@ void keepTrainedTeam(HistoryStore &store, int32_t teamId, int product)
         ASSERT_TRUE(store.keep({at, teamId, PageKind::Talent, "<html>", summary, players, {}}).ok);
         const int days = fetch == 2 ? 10 : 7;
         for (TalentPlayer &player : players) {
-            const int64_t after = talentAfterSteps(talentThousandths(player.talent), masteryOfCell(player.mastery),
-                                                   product, stepsAWeek * days / 7 + (days == 10));
+            const int64_t after =
+                talentAfterSteps(talentThousandths(player.talent), masteryOfCell(player.mastery), product,
+                                 stepsAWeek * days / 7 + (days == 10));
             player.talent = static_cast<double>(after) / 1000.0;
         }
         at = at.addDays(days);
