@@ -240,6 +240,7 @@ void MainPage::showStoredTime(int64_t storedFetchId)
 {
     // With the team, not in its summary: the export takes the summary and stays as it was.
     const auto stored = m_storedTimes.find(storedFetchId);
+    m_storedAtOnView = stored != m_storedTimes.end() ? stored->second : QDateTime();
     m_controls.storedFetchLabel->setVisible(stored != m_storedTimes.end());
     if (stored != m_storedTimes.end())
         m_controls.storedFetchLabel->setText(

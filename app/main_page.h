@@ -99,6 +99,11 @@ public:
     // The summary the labels show and the team identifier of the snapshot on view (0 before the first).
     const TeamSummary &summaryOnView() const { return m_summaryOnView; }
     int32_t teamOnView() const { return m_teamOnView; }
+    // The day of the page on view: a stored fetch's, else today.
+    QDate pageDayOnView() const
+    {
+        return m_storedAtOnView.isValid() ? m_storedAtOnView.toLocalTime().date() : QDate::currentDate();
+    }
     const TextTableModel &talentRows() const { return *m_talentRows; }
     CatalogueSelectors &selectors() { return *m_selectors; }
 
@@ -137,6 +142,7 @@ private:
     int32_t m_teamOnView = 0;
     // When each stored fetch on view was made, by fetch.
     std::map<int64_t, QDateTime> m_storedTimes;
+    QDateTime m_storedAtOnView; // invalid while the page on view is no stored fetch
     std::unique_ptr<PageFetcher> m_fetch;
     std::unique_ptr<DivisionRun> m_run;
     SettingsDialog *m_settings = nullptr;

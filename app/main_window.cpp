@@ -7,6 +7,7 @@
 #include "board/board_page.h"
 #include "catalogue/catalogue_selectors.h"
 #include "export/list_exports.h"
+#include "history/growth_history.h"
 #include "history/history_keeper.h"
 #include "history/history_page.h"
 #include "history/reread_progress.h"
@@ -45,10 +46,10 @@ MainWindow::MainWindow(QWidget *parent)
     centreOnScreen(this);
 
     m_main = new MainPage(mainPageControls(), this);
-    m_projection =
-        new ProjectionPage({m_ui->ListView3, m_ui->Label13, m_ui->Label14, m_ui->Label15, m_ui->Label16,
-                            m_ui->LabeledEdit1, m_ui->LabeledEdit2, m_ui->whatIfGrid, m_ui->talentChart},
-                           this);
+    m_projection = new ProjectionPage({m_ui->ListView3, m_ui->Label13, m_ui->Label14, m_ui->Label15,
+                                       m_ui->Label16, m_ui->LabeledEdit1, m_ui->LabeledEdit2,
+                                       m_ui->whatIfGrid, m_ui->talentChart, m_ui->weeksToNineLabel},
+                                      this);
     enableRowCopy(m_ui->ListView3);
     m_talentMenu = new QMenu(this);
     m_talentMenu->setObjectName(QStringLiteral("PopupMenu1"));
@@ -136,6 +137,10 @@ void MainWindow::wireCommands()
             [this](const QPoint &pos) { runGuarded([&] { onTalentListMenu(pos); }); });
     connect(m_ui->historyPage, &HistoryPage::showFetchRequested, this,
             [this](int64_t fetchId) { runGuarded([&] { showStoredFetch(fetchId); }); });
+    connect(m_ui->historyPage, &HistoryPage::trainingRateChanged, this, [this] {
+        m_projection->setTrainingRate(m_ui->historyPage->trainingRate(), m_ownTeam.teamId != 0);
+        m_ui->boardPage->setTrainingRate(m_ui->historyPage->trainingRate());
+    });
     connect(m_ui->historyPage, &HistoryPage::problem, this,
             [](const QString &text) { messages().information(tr("История"), text); });
     connect(m_controls.topTabs, &QTabWidget::currentChanged, this, &MainWindow::onTopTabChanged);
@@ -198,8 +203,28 @@ void MainWindow::onProjectionChosen()
     // Name, country, position, age, mastery, talent: the cells as the list shows them.
     const std::vector<std::string> &cells = m_main->talentRows().row(row);
     const auto cell = [&](size_t i) { return i < cells.size() ? cells[i] : std::string(); };
-    if (m_projection->showFor({m_main->summaryOnView().name, cell(0), cell(4), cell(5)}))
+    ProjectedPlayer player{m_main->summaryOnView().name, cell(0), cell(4), cell(5), teamProductOnView(),
+                           m_main->pageDayOnView()};
+    if (m_projection->showFor(player))
         messages().information(noGrowthCaption(), noGrowthText());
+}
+
+std::optional<int> MainWindow::teamProductOnView() const
+{
+    if (!m_keeper->isOpen())
+        return std::nullopt;
+    return sureTeamProduct(m_keeper->store(), m_main->teamOnView(), m_ownTeam,
+                           m_ui->historyPage->trainingRate());
+}
+
+void MainWindow::setOwnTeam(const OwnTeam &own)
+{
+    const bool changed = !(own == m_ownTeam);
+    m_ownTeam = own;
+    if (!changed)
+        return;
+    m_projection->setLevels(own.schoolLevel, own.coachLevel);
+    m_ui->historyPage->setOwnTeam(own);
 }
 
 void MainWindow::onDevelopmentChosen()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/growth_fit.h"
 #include "app/main_page.h"
 
 #include <QMainWindow>
@@ -34,6 +35,9 @@ public:
     // Opens the fetch history at the path and drops what the settings say is too old. Without this
     // call nothing is kept.
     void openHistory(const QString &path);
+    // The user's own team and levels, from the settings: the projection's levels start from them and the
+    // game's steps a week are read from the team's growth.
+    void setOwnTeam(const OwnTeam &own);
 
     // Starts fetching one team's page; it is shown, or its failure told, when it arrives.
     void fetchTeam(int32_t teamId, PageKind kind) { m_main->fetchTeam(teamId, kind); }
@@ -59,6 +63,7 @@ private:
     void onTalentListMenu(const QPoint &pos);
     void onProjectionChosen();
     void onDevelopmentChosen();
+    std::optional<int> teamProductOnView() const;
     void onRereadHistory();
     void showStoredFetch(int64_t fetchId);
 
@@ -78,6 +83,7 @@ private:
     Controls m_controls;
     MainPage *m_main = nullptr;
     ProjectionPage *m_projection = nullptr;
+    OwnTeam m_ownTeam;
     // Shared with the Settings dialog's count, which may outlive the window.
     std::shared_ptr<HistoryKeeper> m_keeper;
     QMenu *m_talentMenu = nullptr;

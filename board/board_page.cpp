@@ -101,6 +101,12 @@ QString BoardPage::historyPath() const
 
 void BoardPage::fill() { m_loader->showTeams(m_teams, historyPath()); }
 
+void BoardPage::setTrainingRate(const RateEstimate &estimate)
+{
+    m_loader->setTrainingRate(estimate.verdict == RateVerdict::Estimated ? std::optional(estimate.rate)
+                                                                         : std::nullopt);
+}
+
 void BoardPage::showTable(std::shared_ptr<const BoardTable> table)
 {
     // The rows only the table on view held are freed on the loader's thread, not here.

@@ -48,6 +48,8 @@ public:
 
     void setSources(Sources sources) { m_sources = std::move(sources); }
     void setExchangeTimeouts(const ExchangeTimeouts &timeouts) { m_timeouts = timeouts; }
+    // The game's steps a week, from the own team: the «Ш×Т» column reads each team's levels with them.
+    void setTrainingRate(const RateEstimate &estimate);
     // Shows a division: its teams in catalogue order, each from its latest pages. A hidden board only
     // takes the teams; it fills when shown.
     void showDivision(int32_t divisionId, std::vector<CatalogueEntry> teams);

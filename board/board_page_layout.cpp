@@ -35,7 +35,7 @@ QLabel *labelFor(QWidget *buddy, const QString &text)
 }
 
 // Widths of the columns, in the order of boardColumnNames.
-constexpr int columnWidths[] = {112, 104, 66, 30, 34, 42, 46, 36, 36, 36, 36, 36, 36, 36, 36, 54, 62, 80};
+constexpr int columnWidths[] = {112, 104, 66, 30, 34, 42, 46, 36, 36, 36, 36, 36, 36, 36, 36, 54, 62, 80, 90};
 static_assert(std::size(columnWidths) == boardColumnCount);
 
 void setupView(QTableView *view, BoardModel *model)

@@ -38,7 +38,14 @@ void CliContext::loadSettings()
         tell(QString::fromStdString(unreadKeysMessage(loaded.unreadKeys)));
     m_historyOptions = loadHistoryOptions(store);
     m_watchOptions = loadWatchOptions(store);
+    m_ownTeam = loadOwnTeam(store);
     m_settingsLoaded = true;
+}
+
+const OwnTeam &CliContext::ownTeam()
+{
+    loadSettings();
+    return m_ownTeam;
 }
 
 const SettingsValues &CliContext::settings()

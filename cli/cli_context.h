@@ -4,6 +4,7 @@
 #include "catalogue/catalogue_table.h"
 #include "cli/progress_line.h"
 #include "history/history_keeper.h"
+#include "settings/analysis_options.h"
 #include "settings/settings_store.h"
 #include "settings/watch_options.h"
 
@@ -37,6 +38,8 @@ public:
     const SettingsValues &settings();
     const HistoryOptions &historyOptions();
     const WatchOptions &watchOptions();
+    // The own team and its levels ([Analysis]).
+    const OwnTeam &ownTeam();
 
     // The history file the window keeps (history.db in the user's data folder), opened at the first use.
     // Throws AppError when it cannot be opened.
@@ -68,6 +71,7 @@ private:
     SettingsValues m_settings;
     HistoryOptions m_historyOptions;
     WatchOptions m_watchOptions;
+    OwnTeam m_ownTeam;
     std::unique_ptr<HistoryKeeper> m_history;
     std::unique_ptr<CatalogueTable> m_divisions;
     std::unique_ptr<CatalogueTable> m_teams;

@@ -2,6 +2,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "cli/growth_commands.h"
 #include "cli/result_table.h"
 #include "history/fetch_comparison.h"
 #include "history/fetch_texts.h"
@@ -220,6 +221,11 @@ constexpr std::array historyParts{
     HistoryPart{"compare", QT_TRANSLATE_NOOP("HistoryCommand", "изменения между двумя загрузками"),
                 historyCompare},
     HistoryPart{"page", QT_TRANSLATE_NOOP("HistoryCommand", "страница загрузки как получена"), historyPage},
+    HistoryPart{"levels",
+                QT_TRANSLATE_NOOP("HistoryCommand", "уровни школы и тренера команд по росту игроков"),
+                historyLevels},
+    HistoryPart{"accuracy", QT_TRANSLATE_NOOP("HistoryCommand", "насколько прогнозы сходились с историей"),
+                historyAccuracy},
 };
 
 QString historyHelp()
@@ -246,6 +252,7 @@ int runHistory(CliContext &context, const QStringList &arguments)
     for (const HistoryPart &part : historyParts)
         if (arguments.first() == QLatin1String(part.name))
             return part.run(context, arguments.mid(1));
-    throw UsageError{HistoryCommand::tr("Неизвестная часть «%1»: teams, fetches, compare или page.")
-                         .arg(arguments.first())};
+    throw UsageError{
+        HistoryCommand::tr("Неизвестная часть «%1»: teams, fetches, compare, page, levels или accuracy.")
+            .arg(arguments.first())};
 }

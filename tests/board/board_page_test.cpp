@@ -156,13 +156,14 @@ TEST_F(BoardWindow, RefreshFillsTheBoardNamesTheTeamsLeftOutAndSavesWhatIsShown)
     recorder.saveAnswer = csv;
     controlOf<QPushButton>(form.get(), "boardCsvButton")->click();
     const std::string today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
-    EXPECT_EQ(fileText(csv),
-              "\xEF\xBB\xBF"
-              "Команда;Имя;Страна;Поз;Возр;Маст;Талант;От;Оп;Др;Пм;Вн;Пс;Сл;Тч;Δ Маст;Δ Талант;Данные от\r\n"
-              "Бета;P2;Россия;Mf;17;2,25;2,335;11,50;12,50;13,50;14,50;15,50;16,50;17,50;18,50;;;" +
-                  today +
-                  "\r\nБета;P1;Россия;Mf;16;1,25;1,335;11,50;12,50;13,50;14,50;15,50;16,50;17,50;18,50;;;" +
-                  today + "\r\n");
+    EXPECT_EQ(
+        fileText(csv),
+        "\xEF\xBB\xBF"
+        "Команда;Имя;Страна;Поз;Возр;Маст;Талант;От;Оп;Др;Пм;Вн;Пс;Сл;Тч;Δ Маст;Δ Талант;Данные от;Ш×Т\r\n"
+        "Бета;P2;Россия;Mf;17;2,25;2,335;11,50;12,50;13,50;14,50;15,50;16,50;17,50;18,50;;;" +
+            today +
+            ";\r\nБета;P1;Россия;Mf;16;1,25;1,335;11,50;12,50;13,50;14,50;15,50;16,50;17,50;18,50;;;" +
+            today + ";\r\n");
     EXPECT_TRUE(recorder.boxes.empty());
     const std::string written = fileText(csv);
 
