@@ -5,7 +5,10 @@
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("GrowthTexts", text); }
+// The context these texts are translated in.
+struct GrowthTexts {
+    Q_DECLARE_TR_FUNCTIONS(GrowthTexts)
+};
 
 QString number(const QLocale &locale, double value, int decimals)
 {
@@ -18,32 +21,35 @@ QString levelFitText(const LevelFit &fit)
 {
     switch (fit.verdict) {
     case LevelVerdict::Sure:
-        return tr("%1, уверенно").arg(QString::fromStdString(levelProductText(fit.product)));
+        return GrowthTexts::tr("%1, уверенно").arg(QString::fromStdString(levelProductText(fit.product)));
     case LevelVerdict::DoesNotFit:
-        return tr("не сходится с шагом прогноза");
+        return GrowthTexts::tr("не сходится с шагом прогноза");
     case LevelVerdict::Unclear:
         break;
     }
-    return tr("неясно");
+    return GrowthTexts::tr("неясно");
 }
 
 QString trainingRateText(const RateEstimate &estimate, bool ownTeamChosen, const QLocale &locale)
 {
     if (!ownTeamChosen)
-        return tr("Темп тренировок не оценить: своя команда не выбрана (Настройки → «Моя команда»).");
+        return GrowthTexts::tr(
+            "Темп тренировок не оценить: своя команда не выбрана (Настройки → «Моя команда»).");
     switch (estimate.verdict) {
     case RateVerdict::TooLittle:
-        return tr("Темп тренировок не оценить: мало загрузок своей команды (%1 игроко-недель из %2 нужных).")
+        return GrowthTexts::tr(
+                   "Темп тренировок не оценить: мало загрузок своей команды (%1 игроко-недель из %2 нужных).")
             .arg(number(locale, estimate.rate.playerWeeks, 0), number(locale, minRatePlayerWeeks, 0));
     case RateVerdict::DoesNotFit:
-        return tr("Темп тренировок не оценить: рост своей команды не сходится с шагом прогноза (объяснено %1 "
-                  "из %2 промежутков).")
-            .arg(estimate.rate.spans)
-            .arg(estimate.rate.spansGiven);
+        return GrowthTexts::
+            tr("Темп тренировок не оценить: рост своей команды не сходится с шагом прогноза (объяснено %1 "
+               "из %2 промежутков).")
+                .arg(estimate.rate.spans)
+                .arg(estimate.rate.spansGiven);
     case RateVerdict::Estimated:
         break;
     }
-    return tr("Темп тренировок: %1 ± %2 шага в неделю (по %3 игроко-неделям своей команды).")
+    return GrowthTexts::tr("Темп тренировок: %1 ± %2 шага в неделю (по %3 игроко-неделям своей команды).")
         .arg(number(locale, estimate.rate.stepsPerWeek, 2), number(locale, estimate.rate.spread, 2),
              number(locale, estimate.rate.playerWeeks, 0));
 }
@@ -52,14 +58,14 @@ QString weeksToNineText(std::optional<int> steps, const RateEstimate &estimate, 
                         const QDate &from, const QLocale &locale)
 {
     if (steps && *steps == 0)
-        return tr("Талант уже 9.");
+        return GrowthTexts::tr("Талант уже 9.");
     if (!steps)
-        return tr("До 9 не дойдёт: талант перестаёт расти.");
+        return GrowthTexts::tr("До 9 не дойдёт: талант перестаёт расти.");
     if (!ownTeamChosen || estimate.verdict != RateVerdict::Estimated || estimate.rate.stepsPerWeek <= 0)
-        return tr("Недель до 9 не оценить: нет темпа тренировок своей команды.");
+        return GrowthTexts::tr("Недель до 9 не оценить: нет темпа тренировок своей команды.");
     const double weeks = *steps / estimate.rate.stepsPerWeek;
     const QDate when = from.addDays(std::lround(weeks * 7));
-    return tr("≈ %1 недель, к %2")
+    return GrowthTexts::tr("≈ %1 недель, к %2")
         .arg(std::lround(weeks))
         .arg(locale.toString(when, QStringLiteral("dd.MM.yyyy")));
 }
@@ -67,14 +73,15 @@ QString weeksToNineText(std::optional<int> steps, const RateEstimate &estimate, 
 std::vector<AccuracyLine> accuracyLines(const Accuracy &accuracy, const QLocale &locale)
 {
     std::vector<AccuracyLine> lines;
-    const QString horizons[] = {tr("через 1 нед."), tr("через 4 нед."), tr("через 8 нед.")};
+    const QString horizons[] = {GrowthTexts::tr("через 1 нед."), GrowthTexts::tr("через 4 нед."),
+                                GrowthTexts::tr("через 8 нед.")};
     for (size_t h = 0; h < accuracy.talent.size(); ++h) {
         const ErrorSummary &talent = accuracy.talent[h];
         lines.push_back(
             {horizons[h], talent.count, number(locale, talent.mean, 3), number(locale, talent.p90, 3)});
     }
     const ErrorSummary &nine = accuracy.weeksToNine;
-    lines.push_back(
-        {tr("недель до 9"), nine.count, number(locale, nine.mean, 1), number(locale, nine.p90, 1)});
+    lines.push_back({GrowthTexts::tr("недель до 9"), nine.count, number(locale, nine.mean, 1),
+                     number(locale, nine.p90, 1)});
     return lines;
 }

@@ -76,10 +76,11 @@ int historyLevels(CliContext &context, const QStringList &arguments)
 {
     CommandOptions options(
         QStringLiteral("history levels [--division NAME|ID ...] [--format table|json]"),
-        GrowthCommands::tr("Произведение уровней школы и тренера (Ш×Т), которое лучше всего объясняет рост "
-                           "игроков каждой команды, и насколько уверенно; по темпу тренировок своей команды."));
+        GrowthCommands::tr(
+            "Произведение уровней школы и тренера (Ш×Т), которое лучше всего объясняет рост "
+            "игроков каждой команды, и насколько уверенно; по темпу тренировок своей команды."));
     options.addValue(QStringLiteral("division"), QStringLiteral("NAME|ID"),
-                      GrowthCommands::tr("Только команды дивизиона (можно несколько раз)."));
+                     GrowthCommands::tr("Только команды дивизиона (можно несколько раз)."));
     addFormatOption(options, tableOrJson());
     if (!options.parse(arguments))
         return ExitSuccess;
@@ -100,20 +101,20 @@ int historyLevels(CliContext &context, const QStringList &arguments)
             continue;
         const bool mine = team.teamId == own.teamId;
         const LevelFit fit = teamLevels(context.history().store(), team.teamId, rate.rate);
-        const QJsonValue product = mine ? QJsonValue(own.levelProduct())
+        const QJsonValue product = mine                                ? QJsonValue(own.levelProduct())
                                    : fit.verdict == LevelVerdict::Sure ? QJsonValue(fit.product)
                                                                        : QJsonValue();
-        const QString verdict = mine ? (format == ResultFormat::Json ? QStringLiteral("own")
-                                                                     : GrowthCommands::tr("своя команда"))
-                                : format == ResultFormat::Json ? verdictKey(fit.verdict)
-                                                               : levelFitText(fit);
-        table.rows.push_back({shownText(team.name), team.teamId, product, verdict,
-                              format == ResultFormat::Json ? QJsonValue(fit.explained)
-                                                           : QJsonValue(listNumber(fit.explained * 100, 0) + u'%'),
-                              format == ResultFormat::Json ? QJsonValue(fit.margin)
-                                                           : QJsonValue(listNumber(fit.margin, 1)),
-                              format == ResultFormat::Json ? QJsonValue(fit.observedWeeks)
-                                                           : QJsonValue(listNumber(fit.observedWeeks, 1))});
+        const QString verdict =
+            mine ? (format == ResultFormat::Json ? QStringLiteral("own") : GrowthCommands::tr("своя команда"))
+            : format == ResultFormat::Json ? verdictKey(fit.verdict)
+                                           : levelFitText(fit);
+        table.rows.push_back(
+            {shownText(team.name), team.teamId, product, verdict,
+             format == ResultFormat::Json ? QJsonValue(fit.explained)
+                                          : QJsonValue(listNumber(fit.explained * 100, 0) + u'%'),
+             format == ResultFormat::Json ? QJsonValue(fit.margin) : QJsonValue(listNumber(fit.margin, 1)),
+             format == ResultFormat::Json ? QJsonValue(fit.observedWeeks)
+                                          : QJsonValue(listNumber(fit.observedWeeks, 1))});
     }
     context.writeOut(formatted(table, format));
     return ExitSuccess;
@@ -133,8 +134,8 @@ int historyAccuracy(CliContext &context, const QStringList &arguments)
     const RateEstimate rate = trainingRate(context);
     const HistoryAccuracy checked = historyAccuracy(context.history().store(), context.ownTeam(), rate.rate);
     context.tell(GrowthCommands::tr("Команд: %1, игроков: %2.").arg(checked.teams).arg(checked.players));
-    const QString keys[] = {QStringLiteral("talent1w"), QStringLiteral("talent4w"), QStringLiteral("talent8w"),
-                            QStringLiteral("weeksToNine")};
+    const QString keys[] = {QStringLiteral("talent1w"), QStringLiteral("talent4w"),
+                            QStringLiteral("talent8w"), QStringLiteral("weeksToNine")};
     ResultTable table{{{GrowthCommands::tr("Прогноз"), QStringLiteral("horizon")},
                        {GrowthCommands::tr("Случаев"), QStringLiteral("count")},
                        {GrowthCommands::tr("Ошибка, средняя"), QStringLiteral("mean")},

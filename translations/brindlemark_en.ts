@@ -54,6 +54,30 @@
         <source>Талант: %1, способности: %2</source>
         <translation>Talent: %1, abilities: %2</translation>
     </message>
+    <message>
+        <source>неясно</source>
+        <translation>unclear</translation>
+    </message>
+    <message>
+        <source>не сходится</source>
+        <translation>does not fit</translation>
+    </message>
+    <message>
+        <source>Уровень школы × уровень тренера: уверенно, по росту игроков команды</source>
+        <translation>School level × coach level: sure, from the growth of the team&apos;s players</translation>
+    </message>
+    <message>
+        <source>Мало загрузок, чтобы судить об уровнях школы и тренера</source>
+        <translation>Too few fetches to judge the school and coach levels</translation>
+    </message>
+    <message>
+        <source>Рост игроков команды не сходится с шагом прогноза</source>
+        <translation>The growth of the team&apos;s players does not fit the projection&apos;s step</translation>
+    </message>
+    <message>
+        <source>Нужен темп тренировок своей команды (Настройки → «Моя команда»)</source>
+        <translation>Needs your own team&apos;s training pace (Settings → “My team”)</translation>
+    </message>
 </context>
 <context>
     <name>BoardPage</name>
@@ -493,6 +517,140 @@ Exit codes: 0 success, 1 some teams left out, 2 usage error, 3 nothing fetched.
     </message>
 </context>
 <context>
+    <name>GrowthCommands</name>
+    <message>
+        <source>В каталоге нет дивизиона «%1».</source>
+        <translation>The catalogue has no division “%1”.</translation>
+    </message>
+    <message>
+        <source>Произведение уровней школы и тренера (Ш×Т), которое лучше всего объясняет рост игроков каждой команды, и насколько уверенно; по темпу тренировок своей команды.</source>
+        <translation>The product of the school and coach levels (S×C) that best explains the growth of each team&apos;s players, and how sure that is; from your own team&apos;s training pace.</translation>
+    </message>
+    <message>
+        <source>Только команды дивизиона (можно несколько раз).</source>
+        <translation>Only the teams of the division (may be given several times).</translation>
+    </message>
+    <message>
+        <source>Команда</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Код</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Ш×Т</source>
+        <translation>S×C</translation>
+    </message>
+    <message>
+        <source>Вывод</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Объяснено</source>
+        <translation>Explained</translation>
+    </message>
+    <message>
+        <source>Запас</source>
+        <translation>Margin</translation>
+    </message>
+    <message>
+        <source>Недель</source>
+        <translation>Weeks</translation>
+    </message>
+    <message>
+        <source>своя команда</source>
+        <translation>own team</translation>
+    </message>
+    <message>
+        <source>Насколько прогноз таланта расходился с тем, что было: от каждой загрузки таланта прогноз на 1, 4 и 8 недель сравнивается с поздними загрузками; средняя и 90-й процентиль ошибки, и ошибка в неделях до 9.</source>
+        <translation>How far the talent projection was from what happened: from every talent fetch the projection 1, 4 and 8 weeks on is compared with the later fetches; the mean and 90th percentile of the error, and the error in weeks to 9.</translation>
+    </message>
+    <message>
+        <source>Команд: %1, игроков: %2.</source>
+        <translation>Teams: %1, players: %2.</translation>
+    </message>
+    <message>
+        <source>Прогноз</source>
+        <translation>Projection</translation>
+    </message>
+    <message>
+        <source>Случаев</source>
+        <translation>Cases</translation>
+    </message>
+    <message>
+        <source>Ошибка, средняя</source>
+        <translation>Mean error</translation>
+    </message>
+    <message>
+        <source>90 %</source>
+        <translation>90 %</translation>
+    </message>
+</context>
+<context>
+    <name>GrowthTexts</name>
+    <message>
+        <source>%1, уверенно</source>
+        <translation>%1, sure</translation>
+    </message>
+    <message>
+        <source>не сходится с шагом прогноза</source>
+        <translation>does not fit the projection&apos;s step</translation>
+    </message>
+    <message>
+        <source>неясно</source>
+        <translation>unclear</translation>
+    </message>
+    <message>
+        <source>Темп тренировок не оценить: своя команда не выбрана (Настройки → «Моя команда»).</source>
+        <translation>No training pace: your own team is not chosen (Settings → “My team”).</translation>
+    </message>
+    <message>
+        <source>Темп тренировок не оценить: мало загрузок своей команды (%1 игроко-недель из %2 нужных).</source>
+        <translation>No training pace: too few fetches of your own team (%1 player-weeks of the %2 needed).</translation>
+    </message>
+    <message>
+        <source>Темп тренировок не оценить: рост своей команды не сходится с шагом прогноза (объяснено %1 из %2 промежутков).</source>
+        <translation>No training pace: your own team&apos;s growth does not fit the projection&apos;s step (%1 of %2 spans explained).</translation>
+    </message>
+    <message>
+        <source>Темп тренировок: %1 ± %2 шага в неделю (по %3 игроко-неделям своей команды).</source>
+        <translation>Training pace: %1 ± %2 steps a week (from %3 player-weeks of your own team).</translation>
+    </message>
+    <message>
+        <source>Талант уже 9.</source>
+        <translation>The talent is already 9.</translation>
+    </message>
+    <message>
+        <source>До 9 не дойдёт: талант перестаёт расти.</source>
+        <translation>Never reaches 9: the talent stops growing.</translation>
+    </message>
+    <message>
+        <source>Недель до 9 не оценить: нет темпа тренировок своей команды.</source>
+        <translation>Weeks to 9 unknown: no training pace of your own team.</translation>
+    </message>
+    <message>
+        <source>≈ %1 недель, к %2</source>
+        <translation>≈ %1 weeks, by %2</translation>
+    </message>
+    <message>
+        <source>через 1 нед.</source>
+        <translation>after 1 week</translation>
+    </message>
+    <message>
+        <source>через 4 нед.</source>
+        <translation>after 4 weeks</translation>
+    </message>
+    <message>
+        <source>через 8 нед.</source>
+        <translation>after 8 weeks</translation>
+    </message>
+    <message>
+        <source>недель до 9</source>
+        <translation>weeks to 9</translation>
+    </message>
+</context>
+<context>
     <name>HistoryCommand</name>
     <message>
         <source>команды в истории</source>
@@ -627,8 +785,16 @@ Parts:
 </translation>
     </message>
     <message>
-        <source>Неизвестная часть «%1»: teams, fetches, compare или page.</source>
-        <translation>Unknown part “%1”: teams, fetches, compare or page.</translation>
+        <source>уровни школы и тренера команд по росту игроков</source>
+        <translation>the teams&apos; school and coach levels from their players&apos; growth</translation>
+    </message>
+    <message>
+        <source>насколько прогнозы сходились с историей</source>
+        <translation>how well the projections matched the history</translation>
+    </message>
+    <message>
+        <source>Неизвестная часть «%1»: teams, fetches, compare, page, levels или accuracy.</source>
+        <translation>Unknown part “%1”: teams, fetches, compare, page, levels or accuracy.</translation>
     </message>
 </context>
 <context>
@@ -751,6 +917,42 @@ Parts:
     <message>
         <source>Выберите две загрузки одной страницы и нажмите «Сравнить».</source>
         <translation>Choose two fetches of one page and press Compare.</translation>
+    </message>
+    <message>
+        <source>Прогноз</source>
+        <translation>Projection</translation>
+    </message>
+    <message>
+        <source>Случаев</source>
+        <translation>Cases</translation>
+    </message>
+    <message>
+        <source>Ошибка, средняя</source>
+        <translation>Mean error</translation>
+    </message>
+    <message>
+        <source>90 %</source>
+        <translation>90 %</translation>
+    </message>
+    <message>
+        <source>Проверить прогнозы по истории</source>
+        <translation>Check the projections against the history</translation>
+    </message>
+    <message>
+        <source>нужен темп тренировок своей команды</source>
+        <translation>needs your own team&apos;s training pace</translation>
+    </message>
+    <message>
+        <source>Уровни школы и тренера (Ш×Т) по росту игроков: %1</source>
+        <translation>School and coach levels (S×C) from the players&apos; growth: %1</translation>
+    </message>
+    <message>
+        <source>Проверить прогнозы можно, когда оценён темп тренировок своей команды.</source>
+        <translation>The projections can be checked once your own team&apos;s training pace is estimated.</translation>
+    </message>
+    <message>
+        <source>Проверяю…</source>
+        <translation>Checking…</translation>
     </message>
 </context>
 <context>
@@ -1223,6 +1425,22 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
         <source>Талант: </source>
         <translation>Talent: </translation>
     </message>
+    <message>
+        <source>по уровням команды из истории</source>
+        <translation>at the team&apos;s levels from the history</translation>
+    </message>
+    <message>
+        <source>Недель до 9: укажите оба уровня.</source>
+        <translation>Weeks to 9: give both levels.</translation>
+    </message>
+    <message>
+        <source>при уровнях %1×%2</source>
+        <translation>at levels %1×%2</translation>
+    </message>
+    <message>
+        <source>Недель до 9 (%1): %2</source>
+        <translation>Weeks to 9 (%1): %2</translation>
+    </message>
 </context>
 <context>
     <name>RereadProgress</name>
@@ -1319,6 +1537,10 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     <message>
         <source>Данные от</source>
         <translation>As of</translation>
+    </message>
+    <message>
+        <source>Ш×Т</source>
+        <translation>S×C</translation>
     </message>
 </context>
 <context>
@@ -1550,6 +1772,13 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     <message>
         <source>Все отмеченные дивизионы свежие: получать нечего.</source>
         <translation>Every watched division is fresh: nothing to fetch.</translation>
+    </message>
+</context>
+<context>
+    <name>WhatIfGrid</name>
+    <message>
+        <source>Уровни команды по росту её игроков</source>
+        <translation>The team&apos;s levels from its players&apos; growth</translation>
     </message>
 </context>
 </TS>
