@@ -105,7 +105,10 @@ void SearchPage::buildControls()
     place(m_divisions, tr("Где:"), 2, 1);
     filters->removeWidget(m_divisions);
     filters->addWidget(m_divisions, 2, 3, 1, 3);
-    filters->setColumnStretch(1, 1);
+    // The texts take most of a wider window; the numbers only enough for «любой» and their arrows.
+    filters->setColumnStretch(1, 4);
+    filters->setColumnStretch(3, 1);
+    filters->setColumnStretch(5, 1);
     auto *commands = new QHBoxLayout;
     commands->addStretch();
     commands->addWidget(m_searchButton);

@@ -44,6 +44,7 @@ SettingsDialog::SettingsDialog(QWidget *parent)
     m_controls.additionsCheck = m_ui->CoSPCheckbox;
     setFont(windowFont());
     m_controls.pageTabs->setStyleSheet(flatTabs);
+    m_controls.pageTabs->setUsesScrollButtons(false); // every page's tab in sight, so the dialog fits them
     m_controls.okButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     m_controls.cancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     m_ui->watchPagesCombo->addItem(tr("Обе: талант и умения"), static_cast<int>(WatchPages::Both));
