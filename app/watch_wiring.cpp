@@ -94,7 +94,7 @@ void WatchWiring::markBoardTab()
 {
     const int tab = m_controls.tabs->indexOf(m_controls.board->parentWidget());
     const bool offered = m_controls.board->hasRefreshOffer();
-    m_controls.tabs->setTabIcon(tab, offered ? m_controls.tabs->style()->standardIcon(QStyle::SP_BrowserReload)
-                                             : QIcon());
+    m_controls.tabs->setTabIcon(
+        tab, offered ? m_controls.tabs->style()->standardIcon(QStyle::SP_BrowserReload) : QIcon());
     m_controls.tabs->setTabToolTip(tab, offered ? tr("Пора обновить отслеживаемый дивизион") : QString());
 }

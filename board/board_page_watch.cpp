@@ -86,9 +86,10 @@ void BoardPage::showOffer()
     if (m_offers.empty())
         return;
     const DueOffer &first = m_offers.front();
-    QString text = first.due.daysSinceRefresh
-                       ? tr("Дивизион «%1» не обновлялся %2 дн.").arg(first.name).arg(*first.due.daysSinceRefresh)
-                       : tr("В истории есть не все страницы дивизиона «%1».").arg(first.name);
+    QString text =
+        first.due.daysSinceRefresh
+            ? tr("Дивизион «%1» не обновлялся %2 дн.").arg(first.name).arg(*first.due.daysSinceRefresh)
+            : tr("В истории есть не все страницы дивизиона «%1».").arg(first.name);
     if (m_offers.size() > 1)
         text += u' ' + tr("Ждут обновления ещё дивизионов: %1.").arg(m_offers.size() - 1);
     m_offerText->setText(text);

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr qint64 secondsADay = 24 * 60 * 60;
+constexpr qint64 secondsADay = qint64{24} * 60 * 60;
 
 // The stalest of the newest watched pages, or none when one of them was never stored.
 std::optional<QDateTime> stalestPage(const std::vector<TeamNewest> &teams, WatchPages pages)
@@ -50,8 +50,9 @@ std::vector<DueDivision> dueDivisions(const HistoryStore &store, CatalogueTable 
         if (!divisionIsDue(newest, options, now))
             continue;
         const std::optional<QDateTime> stalest = stalestPage(newest, options.pages);
-        due.push_back({divisionId, stalest ? std::optional<int>(static_cast<int>(stalest->secsTo(now) / secondsADay))
-                                           : std::nullopt});
+        due.push_back(
+            {divisionId, stalest ? std::optional<int>(static_cast<int>(stalest->secsTo(now) / secondsADay))
+                                 : std::nullopt});
     }
     return due;
 }

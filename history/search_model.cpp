@@ -57,7 +57,10 @@ int SearchModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : static_cast<int>(m_order.size());
 }
 
-int SearchModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : searchColumnCount; }
+int SearchModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : searchColumnCount;
+}
 
 QVariant SearchModel::data(const QModelIndex &index, int role) const
 {
@@ -69,7 +72,8 @@ QVariant SearchModel::data(const QModelIndex &index, int role) const
 
 QVariant SearchModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= searchColumnCount)
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= searchColumnCount)
         return {};
     return captionOf(section);
 }

@@ -42,8 +42,9 @@ std::vector<int> textPlaces(const std::vector<FoundPlayer> &players,
             keys.push_back(collator.sortKey(fromCp1251(text)));
         entryOfRow.push_back(entry->second);
     }
-    const std::vector<int> entryPlaces =
-        placesBy(keys.size(), [&](int a, int b) { return keys[static_cast<size_t>(a)].compare(keys[static_cast<size_t>(b)]) < 0; });
+    const std::vector<int> entryPlaces = placesBy(keys.size(), [&](int a, int b) {
+        return keys[static_cast<size_t>(a)].compare(keys[static_cast<size_t>(b)]) < 0;
+    });
     std::vector<int> places;
     places.reserve(players.size());
     for (const int entry : entryOfRow)
@@ -51,8 +52,7 @@ std::vector<int> textPlaces(const std::vector<FoundPlayer> &players,
     return places;
 }
 
-template <class Key>
-std::vector<int> numberPlaces(const std::vector<FoundPlayer> &players, Key key)
+template <class Key> std::vector<int> numberPlaces(const std::vector<FoundPlayer> &players, Key key)
 {
     return placesBy(players.size(), [&](int a, int b) {
         return key(players[static_cast<size_t>(a)]) < key(players[static_cast<size_t>(b)]);
@@ -69,15 +69,21 @@ SearchResults searchResultsOf(std::vector<FoundPlayer> players, const QCollator 
     const auto at = [&](SearchColumn column) -> std::vector<int> & {
         return results.places[static_cast<size_t>(column)];
     };
-    at(SearchColumn::Name) = textPlaces(p, [](const FoundPlayer &f) -> const std::string & { return f.player.name; }, collator);
-    at(SearchColumn::Country) = textPlaces(p, [](const FoundPlayer &f) -> const std::string & { return f.player.country; }, collator);
-    at(SearchColumn::Position) = textPlaces(p, [](const FoundPlayer &f) -> const std::string & { return f.player.position; }, collator);
+    at(SearchColumn::Name) = textPlaces(
+        p, [](const FoundPlayer &f) -> const std::string & { return f.player.name; }, collator);
+    at(SearchColumn::Country) = textPlaces(
+        p, [](const FoundPlayer &f) -> const std::string & { return f.player.country; }, collator);
+    at(SearchColumn::Position) = textPlaces(
+        p, [](const FoundPlayer &f) -> const std::string & { return f.player.position; }, collator);
     at(SearchColumn::Age) = numberPlaces(p, [](const FoundPlayer &f) { return f.player.age; });
     at(SearchColumn::Mastery) = numberPlaces(p, [](const FoundPlayer &f) { return f.player.mastery; });
     at(SearchColumn::Talent) = numberPlaces(p, [](const FoundPlayer &f) { return f.player.talent; });
-    at(SearchColumn::Team) = textPlaces(p, [](const FoundPlayer &f) -> const std::string & { return f.teamName; }, collator);
-    at(SearchColumn::Division) = textPlaces(p, [](const FoundPlayer &f) -> const std::string & { return f.division; }, collator);
-    at(SearchColumn::Date) = numberPlaces(p, [](const FoundPlayer &f) { return f.fetchedAt.toMSecsSinceEpoch(); });
+    at(SearchColumn::Team) = textPlaces(
+        p, [](const FoundPlayer &f) -> const std::string & { return f.teamName; }, collator);
+    at(SearchColumn::Division) = textPlaces(
+        p, [](const FoundPlayer &f) -> const std::string & { return f.division; }, collator);
+    at(SearchColumn::Date) =
+        numberPlaces(p, [](const FoundPlayer &f) { return f.fetchedAt.toMSecsSinceEpoch(); });
     return results;
 }
 

@@ -61,10 +61,9 @@ TEST_F(SearchWindow, FindsEveryWeekSortsByValueSavesAndOpensThePlayersDevelopmen
     keepTalentPage(5, alpha(QStringLiteral("9.5")), now.addDays(-14));
     keepTalentPage(5, alpha(QStringLiteral("10.25")), now.addDays(-7));
     keepTalentPage(6,
-                   squadOf(QStringLiteral("Бета"), {fixturePlayer(u"Ежиков"_qs, u"Mf"_qs,
-                                                                  u"15"_qs, u"1"_qs, u"2"_qs, u"Беларусь"_qs),
-                                                    fixturePlayer(u"Иванов"_qs, u"Mf"_qs,
-                                                                  u"15"_qs, u"1"_qs, u"8"_qs)}),
+                   squadOf(QStringLiteral("Бета"),
+                           {fixturePlayer(u"Ежиков"_qs, u"Mf"_qs, u"15"_qs, u"1"_qs, u"2"_qs, u"Беларусь"_qs),
+                            fixturePlayer(u"Иванов"_qs, u"Mf"_qs, u"15"_qs, u"1"_qs, u"8"_qs)}),
                    now.addDays(-1));
     form->openHistory(historyFile());
     auto *tabs = controlOf<QTabWidget>(form.get(), "PageControl2");
@@ -96,7 +95,8 @@ TEST_F(SearchWindow, FindsEveryWeekSortsByValueSavesAndOpensThePlayersDevelopmen
     controlOf<QPushButton>(form.get(), "searchCsvButton")->click();
     QFile csv(recorder.saveAnswer);
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(csv.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromUtf8(csv.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 4);
     EXPECT_TRUE(lines[0].endsWith(QStringLiteral("Имя;Страна;Поз;Возр;Маст;Талант;Команда;Дивизион;Дата")));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Ежиков;Беларусь;Mf;15;1,00;2,000;Бета;")));
