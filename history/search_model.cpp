@@ -36,6 +36,7 @@ QString captionOf(int column)
 void SearchModel::setResults(std::shared_ptr<const SearchResults> results)
 {
     beginResetModel();
+    m_textsRow = -1;
     m_results = std::move(results);
     if (m_sortColumn >= 0) {
         m_order = rowsInOrder(*m_results, static_cast<SearchColumn>(m_sortColumn),
@@ -67,7 +68,16 @@ QVariant SearchModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || role != Qt::DisplayRole)
         return {};
     // Only the cells on view are ever made: a search of every week may find a great many rows.
-    return fromCp1251(foundPlayerTexts(player(index.row())).at(static_cast<size_t>(index.column())));
+    return fromCp1251(textsOf(index.row()).at(static_cast<size_t>(index.column())));
+}
+
+const std::vector<std::string> &SearchModel::textsOf(int row) const
+{
+    if (row != m_textsRow) {
+        m_texts = foundPlayerTexts(player(row));
+        m_textsRow = row;
+    }
+    return m_texts;
 }
 
 QVariant SearchModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -91,6 +101,7 @@ void SearchModel::sort(int column, Qt::SortOrder order)
     for (const QModelIndex &index : before)
         playersBefore.push_back(m_order.at(static_cast<size_t>(index.row())));
     m_order = rowsInOrder(*m_results, static_cast<SearchColumn>(column), order == Qt::AscendingOrder);
+    m_textsRow = -1;
     std::vector<int> rowOfPlayer(m_order.size());
     for (size_t row = 0; row < m_order.size(); ++row)
         rowOfPlayer[static_cast<size_t>(m_order[row])] = static_cast<int>(row);

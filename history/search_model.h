@@ -27,8 +27,13 @@ public:
     void sort(int column, Qt::SortOrder order) override;
 
 private:
+    const std::vector<std::string> &textsOf(int row) const;
+
     std::shared_ptr<const SearchResults> m_results = std::make_shared<SearchResults>();
     std::vector<int> m_order; // the rows of m_results, as shown
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    // A view asks for a row's cells one after another: the row's texts are made once for all of them.
+    mutable int m_textsRow = -1;
+    mutable std::vector<std::string> m_texts;
 };
