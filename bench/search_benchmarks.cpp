@@ -24,7 +24,7 @@ const std::vector<FoundPlayer> &foundPlayers()
                 FoundPlayer one;
                 one.fetchId = i;
                 one.teamId = 1000 + i % 1920;
-                one.fetchedAt = first.addDays(7 * (i / 1920));
+                one.fetchedAt = first.addDays(qint64{7} * (i / 1920));
                 one.teamName = toCp1251(QStringLiteral("Команда %1").arg(one.teamId));
                 one.division = toCp1251(QStringLiteral("Лига %1").arg(one.teamId / 16));
                 one.player = player;
