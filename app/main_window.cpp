@@ -4,6 +4,7 @@
 #include "analysis/talent_projection.h"
 #include "app/about_dialog.h"
 #include "app/history_start.h"
+#include "app/watch_wiring.h"
 #include "board/board_page.h"
 #include "catalogue/catalogue_selectors.h"
 #include "export/list_exports.h"
@@ -11,6 +12,7 @@
 #include "history/history_keeper.h"
 #include "history/history_page.h"
 #include "history/reread_progress.h"
+#include "history/search_page.h"
 #include "retrieval/page_reader.h"
 #include "settings/settings_dialog.h"
 #include "text/code_page.h"
@@ -57,35 +59,10 @@ MainWindow::MainWindow(QWidget *parent)
     m_talentMenu->addAction(m_ui->developmentAction);
     wireCommands();
     wireBoard();
+    wireSearch();
 }
 
 MainWindow::~MainWindow() = default;
-
-MainPageControls MainWindow::mainPageControls() const
-{
-    const Ui::MainWindow &ui = *m_ui;
-    MainPageControls c;
-    c.divisionBox = ui.ComboBox1;
-    c.teamBox = ui.ComboBox2;
-    c.talentChoice = ui.RadioTal;
-    c.wholeDivisionChoice = ui.Cdivision;
-    c.fetchButton = ui.Button1;
-    c.stopButton = ui.stopFetchButton;
-    c.listTabs = ui.PageControl1;
-    c.talentList = ui.ListView1;
-    c.abilitiesList = ui.ListView2;
-    c.snapshotArrows = ui.UpDown1;
-    c.lastPageBytes = ui.Label1;
-    c.sessionBytes = ui.Label4;
-    c.storedFetchLabel = ui.storedFetchLabel;
-    c.divisionProgress = ui.ProgressBar1;
-    c.summaryValues = {ui.TeamVal, ui.IDval,    ui.Manval,     ui.RangVal, ui.CityVal,  ui.StadVal,
-                       ui.DivVal,  ui.MoneyVal, ui.PlayersVal, ui.CoSPVal, ui.PowerVal, ui.VisRatVal};
-    c.saveTextAction = ui.N2;
-    c.saveCsvAction = ui.exportCsvAction;
-    c.copyForumAction = ui.copyForumAction;
-    return c;
-}
 
 void MainWindow::setExchangeTimeouts(const ExchangeTimeouts &timeouts)
 {
@@ -113,6 +90,7 @@ void MainWindow::setSettingsDialog(SettingsDialog *settings)
 {
     m_settings = settings;
     m_main->setSettingsDialog(settings);
+    m_watch->setSettingsDialog(settings);
 }
 
 void MainWindow::wireCommands()
@@ -121,8 +99,10 @@ void MainWindow::wireCommands()
         return [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); };
     };
     connect(m_controls.exitAction, &QAction::triggered, this, &QWidget::close);
-    connect(m_controls.settingsAction, &QAction::triggered, this,
-            [this] { showCentredOver(m_settings, this); });
+    connect(m_controls.settingsAction, &QAction::triggered, this, [this] {
+        showCentredOver(m_settings, this);
+        m_ui->boardPage->showWatchState(); // the «Расписание» page may have dropped the division
+    });
     connect(m_controls.aboutAction, &QAction::triggered, this, [this] { showCentredOver(m_about, this); });
     connect(m_controls.projectionAction, &QAction::triggered, this, guarded(&MainWindow::onProjectionChosen));
     connect(m_ui->developmentAction, &QAction::triggered, this, guarded(&MainWindow::onDevelopmentChosen));
@@ -162,6 +142,7 @@ void MainWindow::wireBoard()
     m_ui->boardPage->setSources({m_keeper.get(),
                                  [this] { return m_settings ? m_settings->proxyChoice() : ProxyChoice{}; },
                                  [this] { return m_settings && m_settings->historyOptions().keep; }});
+    m_watch = new WatchWiring({m_ui->boardPage, m_controls.divisionBox, m_controls.topTabs}, this);
     connect(m_ui->boardPage, &BoardPage::bytesCounted, m_main, &MainPage::countBytes);
     connect(m_ui->boardPage, &BoardPage::problem, this,
             [](const QString &text) { messages().information(tr("Дивизион"), text); });
@@ -171,6 +152,25 @@ void MainWindow::wireBoard()
             m_ui->boardPage->showDivision(selectors.chosenDivisionId(), selectors.teamsOfChosenDivision());
         });
     });
+}
+
+void MainWindow::wireSearch()
+{
+    m_ui->searchPage->setDivisionChoice([this] {
+        SearchPage::DivisionChoice choice{m_main->selectors().chosenDivisionName(), {}};
+        for (const CatalogueEntry &team : m_main->selectors().teamsOfChosenDivision())
+            choice.teamIds.push_back(team.id);
+        return choice;
+    });
+    connect(m_ui->searchPage, &SearchPage::playerChosen, this, &MainWindow::showDevelopment);
+    connect(m_ui->searchPage, &SearchPage::problem, this,
+            [](const QString &text) { messages().information(tr("Поиск"), text); });
+}
+
+void MainWindow::offerDueRefreshes()
+{
+    if (m_keeper->isOpen())
+        m_watch->offerDueRefreshes(m_keeper->store().path());
 }
 
 void MainWindow::openHistory(const QString &path)
@@ -185,6 +185,7 @@ void MainWindow::openHistory(const QString &path)
         m_ui->historyPage->setNotice(pruneAtStart(*m_keeper, *m_settings));
     }
     m_ui->historyPage->setStore(&m_keeper->store());
+    m_ui->searchPage->setHistoryPath(m_keeper->isOpen() ? m_keeper->store().path() : QString());
 }
 
 void MainWindow::onTalentListMenu(const QPoint &pos)
@@ -233,9 +234,13 @@ void MainWindow::onDevelopmentChosen()
     if (row < 0)
         return;
     const std::vector<std::string> &cells = m_main->talentRows().row(row);
+    showDevelopment(m_main->teamOnView(), cells.at(0), cells.size() > 1 ? cells[1] : std::string());
+}
+
+void MainWindow::showDevelopment(int32_t teamId, const std::string &name, const std::string &country)
+{
     m_controls.topTabs->setCurrentWidget(m_ui->historySheet);
-    m_ui->historyPage->showPlayer(m_main->teamOnView(), cells.at(0),
-                                  cells.size() > 1 ? cells[1] : std::string());
+    m_ui->historyPage->showPlayer(teamId, name, country);
 }
 
 void MainWindow::onRereadHistory()

@@ -88,6 +88,7 @@ void BoardPage::showDivision(int32_t divisionId, std::vector<CatalogueEntry> tea
 {
     m_division = divisionId;
     m_teams = std::move(teams);
+    showWatchState();
     // A hidden board fills when it is shown.
     if (isVisible())
         fill();
@@ -229,6 +230,7 @@ void BoardPage::showRefreshState()
 {
     const bool running = (m_refresh && !m_refresh->isDone()) || m_taking;
     m_refreshButton->setEnabled(!running && !m_teams.empty());
+    m_takeOffer->setEnabled(!running);
     m_stopButton->setEnabled(running && !m_refresh->isStopped());
     // The last refresh's teams left out, while its division is on view.
     const QStringList left = m_refresh && m_refreshDivision == m_division ? notUpdatedTeams() : QStringList();

@@ -145,6 +145,30 @@
         <source>Только растущие</source>
         <translation>Growing only</translation>
     </message>
+    <message>
+        <source>Следить за дивизионом</source>
+        <translation>Watch this division</translation>
+    </message>
+    <message>
+        <source>Обновлять дивизион по расписанию (Настройки, «Расписание»)</source>
+        <translation>Refresh the division on a schedule (Settings, “Schedule”)</translation>
+    </message>
+    <message>
+        <source>Скрыть</source>
+        <translation>Dismiss</translation>
+    </message>
+    <message>
+        <source>Дивизион «%1» не обновлялся %2 дн.</source>
+        <translation>Division “%1” was last refreshed %2 d ago.</translation>
+    </message>
+    <message>
+        <source>В истории есть не все страницы дивизиона «%1».</source>
+        <translation>The history lacks some pages of division “%1”.</translation>
+    </message>
+    <message>
+        <source>Ждут обновления ещё дивизионов: %1.</source>
+        <translation>More divisions due: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Catalogue</name>
@@ -1289,6 +1313,10 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
         <source>Загрузка из истории, показанная без запроса</source>
         <translation>A fetch from the history, shown without a request</translation>
     </message>
+    <message>
+        <source>Поиск</source>
+        <translation>Search</translation>
+    </message>
 </context>
 <context>
     <name>PageFetch</name>
@@ -1635,6 +1663,105 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     </message>
 </context>
 <context>
+    <name>SearchPage</name>
+    <message>
+        <source>Команда</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Дивизион</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>часть имени</source>
+        <translation>part of a name</translation>
+    </message>
+    <message>
+        <source>Все</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>любой</source>
+        <translation>any</translation>
+    </message>
+    <message>
+        <source>Все дивизионы</source>
+        <translation>All divisions</translation>
+    </message>
+    <message>
+        <source>Выбранный дивизион</source>
+        <translation>Chosen division</translation>
+    </message>
+    <message>
+        <source>Все сохранённые недели</source>
+        <translation>Every stored week</translation>
+    </message>
+    <message>
+        <source>Иначе — только последняя страница каждой команды</source>
+        <translation>Otherwise only each team’s latest page</translation>
+    </message>
+    <message>
+        <source>Искать</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Сохранить CSV…</source>
+        <translation>Save CSV…</translation>
+    </message>
+    <message>
+        <source>Имя:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Позиция:</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>Возраст до:</source>
+        <translation>Age up to:</translation>
+    </message>
+    <message>
+        <source>Страна:</source>
+        <translation>Country:</translation>
+    </message>
+    <message>
+        <source>Талант от:</source>
+        <translation>Talent from:</translation>
+    </message>
+    <message>
+        <source>Маст. от:</source>
+        <translation>Mastery from:</translation>
+    </message>
+    <message>
+        <source>Где:</source>
+        <translation>Where:</translation>
+    </message>
+    <message>
+        <source>Поиск не удался.</source>
+        <translation>The search failed.</translation>
+    </message>
+    <message>
+        <source>История не ведётся: искать негде.</source>
+        <translation>No history is kept: there is nothing to search.</translation>
+    </message>
+    <message>
+        <source>Выберите дивизион справа или ищите во всех.</source>
+        <translation>Choose a division on the right or search all of them.</translation>
+    </message>
+    <message>
+        <source>Поиск…</source>
+        <translation>Searching…</translation>
+    </message>
+    <message>
+        <source>Найдено игроков: %1</source>
+        <translation>Players found: %1</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>Настройки</source>
@@ -1736,6 +1863,46 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
         <source>Хранится загрузок: %1, будет удалено при запуске: %2.</source>
         <translation>Fetches kept: %1; deleted at start: %2.</translation>
     </message>
+    <message>
+        <source>Расписание</source>
+        <translation>Schedule</translation>
+    </message>
+    <message>
+        <source>Отслеживаемые дивизионы</source>
+        <translation>Watched divisions</translation>
+    </message>
+    <message>
+        <source>Не следить</source>
+        <translation>Stop watching</translation>
+    </message>
+    <message>
+        <source>Убрать выбранный дивизион из расписания</source>
+        <translation>Take the selected division off the schedule</translation>
+    </message>
+    <message>
+        <source>Обновлять раз в, дней</source>
+        <translation>Refresh every, days</translation>
+    </message>
+    <message>
+        <source>Страницы</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Обе: талант и умения</source>
+        <translation>Both: talent and abilities</translation>
+    </message>
+    <message>
+        <source>Только талант</source>
+        <translation>Talent only</translation>
+    </message>
+    <message>
+        <source>Только умения</source>
+        <translation>Abilities only</translation>
+    </message>
+    <message>
+        <source>Дивизион %1 (нет в каталоге)</source>
+        <translation>Division %1 (not in the catalogue)</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1772,6 +1939,13 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     <message>
         <source>Все отмеченные дивизионы свежие: получать нечего.</source>
         <translation>Every watched division is fresh: nothing to fetch.</translation>
+    </message>
+</context>
+<context>
+    <name>WatchWiring</name>
+    <message>
+        <source>Пора обновить отслеживаемый дивизион</source>
+        <translation>A watched division is due for a refresh</translation>
     </message>
 </context>
 <context>
