@@ -91,6 +91,7 @@ void MainWindow::setSettingsDialog(SettingsDialog *settings)
     m_settings = settings;
     m_main->setSettingsDialog(settings);
     m_watch->setSettingsDialog(settings);
+    wireOwnTeam(settings);
 }
 
 void MainWindow::wireCommands()
@@ -194,38 +195,6 @@ void MainWindow::onTalentListMenu(const QPoint &pos)
     m_controls.projectionAction->setEnabled(chosen);
     m_ui->developmentAction->setEnabled(chosen && m_keeper->isOpen());
     m_talentMenu->popup(m_controls.talentList->viewport()->mapToGlobal(pos));
-}
-
-void MainWindow::onProjectionChosen()
-{
-    const int row = currentChosenRow(m_controls.talentList);
-    if (row < 0)
-        return;
-    // Name, country, position, age, mastery, talent: the cells as the list shows them.
-    const std::vector<std::string> &cells = m_main->talentRows().row(row);
-    const auto cell = [&](size_t i) { return i < cells.size() ? cells[i] : std::string(); };
-    ProjectedPlayer player{m_main->summaryOnView().name, cell(0), cell(4), cell(5), teamProductOnView(),
-                           m_main->pageDayOnView()};
-    if (m_projection->showFor(player))
-        messages().information(noGrowthCaption(), noGrowthText());
-}
-
-std::optional<int> MainWindow::teamProductOnView() const
-{
-    if (!m_keeper->isOpen())
-        return std::nullopt;
-    return sureTeamProduct(m_keeper->store(), m_main->teamOnView(), m_ownTeam,
-                           m_ui->historyPage->trainingRate());
-}
-
-void MainWindow::setOwnTeam(const OwnTeam &own)
-{
-    const bool changed = !(own == m_ownTeam);
-    m_ownTeam = own;
-    if (!changed)
-        return;
-    m_projection->setLevels(own.schoolLevel, own.coachLevel);
-    m_ui->historyPage->setOwnTeam(own);
 }
 
 void MainWindow::onDevelopmentChosen()

@@ -69,6 +69,7 @@ private:
     void onProjectionChosen();
     void onDevelopmentChosen();
     std::optional<int> teamProductOnView() const;
+    void wireOwnTeam(SettingsDialog *settings);
     void showDevelopment(int32_t teamId, const std::string &name, const std::string &country);
     void onRereadHistory();
     void showStoredFetch(int64_t fetchId);

@@ -72,6 +72,21 @@ int32_t CatalogueSelectors::chosenDivisionId() const
     return m_divisions->currentIndex() < 0 ? 0 : m_divisions->currentData().toInt();
 }
 
+std::vector<CatalogueEntry> CatalogueSelectors::allTeams()
+{
+    std::vector<CatalogueEntry> teams;
+    try {
+        for (int i = 0; i < m_divisions->count(); ++i) {
+            std::vector<CatalogueEntry> division =
+                readTeamsOfDivision(m_teamsTable, m_divisions->itemData(i).toInt());
+            teams.insert(teams.end(), division.begin(), division.end());
+        }
+    } catch (const AppError &) {
+        return {}; // told when the team selector filled
+    }
+    return inNameOrder(std::move(teams), QLocale::system());
+}
+
 std::vector<CatalogueEntry> CatalogueSelectors::teamsOfChosenDivision()
 {
     if (m_divisions->currentIndex() < 0)

@@ -1,10 +1,12 @@
 #include "settings/settings_dialog.h"
 
+#include "settings/analysis_options.h"
 #include "text/app_error.h"
 #include "ui_settings_dialog.h"
 #include "widgets/error_guard.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QSpinBox>
@@ -90,6 +92,8 @@ bool SettingsDialog::loadSettings()
     m_ui->keepHistoryCheck->setChecked(history.keep);
     m_ui->keepMonthsSpin->setValue(history.keepMonths);
     showWatchOptions(loadWatchOptions(store));
+    m_ownTeam = loadOwnTeam(store);
+    showOwnTeam();
     LoadedSettings loaded;
     try {
         loaded = loadSettingsValues(store);
@@ -126,6 +130,10 @@ void SettingsDialog::saveSettings()
     if (store.readable()) {
         saveHistoryOptions(store, historyOptions());
         saveWatchOptions(store, shownWatchOptions());
+        const OwnTeam own = shownOwnTeam();
+        saveOwnTeam(store, own);
+        if (!(own == std::exchange(m_ownTeam, own)))
+            Q_EMIT ownTeamChanged(own);
     }
     saveSettingsValues(store, now, keep);
     m_unreadKeys = keep; // the others hold what the user set now
@@ -264,13 +272,54 @@ void SettingsDialog::done(int result)
     QDialog::done(result);
 }
 
+void SettingsDialog::setTeamChoices(TeamChoices choices)
+{
+    m_teamChoices = std::move(choices);
+    m_teamsListed = false;
+}
+
+void SettingsDialog::showOwnTeam()
+{
+    QComboBox *teams = m_ui->ownTeamCombo;
+    // The catalogue's teams are listed the first time the page can be seen, not at every start.
+    if (!m_teamsListed && m_teamChoices) {
+        m_teamsListed = true;
+        teams->clear();
+        teams->addItem(tr("— не выбрана —"), 0);
+        for (const auto &[name, id] : m_teamChoices())
+            teams->addItem(name, id);
+        auto *completer = teams->completer();
+        completer->setFilterMode(Qt::MatchContains);
+        completer->setCompletionMode(QCompleter::PopupCompletion);
+    }
+    const int index = teams->findData(m_ownTeam.teamId);
+    if (index >= 0)
+        teams->setCurrentIndex(index);
+    else if (m_ownTeam.teamId != 0) // a team the catalogue does not list keeps its identifier
+        teams->setEditText(QString::number(m_ownTeam.teamId));
+    m_ui->ownSchoolLevelSpin->setValue(m_ownTeam.schoolLevel);
+    m_ui->ownCoachLevelSpin->setValue(m_ownTeam.coachLevel);
+}
+
+OwnTeam SettingsDialog::shownOwnTeam() const
+{
+    const QComboBox *teams = m_ui->ownTeamCombo;
+    OwnTeam own{m_ownTeam.teamId, m_ui->ownSchoolLevelSpin->value(), m_ui->ownCoachLevelSpin->value()};
+    // The entry whose name the box shows; a text that names none leaves the team as it was.
+    const int index = teams->findText(teams->currentText());
+    if (index >= 0)
+        own.teamId = teams->itemData(index).toInt();
+    return own;
+}
+
 void SettingsDialog::showEvent(QShowEvent *event)
 {
     m_shown = shownValues();
+    CentredDialog::showEvent(event);
+    runGuarded([this] { showOwnTeam(); });
     runGuarded(
         [this] { showWatchOptions(loadWatchOptions(SettingsStore())); }); // the board may have changed it
     runGuarded([this] { showKeptFetches(); });                            // the history may have grown since
-    CentredDialog::showEvent(event);
 }
 
 void SettingsDialog::keyPressEvent(QKeyEvent *event)

@@ -1903,6 +1903,30 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
         <source>Дивизион %1 (нет в каталоге)</source>
         <translation>Division %1 (not in the catalogue)</translation>
     </message>
+    <message>
+        <source>Моя команда</source>
+        <translation>My team</translation>
+    </message>
+    <message>
+        <source>По росту юниоров своей команды, чьи уровни известны, программа узнаёт, сколько тренировок в неделю даёт игра, а по ним — уровни других школ.</source>
+        <translation>From the growth of your own team&apos;s youth, whose levels you know, the program learns how many training steps a week the game gives, and from them the levels of other schools.</translation>
+    </message>
+    <message>
+        <source>Команда</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Ур. ДЮСШ</source>
+        <translation>School level</translation>
+    </message>
+    <message>
+        <source>Ур. Тренера</source>
+        <translation>Coach level</translation>
+    </message>
+    <message>
+        <source>— не выбрана —</source>
+        <translation>— none —</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
