@@ -193,6 +193,9 @@ HistoryPage::HistoryPage(QWidget *parent)
     accuracy->addWidget(m_checkAccuracy, 0, Qt::AlignLeft);
     accuracy->addWidget(m_accuracy);
     layout->addLayout(accuracy, 4, 2, 1, 2);
+    // The lists take the height; the growth's lines only what they need.
+    layout->setRowStretch(1, 2);
+    layout->setRowStretch(2, 3);
     // Every list and the chart take their share of a wider window; the teams' list most, its four
     // columns being the widest.
     layout->setColumnStretch(0, 3);
