@@ -59,4 +59,3 @@ void MainWindow::setOwnTeam(const OwnTeam &own)
     m_projection->setLevels(own.schoolLevel, own.coachLevel);
     m_ui->historyPage->setOwnTeam(own);
 }
-

@@ -1,6 +1,7 @@
 // The controls of the «Дивизион» page and where they stand; the page's behaviour is in board_page.cpp.
 #include "board/board_model.h"
 #include "board/board_page.h"
+#include "widgets/form_parts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,19 +21,6 @@
 #include <algorithm>
 
 namespace {
-
-template <class T> T *named(T *widget, const char *objectName)
-{
-    widget->setObjectName(QString::fromLatin1(objectName));
-    return widget;
-}
-
-QLabel *labelFor(QWidget *buddy, const QString &text)
-{
-    auto *label = new QLabel(text, buddy->parentWidget());
-    label->setBuddy(buddy);
-    return label;
-}
 
 // Widths of the columns, in the order of boardColumnNames.
 constexpr int columnWidths[] = {112, 104, 66, 30, 34, 42, 46, 36, 36, 36, 36, 36, 36, 36, 36, 54, 62, 80, 90};

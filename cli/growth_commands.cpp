@@ -20,12 +20,6 @@ struct GrowthCommands {
     Q_DECLARE_TR_FUNCTIONS(GrowthCommands)
 };
 
-const QStringList &tableOrJson()
-{
-    static const QStringList formats{QStringLiteral("table"), QStringLiteral("json")};
-    return formats;
-}
-
 // The own team's steps a week, told on stderr; without them nothing can be said.
 RateEstimate trainingRate(CliContext &context)
 {

@@ -23,12 +23,6 @@ struct HistoryCommand {
     Q_DECLARE_TR_FUNCTIONS(HistoryCommand)
 };
 
-const QStringList &tableOrJson()
-{
-    static const QStringList formats{QStringLiteral("table"), QStringLiteral("json")};
-    return formats;
-}
-
 QString kindKey(PageKind kind)
 {
     return kind == PageKind::Talent ? QStringLiteral("talent") : QStringLiteral("abilities");

@@ -116,3 +116,9 @@ QString listNumber(double value, int decimals)
     }
     return text.replace(QLatin1Char('.'), QLatin1Char(','));
 }
+
+const QStringList &tableOrJson()
+{
+    static const QStringList formats{QStringLiteral("table"), QStringLiteral("json")};
+    return formats;
+}

@@ -23,6 +23,9 @@ struct ResultTable {
 
 enum class ResultFormat { Table, Csv, Json };
 
+// The forms of a subcommand whose rows are for reading or for a program: "table" (the default) or "json".
+const QStringList &tableOrJson();
+
 // Adds "--format" to a subcommand's options, offering the forms given (the first is the default).
 void addFormatOption(CommandOptions &options, const QStringList &formats);
 // The form asked for, one of those offered; the first when none is asked for.

@@ -6,6 +6,7 @@
 #include "text/code_page.h"
 #include "view/roster_lists.h"
 #include "widgets/error_guard.h"
+#include "widgets/form_parts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,19 +22,6 @@
 #include <QTreeView>
 
 namespace {
-
-template <class T> T *named(T *widget, const char *objectName)
-{
-    widget->setObjectName(QString::fromLatin1(objectName));
-    return widget;
-}
-
-QLabel *labelFor(QWidget *buddy, const QString &text)
-{
-    auto *label = new QLabel(text, buddy->parentWidget());
-    label->setBuddy(buddy);
-    return label;
-}
 
 // The positions the game knows, offered first; any other can be typed.
 const char *const knownPositions[] = {"Gk", "Df", "DMf", "Mf", "AMf", "Fw"};
