@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+class PageDictionaries;
 class SqliteDatabase;
 
 // What opening the history or keeping a page came to. The message is for the user, empty
@@ -33,6 +34,14 @@ public:
 
 private:
     HistoryFailure m_failure;
+};
+
+// The fetch of one kind of a team stored last.
+struct NewestFetch {
+    int32_t teamId = 0;
+    PageKind kind = PageKind::Talent;
+    int64_t fetchId = 0;
+    QDateTime fetchedAt;
 };
 
 using PageReader = std::function<PageReading(std::string_view page, PageKind kind)>;
@@ -76,6 +85,10 @@ public:
     std::vector<SeriesPoint> playerSeries(int32_t teamId, const std::string &name,
                                           const std::string &country) const;
 
+    // Each team's fetch of each kind stored last, team by team as asked (the talent page first); a team
+    // never stored gives none. Read from a table kept as pages come and go, never from every fetch.
+    std::vector<NewestFetch> newestFetches(const std::vector<int32_t> &teamIds) const;
+
     // The players of the stored talent pages that match, by team name, team, time (newest first) and
     // page order.
     std::vector<FoundPlayer> findPlayers(const PlayerSearch &search) const;
@@ -104,7 +117,9 @@ private:
                            const QString &prefix) const;
     void write(const FetchRecord &record) const;
     bool reread(int64_t fetchId, const PageReader &read) const;
+    std::optional<RawPage> rawPageOf(int64_t fetchId) const;
 
     std::unique_ptr<SqliteDatabase> m_db;
+    std::unique_ptr<PageDictionaries> m_dictionaries;
     QString m_path;
 };
