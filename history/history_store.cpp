@@ -456,20 +456,23 @@ std::optional<StoredPage> HistoryStore::page(int64_t fetchId) const
 {
     if (!m_db)
         return std::nullopt;
-    return guarded(m_path, readPrefix, [&]() -> std::optional<StoredPage> {
-        SqliteStatement head = m_db->prepare("SELECT fetched_at, team_id, page_kind, " + summaryColumnList() +
-                                             " FROM fetches WHERE id = ?1");
-        head.bindInteger(1, fetchId);
-        if (!head.step())
-            return std::nullopt;
-        StoredPage page = pageHeadOf(fetchId, head, 0);
-        SqliteStatement rows = m_db->prepare(std::string("SELECT ") + playerColumns +
-                                             " FROM players WHERE fetch_id = ?1 ORDER BY row_no");
-        rows.bindInteger(1, fetchId);
-        while (rows.step())
-            addPlayerOf(rows, page);
-        return page;
-    });
+    return guarded(m_path, readPrefix, [&] { return storedPageOf(fetchId); });
+}
+
+std::optional<StoredPage> HistoryStore::storedPageOf(int64_t fetchId) const
+{
+    SqliteStatement head = m_db->prepare("SELECT fetched_at, team_id, page_kind, " + summaryColumnList() +
+                                         " FROM fetches WHERE id = ?1");
+    head.bindInteger(1, fetchId);
+    if (!head.step())
+        return std::nullopt;
+    StoredPage page = pageHeadOf(fetchId, head, 0);
+    SqliteStatement rows = m_db->prepare(std::string("SELECT ") + playerColumns +
+                                         " FROM players WHERE fetch_id = ?1 ORDER BY row_no");
+    rows.bindInteger(1, fetchId);
+    while (rows.step())
+        addPlayerOf(rows, page);
+    return page;
 }
 
 std::vector<StoredPage> HistoryStore::pagesOf(int32_t teamId) const
@@ -609,17 +612,24 @@ bool HistoryStore::reread(int64_t fetchId, const PageReader &read) const
         return false; // pruned meanwhile by another instance
     const auto record =
         fetchRecordOf(stored->fetchedAt, stored->teamId, stored->kind, {}, read(stored->bytes, stored->kind));
-    if (!record)
+    const std::optional<StoredPage> before = storedPageOf(fetchId);
+    if (!record || !before)
         return false;
-    SqliteStatement update =
-        m_db->prepare("UPDATE fetches SET " + summaryColumnList(1) + ", player_count = ?13 WHERE id = ?14");
-    bindSummary(update, 1, record->summary);
-    update.bindInteger(13, playerCount(*record)).bindInteger(14, fetchId);
-    update.run();
-    SqliteStatement drop = m_db->prepare("DELETE FROM players WHERE fetch_id = ?1");
-    drop.bindInteger(1, fetchId);
-    drop.run();
-    insertPlayers(*m_db, fetchId, *record);
+    // Only what reads differently today is written: a re-read by the same reader writes nothing.
+    if (before->summary != record->summary ||
+        static_cast<int64_t>(before->playerCount()) != playerCount(*record)) {
+        SqliteStatement update = m_db->prepare("UPDATE fetches SET " + summaryColumnList(1) +
+                                               ", player_count = ?13 WHERE id = ?14");
+        bindSummary(update, 1, record->summary);
+        update.bindInteger(13, playerCount(*record)).bindInteger(14, fetchId);
+        update.run();
+    }
+    if (before->talents != record->talents || before->abilities != record->abilities) {
+        SqliteStatement drop = m_db->prepare("DELETE FROM players WHERE fetch_id = ?1");
+        drop.bindInteger(1, fetchId);
+        drop.run();
+        insertPlayers(*m_db, fetchId, *record);
+    }
     return true;
 }
 
