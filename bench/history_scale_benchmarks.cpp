@@ -88,7 +88,10 @@ double bytesWrittenSoFar()
     return 0;
 }
 
-void countPages(benchmark::State &state) { state.counters["pages"] = static_cast<double>(bigHistory().pages); }
+void countPages(benchmark::State &state)
+{
+    state.counters["pages"] = static_cast<double>(bigHistory().pages);
+}
 
 // Not a timing: the file's size.
 void BM_BigHistoryFile(benchmark::State &state)

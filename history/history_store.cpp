@@ -10,8 +10,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <array>
 #include <algorithm>
+#include <array>
 #include <map>
 #include <sqlite3.h>
 
@@ -188,8 +188,7 @@ StoredPage pageHeadOf(int64_t fetchId, const SqliteStatement &head, int firstCol
 
 // The fetches prune spares whatever their age: each team's page of each kind stored last. Found through
 // fetches_by_time, so a start-up with nothing old to drop reads nothing but the start of that index.
-constexpr const char *prunable =
-    "fetched_at < ?1 AND id NOT IN (SELECT fetch_id FROM newest_pages)";
+constexpr const char *prunable = "fetched_at < ?1 AND id NOT IN (SELECT fetch_id FROM newest_pages)";
 
 // A stored player row: name, country, position, age, mastery, talent, then the eight abilities.
 void addPlayerOf(const SqliteStatement &row, StoredPage &page, int first = 0)
@@ -397,16 +396,17 @@ void HistoryStore::write(const FetchRecord &record) const
 // The stored page as received, unpacked with its dictionary.
 std::optional<RawPage> HistoryStore::rawPageOf(int64_t fetchId) const
 {
-    SqliteStatement query = m_db->prepare("SELECT page, packing, dictionary_id, fetched_at, team_id, page_kind "
-                                          "FROM fetches WHERE id = ?1");
+    SqliteStatement query =
+        m_db->prepare("SELECT page, packing, dictionary_id, fetched_at, team_id, page_kind "
+                      "FROM fetches WHERE id = ?1");
     query.bindInteger(1, fetchId);
     if (!query.step())
         return std::nullopt;
     const std::optional<int64_t> dictionaryId =
         query.columnType(2) == SQLITE_NULL ? std::nullopt : std::optional(query.columnInteger(2));
-    std::optional<std::string> bytes =
-        m_dictionaries->unpack(*m_db, query.columnBlob(0),
-                               query.columnText(1) == "zstd" ? PagePacking::Zstd : PagePacking::Zlib, dictionaryId);
+    std::optional<std::string> bytes = m_dictionaries->unpack(
+        *m_db, query.columnBlob(0), query.columnText(1) == "zstd" ? PagePacking::Zstd : PagePacking::Zlib,
+        dictionaryId);
     if (!bytes)
         throw HistoryError(
             HistoryFailure::Corrupt,
@@ -638,15 +638,15 @@ std::vector<NewestFetch> HistoryStore::newestFetches(const std::vector<int32_t> 
     if (!m_db)
         return {};
     return guarded(m_path, readPrefix, [&] {
-        SqliteStatement query = m_db->prepare(
-            "SELECT page_kind, fetch_id, fetched_at FROM newest_pages WHERE team_id = ?1 ORDER BY page_kind DESC");
+        SqliteStatement query = m_db->prepare("SELECT page_kind, fetch_id, fetched_at FROM newest_pages "
+                                              "WHERE team_id = ?1 ORDER BY page_kind DESC");
         std::vector<NewestFetch> newest;
         for (const int32_t teamId : teamIds) {
             query.reset();
             query.bindInteger(1, teamId);
             while (query.step())
-                newest.push_back(
-                    {teamId, kindOf(query.columnText(0)), query.columnInteger(1), timeOf(query.columnText(2))});
+                newest.push_back({teamId, kindOf(query.columnText(0)), query.columnInteger(1),
+                                  timeOf(query.columnText(2))});
         }
         return newest;
     });
@@ -713,14 +713,14 @@ std::vector<FoundPlayer> HistoryStore::findPlayers(const PlayerSearch &search) c
         bindSearch(query, search);
         std::vector<FoundPlayer> found;
         while (query.step())
-            found.push_back({query.columnInteger(0), static_cast<int32_t>(query.columnInteger(1)),
-                             timeOf(query.columnText(2)), cp1251FromUtf8(query.columnText(3)),
-                             cp1251FromUtf8(query.columnText(4)),
-                             makeTalentPlayer(cp1251FromUtf8(query.columnText(5)),
-                                              cp1251FromUtf8(query.columnText(6)),
-                                              cp1251FromUtf8(query.columnText(7)),
-                                              static_cast<int16_t>(query.columnInteger(8)), query.columnReal(9),
-                                              query.columnReal(10))});
+            found.push_back(
+                {query.columnInteger(0), static_cast<int32_t>(query.columnInteger(1)),
+                 timeOf(query.columnText(2)), cp1251FromUtf8(query.columnText(3)),
+                 cp1251FromUtf8(query.columnText(4)),
+                 makeTalentPlayer(cp1251FromUtf8(query.columnText(5)), cp1251FromUtf8(query.columnText(6)),
+                                  cp1251FromUtf8(query.columnText(7)),
+                                  static_cast<int16_t>(query.columnInteger(8)), query.columnReal(9),
+                                  query.columnReal(10))});
         return found;
     });
 }

@@ -101,8 +101,8 @@ public:
     // Every stored page, oldest kept first: what a re-read goes over.
     std::vector<int64_t> fetchIds() const;
     // Reads those pages again and replaces each one's summary and rows with what the reader makes of
-    // it today where that differs from what is stored, all in one transaction: the batch is re-read whole or not at all. A page that no
-    // longer unpacks, or is gone, counts as not read and keeps its rows.
+    // it today where that differs from what is stored, all in one transaction: the batch is re-read whole or
+    // not at all. A page that no longer unpacks, or is gone, counts as not read and keeps its rows.
     RereadReport rereadBatch(std::span<const int64_t> fetchIds, const PageReader &read = readPage);
     // The same over every stored page, a batch at a time (HistoryReread).
     RereadReport rereadAll(const PageReader &read = readPage);

@@ -2,8 +2,8 @@
 
 #include "storage/sqlite_database.h"
 
-#include <sqlite3.h>
 #include <algorithm>
+#include <sqlite3.h>
 #include <vector>
 
 namespace {
@@ -24,7 +24,8 @@ PageDictionaries::Choice PageDictionaries::forPacking(const SqliteDatabase &db, 
     std::optional<int64_t> id;
     if (!query.step()) {
         if (page.size() >= smallestRawDictionary)
-            id = store(db, kind, std::string(page.substr(page.size() - std::min(page.size(), dictionaryCapacity))));
+            id = store(db, kind,
+                       std::string(page.substr(page.size() - std::min(page.size(), dictionaryCapacity))));
     } else {
         id = query.columnInteger(0);
         if (query.columnInteger(1) == 0)
@@ -53,8 +54,8 @@ std::optional<int64_t> PageDictionaries::train(const SqliteDatabase &db, PageKin
     int64_t &refusedAt = m_refusedAt[kindIndex(kind)];
     if (pages < trainingPages || (refusedAt > 0 && pages < refusedAt + trainingPages))
         return std::nullopt;
-    SqliteStatement first =
-        db.prepare("SELECT page, packing, dictionary_id FROM fetches WHERE page_kind = ?1 ORDER BY id LIMIT ?2");
+    SqliteStatement first = db.prepare(
+        "SELECT page, packing, dictionary_id FROM fetches WHERE page_kind = ?1 ORDER BY id LIMIT ?2");
     first.bindText(1, pageKindText(kind)).bindInteger(2, trainingPages);
     std::vector<std::string> samples;
     while (first.step()) {

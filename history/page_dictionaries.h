@@ -36,8 +36,8 @@ public:
     Choice forPacking(const SqliteDatabase &db, PageKind kind, std::string_view page);
 
     // A stored page's bytes back; nothing when they no longer unpack.
-    std::optional<std::string> unpack(const SqliteDatabase &db, const std::string &packed, PagePacking packing,
-                                      std::optional<int64_t> dictionaryId);
+    std::optional<std::string> unpack(const SqliteDatabase &db, const std::string &packed,
+                                      PagePacking packing, std::optional<int64_t> dictionaryId);
 
     // Forgets every prepared dictionary: after a transaction that stored one was rolled back, its row
     // number may come again with other bytes.

@@ -65,12 +65,11 @@ ZstdDictionary::~ZstdDictionary() = default;
 std::string ZstdDictionary::pack(std::string_view page) const
 {
     std::string packed(ZSTD_compressBound(page.size()), '\0');
-    const size_t size =
-        m_prepared->packing
-            ? ZSTD_compress_usingCDict(m_prepared->packer, packed.data(), packed.size(), page.data(),
-                                       page.size(), m_prepared->packing)
-            : ZSTD_compressCCtx(m_prepared->packer, packed.data(), packed.size(), page.data(), page.size(),
-                                zstdLevel);
+    const size_t size = m_prepared->packing
+                            ? ZSTD_compress_usingCDict(m_prepared->packer, packed.data(), packed.size(),
+                                                       page.data(), page.size(), m_prepared->packing)
+                            : ZSTD_compressCCtx(m_prepared->packer, packed.data(), packed.size(), page.data(),
+                                                page.size(), zstdLevel);
     if (ZSTD_isError(size))
         throw std::runtime_error(ZSTD_getErrorName(size));
     packed.resize(size);
@@ -87,10 +86,11 @@ std::optional<std::string> ZstdDictionary::unpack(std::string_view packed) const
         return std::nullopt;
     std::string page(size, '\0');
     const size_t unpacked =
-        m_prepared->unpacking ? ZSTD_decompress_usingDDict(m_prepared->unpacker, page.data(), page.size(),
-                                                           packed.data(), packed.size(), m_prepared->unpacking)
-                              : ZSTD_decompressDCtx(m_prepared->unpacker, page.data(), page.size(),
-                                                    packed.data(), packed.size());
+        m_prepared->unpacking
+            ? ZSTD_decompress_usingDDict(m_prepared->unpacker, page.data(), page.size(), packed.data(),
+                                         packed.size(), m_prepared->unpacking)
+            : ZSTD_decompressDCtx(m_prepared->unpacker, page.data(), page.size(), packed.data(),
+                                  packed.size());
     if (ZSTD_isError(unpacked) || unpacked != size)
         return std::nullopt;
     return page;
@@ -106,8 +106,8 @@ std::string trainDictionary(std::span<const std::string> samples, size_t capacit
         sizes.push_back(sample.size());
     }
     std::string dictionary(capacity, '\0');
-    const size_t size = ZDICT_trainFromBuffer(dictionary.data(), dictionary.size(), joined.data(), sizes.data(),
-                                              static_cast<unsigned>(sizes.size()));
+    const size_t size = ZDICT_trainFromBuffer(dictionary.data(), dictionary.size(), joined.data(),
+                                              sizes.data(), static_cast<unsigned>(sizes.size()));
     if (ZDICT_isError(size))
         return {};
     dictionary.resize(size);

@@ -11,14 +11,14 @@
 
 // What a search over the stored talent pages asks. Every condition left empty lets every player through.
 struct PlayerSearch {
-    QString namePart;        // a part of the player's name, in any case (Cyrillic folded too)
-    std::string position;    // a position as records keep it (windows-1251), exactly
+    QString namePart;     // a part of the player's name, in any case (Cyrillic folded too)
+    std::string position; // a position as records keep it (windows-1251), exactly
     std::optional<int> oldestAge;
     std::optional<double> lowestTalent;
     std::optional<double> lowestMastery;
-    QString countryPart;     // a part of the country's name, in any case
+    QString countryPart;          // a part of the country's name, in any case
     std::vector<int32_t> teamIds; // only these teams; empty: every team
-    bool everyWeek = false;  // false: each team's talent page stored last only
+    bool everyWeek = false;       // false: each team's talent page stored last only
 };
 
 // One player of one stored talent page that matched.

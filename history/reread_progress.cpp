@@ -49,7 +49,8 @@ void RereadProgress::run(const QString &path)
         HistoryReread reread(store);
         while (!reread.done() && !m_stop) {
             QMetaObject::invokeMethod(
-                this, [this, done = reread.doneCount(), total = reread.total()] { showProgress(done, total); },
+                this,
+                [this, done = reread.doneCount(), total = reread.total()] { showProgress(done, total); },
                 Qt::QueuedConnection);
             reread.step();
             report = reread.report();

@@ -8,8 +8,8 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -55,8 +55,9 @@ protected:
 
 DemoCatalogue catalogueOf(int teams)
 {
-    QString sql = QStringLiteral("CREATE TABLE divisions(name TEXT, id INTEGER); INSERT INTO divisions VALUES "
-                                 "('Лига', 1); CREATE TABLE teams(name TEXT, divId INTEGER, teamId INTEGER);");
+    QString sql =
+        QStringLiteral("CREATE TABLE divisions(name TEXT, id INTEGER); INSERT INTO divisions VALUES "
+                       "('Лига', 1); CREATE TABLE teams(name TEXT, divId INTEGER, teamId INTEGER);");
     for (int i = 1; i <= teams; ++i)
         sql += QStringLiteral("INSERT INTO teams VALUES ('Команда %1', 1, %2);").arg(i).arg(1000 + i);
     return DemoCatalogue::fromSql(sql);
@@ -83,8 +84,9 @@ TEST_F(HistoryLayout, AFileOfTheLayoutBeforeReadsBackExactlyAndTakesNewPages)
         for (const DemoTeam &team : catalogue.teams())
             for (const PageKind kind : {PageKind::Talent, PageKind::Abilities}) {
                 const std::string page = rosterPage(catalogue, team, kind, week);
-                const FetchRecord expected = *fetchRecordOf(at("2026-03-01T12:00:00Z").addDays(7 * (week - 2)),
-                                                            team.teamId, kind, page, readPage(page, kind));
+                const FetchRecord expected =
+                    *fetchRecordOf(at("2026-03-01T12:00:00Z").addDays(7 * (week - 2)), team.teamId, kind,
+                                   page, readPage(page, kind));
                 const StoredPage stored = m_store.page(++id).value();
                 EXPECT_EQ(m_store.rawPage(id)->bytes, page) << id;
                 EXPECT_EQ(stored.fetchedAt, expected.fetchedAt);
@@ -106,7 +108,8 @@ TEST_F(HistoryLayout, AFileOfTheLayoutBeforeReadsBackExactlyAndTakesNewPages)
     EXPECT_EQ(m_store.newestFetches({team.teamId}).front().fetchId, 13);
     // A name kept before the update is found by a part of it in another case.
     PlayerSearch search;
-    search.namePart = QString::fromStdString(utf8FromCp1251(m_store.page(1)->talents.front().name)).mid(1, 4).toUpper();
+    search.namePart =
+        QString::fromStdString(utf8FromCp1251(m_store.page(1)->talents.front().name)).mid(1, 4).toUpper();
     search.everyWeek = true;
     const std::vector<FoundPlayer> found = m_store.findPlayers(search);
     EXPECT_TRUE(std::any_of(found.begin(), found.end(), [](const FoundPlayer &f) { return f.fetchId == 1; }));

@@ -67,7 +67,8 @@ TEST_F(PlayerSearchTest, FiltersEachTeamsNewestPageOrEveryWeek)
     // By team name (Авангард before Заря), then page order; the old page's goalkeeper left.
     EXPECT_EQ(found(search), (Names{"Ежов Лев@2", "Андрей Юный@2", "Пётр Семёнов@1"}));
     search.everyWeek = true;
-    EXPECT_EQ(found(search), (Names{"Ежов Лев@2", "Андрей Юный@2", "Пётр Семёнов@1", "Пётр Семёнов@1", "Old Boy@1"}));
+    EXPECT_EQ(found(search),
+              (Names{"Ежов Лев@2", "Андрей Юный@2", "Пётр Семёнов@1", "Пётр Семёнов@1", "Old Boy@1"}));
     search.oldestAge = 16;
     search.lowestTalent = 6.5;
     EXPECT_EQ(found(search), (Names{"Андрей Юный@2", "Пётр Семёнов@1", "Пётр Семёнов@1"}));
