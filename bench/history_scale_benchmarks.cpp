@@ -68,7 +68,7 @@ HistoryStore &openBig()
 
 QString copyOfBig(const QTemporaryDir &dir)
 {
-    const QString copy = dir.filePath(QStringLiteral("copy.db"));
+    QString copy = dir.filePath(QStringLiteral("copy.db"));
     for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
         QFile::remove(copy + suffix);
     if (!QFile::copy(bigHistory().path, copy))

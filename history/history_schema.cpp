@@ -134,17 +134,12 @@ void foldEveryText(const SqliteDatabase &db)
 {
     SqliteStatement texts = db.prepare("SELECT DISTINCT name FROM players UNION "
                                        "SELECT DISTINCT country FROM players WHERE country IS NOT NULL");
-    SqliteStatement insert = foldedTextInsert(db);
+    SqliteStatement insert = db.prepare(foldedTextInsert);
     while (texts.step())
         keepFoldedText(insert, texts.columnText(0));
 }
 
 } // namespace
-
-SqliteStatement foldedTextInsert(const SqliteDatabase &db)
-{
-    return db.prepare("INSERT OR IGNORE INTO folded_texts (text, folded) VALUES (?1, ?2)");
-}
 
 void keepFoldedText(SqliteStatement &insert, const std::string &utf8)
 {

@@ -67,7 +67,8 @@ int historySchemaVersion();
 int schemaVersionOf(const SqliteDatabase &db);
 
 // The statement that notes a name or a country in folded_texts as a search compares it, once.
-SqliteStatement foldedTextInsert(const SqliteDatabase &db);
+inline constexpr const char *foldedTextInsert =
+    "INSERT OR IGNORE INTO folded_texts (text, folded) VALUES (?1, ?2)";
 // Notes the text (UTF-8) through that statement.
 void keepFoldedText(SqliteStatement &insert, const std::string &utf8);
 

@@ -132,13 +132,28 @@ private:
     const SqliteDatabase &m_db;
 };
 
-void insertPlayers(const SqliteDatabase &db, int64_t fetchId, const FetchRecord &record)
+constexpr const char *playerInsert =
+    "INSERT INTO players (fetch_id, row_no, name, country, position, age, mastery, talent, ability1, "
+    "ability2, ability3, ability4, ability5, ability6, ability7, ability8) "
+    "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16)";
+
+// Resets a statement kept for the connection before and after one use, so it never holds a read open.
+class Reusing {
+public:
+    explicit Reusing(SqliteStatement &statement) : m_statement(statement) { m_statement.reset(); }
+    ~Reusing() { m_statement.reset(); }
+    Reusing(const Reusing &) = delete;
+    Reusing &operator=(const Reusing &) = delete;
+    SqliteStatement &operator*() const { return m_statement; }
+    SqliteStatement *operator->() const { return &m_statement; }
+
+private:
+    SqliteStatement &m_statement;
+};
+
+// `insert` is playerInsert, `folded` foldedTextInsert.
+void insertPlayers(SqliteStatement &insert, SqliteStatement &folded, int64_t fetchId, const FetchRecord &record)
 {
-    SqliteStatement insert = db.prepare(
-        "INSERT INTO players (fetch_id, row_no, name, country, position, age, mastery, talent, ability1, "
-        "ability2, ability3, ability4, ability5, ability6, ability7, ability8) "
-        "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16)");
-    SqliteStatement folded = foldedTextInsert(db);
     int64_t rowNo = 0;
     const auto bindCommon = [&](const YouthPlayer &player) {
         insert.reset();
@@ -228,7 +243,7 @@ HistoryOutcome HistoryStore::failure(HistoryFailure failure, const std::string &
 
 HistoryOutcome HistoryStore::openFile()
 {
-    m_db.reset();
+    disconnect();
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         return failure(HistoryFailure::NotWritable, {}, openPrefix());
     try {
@@ -237,7 +252,7 @@ HistoryOutcome HistoryStore::openFile()
             return outcome;
     } catch (const SchemaRowError &error) {
         // The update is rolled back whole: the file stays as it was, and the row that stopped it is named.
-        m_db.reset();
+        disconnect();
         return {
             false, HistoryFailure::Other,
             openPrefix().arg(
@@ -247,7 +262,7 @@ HistoryOutcome HistoryStore::openFile()
                     .arg(error.rowId())
                     .arg(QString::fromStdString(error.table()), QString::fromStdString(error.what())))};
     } catch (const SqliteError &error) {
-        m_db.reset();
+        disconnect();
         const HistoryFailure kind = historyFailureOf(error.code());
         if (kind != HistoryFailure::Corrupt)
             return failure(kind, error.what(), openPrefix());
@@ -311,7 +326,7 @@ HistoryOutcome HistoryStore::connectUnchanging()
 
 HistoryOutcome HistoryStore::startAgain(HistoryFailure why)
 {
-    m_db.reset();
+    disconnect();
     const QString aside = setAsideBrokenFile(m_path);
     if (aside.isEmpty())
         return failure(HistoryFailure::NotWritable, {}, openPrefix());
@@ -329,7 +344,7 @@ HistoryOutcome HistoryStore::startAgain(HistoryFailure why)
                     .arg(QDir::toNativeSeparators(aside));
         return outcome;
     } catch (const SqliteError &error) {
-        m_db.reset();
+        disconnect();
         return failure(historyFailureOf(error.code()), error.what(), openPrefix());
     }
 }
@@ -372,20 +387,20 @@ void HistoryStore::write(const FetchRecord &record) const
         WriteTransaction transaction(*m_db);
         const PageDictionaries::Choice packing = m_dictionaries->forPacking(*m_db, record.kind, record.page);
         const std::string packed = packing.dictionary->pack(record.page);
-        SqliteStatement insert = m_db->prepare(
+        const Reusing insert(prepared(
             "INSERT INTO fetches (fetched_at, team_id, page_kind, " + summaryColumnList() +
             ", player_count, page, dictionary_id, packing) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, "
-            "?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, 'zstd')");
-        insert.bindText(1, timeText(record.fetchedAt)).bindInteger(2, record.teamId);
-        insert.bindText(3, pageKindText(record.kind));
-        bindSummary(insert, 4, record.summary);
-        insert.bindInteger(16, playerCount(record)).bindBlob(17, packed);
+            "?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, 'zstd')"));
+        insert->bindText(1, timeText(record.fetchedAt)).bindInteger(2, record.teamId);
+        insert->bindText(3, pageKindText(record.kind));
+        bindSummary(*insert, 4, record.summary);
+        insert->bindInteger(16, playerCount(record)).bindBlob(17, packed);
         if (packing.dictionaryId)
-            insert.bindInteger(18, *packing.dictionaryId);
+            insert->bindInteger(18, *packing.dictionaryId);
         else
-            insert.bindNull(18);
-        insert.run();
-        insertPlayers(*m_db, m_db->lastInsertRowId(), record);
+            insert->bindNull(18);
+        insert->run();
+        keepPlayers(m_db->lastInsertRowId(), record);
         transaction.commit();
     } catch (...) {
         m_dictionaries->forget(); // a dictionary stored in the transaction went with it
@@ -413,6 +428,28 @@ std::optional<RawPage> HistoryStore::rawPageOf(int64_t fetchId) const
             toCp1251(readPrefix().arg(historyFailureReason(HistoryFailure::Corrupt, m_path, {}))));
     return RawPage{static_cast<int32_t>(query.columnInteger(4)), timeOf(query.columnText(3)),
                    kindOf(query.columnText(5)), std::move(*bytes)};
+}
+
+void HistoryStore::disconnect()
+{
+    m_statements.clear(); // before the connection they belong to
+    m_db.reset();
+}
+
+SqliteStatement &HistoryStore::prepared(const std::string &sql) const
+{
+    auto found = m_statements.find(sql);
+    if (found == m_statements.end())
+        found = m_statements.emplace(sql, m_db->prepare(sql)).first;
+    return found->second;
+}
+
+void HistoryStore::keepPlayers(int64_t fetchId, const FetchRecord &record) const
+{
+    const Reusing insert(prepared(playerInsert));
+    SqliteStatement &folded = prepared(foldedTextInsert);
+    insertPlayers(*insert, folded, fetchId, record);
+    folded.reset();
 }
 
 std::vector<StoredTeam> HistoryStore::teams() const
@@ -461,17 +498,17 @@ std::optional<StoredPage> HistoryStore::page(int64_t fetchId) const
 
 std::optional<StoredPage> HistoryStore::storedPageOf(int64_t fetchId) const
 {
-    SqliteStatement head = m_db->prepare("SELECT fetched_at, team_id, page_kind, " + summaryColumnList() +
-                                         " FROM fetches WHERE id = ?1");
-    head.bindInteger(1, fetchId);
-    if (!head.step())
+    const Reusing head(
+        prepared("SELECT fetched_at, team_id, page_kind, " + summaryColumnList() + " FROM fetches WHERE id = ?1"));
+    head->bindInteger(1, fetchId);
+    if (!head->step())
         return std::nullopt;
-    StoredPage page = pageHeadOf(fetchId, head, 0);
-    SqliteStatement rows = m_db->prepare(std::string("SELECT ") + playerColumns +
-                                         " FROM players WHERE fetch_id = ?1 ORDER BY row_no");
-    rows.bindInteger(1, fetchId);
-    while (rows.step())
-        addPlayerOf(rows, page);
+    StoredPage page = pageHeadOf(fetchId, *head, 0);
+    const Reusing rows(
+        prepared(std::string("SELECT ") + playerColumns + " FROM players WHERE fetch_id = ?1 ORDER BY row_no"));
+    rows->bindInteger(1, fetchId);
+    while (rows->step())
+        addPlayerOf(*rows, page);
     return page;
 }
 
@@ -618,17 +655,17 @@ bool HistoryStore::reread(int64_t fetchId, const PageReader &read) const
     // Only what reads differently today is written: a re-read by the same reader writes nothing.
     if (before->summary != record->summary ||
         static_cast<int64_t>(before->playerCount()) != playerCount(*record)) {
-        SqliteStatement update = m_db->prepare("UPDATE fetches SET " + summaryColumnList(1) +
-                                               ", player_count = ?13 WHERE id = ?14");
-        bindSummary(update, 1, record->summary);
-        update.bindInteger(13, playerCount(*record)).bindInteger(14, fetchId);
-        update.run();
+        const Reusing update(
+            prepared("UPDATE fetches SET " + summaryColumnList(1) + ", player_count = ?13 WHERE id = ?14"));
+        bindSummary(*update, 1, record->summary);
+        update->bindInteger(13, playerCount(*record)).bindInteger(14, fetchId);
+        update->run();
     }
     if (before->talents != record->talents || before->abilities != record->abilities) {
-        SqliteStatement drop = m_db->prepare("DELETE FROM players WHERE fetch_id = ?1");
-        drop.bindInteger(1, fetchId);
-        drop.run();
-        insertPlayers(*m_db, fetchId, *record);
+        const Reusing drop(prepared("DELETE FROM players WHERE fetch_id = ?1"));
+        drop->bindInteger(1, fetchId);
+        drop->run();
+        keepPlayers(fetchId, *record);
     }
     return true;
 }

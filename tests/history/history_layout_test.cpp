@@ -85,7 +85,7 @@ TEST_F(HistoryLayout, AFileOfTheLayoutBeforeReadsBackExactlyAndTakesNewPages)
             for (const PageKind kind : {PageKind::Talent, PageKind::Abilities}) {
                 const std::string page = rosterPage(catalogue, team, kind, week);
                 const FetchRecord expected =
-                    *fetchRecordOf(at("2026-03-01T12:00:00Z").addDays(7 * (week - 2)), team.teamId, kind,
+                    *fetchRecordOf(at("2026-03-01T12:00:00Z").addDays(7LL * (week - 2)), team.teamId, kind,
                                    page, readPage(page, kind));
                 const StoredPage stored = m_store.page(++id).value();
                 EXPECT_EQ(m_store.rawPage(id)->bytes, page) << id;
