@@ -459,11 +459,10 @@ std::vector<StoredTeam> HistoryStore::teams() const
     return guarded(m_path, readPrefix, [this] {
         // The latest fetch is the one stored last, whose name, division and time the team is listed by:
         // a fetch kept under a clock that ran ahead must not outrank the ones after it.
-        SqliteStatement query =
-            m_db->prepare("SELECT g.team_id, f.team_name, f.division, g.fetch_count, f.fetched_at FROM "
-                          "(SELECT team_id, SUM(fetch_count) AS fetch_count, MAX(fetch_id) AS latest_id "
-                          "FROM newest_pages GROUP BY team_id) AS g JOIN fetches AS f ON f.id = g.latest_id "
-                          "ORDER BY f.team_name, g.team_id");
+        // With one MAX() the other columns come from the row holding it: the team's fetch stored last.
+        SqliteStatement query = m_db->prepare(
+            "SELECT team_id, team_name, division, SUM(fetch_count), fetched_at, MAX(fetch_id) FROM newest_pages "
+            "GROUP BY team_id ORDER BY team_name, team_id");
         std::vector<StoredTeam> teams;
         while (query.step())
             teams.push_back({static_cast<int32_t>(query.columnInteger(0)),
