@@ -71,9 +71,9 @@ UPDATE fetches SET page = CASE WHEN length(CAST(page AS BLOB)) > 4 THEN substr(C
 // the zlib pages before stay as they are. `newest_pages` holds each team's page of each kind stored
 // last (with the names the team list shows) and how many of that kind it has, kept by the triggers
 // through every keep, re-read and deletion, so the lists of teams, the board, the search and the
-// count of what would be pruned never go over every fetch. `folded_texts` holds each name and country once as a search compares it, and
-// players_by_talent lets a search over every week read the talent pages' rows it needs rather than
-// every row (on 199,680 pages: 0.13 s instead of 0.55 s, for 38 MB).
+// count of what would be pruned never go over every fetch. `folded_texts` holds each name and country once as
+// a search compares it, and players_by_talent lets a search over every week read the talent pages' rows it
+// needs rather than every row (on 199,680 pages: 0.13 s instead of 0.55 s, for 38 MB).
 constexpr const char *newestPages = R"sql(
 ALTER TABLE page_dictionaries ADD COLUMN packing TEXT NOT NULL DEFAULT 'zlib'
     CHECK (packing IN ('zlib', 'zstd'));
