@@ -43,7 +43,8 @@ void RereadProgress::run(const QString &path)
     std::string failure;
     try {
         HistoryStore store;
-        const HistoryOutcome opened = store.open(path);
+        // Without a history there is nothing to re-read, as with an empty one.
+        const HistoryOutcome opened = path.isEmpty() ? HistoryOutcome{true, {}, {}} : store.open(path);
         if (!opened.ok)
             throw HistoryError(opened.failure, toCp1251(opened.message));
         HistoryReread reread(store);
