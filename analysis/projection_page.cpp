@@ -1,10 +1,14 @@
 #include "analysis/projection_page.h"
 
+#include "analysis/growth_texts.h"
 #include "analysis/level_keys.h"
 #include "analysis/talent_projection.h"
+#include "analysis/training_step.h"
 #include "analysis/what_if.h"
 #include "analysis/what_if_widgets.h"
 #include "text/code_page.h"
+#include "text/interface_language.h"
+#include "text/numbers.h"
 #include "view/roster_lists.h"
 #include "view/text_table_model.h"
 
@@ -57,6 +61,11 @@ ProjectionPage::ProjectionPage(const ProjectionControls &controls, QObject *pare
     }
     connect(m_controls.whatIfGrid, &QTableWidget::cellClicked, this, &ProjectionPage::takeLevelsOf);
     m_chart = std::make_unique<TalentChart>(m_controls.talentChart);
+    m_controls.weeksToNine->setObjectName(QStringLiteral("weeksToNineLabel"));
+    m_controls.weeksToNine->setTextFormat(Qt::PlainText);
+    m_controls.weeksToNine->setWordWrap(true);
+    connect(m_controls.schoolLevelEdit, &QLineEdit::textChanged, this, &ProjectionPage::showWeeksToNine);
+    connect(m_controls.coachLevelEdit, &QLineEdit::textChanged, this, &ProjectionPage::showWeeksToNine);
 }
 
 ProjectionPage::~ProjectionPage() = default;
@@ -101,6 +110,8 @@ bool ProjectionPage::projectPlayer()
     // The grid does not depend on the level edits, so it fills even when they fail the table.
     showWhatIfSteps(m_controls.whatIfGrid, whatIfSteps(player.mastery, player.talent));
     m_chart->show(result.failure ? std::vector<double>{} : talentAfterSteps(result));
+    markLevelsInGrid();
+    showWeeksToNine();
     result.rethrowFailure();
     return result.stoppedNoGrowth;
 }
@@ -125,5 +136,50 @@ bool ProjectionPage::projectAgain() { return m_player && projectPlayer(); }
 void ProjectionPage::markLevelsInGrid()
 {
     markLevels(m_controls.whatIfGrid, gridLevel(toCp1251(m_controls.schoolLevelEdit->text())),
-               gridLevel(toCp1251(m_controls.coachLevelEdit->text())));
+               gridLevel(toCp1251(m_controls.coachLevelEdit->text())),
+               m_player ? m_player->teamProduct : std::nullopt);
+}
+
+void ProjectionPage::setTrainingRate(const RateEstimate &estimate, bool ownTeamChosen)
+{
+    m_rate = estimate;
+    m_ownTeamChosen = ownTeamChosen;
+    showWeeksToNine();
+}
+
+void ProjectionPage::setLevels(int schoolLevel, int coachLevel)
+{
+    m_controls.schoolLevelEdit->setText(QString::number(schoolLevel));
+    m_controls.coachLevelEdit->setText(QString::number(coachLevel));
+}
+
+void ProjectionPage::showWeeksToNine()
+{
+    QLabel *label = m_controls.weeksToNine;
+    const std::optional<long double> talent = m_player ? parseDecimal(m_player->talent) : std::nullopt;
+    const std::optional<long double> mastery = m_player ? parseDecimal(m_player->mastery) : std::nullopt;
+    if (!talent || !mastery) {
+        label->clear();
+        return;
+    }
+    // The team's product where its growth gives one, else the levels in the edits.
+    std::optional<int> product = m_player->teamProduct;
+    QString whose = tr("по уровням команды из истории");
+    if (!product) {
+        const std::optional<int> school = gridLevel(toCp1251(m_controls.schoolLevelEdit->text()));
+        const std::optional<int> coach = gridLevel(toCp1251(m_controls.coachLevelEdit->text()));
+        if (!school || !coach) {
+            label->setText(tr("Недель до 9: укажите оба уровня."));
+            return;
+        }
+        product = *school * *coach;
+        whose = tr("при уровнях %1×%2").arg(*school).arg(*coach);
+    }
+    const std::optional<int> steps =
+        stepsToNine(talentThousandths(static_cast<double>(*talent)), *mastery, *product);
+    label->setText(tr("Недель до 9 (%1): %2")
+                       .arg(whose, weeksToNineText(steps, m_rate, m_ownTeamChosen,
+                                                   m_player->pageDay.isValid() ? m_player->pageDay
+                                                                               : QDate::currentDate(),
+                                                   interfaceLocale())));
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "analysis/growth_fit.h"
+
+#include <QDate>
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -25,6 +28,7 @@ struct ProjectionControls {
     QLineEdit *coachLevelEdit = nullptr;
     QTableWidget *whatIfGrid = nullptr;
     QChartView *talentChart = nullptr;
+    QLabel *weeksToNine = nullptr;
 };
 
 // The player a projection is for: the team's and the player's names, and the mastery and talent as the
@@ -34,6 +38,10 @@ struct ProjectedPlayer {
     std::string name;
     std::string mastery;
     std::string talent;
+    // The product of levels his team's growth gives, when the history is sure of it (never for the own
+    // team, whose levels the user sets), and the day his page is of.
+    std::optional<int> teamProduct;
+    QDate pageDay;
 };
 
 // The projection page: keeps the two level edits to levels, fills the table for a chosen player and
@@ -52,6 +60,10 @@ public:
     bool showFor(const ProjectedPlayer &player);
     // Projects the player last shown again with the levels now in the edits; the same promises.
     bool projectAgain();
+    // The game's steps a week, for the weeks to 9.
+    void setTrainingRate(const RateEstimate &estimate, bool ownTeamChosen);
+    // The levels the edits start from: the own team's.
+    void setLevels(int schoolLevel, int coachLevel);
 
 Q_SIGNALS:
     // The levels changed (from the grid or an edit) while a player is shown: project again.
@@ -66,6 +78,7 @@ private:
     void onLevelEditFinished();
     void markLevelsInGrid();
     QString levelsInEdits() const;
+    void showWeeksToNine();
 
     ProjectionControls m_controls;
     TextTableModel *m_steps;
@@ -73,4 +86,6 @@ private:
     // The player last projected, kept apart from the talent list, which a fetch may refill.
     std::optional<ProjectedPlayer> m_player;
     QString m_projectedLevels;
+    RateEstimate m_rate;
+    bool m_ownTeamChosen = false;
 };

@@ -13,16 +13,6 @@ namespace {
 // Every constant is an exact decimal literal taken at extended precision, so all of them are long double.
 constexpr long double talentLimit = 9.0L;
 
-// The gain of one step before rounding: everything but the division by the talent.
-long double stepGrowth(long double talent, int64_t levelProduct, long double mastery)
-{
-    const long double a = projectionPower(talent, 2.0L) + 19.0L;
-    const long double p = 0.13L * static_cast<long double>(levelProduct) + 0.6L * projectionPower(9.0L, 0.6L);
-    const long double q = projectionPower(p, 2.0L) * 100.0L / a / 50.0L;
-    const long double s = (1.0L - 0.013L * projectionPower(5.5L, 1.84L)) * q;
-    return (1.0L - 0.01L * projectionPower(mastery, 0.6L)) * s;
-}
-
 bool grows(long double gain) { return gain > 0 && std::isfinite(gain); }
 
 class TableBuilder {
@@ -59,7 +49,7 @@ private:
         const int64_t coach = readInteger(m_coach());
         const int64_t school = readInteger(m_school());
         const long double mastery = readDecimal(m_masteryCell);
-        const double gain = projectionRound(stepGrowth(t, coach * school, mastery) / t, 3);
+        const double gain = projectionRound(projectionStepGrowth(t, coach * school, mastery) / t, 3);
         if (!grows(gain))
             return stop();
         ProjectionRow &row = m_result.rows.back();
@@ -125,12 +115,43 @@ long double projectionPower(long double x, long double y)
     return std::exp(y * std::log(x));
 }
 
-double projectionRound(long double value, int decimals)
+long double projectionStepGrowth(long double talent, int64_t levelProduct, long double mastery)
+{
+    const long double a = projectionPower(talent, 2.0L) + 19.0L;
+    const long double p = 0.13L * static_cast<long double>(levelProduct) + 0.6L * projectionPower(9.0L, 0.6L);
+    const long double q = projectionPower(p, 2.0L) * 100.0L / a / 50.0L;
+    const long double s = (1.0L - 0.013L * projectionPower(5.5L, 1.84L)) * q;
+    return (1.0L - 0.01L * projectionPower(mastery, 0.6L)) * s;
+}
+
+namespace {
+
+double roundingFactor(int decimals) { return static_cast<double>(1.0L / projectionPower(10.0L, decimals)); }
+
+long double roundedScaled(long double value, double factor)
 {
     const double narrowed = static_cast<double>(value);
-    const auto factor = static_cast<double>(1.0L / projectionPower(10.0L, decimals));
-    const long double scaled = static_cast<long double>(narrowed) / static_cast<long double>(factor) + 0.5L;
-    return static_cast<double>(std::trunc(scaled) * static_cast<long double>(factor));
+    return std::trunc(static_cast<long double>(narrowed) / static_cast<long double>(factor) + 0.5L);
+}
+
+} // namespace
+
+int64_t projectionRoundedUnits(long double value, int decimals)
+{
+    const long double units = roundedScaled(value, roundingFactor(decimals));
+    // Beyond this the gain is no talent a step could make; the callers only test it for growth.
+    constexpr long double limit = 1e15L;
+    if (std::isnan(units))
+        return 0;
+    if (units > limit)
+        return static_cast<int64_t>(limit);
+    return units < -limit ? -static_cast<int64_t>(limit) : static_cast<int64_t>(units);
+}
+
+double projectionRound(long double value, int decimals)
+{
+    const double factor = roundingFactor(decimals);
+    return static_cast<double>(roundedScaled(value, factor) * static_cast<long double>(factor));
 }
 
 QString noGrowthCaption() { return QCoreApplication::translate("TalentProjection", "Ахтунг"); }

@@ -39,6 +39,12 @@ ProjectionResult projectTalent(const std::string &masteryCell, const std::string
 // x^y: 1 for y = 0, 0 for x = 0 and y > 0, repeated multiplication for a whole y, exp(y ln x) otherwise.
 long double projectionPower(long double x, long double y);
 
+// The gain of one step before it is divided by the talent and rounded, for the levels' product.
+long double projectionStepGrowth(long double talent, int64_t levelProduct, long double mastery);
+
+// The whole number of 1/10^decimals that projectionRound makes of the value.
+int64_t projectionRoundedUnits(long double value, int decimals);
+
 // Rounds to `decimals` decimals the way the cells need it: half up on the value narrowed to a double,
 // with the factor 1/10^decimals narrowed to a double too.
 double projectionRound(long double value, int decimals);

@@ -1,7 +1,9 @@
 #include "analysis/what_if.h"
 
+#include "analysis/training_step.h"
 #include "text/numbers.h"
 
+#include <cmath>
 #include <cstddef>
 
 WhatIfSteps whatIfSteps(const std::string &masteryCell, const std::string &talentCell)
@@ -10,6 +12,17 @@ WhatIfSteps whatIfSteps(const std::string &masteryCell, const std::string &talen
     const std::optional<long double> start = parseDecimal(talentCell);
     if (!start)
         return steps;
+    // A talent of whole thousandths, as the lists show it, is counted without the cell texts.
+    const std::optional<long double> mastery = parseDecimal(masteryCell);
+    const long double thousandths = std::round(*start * 1000.0L);
+    if (mastery && std::fabs(thousandths) < 1e12L &&
+        static_cast<long double>(static_cast<int64_t>(thousandths)) / 1000.0L == *start) {
+        for (int school = 1; school <= 3; ++school)
+            for (int coach = 1; coach <= 3; ++coach)
+                steps[static_cast<size_t>(school - 1)][static_cast<size_t>(coach - 1)] =
+                    stepsToNine(static_cast<int64_t>(thousandths), *mastery, school * coach);
+        return steps;
+    }
     for (int school = 1; school <= 3; ++school)
         for (int coach = 1; coach <= 3; ++coach)
             steps[static_cast<size_t>(school - 1)][static_cast<size_t>(coach - 1)] =

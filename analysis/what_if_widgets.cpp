@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLineSeries>
 #include <QTableWidget>
@@ -73,18 +74,25 @@ void showWhatIfSteps(QTableWidget *grid, const WhatIfSteps &steps)
         }
 }
 
-void markLevels(QTableWidget *grid, std::optional<int> schoolLevel, std::optional<int> coachLevel)
+void markLevels(QTableWidget *grid, std::optional<int> schoolLevel, std::optional<int> coachLevel,
+                std::optional<int> teamProduct)
 {
     const QPalette palette = grid->palette();
+    QColor teamTint = palette.highlight().color();
+    teamTint.setAlpha(70);
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 3; ++column) {
             QTableWidgetItem *item = cell(grid, row, column);
             const bool marked = schoolLevel == row + 1 && coachLevel == column + 1;
+            const bool team = teamProduct == (row + 1) * (column + 1);
             QFont font = grid->font();
-            font.setBold(marked);
+            font.setBold(marked || team);
             item->setFont(font);
-            item->setBackground(marked ? palette.highlight() : QBrush());
+            item->setBackground(marked ? palette.highlight() : team ? QBrush(teamTint) : QBrush());
             item->setForeground(marked ? palette.highlightedText() : QBrush());
+            item->setToolTip(
+                team ? QCoreApplication::translate("WhatIfGrid", "Уровни команды по росту её игроков")
+                     : QString());
         }
 }
 

@@ -16,8 +16,10 @@ class QValueAxis;
 void setUpWhatIfGrid(QTableWidget *grid);
 // The steps, or "—" where the talent does not get to 9.
 void showWhatIfSteps(QTableWidget *grid, const WhatIfSteps &steps);
-// Marks the cell of the two levels; no cell is marked when either level is missing.
-void markLevels(QTableWidget *grid, std::optional<int> schoolLevel, std::optional<int> coachLevel);
+// Marks the cell of the two levels; no cell is marked when either level is missing. The cells whose
+// levels make the team's product, as its players' growth gives it, are tinted.
+void markLevels(QTableWidget *grid, std::optional<int> schoolLevel, std::optional<int> coachLevel,
+                std::optional<int> teamProduct = std::nullopt);
 
 // The talent after each step as a line, with the limit 9 drawn across.
 class TalentChart {

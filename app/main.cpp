@@ -1,5 +1,5 @@
 #include "app/startup.h"
-#include "widgets/language.h"
+#include "text/interface_language.h"
 #include "widgets/window_look.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "app/main_page.h"
 
-#include "app/division_run.h"
 #include "catalogue/catalogue_selectors.h"
+#include "export/division_file_name.h"
 #include "export/export_file.h"
 #include "export/list_exports.h"
 #include "export/team_block.h"
@@ -27,6 +27,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -239,6 +240,7 @@ void MainPage::showStoredTime(int64_t storedFetchId)
 {
     // With the team, not in its summary: the export takes the summary and stays as it was.
     const auto stored = m_storedTimes.find(storedFetchId);
+    m_storedAtOnView = stored != m_storedTimes.end() ? stored->second : QDateTime();
     m_controls.storedFetchLabel->setVisible(stored != m_storedTimes.end());
     if (stored != m_storedTimes.end())
         m_controls.storedFetchLabel->setText(
@@ -313,9 +315,20 @@ void MainPage::startDivisionRun()
     for (int i = 0; i < m_selectors->teamCount(); ++i)
         teams.push_back({m_selectors->teamIdAt(i), m_selectors->teamNameAt(i)});
     const PageKind kind = m_controls.talentChoice->isChecked() ? PageKind::Talent : PageKind::Abilities;
-    m_run = std::make_unique<DivisionRun>(*this, std::move(teams), kind, m_selectors->chosenDivisionName(),
-                                          m_settings ? m_settings->exportOptions() : ExportOptions{},
-                                          m_settings ? m_settings->proxyChoice() : ProxyChoice{}, m_timeouts);
+    DivisionRun::Hooks hooks;
+    hooks.take = [this](int32_t teamId, PageKind pageKind, const FetchResult &fetched) {
+        return takeFetch(teamId, pageKind, fetched, false);
+    };
+    hooks.countDropped = [this](const FetchResult &fetched) {
+        countBytes(fetched.lastPageBytes, fetched.sessionBytes);
+    };
+    // The date is taken for every block, as a run over midnight always did.
+    hooks.blockFile = [divisionName = m_selectors->chosenDivisionName()] {
+        return divisionFileName(QDate::currentDate(), QLocale::system(), divisionName);
+    };
+    m_run = std::make_unique<DivisionRun>(
+        std::move(teams), kind, m_settings ? m_settings->exportOptions() : ExportOptions{},
+        m_settings ? m_settings->proxyChoice() : ProxyChoice{}, m_timeouts, std::move(hooks));
     connect(m_run.get(), &DivisionRun::progressed, m_controls.divisionProgress, &QProgressBar::setValue);
     connect(m_run.get(), &DivisionRun::finished, this,
             [this](const QString &message) { runGuarded([&] { onRunFinished(message); }); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/division_run.h"
 #include "retrieval/page_request.h"
 #include "roster/team_records.h"
 #include "view/column_sort.h"
@@ -14,7 +15,6 @@
 #include <memory>
 
 class ArrowPair;
-class DivisionRun;
 class PageFetcher;
 class CatalogueSelectors;
 class HistoryKeeper;
@@ -33,20 +33,6 @@ class TextTableModel;
 struct FetchResult;
 struct PageReading;
 struct ShownTable;
-
-// What fetching one team came to. A team not read says why, for the list a division run ends with.
-struct TeamFetch {
-    bool read = false;
-    QString whyNot;
-    // A cell that did not convert; the rows up to it are on view, the snapshot has none of them.
-    std::exception_ptr badCell;
-    // The reply was not a roster page at all.
-    bool foreignPage = false;
-    // The snapshot the page went into, when it was shown.
-    const TeamSnapshot *team = nullptr;
-    // What keeping the page in the history came to, when the user must hear of it.
-    QString historyProblem;
-};
 
 // The controls of the «Main» tab, by what they are.
 struct MainPageControls {
@@ -113,6 +99,11 @@ public:
     // The summary the labels show and the team identifier of the snapshot on view (0 before the first).
     const TeamSummary &summaryOnView() const { return m_summaryOnView; }
     int32_t teamOnView() const { return m_teamOnView; }
+    // The day of the page on view: a stored fetch's, else today.
+    QDate pageDayOnView() const
+    {
+        return m_storedAtOnView.isValid() ? m_storedAtOnView.toLocalTime().date() : QDate::currentDate();
+    }
     const TextTableModel &talentRows() const { return *m_talentRows; }
     CatalogueSelectors &selectors() { return *m_selectors; }
 
@@ -151,6 +142,7 @@ private:
     int32_t m_teamOnView = 0;
     // When each stored fetch on view was made, by fetch.
     std::map<int64_t, QDateTime> m_storedTimes;
+    QDateTime m_storedAtOnView; // invalid while the page on view is no stored fetch
     std::unique_ptr<PageFetcher> m_fetch;
     std::unique_ptr<DivisionRun> m_run;
     SettingsDialog *m_settings = nullptr;

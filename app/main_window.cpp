@@ -4,12 +4,15 @@
 #include "analysis/talent_projection.h"
 #include "app/about_dialog.h"
 #include "app/history_start.h"
+#include "app/watch_wiring.h"
 #include "board/board_page.h"
 #include "catalogue/catalogue_selectors.h"
 #include "export/list_exports.h"
+#include "history/growth_history.h"
 #include "history/history_keeper.h"
 #include "history/history_page.h"
 #include "history/reread_progress.h"
+#include "history/search_page.h"
 #include "retrieval/page_reader.h"
 #include "settings/settings_dialog.h"
 #include "text/code_page.h"
@@ -45,10 +48,10 @@ MainWindow::MainWindow(QWidget *parent)
     centreOnScreen(this);
 
     m_main = new MainPage(mainPageControls(), this);
-    m_projection =
-        new ProjectionPage({m_ui->ListView3, m_ui->Label13, m_ui->Label14, m_ui->Label15, m_ui->Label16,
-                            m_ui->LabeledEdit1, m_ui->LabeledEdit2, m_ui->whatIfGrid, m_ui->talentChart},
-                           this);
+    m_projection = new ProjectionPage({m_ui->ListView3, m_ui->Label13, m_ui->Label14, m_ui->Label15,
+                                       m_ui->Label16, m_ui->LabeledEdit1, m_ui->LabeledEdit2,
+                                       m_ui->whatIfGrid, m_ui->talentChart, m_ui->weeksToNineLabel},
+                                      this);
     enableRowCopy(m_ui->ListView3);
     m_talentMenu = new QMenu(this);
     m_talentMenu->setObjectName(QStringLiteral("PopupMenu1"));
@@ -56,35 +59,10 @@ MainWindow::MainWindow(QWidget *parent)
     m_talentMenu->addAction(m_ui->developmentAction);
     wireCommands();
     wireBoard();
+    wireSearch();
 }
 
 MainWindow::~MainWindow() = default;
-
-MainPageControls MainWindow::mainPageControls() const
-{
-    const Ui::MainWindow &ui = *m_ui;
-    MainPageControls c;
-    c.divisionBox = ui.ComboBox1;
-    c.teamBox = ui.ComboBox2;
-    c.talentChoice = ui.RadioTal;
-    c.wholeDivisionChoice = ui.Cdivision;
-    c.fetchButton = ui.Button1;
-    c.stopButton = ui.stopFetchButton;
-    c.listTabs = ui.PageControl1;
-    c.talentList = ui.ListView1;
-    c.abilitiesList = ui.ListView2;
-    c.snapshotArrows = ui.UpDown1;
-    c.lastPageBytes = ui.Label1;
-    c.sessionBytes = ui.Label4;
-    c.storedFetchLabel = ui.storedFetchLabel;
-    c.divisionProgress = ui.ProgressBar1;
-    c.summaryValues = {ui.TeamVal, ui.IDval,    ui.Manval,     ui.RangVal, ui.CityVal,  ui.StadVal,
-                       ui.DivVal,  ui.MoneyVal, ui.PlayersVal, ui.CoSPVal, ui.PowerVal, ui.VisRatVal};
-    c.saveTextAction = ui.N2;
-    c.saveCsvAction = ui.exportCsvAction;
-    c.copyForumAction = ui.copyForumAction;
-    return c;
-}
 
 void MainWindow::setExchangeTimeouts(const ExchangeTimeouts &timeouts)
 {
@@ -112,6 +90,8 @@ void MainWindow::setSettingsDialog(SettingsDialog *settings)
 {
     m_settings = settings;
     m_main->setSettingsDialog(settings);
+    m_watch->setSettingsDialog(settings);
+    wireOwnTeam(settings);
 }
 
 void MainWindow::wireCommands()
@@ -120,8 +100,10 @@ void MainWindow::wireCommands()
         return [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); };
     };
     connect(m_controls.exitAction, &QAction::triggered, this, &QWidget::close);
-    connect(m_controls.settingsAction, &QAction::triggered, this,
-            [this] { showCentredOver(m_settings, this); });
+    connect(m_controls.settingsAction, &QAction::triggered, this, [this] {
+        showCentredOver(m_settings, this);
+        m_ui->boardPage->showWatchState(); // the «Расписание» page may have dropped the division
+    });
     connect(m_controls.aboutAction, &QAction::triggered, this, [this] { showCentredOver(m_about, this); });
     connect(m_controls.projectionAction, &QAction::triggered, this, guarded(&MainWindow::onProjectionChosen));
     connect(m_ui->developmentAction, &QAction::triggered, this, guarded(&MainWindow::onDevelopmentChosen));
@@ -136,6 +118,10 @@ void MainWindow::wireCommands()
             [this](const QPoint &pos) { runGuarded([&] { onTalentListMenu(pos); }); });
     connect(m_ui->historyPage, &HistoryPage::showFetchRequested, this,
             [this](int64_t fetchId) { runGuarded([&] { showStoredFetch(fetchId); }); });
+    connect(m_ui->historyPage, &HistoryPage::trainingRateChanged, this, [this] {
+        m_projection->setTrainingRate(m_ui->historyPage->trainingRate(), m_ownTeam.teamId != 0);
+        m_ui->boardPage->setTrainingRate(m_ui->historyPage->trainingRate());
+    });
     connect(m_ui->historyPage, &HistoryPage::problem, this,
             [](const QString &text) { messages().information(tr("История"), text); });
     connect(m_controls.topTabs, &QTabWidget::currentChanged, this, &MainWindow::onTopTabChanged);
@@ -157,6 +143,7 @@ void MainWindow::wireBoard()
     m_ui->boardPage->setSources({m_keeper.get(),
                                  [this] { return m_settings ? m_settings->proxyChoice() : ProxyChoice{}; },
                                  [this] { return m_settings && m_settings->historyOptions().keep; }});
+    m_watch = new WatchWiring({m_ui->boardPage, m_controls.divisionBox, m_controls.topTabs}, this);
     connect(m_ui->boardPage, &BoardPage::bytesCounted, m_main, &MainPage::countBytes);
     connect(m_ui->boardPage, &BoardPage::problem, this,
             [](const QString &text) { messages().information(tr("Дивизион"), text); });
@@ -166,6 +153,25 @@ void MainWindow::wireBoard()
             m_ui->boardPage->showDivision(selectors.chosenDivisionId(), selectors.teamsOfChosenDivision());
         });
     });
+}
+
+void MainWindow::wireSearch()
+{
+    m_ui->searchPage->setDivisionChoice([this] {
+        SearchPage::DivisionChoice choice{m_main->selectors().chosenDivisionName(), {}};
+        for (const CatalogueEntry &team : m_main->selectors().teamsOfChosenDivision())
+            choice.teamIds.push_back(team.id);
+        return choice;
+    });
+    connect(m_ui->searchPage, &SearchPage::playerChosen, this, &MainWindow::showDevelopment);
+    connect(m_ui->searchPage, &SearchPage::problem, this,
+            [](const QString &text) { messages().information(tr("Поиск"), text); });
+}
+
+void MainWindow::offerDueRefreshes()
+{
+    if (m_keeper->isOpen())
+        m_watch->offerDueRefreshes(m_keeper->store().path());
 }
 
 void MainWindow::openHistory(const QString &path)
@@ -180,6 +186,7 @@ void MainWindow::openHistory(const QString &path)
         m_ui->historyPage->setNotice(pruneAtStart(*m_keeper, *m_settings));
     }
     m_ui->historyPage->setStore(&m_keeper->store());
+    m_ui->searchPage->setHistoryPath(m_keeper->isOpen() ? m_keeper->store().path() : QString());
 }
 
 void MainWindow::onTalentListMenu(const QPoint &pos)
@@ -190,27 +197,19 @@ void MainWindow::onTalentListMenu(const QPoint &pos)
     m_talentMenu->popup(m_controls.talentList->viewport()->mapToGlobal(pos));
 }
 
-void MainWindow::onProjectionChosen()
-{
-    const int row = currentChosenRow(m_controls.talentList);
-    if (row < 0)
-        return;
-    // Name, country, position, age, mastery, talent: the cells as the list shows them.
-    const std::vector<std::string> &cells = m_main->talentRows().row(row);
-    const auto cell = [&](size_t i) { return i < cells.size() ? cells[i] : std::string(); };
-    if (m_projection->showFor({m_main->summaryOnView().name, cell(0), cell(4), cell(5)}))
-        messages().information(noGrowthCaption(), noGrowthText());
-}
-
 void MainWindow::onDevelopmentChosen()
 {
     const int row = currentChosenRow(m_controls.talentList);
     if (row < 0)
         return;
     const std::vector<std::string> &cells = m_main->talentRows().row(row);
+    showDevelopment(m_main->teamOnView(), cells.at(0), cells.size() > 1 ? cells[1] : std::string());
+}
+
+void MainWindow::showDevelopment(int32_t teamId, const std::string &name, const std::string &country)
+{
     m_controls.topTabs->setCurrentWidget(m_ui->historySheet);
-    m_ui->historyPage->showPlayer(m_main->teamOnView(), cells.at(0),
-                                  cells.size() > 1 ? cells[1] : std::string());
+    m_ui->historyPage->showPlayer(teamId, name, country);
 }
 
 void MainWindow::onRereadHistory()

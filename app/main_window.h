@@ -1,11 +1,13 @@
 #pragma once
 
+#include "analysis/growth_fit.h"
 #include "app/main_page.h"
 
 #include <QMainWindow>
 #include <memory>
 
 class HistoryKeeper;
+class WatchWiring;
 class ProjectionPage;
 class AboutDialog;
 class QMenu;
@@ -34,6 +36,12 @@ public:
     // Opens the fetch history at the path and drops what the settings say is too old. Without this
     // call nothing is kept.
     void openHistory(const QString &path);
+    // The user's own team and levels, from the settings: the projection's levels start from them and the
+    // game's steps a week are read from the team's growth.
+    void setOwnTeam(const OwnTeam &own);
+    // Offers on the board to refresh the watched divisions the history has not had for their interval;
+    // worked out off the window's thread, so the start does not wait for it.
+    void offerDueRefreshes();
 
     // Starts fetching one team's page; it is shown, or its failure told, when it arrives.
     void fetchTeam(int32_t teamId, PageKind kind) { m_main->fetchTeam(teamId, kind); }
@@ -56,9 +64,13 @@ private:
     void wireCommands();
     void onTopTabChanged();
     void wireBoard();
+    void wireSearch();
     void onTalentListMenu(const QPoint &pos);
     void onProjectionChosen();
     void onDevelopmentChosen();
+    std::optional<int> teamProductOnView() const;
+    void wireOwnTeam(SettingsDialog *settings);
+    void showDevelopment(int32_t teamId, const std::string &name, const std::string &country);
     void onRereadHistory();
     void showStoredFetch(int64_t fetchId);
 
@@ -78,6 +90,8 @@ private:
     Controls m_controls;
     MainPage *m_main = nullptr;
     ProjectionPage *m_projection = nullptr;
+    OwnTeam m_ownTeam;
+    WatchWiring *m_watch = nullptr;
     // Shared with the Settings dialog's count, which may outlive the window.
     std::shared_ptr<HistoryKeeper> m_keeper;
     QMenu *m_talentMenu = nullptr;

@@ -14,5 +14,6 @@ Windows createWindows()
     windows.mainWindow->setAboutDialog(windows.aboutDialog.get());
     windows.mainWindow->setSettingsDialog(windows.settingsDialog.get());
     windows.mainWindow->openHistory(defaultHistoryPath());
+    windows.mainWindow->offerDueRefreshes();
     return windows;
 }

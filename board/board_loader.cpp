@@ -1,6 +1,7 @@
 #include "board/board_loader.h"
 
 #include "board/board_sources.h"
+#include "history/growth_history.h"
 #include "history/history_store.h"
 #include "text/code_page.h"
 
@@ -45,6 +46,9 @@ public:
                 takeNewer(m_pages[i], fresh->second);
             m_pages[i].teamName = m_teams[i].name;
         }
+        if (store && failure.isEmpty())
+            for (size_t i = 0; i < m_teams.size(); ++i)
+                m_pages[i].levels = levelsOf(*store, m_teams[i].id);
         builder().setTeamCount(m_teams.size());
         for (size_t i = 0; i < m_teams.size(); ++i)
             builder().setTeam(i, m_pages[i]);
@@ -61,8 +65,10 @@ public:
         tell([job, why](BoardLoader *loader) { Q_EMIT loader->pageTaken(job, why); });
         if (page.read) {
             const QDateTime now = QDateTime::currentDateTimeUtc();
-            if (HistoryStore *store = storeAt(keepIn))
-                keep(*store, fetchRecordOf(now, job.teamId, job.kind, std::move(fetched.body), page.reading));
+            HistoryStore *keptIn = storeAt(keepIn);
+            if (keptIn)
+                keep(*keptIn,
+                     fetchRecordOf(now, job.teamId, job.kind, std::move(fetched.body), page.reading));
             TeamPages arrived;
             if (job.kind == PageKind::Talent) {
                 arrived.talent = PlayersAt<TalentPlayer>{now, std::move(page.reading.talents)};
@@ -74,6 +80,8 @@ public:
             for (size_t i = 0; i < m_teams.size(); ++i) {
                 if (m_teams[i].id == job.teamId) {
                     takeNewer(m_pages[i], arrived, now);
+                    if (keptIn && job.kind == PageKind::Talent)
+                        m_pages[i].levels = levelsOf(*keptIn, job.teamId);
                     builder().setTeam(i, m_pages[i]);
                     m_changed = true;
                 }
@@ -93,7 +101,32 @@ public:
         tell([notKept, why](BoardLoader *loader) { Q_EMIT loader->pagesTaken(notKept, why); });
     }
 
+    void setTrainingRate(std::optional<TrainingRate> rate)
+    {
+        m_rate = rate;
+        HistoryStore *store = storeAt(m_historyPath);
+        for (size_t i = 0; i < m_teams.size(); ++i) {
+            m_pages[i].levels = store ? levelsOf(*store, m_teams[i].id) : std::nullopt;
+            builder().setTeam(i, m_pages[i]);
+        }
+        if (!m_teams.empty())
+            sendTable();
+    }
+
 private:
+    // The team's level product from its stored growth; nothing without the steps a week or when the
+    // history fails the read (the board's other columns stand).
+    std::optional<LevelFit> levelsOf(const HistoryStore &store, int32_t teamId) const
+    {
+        if (!m_rate)
+            return std::nullopt;
+        try {
+            return teamLevels(store, teamId, *m_rate);
+        } catch (const AppError &) {
+            return std::nullopt;
+        }
+    }
+
     // The history file at that path, opened on this thread's own connection; none for an empty path or
     // a file that cannot be opened (the window has told the user about that one already).
     HistoryStore *storeAt(const QString &path)
@@ -165,6 +198,7 @@ private:
     std::optional<BoardBuilder> m_builder;
     std::unique_ptr<HistoryStore> m_store;
     QString m_historyPath; // the history the board's teams were read from
+    std::optional<TrainingRate> m_rate;
     bool m_toldGrowthFailure = false;
     std::vector<CatalogueEntry> m_teams;
     std::vector<TeamPages> m_pages; // in the order of m_teams
@@ -217,6 +251,12 @@ void BoardLoader::finishPages()
 {
     QMetaObject::invokeMethod(
         m_work, [work = m_work] { work->finishPages(); }, Qt::QueuedConnection);
+}
+
+void BoardLoader::setTrainingRate(std::optional<TrainingRate> rate)
+{
+    QMetaObject::invokeMethod(
+        m_work, [work = m_work, rate] { work->setTrainingRate(rate); }, Qt::QueuedConnection);
 }
 
 void BoardLoader::release(std::shared_ptr<const BoardTable> table)

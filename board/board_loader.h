@@ -34,6 +34,9 @@ public:
     void takePage(const PageJob &job, FetchResult fetched, const QString &keepIn);
     // pagesTaken() follows once every page handed over before is dealt with.
     void finishPages();
+    // The game's steps a week: with them each team's level product is read from its stored growth, and
+    // the teams on the board get theirs at once. Nothing: no products.
+    void setTrainingRate(std::optional<TrainingRate> rate);
     // A table the window no longer shows: freeing the rows only it held is the loader's work too.
     void release(std::shared_ptr<const BoardTable> table);
 

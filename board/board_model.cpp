@@ -34,6 +34,8 @@ QVariant BoardModel::data(const QModelIndex &index, int role) const
     const BoardRow &shown = *m_table->rows[m_shown[row]];
     switch (role) {
     case Qt::DisplayRole:
+        if (column == LevelsColumn)
+            return levelsText(shown);
         return fromCp1251(shown.cells[column]);
     case Qt::ToolTipRole:
         return pagesNote(shown, column);
@@ -49,8 +51,28 @@ QVariant BoardModel::data(const QModelIndex &index, int role) const
     }
 }
 
+QString BoardModel::levelsText(const BoardRow &row)
+{
+    if (row.keyed[LevelsColumn])
+        return QString::fromStdString(levelProductText(static_cast<int>(row.keys[LevelsColumn])));
+    if (row.cells[LevelsColumn] == boardLevelsUnclear)
+        return tr("неясно");
+    if (row.cells[LevelsColumn] == boardLevelsNotFitting)
+        return tr("не сходится");
+    return {};
+}
+
 QVariant BoardModel::pagesNote(const BoardRow &row, std::size_t column)
 {
+    if (column == LevelsColumn) {
+        if (row.keyed[LevelsColumn])
+            return tr("Уровень школы × уровень тренера: уверенно, по росту игроков команды");
+        if (row.cells[LevelsColumn] == boardLevelsUnclear)
+            return tr("Мало загрузок, чтобы судить об уровнях школы и тренера");
+        if (row.cells[LevelsColumn] == boardLevelsNotFitting)
+            return tr("Рост игроков команды не сходится с шагом прогноза");
+        return tr("Нужен темп тренировок своей команды (Настройки → «Моя команда»)");
+    }
     // Only dates and our own words: no page text reaches a tooltip, which would read it as markup.
     if (row.onTalentPageOnly())
         return tr("только на странице таланта");

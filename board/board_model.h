@@ -27,6 +27,7 @@ public:
 private:
     // What a cell's tooltip says of the pages its row comes from.
     static QVariant pagesNote(const BoardRow &row, std::size_t column);
+    static QString levelsText(const BoardRow &row);
 
     std::shared_ptr<const BoardTable> m_table;
     std::vector<std::size_t> m_shown;

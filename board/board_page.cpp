@@ -88,6 +88,7 @@ void BoardPage::showDivision(int32_t divisionId, std::vector<CatalogueEntry> tea
 {
     m_division = divisionId;
     m_teams = std::move(teams);
+    showWatchState();
     // A hidden board fills when it is shown.
     if (isVisible())
         fill();
@@ -100,6 +101,12 @@ QString BoardPage::historyPath() const
 }
 
 void BoardPage::fill() { m_loader->showTeams(m_teams, historyPath()); }
+
+void BoardPage::setTrainingRate(const RateEstimate &estimate)
+{
+    m_loader->setTrainingRate(estimate.verdict == RateVerdict::Estimated ? std::optional(estimate.rate)
+                                                                         : std::nullopt);
+}
 
 void BoardPage::showTable(std::shared_ptr<const BoardTable> table)
 {
@@ -223,6 +230,7 @@ void BoardPage::showRefreshState()
 {
     const bool running = (m_refresh && !m_refresh->isDone()) || m_taking;
     m_refreshButton->setEnabled(!running && !m_teams.empty());
+    m_takeOffer->setEnabled(!running);
     m_stopButton->setEnabled(running && !m_refresh->isStopped());
     // The last refresh's teams left out, while its division is on view.
     const QStringList left = m_refresh && m_refreshDivision == m_division ? notUpdatedTeams() : QStringList();

@@ -35,7 +35,7 @@ QLabel *labelFor(QWidget *buddy, const QString &text)
 }
 
 // Widths of the columns, in the order of boardColumnNames.
-constexpr int columnWidths[] = {112, 104, 66, 30, 34, 42, 46, 36, 36, 36, 36, 36, 36, 36, 36, 54, 62, 80};
+constexpr int columnWidths[] = {112, 104, 66, 30, 34, 42, 46, 36, 36, 36, 36, 36, 36, 36, 36, 54, 62, 80, 90};
 static_assert(std::size(columnWidths) == boardColumnCount);
 
 void setupView(QTableView *view, BoardModel *model)
@@ -69,6 +69,7 @@ void setupView(QTableView *view, BoardModel *model)
 
 void BoardPage::buildControls()
 {
+    buildWatchControls();
     m_position = named(new QComboBox(this), "boardPositionCombo");
     m_maxAge = named(new QSpinBox(this), "boardAgeMaxSpin");
     m_maxAge->setRange(0, 99);
@@ -132,6 +133,7 @@ void BoardPage::buildControls()
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(3);
+    layout->addWidget(m_offerBar);
     layout->addLayout(filters);
     layout->addLayout(search);
     layout->addLayout(commands);
@@ -142,6 +144,8 @@ void BoardPage::buildControls()
     footer->addStretch();
     footer->addWidget(m_status);
     footer->addWidget(m_failuresButton);
+    footer->addSpacing(8);
+    footer->addWidget(m_watch);
     layout->addLayout(footer);
 }
 

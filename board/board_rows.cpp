@@ -22,6 +22,7 @@ const std::array<const char *, boardColumnCount> boardColumnNames = {
     QT_TRANSLATE_NOOP("RosterLists", "Пс"),       QT_TRANSLATE_NOOP("RosterLists", "Сл"),
     QT_TRANSLATE_NOOP("RosterLists", "Тч"),       QT_TRANSLATE_NOOP("RosterLists", "Δ Маст"),
     QT_TRANSLATE_NOOP("RosterLists", "Δ Талант"), QT_TRANSLATE_NOOP("RosterLists", "Данные от"),
+    QT_TRANSLATE_NOOP("RosterLists", "Ш×Т"),
 };
 
 bool isBoardTextColumn(std::size_t column) { return column <= PositionColumn; }
@@ -159,6 +160,25 @@ void setDate(BoardRow &row, const TeamPages &team)
     setNumber(row, DateColumn, std::move(text), static_cast<double>(at.toSecsSinceEpoch()));
 }
 
+// The team's levels: a sure product is the cell's number; otherwise a word and no number, so those rows
+// sort after every team the board is sure of. The window words the cell in the interface language.
+void setLevels(BoardRow &row, const std::optional<LevelFit> &levels)
+{
+    if (!levels)
+        return;
+    switch (levels->verdict) {
+    case LevelVerdict::Sure:
+        setNumber(row, LevelsColumn, std::to_string(levels->product), levels->product);
+        return;
+    case LevelVerdict::DoesNotFit:
+        row.cells[LevelsColumn] = boardLevelsNotFitting;
+        return;
+    case LevelVerdict::Unclear:
+        row.cells[LevelsColumn] = boardLevelsUnclear;
+        return;
+    }
+}
+
 } // namespace
 
 std::vector<BoardRow> joinTeamPages(const TeamPages &team)
@@ -196,8 +216,10 @@ std::vector<BoardRow> joinTeamPages(const TeamPages &team)
             joined.back().abilitiesDay = abilitiesDay;
         }
     }
-    for (BoardRow &row : joined)
+    for (BoardRow &row : joined) {
         setDate(row, team);
+        setLevels(row, team.levels);
+    }
     return joined;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/growth_fit.h"
 #include "roster/team_records.h"
 
 #include <QCollator>
@@ -31,9 +32,15 @@ enum BoardColumn : std::size_t {
     // Mastery's and talent's change per week since the team's previous talent page.
     MasteryChangeColumn = FirstAbilityColumn + 8,
     TalentChangeColumn,
-    DateColumn, // the day of the page the row comes from
+    DateColumn,   // the day of the page the row comes from
+    LevelsColumn, // the product of the team's levels its players' growth gives
 };
-inline constexpr std::size_t boardColumnCount = DateColumn + 1;
+inline constexpr std::size_t boardColumnCount = LevelsColumn + 1;
+
+// The «Ш×Т» cell of a team whose growth gives no sure product (windows-1251, as the CSV writes it).
+inline constexpr const char *boardLevelsUnclear = "\xed\xe5\xff\xf1\xed\xee"; // неясно
+inline constexpr const char *boardLevelsNotFitting =
+    "\xed\xe5 \xf1\xf5\xee\xe4\xe8\xf2\xf1\xff"; // не сходится
 
 // The columns' own names (UTF-8): the captions before translation and the CSV header.
 extern const std::array<const char *, boardColumnCount> boardColumnNames;
@@ -61,6 +68,9 @@ struct TeamPages {
     // What the growth on `talent` is measured from: the talent page stored last of those fetched at
     // least a day before it. It belongs to `talent` and goes wherever that page goes.
     std::optional<PlayersAt<TalentPlayer>> previousTalent;
+    // The team's level product as its stored growth gives it; nothing while the game's steps a week are
+    // not known.
+    std::optional<LevelFit> levels;
 };
 
 // Takes each page of `other` that is newer than the one `into` holds, or that `into` lacks, a talent

@@ -3,9 +3,12 @@
 #include "text/app_error.h"
 #include "text/code_page.h"
 
+#include <QCollator>
 #include <QCoreApplication>
+#include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -95,5 +98,20 @@ std::vector<CatalogueEntry> readTeamsOfDivision(CatalogueTable &teams, int32_t d
             entries.push_back({teams.fieldAsText(nameAt), *id});
         teams.next();
     } while (integerAt(teams, divisionAt) == divisionId && !teams.eof());
+    return entries;
+}
+
+std::vector<CatalogueEntry> inNameOrder(std::vector<CatalogueEntry> entries, const QLocale &locale)
+{
+    const QCollator collator(locale);
+    std::vector<std::pair<QString, CatalogueEntry>> named;
+    named.reserve(entries.size());
+    for (CatalogueEntry &entry : entries)
+        named.emplace_back(fromCp1251(entry.name), std::move(entry));
+    std::stable_sort(named.begin(), named.end(),
+                     [&](const auto &a, const auto &b) { return collator.compare(a.first, b.first) < 0; });
+    entries.clear();
+    for (auto &[name, entry] : named)
+        entries.push_back(std::move(entry));
     return entries;
 }

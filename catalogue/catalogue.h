@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue_table.h"
 
+#include <QLocale>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -30,3 +31,7 @@ std::vector<CatalogueEntry> readDivisions(CatalogueTable &divisions,
 // the table. Empty when the division has no row.
 std::vector<CatalogueEntry> readTeamsOfDivision(CatalogueTable &teams, int32_t divisionId,
                                                 std::vector<std::string> *skipped = nullptr);
+
+// The teams as the team selector lists them, and a division run takes them: by name in the order of the
+// language of `locale` (QCollator), teams of the same name in table order.
+std::vector<CatalogueEntry> inNameOrder(std::vector<CatalogueEntry> entries, const QLocale &locale);

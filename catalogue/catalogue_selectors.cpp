@@ -4,11 +4,8 @@
 #include "text/app_error.h"
 #include "text/code_page.h"
 
-#include <QCollator>
 #include <QComboBox>
 #include <QLocale>
-#include <algorithm>
-#include <utility>
 #include <vector>
 
 CatalogueSelectors::CatalogueSelectors(QComboBox *divisions, QComboBox *teams,
@@ -44,16 +41,10 @@ void CatalogueSelectors::showTeamsOfChosenDivision()
     m_teams->clear();
     m_teams->clearEditText();
     std::vector<std::string> skipped;
-    const std::vector<CatalogueEntry> teams = readTeamsOfDivision(m_teamsTable, chosenDivisionId(), &skipped);
-    QCollator collator(QLocale::system());
-    std::vector<std::pair<QString, int32_t>> entries;
-    entries.reserve(teams.size());
+    const std::vector<CatalogueEntry> teams =
+        inNameOrder(readTeamsOfDivision(m_teamsTable, chosenDivisionId(), &skipped), QLocale::system());
     for (const CatalogueEntry &team : teams)
-        entries.emplace_back(fromCp1251(team.name), team.id);
-    std::stable_sort(entries.begin(), entries.end(),
-                     [&](const auto &a, const auto &b) { return collator.compare(a.first, b.first) < 0; });
-    for (const auto &[name, id] : entries)
-        m_teams->addItem(name, id);
+        m_teams->addItem(fromCp1251(team.name), team.id);
     m_teams->setCurrentIndex(-1);
     m_teams->clearEditText();
     report(skipped);
@@ -79,6 +70,21 @@ QString CatalogueSelectors::chosenDivisionName() const { return m_divisions->cur
 int32_t CatalogueSelectors::chosenDivisionId() const
 {
     return m_divisions->currentIndex() < 0 ? 0 : m_divisions->currentData().toInt();
+}
+
+std::vector<CatalogueEntry> CatalogueSelectors::allTeams()
+{
+    std::vector<CatalogueEntry> teams;
+    try {
+        for (int i = 0; i < m_divisions->count(); ++i) {
+            std::vector<CatalogueEntry> division =
+                readTeamsOfDivision(m_teamsTable, m_divisions->itemData(i).toInt());
+            teams.insert(teams.end(), division.begin(), division.end());
+        }
+    } catch (const AppError &) {
+        return {}; // told when the team selector filled
+    }
+    return inNameOrder(std::move(teams), QLocale::system());
 }
 
 std::vector<CatalogueEntry> CatalogueSelectors::teamsOfChosenDivision()

@@ -37,6 +37,9 @@ public:
     // The chosen division's teams in catalogue order; nothing when no division is chosen or the teams
     // cannot be read. Rows left out, and a table that fails, were reported when the team selector filled.
     std::vector<CatalogueEntry> teamsOfChosenDivision();
+    // Every team of every division the selector lists, by name in the user's language's order; nothing
+    // when the teams cannot be read.
+    std::vector<CatalogueEntry> allTeams();
 
 private:
     QComboBox *m_divisions;

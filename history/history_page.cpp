@@ -1,10 +1,13 @@
 #include "history/history_page.h"
 
+#include "analysis/growth_texts.h"
 #include "history/fetch_comparison.h"
 #include "history/fetch_texts.h"
+#include "history/growth_history.h"
 #include "history/history_store.h"
 #include "history/player_chart.h"
 #include "text/code_page.h"
+#include "text/interface_language.h"
 #include "view/roster_lists.h"
 #include "view/text_table_model.h"
 #include "widgets/error_guard.h"
@@ -15,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QThread>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -128,8 +132,26 @@ HistoryPage::HistoryPage(QWidget *parent)
       m_fetches(reportList("historyFetches", m_fetchRows, {100, 60, 55, 80}, this)),
       m_changes(reportList("historyChanges", m_changeRows, {105, 62, 45, 45}, this)),
       m_show(new QPushButton(tr("Показать"), this)), m_compare(new QPushButton(tr("Сравнить"), this)),
-      m_compared(new QLabel(this)), m_notice(new QLabel(this)), m_chart(new PlayerChart(this))
+      m_compared(new QLabel(this)), m_notice(new QLabel(this)), m_chart(new PlayerChart(this)),
+      m_rateLabel(new QLabel(this)), m_levelsLabel(new QLabel(this)),
+      m_accuracyRows(new TextTableModel(
+          "HistoryPage",
+          {QT_TRANSLATE_NOOP("HistoryPage", "Прогноз"), QT_TRANSLATE_NOOP("HistoryPage", "Случаев"),
+           QT_TRANSLATE_NOOP("HistoryPage", "Ошибка, средняя"), QT_TRANSLATE_NOOP("HistoryPage", "90 %")},
+          this)),
+      m_accuracy(reportList("accuracyView", m_accuracyRows, {100, 60, 100, 60}, this)),
+      m_checkAccuracy(new QPushButton(tr("Проверить прогнозы по истории"), this))
 {
+    m_rateLabel->setObjectName(QStringLiteral("trainingRateLabel"));
+    m_levelsLabel->setObjectName(QStringLiteral("historyTeamLevels"));
+    m_checkAccuracy->setObjectName(QStringLiteral("accuracyButton"));
+    for (QLabel *label : {m_rateLabel, m_levelsLabel}) {
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+    }
+    m_accuracy->setSortingEnabled(false);
+    // Four lines and the header: no room taken from the lists above.
+    m_accuracy->setMaximumHeight(m_accuracy->header()->sizeHint().height() * 6);
     m_show->setObjectName(QStringLiteral("historyShowButton"));
     m_compare->setObjectName(QStringLiteral("historyCompareButton"));
     m_compared->setObjectName(QStringLiteral("historyComparison"));
@@ -163,6 +185,17 @@ HistoryPage::HistoryPage(QWidget *parent)
     comparison->addWidget(m_changes, 1);
     layout->addLayout(comparison, 1, 2, 3, 1);
     layout->addWidget(m_chart, 1, 3, 3, 1);
+    // What the growth says: the own team's pace and the chosen team's levels, beside how right the
+    // projections from past fetches came out.
+    auto *growth = new QVBoxLayout;
+    growth->addWidget(m_rateLabel);
+    growth->addWidget(m_levelsLabel);
+    growth->addStretch();
+    layout->addLayout(growth, 4, 0, 1, 2);
+    auto *accuracy = new QVBoxLayout;
+    accuracy->addWidget(m_checkAccuracy, 0, Qt::AlignLeft);
+    accuracy->addWidget(m_accuracy);
+    layout->addLayout(accuracy, 4, 2, 1, 2);
     // Every list and the chart take their share of a wider window; the teams' list most, its four
     // columns being the widest.
     layout->setColumnStretch(0, 3);
@@ -173,6 +206,7 @@ HistoryPage::HistoryPage(QWidget *parent)
     connect(m_teams->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { guarded([this] { showFetchesOfChosenTeam(); }); });
     connect(m_compare, &QPushButton::clicked, this, [this] { guarded([this] { compareChosenFetches(); }); });
+    connect(m_checkAccuracy, &QPushButton::clicked, this, [this] { checkAccuracy(); });
     connect(m_changes->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { guarded([this] { chartChosenChange(); }); });
     connect(m_show, &QPushButton::clicked, this, [this] {
@@ -196,10 +230,96 @@ void HistoryPage::guarded(const std::function<void()> &step)
     });
 }
 
+HistoryPage::~HistoryPage()
+{
+    if (m_accuracyRun)
+        m_accuracyRun->wait();
+}
+
 void HistoryPage::setStore(HistoryStore *store)
 {
     m_store = store;
     refresh();
+    estimateTrainingRate();
+}
+
+void HistoryPage::setOwnTeam(const OwnTeam &own)
+{
+    m_own = own;
+    estimateTrainingRate();
+}
+
+void HistoryPage::estimateTrainingRate()
+{
+    m_rate = {};
+    guarded([this] {
+        if (m_store)
+            m_rate = ownTrainingRate(*m_store, m_own);
+    });
+    m_rateLabel->setText(trainingRateText(m_rate, m_own.teamId != 0, interfaceLocale()));
+    Q_EMIT trainingRateChanged();
+}
+
+void HistoryPage::showTeamLevels(const std::vector<StoredPage> &pages)
+{
+    if (pages.empty()) {
+        m_levelsLabel->clear();
+        return;
+    }
+    const TeamTracks team = tracksOfPages(pages);
+    const QString fit = m_rate.verdict == RateVerdict::Estimated
+                            ? levelFitText(inferLevelProduct(spansOf(team), m_rate.rate, team.observedWeeks))
+                            : tr("нужен темп тренировок своей команды");
+    m_levelsLabel->setText(tr("Уровни школы и тренера (Ш×Т) по росту игроков: %1").arg(fit));
+}
+
+void HistoryPage::checkAccuracy()
+{
+    if (!m_store || m_accuracyRun)
+        return;
+    if (m_rate.verdict != RateVerdict::Estimated) {
+        Q_EMIT problem(tr("Проверить прогнозы можно, когда оценён темп тренировок своей команды."));
+        return;
+    }
+    struct Outcome {
+        HistoryAccuracy accuracy;
+        QString failure;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    const QString path = m_store->path();
+    const OwnTeam own = m_own;
+    const TrainingRate rate = m_rate.rate;
+    m_accuracyRun = QThread::create([outcome, path, own, rate] {
+        HistoryStore store;
+        const HistoryOutcome opened = store.open(path);
+        if (!opened.ok) {
+            outcome->failure = opened.message;
+            return;
+        }
+        try {
+            outcome->accuracy = historyAccuracy(store, own, rate);
+        } catch (const AppError &e) {
+            outcome->failure = fromCp1251(e.what());
+        }
+    });
+    m_checkAccuracy->setEnabled(false);
+    m_checkAccuracy->setText(tr("Проверяю…"));
+    connect(m_accuracyRun, &QThread::finished, this, [this, outcome] {
+        m_accuracyRun->deleteLater();
+        m_accuracyRun = nullptr;
+        m_checkAccuracy->setEnabled(true);
+        m_checkAccuracy->setText(tr("Проверить прогнозы по истории"));
+        if (!outcome->failure.isEmpty()) {
+            Q_EMIT problem(outcome->failure);
+            return;
+        }
+        std::vector<std::vector<std::string>> rows;
+        for (const AccuracyLine &line : accuracyLines(outcome->accuracy.accuracy, interfaceLocale()))
+            rows.push_back({toCp1251(line.horizon), std::to_string(line.count), toCp1251(line.mean),
+                            toCp1251(line.p90)});
+        m_accuracyRows->setRows(std::move(rows));
+    });
+    m_accuracyRun->start();
 }
 
 int32_t HistoryPage::chosenTeam() const
@@ -242,6 +362,7 @@ void HistoryPage::showFetchesOfChosenTeam()
     const int32_t team = chosenTeam();
     const std::vector<StoredPage> pages =
         m_store && team != 0 ? m_store->pagesOf(team) : std::vector<StoredPage>{};
+    showTeamLevels(pages);
     std::vector<QDateTime> times;
     times.reserve(pages.size());
     for (const StoredPage &page : pages)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/growth_fit.h"
 #include "history/fetch_comparison.h"
 
 #include <QWidget>
@@ -14,6 +15,7 @@ class PlayerChart;
 class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
+class QThread;
 class QTreeView;
 class StoredTeamsModel;
 class TextTableModel;
@@ -25,6 +27,7 @@ class HistoryPage : public QWidget {
     Q_OBJECT
 public:
     explicit HistoryPage(QWidget *parent = nullptr);
+    ~HistoryPage() override;
 
     // The store the page reads; nothing is shown without one.
     void setStore(HistoryStore *store);
@@ -34,8 +37,14 @@ public:
     void showPlayer(int32_t teamId, const std::string &name, const std::string &country);
     // A line above the lists, such as what start-up dropped from the history; empty hides it.
     void setNotice(const QString &text);
+    // The user's own team and its levels: the game's steps a week are read from its growth.
+    void setOwnTeam(const OwnTeam &own);
+    // The steps a week last worked out (for the projection page).
+    const RateEstimate &trainingRate() const { return m_rate; }
 
 Q_SIGNALS:
+    // The steps a week changed: another own team, or its pages were read again.
+    void trainingRateChanged();
     // The user asked to see this stored fetch on the main page.
     void showFetchRequested(int64_t fetchId);
     void problem(const QString &text);
@@ -49,6 +58,9 @@ private:
     int32_t chosenTeam() const;
     void chooseTeam(int32_t teamId);
     void guarded(const std::function<void()> &step);
+    void estimateTrainingRate();
+    void showTeamLevels(const std::vector<StoredPage> &pages);
+    void checkAccuracy();
 
     HistoryStore *m_store = nullptr;
     StoredTeamsModel *m_teamRows;
@@ -68,4 +80,13 @@ private:
     QLabel *m_compared;
     QLabel *m_notice;
     PlayerChart *m_chart;
+    OwnTeam m_own;
+    RateEstimate m_rate;
+    QLabel *m_rateLabel;
+    QLabel *m_levelsLabel;
+    TextTableModel *m_accuracyRows;
+    QTreeView *m_accuracy;
+    QPushButton *m_checkAccuracy;
+    // The backtest runs here, on a connection of its own; the page waits for it only when it goes.
+    QThread *m_accuracyRun = nullptr;
 };

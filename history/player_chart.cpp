@@ -1,6 +1,6 @@
 #include "history/player_chart.h"
 
-#include "widgets/language.h"
+#include "text/interface_language.h"
 
 #include <QChart>
 #include <QDateTimeAxis>

@@ -1,10 +1,14 @@
 #include "settings/settings_dialog.h"
 
+#include "settings/analysis_options.h"
 #include "text/app_error.h"
 #include "ui_settings_dialog.h"
 #include "widgets/error_guard.h"
 
+#include <QComboBox>
+#include <QCompleter>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QSpinBox>
 #include <QStyle>
 
@@ -42,14 +46,20 @@ SettingsDialog::SettingsDialog(QWidget *parent)
     m_controls.additionsCheck = m_ui->CoSPCheckbox;
     setFont(windowFont());
     m_controls.pageTabs->setStyleSheet(flatTabs);
+    m_controls.pageTabs->setUsesScrollButtons(false); // every page's tab in sight, so the dialog fits them
     m_controls.okButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     m_controls.cancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    m_ui->watchPagesCombo->addItem(tr("Обе: талант и умения"), static_cast<int>(WatchPages::Both));
+    m_ui->watchPagesCombo->addItem(tr("Только талант"), static_cast<int>(WatchPages::Talent));
+    m_ui->watchPagesCombo->addItem(tr("Только умения"), static_cast<int>(WatchPages::Abilities));
     setFixedSize(size().expandedTo(minimumSizeHint()));
 
     connect(m_controls.useProxyCheck, &QCheckBox::toggled, this,
             [this] { runGuarded([this] { onUseProxyToggled(); }); });
     connect(m_ui->keepMonthsSpin, &QSpinBox::valueChanged, this,
             [this] { runGuarded([this] { showKeptFetches(); }); });
+    connect(m_ui->unwatchDivisionButton, &QPushButton::clicked, this,
+            [this] { runGuarded([this] { onUnwatchClicked(); }); });
     // Typing adds nothing beyond one character, yet a longer separator from the store stays whole: the
     // limit follows the text down as it is shortened and never drops below one.
     connect(m_controls.separatorEdit, &QLineEdit::textChanged, this, [this](const QString &text) {
@@ -81,6 +91,9 @@ bool SettingsDialog::loadSettings()
     const HistoryOptions history = loadHistoryOptions(store);
     m_ui->keepHistoryCheck->setChecked(history.keep);
     m_ui->keepMonthsSpin->setValue(history.keepMonths);
+    showWatchOptions(loadWatchOptions(store));
+    m_ownTeam = loadOwnTeam(store);
+    showOwnTeam();
     LoadedSettings loaded;
     try {
         loaded = loadSettingsValues(store);
@@ -114,8 +127,14 @@ void SettingsDialog::saveSettings()
     const SettingsValues now = shownValues();
     const QStringList keep = keysStillUnread(m_unreadKeys, m_loaded, now);
     SettingsStore store;
-    if (store.readable())
+    if (store.readable()) {
         saveHistoryOptions(store, historyOptions());
+        saveWatchOptions(store, shownWatchOptions());
+        const OwnTeam own = shownOwnTeam();
+        saveOwnTeam(store, own);
+        if (!(own == std::exchange(m_ownTeam, own)))
+            Q_EMIT ownTeamChanged(own);
+    }
     saveSettingsValues(store, now, keep);
     m_unreadKeys = keep; // the others hold what the user set now
 }
@@ -163,6 +182,71 @@ void SettingsDialog::keepPruneAnswer(const PruneAnswer &answer)
     savePruneAnswer(store, answer);
 }
 
+WatchOptions SettingsDialog::watchOptions() const { return loadWatchOptions(SettingsStore()); }
+
+void SettingsDialog::setDivisionWatched(int32_t divisionId, bool watched)
+{
+    SettingsStore store;
+    WatchOptions options = loadWatchOptions(store);
+    std::vector<int32_t> &ids = options.divisionIds;
+    const auto found = std::find(ids.begin(), ids.end(), divisionId);
+    if (watched == (found != ids.end()))
+        return;
+    if (watched)
+        ids.push_back(divisionId);
+    else
+        ids.erase(found);
+    saveWatchOptions(store, options);
+    store.close();
+    m_watched = ids; // the page lists what is stored; the dialog is closed while the board changes it
+    showWatchedDivisions();
+}
+
+void SettingsDialog::setDivisionNamer(DivisionNamer namer)
+{
+    m_nameDivision = std::move(namer);
+    showWatchedDivisions();
+}
+
+void SettingsDialog::showWatchOptions(const WatchOptions &options)
+{
+    m_watched = options.divisionIds;
+    showWatchedDivisions();
+    m_ui->watchIntervalSpin->setValue(options.intervalDays);
+    m_ui->watchPagesCombo->setCurrentIndex(
+        std::max(0, m_ui->watchPagesCombo->findData(static_cast<int>(options.pages))));
+}
+
+void SettingsDialog::showWatchedDivisions()
+{
+    QListWidget *list = m_ui->watchedDivisionsList;
+    list->clear();
+    for (const int32_t id : m_watched) {
+        const QString name = m_nameDivision ? m_nameDivision(id) : QString();
+        list->addItem(name.isEmpty() ? tr("Дивизион %1 (нет в каталоге)").arg(id) : name);
+    }
+    m_ui->unwatchDivisionButton->setEnabled(!m_watched.empty());
+}
+
+WatchOptions SettingsDialog::shownWatchOptions() const
+{
+    WatchOptions options;
+    options.divisionIds = m_watched;
+    options.intervalDays = m_ui->watchIntervalSpin->value();
+    options.pages = static_cast<WatchPages>(m_ui->watchPagesCombo->currentData().toInt());
+    return options;
+}
+
+void SettingsDialog::onUnwatchClicked()
+{
+    const int row = m_ui->watchedDivisionsList->currentRow();
+    if (row < 0 || row >= static_cast<int>(m_watched.size()))
+        return;
+    m_watched.erase(m_watched.begin() + row);
+    showWatchedDivisions();
+    m_ui->watchedDivisionsList->setCurrentRow(std::min(row, static_cast<int>(m_watched.size()) - 1));
+}
+
 void SettingsDialog::onOkClicked() { saveSettings(); }
 
 void SettingsDialog::onCancelClicked()
@@ -188,11 +272,54 @@ void SettingsDialog::done(int result)
     QDialog::done(result);
 }
 
+void SettingsDialog::setTeamChoices(TeamChoices choices)
+{
+    m_teamChoices = std::move(choices);
+    m_teamsListed = false;
+}
+
+void SettingsDialog::showOwnTeam()
+{
+    QComboBox *teams = m_ui->ownTeamCombo;
+    // The catalogue's teams are listed the first time the page can be seen, not at every start.
+    if (!m_teamsListed && m_teamChoices) {
+        m_teamsListed = true;
+        teams->clear();
+        teams->addItem(tr("— не выбрана —"), 0);
+        for (const auto &[name, id] : m_teamChoices())
+            teams->addItem(name, id);
+        auto *completer = teams->completer();
+        completer->setFilterMode(Qt::MatchContains);
+        completer->setCompletionMode(QCompleter::PopupCompletion);
+    }
+    const int index = teams->findData(m_ownTeam.teamId);
+    if (index >= 0)
+        teams->setCurrentIndex(index);
+    else if (m_ownTeam.teamId != 0) // a team the catalogue does not list keeps its identifier
+        teams->setEditText(QString::number(m_ownTeam.teamId));
+    m_ui->ownSchoolLevelSpin->setValue(m_ownTeam.schoolLevel);
+    m_ui->ownCoachLevelSpin->setValue(m_ownTeam.coachLevel);
+}
+
+OwnTeam SettingsDialog::shownOwnTeam() const
+{
+    const QComboBox *teams = m_ui->ownTeamCombo;
+    OwnTeam own{m_ownTeam.teamId, m_ui->ownSchoolLevelSpin->value(), m_ui->ownCoachLevelSpin->value()};
+    // The entry whose name the box shows; a text that names none leaves the team as it was.
+    const int index = teams->findText(teams->currentText());
+    if (index >= 0)
+        own.teamId = teams->itemData(index).toInt();
+    return own;
+}
+
 void SettingsDialog::showEvent(QShowEvent *event)
 {
     m_shown = shownValues();
-    runGuarded([this] { showKeptFetches(); }); // the history may have grown since
     CentredDialog::showEvent(event);
+    runGuarded([this] { showOwnTeam(); });
+    runGuarded(
+        [this] { showWatchOptions(loadWatchOptions(SettingsStore())); }); // the board may have changed it
+    runGuarded([this] { showKeptFetches(); });                            // the history may have grown since
 }
 
 void SettingsDialog::keyPressEvent(QKeyEvent *event)

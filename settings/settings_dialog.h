@@ -1,10 +1,13 @@
 #pragma once
 
+#include "analysis/growth_fit.h"
 #include "export/export_options.h"
 #include "retrieval/proxy_choice.h"
 #include "settings/settings_store.h"
+#include "settings/watch_options.h"
 #include "widgets/window_look.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -25,6 +28,10 @@ struct KeptFetches {
 };
 // Counts them for a KeepMonths; nothing when the history cannot say.
 using KeptFetchesCounter = std::function<std::optional<KeptFetches>(int keepMonths)>;
+// The catalogue's name of a division; empty when the catalogue does not know it.
+using DivisionNamer = std::function<QString(int32_t divisionId)>;
+// Every team of the catalogue, by name, with its identifier; asked for when the dialog is shown.
+using TeamChoices = std::function<std::vector<std::pair<QString, int32_t>>()>;
 
 // The Settings dialog. Its controls are the live settings: the roster request asks proxyChoice() and the
 // export asks exportOptions(), always at the moment of use. The store is read when the dialog is built
@@ -49,6 +56,20 @@ public:
     // The answer to dropping old fetches, read from and written to the store at once.
     PruneAnswer pruneAnswer() const;
     void keepPruneAnswer(const PruneAnswer &answer);
+    // The watched divisions and their schedule as stored: the board's check changes the list at once,
+    // the «Расписание» page on OK.
+    WatchOptions watchOptions() const;
+    void setDivisionWatched(int32_t divisionId, bool watched);
+    // How the «Расписание» page names the divisions; the window lends the catalogue's names.
+    void setDivisionNamer(DivisionNamer namer);
+    // The own team and its levels as stored ([Analysis]); the «Моя команда» page changes them on OK.
+    OwnTeam ownTeam() const { return m_ownTeam; }
+    // The teams the «Моя команда» page offers; the window lends the catalogue.
+    void setTeamChoices(TeamChoices choices);
+
+Q_SIGNALS:
+    // OK stored another own team or other levels.
+    void ownTeamChanged(const OwnTeam &own);
 
 public Q_SLOTS:
     // Saves once for every close, whichever way the dialog closes.
@@ -72,6 +93,12 @@ private:
     void onCancelClicked();
     void onUseProxyToggled();
     void showKeptFetches();
+    void showWatchOptions(const WatchOptions &options);
+    void showWatchedDivisions();
+    WatchOptions shownWatchOptions() const;
+    void onUnwatchClicked();
+    void showOwnTeam();
+    OwnTeam shownOwnTeam() const;
 
     SettingsValues shownValues() const;
     void showValues(const SettingsValues &values);
@@ -103,4 +130,10 @@ private:
     SettingsValues m_loaded;
     std::string m_loadProblem;
     KeptFetchesCounter m_countKept;
+    // The divisions the «Расписание» page lists, in the order they were marked.
+    std::vector<int32_t> m_watched;
+    DivisionNamer m_nameDivision;
+    TeamChoices m_teamChoices;
+    bool m_teamsListed = false;
+    OwnTeam m_ownTeam; // as stored
 };

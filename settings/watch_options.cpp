@@ -46,8 +46,8 @@ WatchOptions loadWatchOptions(const SettingsStore &store)
 {
     WatchOptions options;
     try {
-        const QStringList texts = store.readText(QStringLiteral("Divisions"), {}, watchSection)
-                                      .split(u',', Qt::SkipEmptyParts);
+        const QStringList texts =
+            store.readText(QStringLiteral("Divisions"), {}, watchSection).split(u',', Qt::SkipEmptyParts);
         for (const QString &text : texts) {
             bool ok = false;
             const int32_t id = text.trimmed().toInt(&ok);

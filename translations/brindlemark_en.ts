@@ -54,6 +54,30 @@
         <source>Талант: %1, способности: %2</source>
         <translation>Talent: %1, abilities: %2</translation>
     </message>
+    <message>
+        <source>неясно</source>
+        <translation>unclear</translation>
+    </message>
+    <message>
+        <source>не сходится</source>
+        <translation>does not fit</translation>
+    </message>
+    <message>
+        <source>Уровень школы × уровень тренера: уверенно, по росту игроков команды</source>
+        <translation>School level × coach level: sure, from the growth of the team&apos;s players</translation>
+    </message>
+    <message>
+        <source>Мало загрузок, чтобы судить об уровнях школы и тренера</source>
+        <translation>Too few fetches to judge the school and coach levels</translation>
+    </message>
+    <message>
+        <source>Рост игроков команды не сходится с шагом прогноза</source>
+        <translation>The growth of the team&apos;s players does not fit the projection&apos;s step</translation>
+    </message>
+    <message>
+        <source>Нужен темп тренировок своей команды (Настройки → «Моя команда»)</source>
+        <translation>Needs your own team&apos;s training pace (Settings → “My team”)</translation>
+    </message>
 </context>
 <context>
     <name>BoardPage</name>
@@ -120,6 +144,30 @@
     <message>
         <source>Только растущие</source>
         <translation>Growing only</translation>
+    </message>
+    <message>
+        <source>Следить за дивизионом</source>
+        <translation>Watch this division</translation>
+    </message>
+    <message>
+        <source>Обновлять дивизион по расписанию (Настройки, «Расписание»)</source>
+        <translation>Refresh the division on a schedule (Settings, “Schedule”)</translation>
+    </message>
+    <message>
+        <source>Скрыть</source>
+        <translation>Dismiss</translation>
+    </message>
+    <message>
+        <source>Дивизион «%1» не обновлялся %2 дн.</source>
+        <translation>Division “%1” was last refreshed %2 d ago.</translation>
+    </message>
+    <message>
+        <source>В истории есть не все страницы дивизиона «%1».</source>
+        <translation>The history lacks some pages of division “%1”.</translation>
+    </message>
+    <message>
+        <source>Ждут обновления ещё дивизионов: %1.</source>
+        <translation>More divisions due: %1.</translation>
     </message>
 </context>
 <context>
@@ -201,6 +249,177 @@
     </message>
 </context>
 <context>
+    <name>CommandOptions</name>
+    <message>
+        <source>Лишний аргумент: «%1».</source>
+        <translation>Unexpected argument: “%1”.</translation>
+    </message>
+    <message>
+        <source>Не хватает аргументов.</source>
+        <translation>Missing arguments.</translation>
+    </message>
+    <message>
+        <source>%1: «%2» не целое число от %3 до %4.</source>
+        <translation>%1: “%2” is not a whole number from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>--%1: «%2» не число от %3 до %4.</source>
+        <translation>--%1: “%2” is not a number from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>--%1: «%2» не из списка: %3.</source>
+        <translation>--%1: “%2” is not one of: %3.</translation>
+    </message>
+    <message>
+        <source>Использование: %1 %2</source>
+        <translation>Usage: %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>получить команду или дивизион в историю (и в текст, CSV)</source>
+        <translation>fetch a team or a division into the history (and to text, CSV)</translation>
+    </message>
+    <message>
+        <source>получить отмеченные дивизионы, которым пора (для расписания)</source>
+        <translation>fetch the watched divisions that are due (for a schedule)</translation>
+    </message>
+    <message>
+        <source>найти юниоров в сохранённых страницах таланта</source>
+        <translation>find youth players in the stored talent pages</translation>
+    </message>
+    <message>
+        <source>что хранит история: команды, их получения, сравнение, страница как получена</source>
+        <translation>what the history holds: teams, their fetches, comparisons, a page as received</translation>
+    </message>
+    <message>
+        <source>Использование: %1 &lt;команда&gt; [параметры]
+Brindlemark без окна: те же настройки, каталог и история.
+
+Команды:
+</source>
+        <translation>Usage: %1 &lt;command&gt; [options]
+Brindlemark without a window: the same settings, catalogue and history.
+
+Commands:
+</translation>
+    </message>
+    <message>
+        <source>
+«%1 &lt;команда&gt; --help» описывает команду.
+Коды выхода: 0 успех, 1 часть команд не получена, 2 ошибка в параметрах, 3 ничего не получено.
+</source>
+        <translation>
+“%1 &lt;command&gt; --help” describes a command.
+Exit codes: 0 success, 1 some teams left out, 2 usage error, 3 nothing fetched.
+</translation>
+    </message>
+    <message>
+        <source>Неизвестная команда «%1». Список команд: %2 --help.</source>
+        <translation>Unknown command “%1”. The commands: %2 --help.</translation>
+    </message>
+    <message>
+        <source>Справка: %1 %2 --help.</source>
+        <translation>Help: %1 %2 --help.</translation>
+    </message>
+    <message>
+        <source>обход каталога или дивизионов в историю: вежливо, с продолжением после остановки</source>
+        <translation>crawl the catalogue or divisions into the history: politely, going on after a stop</translation>
+    </message>
+</context>
+<context>
+    <name>CrawlCommand</name>
+    <message>
+        <source>Все команды каталога.</source>
+        <translation>Every team of the catalogue.</translation>
+    </message>
+    <message>
+        <source>Команды дивизиона (название или ИД); можно указать несколько раз.</source>
+        <translation>The teams of a division (name or ID); may be given several times.</translation>
+    </message>
+    <message>
+        <source>Какие страницы получать (по умолчанию обе).</source>
+        <translation>Which pages to fetch (both by default).</translation>
+    </message>
+    <message>
+        <source>Не больше страниц в секунду, в среднем, с разбросом ±30 % (по умолчанию 1; 0 — без ограничения).</source>
+        <translation>At most this many pages a second on average, spread by ±30 % (1 by default; 0: no limit).</translation>
+    </message>
+    <message>
+        <source>Пропускать страницы, которые история хранит моложе стольких дней (по умолчанию 6; 0 — получать все).</source>
+        <translation>Skip pages the history holds that are younger than this many days (6 by default; 0: fetch them all).</translation>
+    </message>
+    <message>
+        <source>Первая пауза после сбоя или страницы обновления сайта; каждая следующая подряд вдвое дольше, до 5 минут (по умолчанию 5).</source>
+        <translation>The first pause after a failure or the site&apos;s maintenance page; each next one in a row twice as long, up to 5 minutes (5 by default).</translation>
+    </message>
+    <message>
+        <source>Укажите --all или --division.</source>
+        <translation>Give --all or --division.</translation>
+    </message>
+    <message>
+        <source>Дивизиона «%1» нет в каталоге.</source>
+        <translation>There is no division “%1” in the catalogue.</translation>
+    </message>
+    <message>
+        <source>талант</source>
+        <translation>talent</translation>
+    </message>
+    <message>
+        <source>умения</source>
+        <translation>abilities</translation>
+    </message>
+    <message>
+        <source>Обход остановлен: запись в историю не удалась. %1</source>
+        <translation>The crawl stopped: writing to the history failed. %1</translation>
+    </message>
+    <message>
+        <source>Обход остановлен: на сайте проводится обновление данных (страница обновления несколько раз подряд). Запустите ту же команду позже, чтобы продолжить.</source>
+        <translation>The crawl stopped: the site is updating its data (the maintenance page several times in a row). Run the same command later to go on.</translation>
+    </message>
+    <message>
+        <source>Обход остановлен: сайт не отвечает (слишком много сбоев подряд). Запустите ту же команду позже, чтобы продолжить.</source>
+        <translation>The crawl stopped: the site does not answer (too many failures in a row). Run the same command later to go on.</translation>
+    </message>
+    <message>
+        <source>Обход прерван. Та же команда продолжит его с места остановки.</source>
+        <translation>The crawl was interrupted. The same command goes on from where it stopped.</translation>
+    </message>
+    <message>
+        <source>%1 стр./с</source>
+        <translation>%1 pages/s</translation>
+    </message>
+    <message>
+        <source>Команда %1 (%2): %3</source>
+        <translation>Team %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>Сохранено страниц: %1, не получено: %2, не запрошено: %3.</source>
+        <translation>Pages kept: %1, not received: %2, not asked for: %3.</translation>
+    </message>
+    <message>
+        <source>Все страницы получены недавно: получать нечего.</source>
+        <translation>Every page was fetched lately: nothing to fetch.</translation>
+    </message>
+    <message>
+        <source>Обход продолжен: страниц к получению %1 (команд %2).</source>
+        <translation>Crawl resumed: %1 pages to fetch (%2 teams).</translation>
+    </message>
+    <message>
+        <source>Обход: страниц к получению %1 (команд %2).</source>
+        <translation>Crawl: %1 pages to fetch (%2 teams).</translation>
+    </message>
+    <message>
+        <source>Обходит каталог или дивизионы и сохраняет страницы команд в историю: не больше четырёх соединений и заданного числа страниц в секунду, с паузой при сбоях сайта. Страницы, полученные недавно, пропускаются; прерванный обход той же командой продолжается с места остановки.</source>
+        <translation>Goes over the catalogue or divisions and keeps the teams&apos; pages in the history: at most four connections and the given pages a second, pausing when the site fails. Pages fetched lately are skipped; an interrupted crawl goes on from where it stopped when the same command runs again.</translation>
+    </message>
+    <message>
+        <source>пауза %1 с</source>
+        <translation>pause %1 s</translation>
+    </message>
+</context>
+<context>
     <name>DivisionRun</name>
     <message>
         <source>Получение остановлено: записано команд %1 из %2.</source>
@@ -253,6 +472,60 @@
     </message>
 </context>
 <context>
+    <name>FetchCommand</name>
+    <message>
+        <source>В каталоге нет дивизиона «%1».</source>
+        <translation>The catalogue has no division “%1”.</translation>
+    </message>
+    <message>
+        <source>В каталоге нет команд дивизиона «%1».</source>
+        <translation>The catalogue has no teams of the division “%1”.</translation>
+    </message>
+    <message>
+        <source>Код команды.</source>
+        <translation>Team identifier.</translation>
+    </message>
+    <message>
+        <source>Дивизион каталога: название или код.</source>
+        <translation>A division of the catalogue: its name or identifier.</translation>
+    </message>
+    <message>
+        <source>Какие страницы: талант, умения или обе (по умолчанию обе; сначала все страницы таланта, затем умений).</source>
+        <translation>Which pages: talent, abilities or both (both by default; every talent page first, then the abilities).</translation>
+    </message>
+    <message>
+        <source>Дописать блоки команд в файл, как их пишет окно при получении дивизиона.</source>
+        <translation>Append the team blocks to the file, as the window&apos;s division run writes them.</translation>
+    </message>
+    <message>
+        <source>Записать CSV страницы «Дивизион» по этим командам (файл заменяется целиком).</source>
+        <translation>Write the Division page&apos;s CSV of these teams (the file is replaced whole).</translation>
+    </message>
+    <message>
+        <source>Укажите одно из двух: --team ID или --division NAME|ID.</source>
+        <translation>Give one of the two: --team ID or --division NAME|ID.</translation>
+    </message>
+    <message>
+        <source>Получает страницы команды или всех команд дивизиона (по четыре сразу, как окно) и всегда сохраняет их в истории. Прокси, его пароль и вид выгрузки берутся из настроек окна, каталог — из рабочей папки.</source>
+        <translation>Fetches the pages of a team or of every team of a division (four at once, as the window does) and always keeps them in the history. The proxy, its password and the export options come from the window&apos;s settings, the catalogue from the working folder.</translation>
+    </message>
+</context>
+<context>
+    <name>FetchSession</name>
+    <message>
+        <source>%1: не получено команд %2 из %3:</source>
+        <translation>%1: %2 of %3 teams not fetched:</translation>
+    </message>
+    <message>
+        <source>Остановлено: что получено, сохранено; страницы в пути отброшены.</source>
+        <translation>Stopped: what arrived is kept; the pages on their way were dropped.</translation>
+    </message>
+    <message>
+        <source>Получено и сохранено в истории страниц: %1 из %2.</source>
+        <translation>Pages fetched and kept in the history: %1 of %2.</translation>
+    </message>
+</context>
+<context>
     <name>FetchTexts</name>
     <message>
         <source>менее суток</source>
@@ -265,6 +538,287 @@
     <message>
         <source>%1 дн.</source>
         <translation>%1 d</translation>
+    </message>
+</context>
+<context>
+    <name>GrowthCommands</name>
+    <message>
+        <source>В каталоге нет дивизиона «%1».</source>
+        <translation>The catalogue has no division “%1”.</translation>
+    </message>
+    <message>
+        <source>Произведение уровней школы и тренера (Ш×Т), которое лучше всего объясняет рост игроков каждой команды, и насколько уверенно; по темпу тренировок своей команды.</source>
+        <translation>The product of the school and coach levels (S×C) that best explains the growth of each team&apos;s players, and how sure that is; from your own team&apos;s training pace.</translation>
+    </message>
+    <message>
+        <source>Только команды дивизиона (можно несколько раз).</source>
+        <translation>Only the teams of the division (may be given several times).</translation>
+    </message>
+    <message>
+        <source>Команда</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Код</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Ш×Т</source>
+        <translation>S×C</translation>
+    </message>
+    <message>
+        <source>Вывод</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Объяснено</source>
+        <translation>Explained</translation>
+    </message>
+    <message>
+        <source>Запас</source>
+        <translation>Margin</translation>
+    </message>
+    <message>
+        <source>Недель</source>
+        <translation>Weeks</translation>
+    </message>
+    <message>
+        <source>своя команда</source>
+        <translation>own team</translation>
+    </message>
+    <message>
+        <source>Насколько прогноз таланта расходился с тем, что было: от каждой загрузки таланта прогноз на 1, 4 и 8 недель сравнивается с поздними загрузками; средняя и 90-й процентиль ошибки, и ошибка в неделях до 9.</source>
+        <translation>How far the talent projection was from what happened: from every talent fetch the projection 1, 4 and 8 weeks on is compared with the later fetches; the mean and 90th percentile of the error, and the error in weeks to 9.</translation>
+    </message>
+    <message>
+        <source>Команд: %1, игроков: %2.</source>
+        <translation>Teams: %1, players: %2.</translation>
+    </message>
+    <message>
+        <source>Прогноз</source>
+        <translation>Projection</translation>
+    </message>
+    <message>
+        <source>Случаев</source>
+        <translation>Cases</translation>
+    </message>
+    <message>
+        <source>Ошибка, средняя</source>
+        <translation>Mean error</translation>
+    </message>
+    <message>
+        <source>90 %</source>
+        <translation>90 %</translation>
+    </message>
+</context>
+<context>
+    <name>GrowthTexts</name>
+    <message>
+        <source>%1, уверенно</source>
+        <translation>%1, sure</translation>
+    </message>
+    <message>
+        <source>не сходится с шагом прогноза</source>
+        <translation>does not fit the projection&apos;s step</translation>
+    </message>
+    <message>
+        <source>неясно</source>
+        <translation>unclear</translation>
+    </message>
+    <message>
+        <source>Темп тренировок не оценить: своя команда не выбрана (Настройки → «Моя команда»).</source>
+        <translation>No training pace: your own team is not chosen (Settings → “My team”).</translation>
+    </message>
+    <message>
+        <source>Темп тренировок не оценить: мало загрузок своей команды (%1 игроко-недель из %2 нужных).</source>
+        <translation>No training pace: too few fetches of your own team (%1 player-weeks of the %2 needed).</translation>
+    </message>
+    <message>
+        <source>Темп тренировок не оценить: рост своей команды не сходится с шагом прогноза (объяснено %1 из %2 промежутков).</source>
+        <translation>No training pace: your own team&apos;s growth does not fit the projection&apos;s step (%1 of %2 spans explained).</translation>
+    </message>
+    <message>
+        <source>Темп тренировок: %1 ± %2 шага в неделю (по %3 игроко-неделям своей команды).</source>
+        <translation>Training pace: %1 ± %2 steps a week (from %3 player-weeks of your own team).</translation>
+    </message>
+    <message>
+        <source>Талант уже 9.</source>
+        <translation>The talent is already 9.</translation>
+    </message>
+    <message>
+        <source>До 9 не дойдёт: талант перестаёт расти.</source>
+        <translation>Never reaches 9: the talent stops growing.</translation>
+    </message>
+    <message>
+        <source>Недель до 9 не оценить: нет темпа тренировок своей команды.</source>
+        <translation>Weeks to 9 unknown: no training pace of your own team.</translation>
+    </message>
+    <message>
+        <source>≈ %1 недель, к %2</source>
+        <translation>≈ %1 weeks, by %2</translation>
+    </message>
+    <message>
+        <source>через 1 нед.</source>
+        <translation>after 1 week</translation>
+    </message>
+    <message>
+        <source>через 4 нед.</source>
+        <translation>after 4 weeks</translation>
+    </message>
+    <message>
+        <source>через 8 нед.</source>
+        <translation>after 8 weeks</translation>
+    </message>
+    <message>
+        <source>недель до 9</source>
+        <translation>weeks to 9</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryCommand</name>
+    <message>
+        <source>команды в истории</source>
+        <translation>the teams in the history</translation>
+    </message>
+    <message>
+        <source>загрузки команды</source>
+        <translation>a team&apos;s fetches</translation>
+    </message>
+    <message>
+        <source>изменения между двумя загрузками</source>
+        <translation>the changes between two fetches</translation>
+    </message>
+    <message>
+        <source>страница загрузки как получена</source>
+        <translation>a fetch&apos;s page as received</translation>
+    </message>
+    <message>
+        <source>Команды, которые хранит история: название, дивизион, число загрузок и последняя.</source>
+        <translation>The teams the history holds: name, division, number of fetches and the latest.</translation>
+    </message>
+    <message>
+        <source>Команда</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Код</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Дивизион</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Загрузок</source>
+        <translation>Fetches</translation>
+    </message>
+    <message>
+        <source>Последняя</source>
+        <translation>Latest</translation>
+    </message>
+    <message>
+        <source>Загрузки команды, последняя первой: код загрузки, время, страница, игроков и что изменилось с прошлой загрузки той же страницы (+пришли –ушли ~изменились).</source>
+        <translation>A team&apos;s fetches, the latest first: fetch identifier, time, page, players and what changed since the previous fetch of the same page (+arrived –left ~changed).</translation>
+    </message>
+    <message>
+        <source>Код команды.</source>
+        <translation>Team identifier.</translation>
+    </message>
+    <message>
+        <source>Не указана команда: --team ID.</source>
+        <translation>No team given: --team ID.</translation>
+    </message>
+    <message>
+        <source>Код загрузки</source>
+        <translation>Fetch ID</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Страница</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Игроков</source>
+        <translation>Players</translation>
+    </message>
+    <message>
+        <source>Изменения</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>В истории нет загрузки %1.</source>
+        <translation>The history has no fetch %1.</translation>
+    </message>
+    <message>
+        <source>Что изменилось между двумя загрузками одной страницы (коды из «history fetches»), как на странице «История».</source>
+        <translation>What changed between two fetches of the same page (identifiers from “history fetches”), as the History page shows it.</translation>
+    </message>
+    <message>
+        <source>Загрузки разных команд: сравнить можно две загрузки одной команды.</source>
+        <translation>Fetches of different teams: only two fetches of the same team can be compared.</translation>
+    </message>
+    <message>
+        <source>Загрузки разных страниц: сравнить можно две загрузки «Талант» или две «Умения».</source>
+        <translation>Fetches of different pages: compare two Talent fetches or two Abilities fetches.</translation>
+    </message>
+    <message>
+        <source>Игрок</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Страна</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Изменение</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Было</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>Стало</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>Страница загрузки байт в байт, как она пришла с сервера.</source>
+        <translation>A fetch&apos;s page byte for byte, as it came from the server.</translation>
+    </message>
+    <message>
+        <source>Записать в файл (целиком или ничего) вместо стандартного вывода.</source>
+        <translation>Write it to the file (whole or not at all) instead of standard output.</translation>
+    </message>
+    <message>
+        <source>Не удалось записать %1: %2</source>
+        <translation>Could not write %1: %2</translation>
+    </message>
+    <message>
+        <source>Использование: %1 history &lt;часть&gt; [параметры]
+Что хранит история, как на странице «История».
+
+Части:
+</source>
+        <translation>Usage: %1 history &lt;part&gt; [options]
+What the history holds, as the History page shows it.
+
+Parts:
+</translation>
+    </message>
+    <message>
+        <source>уровни школы и тренера команд по росту игроков</source>
+        <translation>the teams&apos; school and coach levels from their players&apos; growth</translation>
+    </message>
+    <message>
+        <source>насколько прогнозы сходились с историей</source>
+        <translation>how well the projections matched the history</translation>
+    </message>
+    <message>
+        <source>Неизвестная часть «%1»: teams, fetches, compare, page, levels или accuracy.</source>
+        <translation>Unknown part “%1”: teams, fetches, compare, page, levels or accuracy.</translation>
     </message>
 </context>
 <context>
@@ -387,6 +941,42 @@
     <message>
         <source>Выберите две загрузки одной страницы и нажмите «Сравнить».</source>
         <translation>Choose two fetches of one page and press Compare.</translation>
+    </message>
+    <message>
+        <source>Прогноз</source>
+        <translation>Projection</translation>
+    </message>
+    <message>
+        <source>Случаев</source>
+        <translation>Cases</translation>
+    </message>
+    <message>
+        <source>Ошибка, средняя</source>
+        <translation>Mean error</translation>
+    </message>
+    <message>
+        <source>90 %</source>
+        <translation>90 %</translation>
+    </message>
+    <message>
+        <source>Проверить прогнозы по истории</source>
+        <translation>Check the projections against the history</translation>
+    </message>
+    <message>
+        <source>нужен темп тренировок своей команды</source>
+        <translation>needs your own team&apos;s training pace</translation>
+    </message>
+    <message>
+        <source>Уровни школы и тренера (Ш×Т) по росту игроков: %1</source>
+        <translation>School and coach levels (S×C) from the players&apos; growth: %1</translation>
+    </message>
+    <message>
+        <source>Проверить прогнозы можно, когда оценён темп тренировок своей команды.</source>
+        <translation>The projections can be checked once your own team&apos;s training pace is estimated.</translation>
+    </message>
+    <message>
+        <source>Проверяю…</source>
+        <translation>Checking…</translation>
     </message>
 </context>
 <context>
@@ -723,6 +1313,10 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
         <source>Загрузка из истории, показанная без запроса</source>
         <translation>A fetch from the history, shown without a request</translation>
     </message>
+    <message>
+        <source>Поиск</source>
+        <translation>Search</translation>
+    </message>
 </context>
 <context>
     <name>PageFetch</name>
@@ -819,6 +1413,21 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     </message>
 </context>
 <context>
+    <name>ProgressLine</name>
+    <message>
+        <source>%1 из %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>, не получено %1</source>
+        <translation>, %1 not fetched</translation>
+    </message>
+    <message>
+        <source>, осталось ≈ %1</source>
+        <translation>, ≈ %1 left</translation>
+    </message>
+</context>
+<context>
     <name>ProjectionPage</name>
     <message>
         <source>№</source>
@@ -844,6 +1453,22 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
         <source>Талант: </source>
         <translation>Talent: </translation>
     </message>
+    <message>
+        <source>по уровням команды из истории</source>
+        <translation>at the team&apos;s levels from the history</translation>
+    </message>
+    <message>
+        <source>Недель до 9: укажите оба уровня.</source>
+        <translation>Weeks to 9: give both levels.</translation>
+    </message>
+    <message>
+        <source>при уровнях %1×%2</source>
+        <translation>at levels %1×%2</translation>
+    </message>
+    <message>
+        <source>Недель до 9 (%1): %2</source>
+        <translation>Weeks to 9 (%1): %2</translation>
+    </message>
 </context>
 <context>
     <name>RereadProgress</name>
@@ -858,6 +1483,13 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     <message>
         <source>Перечитано страниц: %1 из %2</source>
         <translation>Pages re-read: %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTable</name>
+    <message>
+        <source>Вид вывода: %1 (по умолчанию %2).</source>
+        <translation>Output form: %1 (%2 by default).</translation>
     </message>
 </context>
 <context>
@@ -933,6 +1565,200 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     <message>
         <source>Данные от</source>
         <translation>As of</translation>
+    </message>
+    <message>
+        <source>Ш×Т</source>
+        <translation>S×C</translation>
+    </message>
+</context>
+<context>
+    <name>SearchCommand</name>
+    <message>
+        <source>Часть имени игрока, в любом регистре (ё как е).</source>
+        <translation>Part of the player&apos;s name, in any case (ё as е).</translation>
+    </message>
+    <message>
+        <source>Позиция, как в списке: Gk, Df, DM, Mf, AM, Fw.</source>
+        <translation>Position, as the list gives it: Gk, Df, DM, Mf, AM, Fw.</translation>
+    </message>
+    <message>
+        <source>Наибольший возраст.</source>
+        <translation>Oldest age.</translation>
+    </message>
+    <message>
+        <source>Наименьший талант.</source>
+        <translation>Lowest talent.</translation>
+    </message>
+    <message>
+        <source>Наименьшее мастерство.</source>
+        <translation>Lowest mastery.</translation>
+    </message>
+    <message>
+        <source>Часть названия страны, в любом регистре.</source>
+        <translation>Part of the country&apos;s name, in any case.</translation>
+    </message>
+    <message>
+        <source>Только команды этого дивизиона каталога (можно несколько раз).</source>
+        <translation>Only the teams of this division of the catalogue (may be given more than once).</translation>
+    </message>
+    <message>
+        <source>Искать во всех сохранённых неделях, а не только в последней странице команды.</source>
+        <translation>Search every stored week, not only each team&apos;s latest page.</translation>
+    </message>
+    <message>
+        <source>В каталоге нет дивизиона «%1».</source>
+        <translation>The catalogue has no division “%1”.</translation>
+    </message>
+    <message>
+        <source>Команда</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Код</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Дивизион</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Имя</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Страна</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Поз</source>
+        <translation>Pos</translation>
+    </message>
+    <message>
+        <source>Возр</source>
+        <translation>Age</translation>
+    </message>
+    <message>
+        <source>Маст</source>
+        <translation>Mast</translation>
+    </message>
+    <message>
+        <source>Талант</source>
+        <translation>Talent</translation>
+    </message>
+    <message>
+        <source>Данные от</source>
+        <translation>As of</translation>
+    </message>
+    <message>
+        <source>Код загрузки</source>
+        <translation>Fetch ID</translation>
+    </message>
+    <message>
+        <source>Ищет юниоров в сохранённых страницах таланта: по умолчанию в последней странице каждой команды. Условия складываются; без условий выводит всех.</source>
+        <translation>Searches the stored talent pages for youth players: by default each team&apos;s latest page. Conditions add up; with none, everyone is listed.</translation>
+    </message>
+    <message>
+        <source>Найдено игроков: %1.</source>
+        <translation>Players found: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SearchPage</name>
+    <message>
+        <source>Команда</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Дивизион</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>часть имени</source>
+        <translation>part of a name</translation>
+    </message>
+    <message>
+        <source>Все</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>любой</source>
+        <translation>any</translation>
+    </message>
+    <message>
+        <source>Все дивизионы</source>
+        <translation>All divisions</translation>
+    </message>
+    <message>
+        <source>Выбранный дивизион</source>
+        <translation>Chosen division</translation>
+    </message>
+    <message>
+        <source>Все сохранённые недели</source>
+        <translation>Every stored week</translation>
+    </message>
+    <message>
+        <source>Иначе — только последняя страница каждой команды</source>
+        <translation>Otherwise only each team’s latest page</translation>
+    </message>
+    <message>
+        <source>Искать</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Сохранить CSV…</source>
+        <translation>Save CSV…</translation>
+    </message>
+    <message>
+        <source>Имя:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Позиция:</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>Возраст до:</source>
+        <translation>Age up to:</translation>
+    </message>
+    <message>
+        <source>Страна:</source>
+        <translation>Country:</translation>
+    </message>
+    <message>
+        <source>Талант от:</source>
+        <translation>Talent from:</translation>
+    </message>
+    <message>
+        <source>Маст. от:</source>
+        <translation>Mastery from:</translation>
+    </message>
+    <message>
+        <source>Где:</source>
+        <translation>Where:</translation>
+    </message>
+    <message>
+        <source>Поиск не удался.</source>
+        <translation>The search failed.</translation>
+    </message>
+    <message>
+        <source>История не ведётся: искать негде.</source>
+        <translation>No history is kept: there is nothing to search.</translation>
+    </message>
+    <message>
+        <source>Выберите дивизион справа или ищите во всех.</source>
+        <translation>Choose a division on the right or search all of them.</translation>
+    </message>
+    <message>
+        <source>Поиск…</source>
+        <translation>Searching…</translation>
+    </message>
+    <message>
+        <source>Найдено игроков: %1</source>
+        <translation>Players found: %1</translation>
     </message>
 </context>
 <context>
@@ -1037,6 +1863,70 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
         <source>Хранится загрузок: %1, будет удалено при запуске: %2.</source>
         <translation>Fetches kept: %1; deleted at start: %2.</translation>
     </message>
+    <message>
+        <source>Расписание</source>
+        <translation>Schedule</translation>
+    </message>
+    <message>
+        <source>Отслеживаемые дивизионы</source>
+        <translation>Watched divisions</translation>
+    </message>
+    <message>
+        <source>Не следить</source>
+        <translation>Stop watching</translation>
+    </message>
+    <message>
+        <source>Убрать выбранный дивизион из расписания</source>
+        <translation>Take the selected division off the schedule</translation>
+    </message>
+    <message>
+        <source>Обновлять раз в, дней</source>
+        <translation>Refresh every, days</translation>
+    </message>
+    <message>
+        <source>Страницы</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Обе: талант и умения</source>
+        <translation>Both: talent and abilities</translation>
+    </message>
+    <message>
+        <source>Только талант</source>
+        <translation>Talent only</translation>
+    </message>
+    <message>
+        <source>Только умения</source>
+        <translation>Abilities only</translation>
+    </message>
+    <message>
+        <source>Дивизион %1 (нет в каталоге)</source>
+        <translation>Division %1 (not in the catalogue)</translation>
+    </message>
+    <message>
+        <source>Моя команда</source>
+        <translation>My team</translation>
+    </message>
+    <message>
+        <source>По росту юниоров своей команды, чьи уровни известны, программа узнаёт, сколько тренировок в неделю даёт игра, а по ним — уровни других школ.</source>
+        <translation>From the growth of your own team&apos;s youth, whose levels you know, the program learns how many training steps a week the game gives, and from them the levels of other schools.</translation>
+    </message>
+    <message>
+        <source>Команда</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Ур. ДЮСШ</source>
+        <translation>School level</translation>
+    </message>
+    <message>
+        <source>Ур. Тренера</source>
+        <translation>Coach level</translation>
+    </message>
+    <message>
+        <source>— не выбрана —</source>
+        <translation>— none —</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1054,6 +1944,39 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     <message>
         <source>Талант не растет при этих значениях.</source>
         <translation>The talent does not grow with these values.</translation>
+    </message>
+</context>
+<context>
+    <name>WatchCommand</name>
+    <message>
+        <source>Дивизиона %1 нет в каталоге: он пропущен.</source>
+        <translation>Division %1 is not in the catalogue: skipped.</translation>
+    </message>
+    <message>
+        <source>Получает каждый отмеченный дивизион, чьи страницы старше интервала наблюдения (раздел [Watch] настроек: дивизионы, интервал в днях, страницы), и сохраняет их в истории. Для запуска по расписанию.</source>
+        <translation>Fetches every watched division whose pages are older than the watch interval ([Watch] in the settings: divisions, interval in days, pages) and keeps them in the history. For a schedule.</translation>
+    </message>
+    <message>
+        <source>Нет отмеченных дивизионов: отметьте их на странице «Дивизион».</source>
+        <translation>No watched divisions: mark them on the Division page.</translation>
+    </message>
+    <message>
+        <source>Все отмеченные дивизионы свежие: получать нечего.</source>
+        <translation>Every watched division is fresh: nothing to fetch.</translation>
+    </message>
+</context>
+<context>
+    <name>WatchWiring</name>
+    <message>
+        <source>Пора обновить отслеживаемый дивизион</source>
+        <translation>A watched division is due for a refresh</translation>
+    </message>
+</context>
+<context>
+    <name>WhatIfGrid</name>
+    <message>
+        <source>Уровни команды по росту её игроков</source>
+        <translation>The team&apos;s levels from its players&apos; growth</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,6 @@
+#include "analysis/training_step.h"
 #include "analysis/what_if.h"
+#include "text/numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -50,4 +52,35 @@ TEST(WhatIfSteps, MatchTheTableOfEveryLevelPair)
     // The first step reaches 9: one step, where the table shows two rows.
     EXPECT_EQ(whatIfSteps("0,00", "8,990")[2][2], 1);
     EXPECT_EQ(project("0,00", "8,990", "3", "3").rows.size(), 2u);
+}
+
+// Counting in thousandths must give the table's every «Балл», not only its length: the weeks to 9, the
+// level inference and the backtest all step this way.
+TEST(TrainingStep, EveryStepEqualsTheTablesScore)
+{
+    uint32_t seed = 12345;
+    const auto next = [&seed](uint32_t range) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % range;
+    };
+    for (int run = 0; run < 150; ++run) {
+        const int64_t talent = 300 + next(8700);
+        const int64_t masteryHundredths = next(300000);
+        const int school = 1 + static_cast<int>(next(3));
+        const int coach = 1 + static_cast<int>(next(3));
+        const std::string talentCell = formatFixed(static_cast<double>(talent) / 1000.0, 3);
+        const std::string masteryCell = formatFixed(static_cast<double>(masteryHundredths) / 100.0, 2);
+        const ProjectionResult table =
+            project(masteryCell.c_str(), talentCell.c_str(), std::to_string(school), std::to_string(coach));
+        const long double mastery = masteryOfCell(static_cast<double>(masteryHundredths) / 100.0);
+        int64_t counted = talent;
+        for (const ProjectionRow &row : table.rows) {
+            counted = talentAfterSteps(counted, mastery, school * coach, 1);
+            ASSERT_EQ(readDecimal(row.score), static_cast<long double>(counted) / 1000.0L)
+                << talentCell << " " << masteryCell << " " << school << coach;
+        }
+        // Where the table stopped for want of growth, so does the count.
+        EXPECT_EQ(table.stoppedNoGrowth,
+                  !stepGainThousandths(counted, mastery, school * coach) && counted < talentNineThousandths);
+    }
 }

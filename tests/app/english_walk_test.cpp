@@ -4,7 +4,7 @@
 #include "support/message_recorder.h"
 #include "support/temp_settings.h"
 #include "support/working_folder.h"
-#include "widgets/language.h"
+#include "text/interface_language.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

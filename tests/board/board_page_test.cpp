@@ -1,13 +1,17 @@
 #include "board/board_rows.h"
 #include "history/history_page.h"
 #include "history/history_store.h"
+#include "retrieval/page_reader.h"
 #include "settings/settings_dialog.h"
+#include "settings/watch_options.h"
 #include "storage/sqlite_database.h"
+#include "support/temp_settings.h"
 #include "support/window_fixture.h"
 #include "text/code_page.h"
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -156,13 +160,14 @@ TEST_F(BoardWindow, RefreshFillsTheBoardNamesTheTeamsLeftOutAndSavesWhatIsShown)
     recorder.saveAnswer = csv;
     controlOf<QPushButton>(form.get(), "boardCsvButton")->click();
     const std::string today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
-    EXPECT_EQ(fileText(csv),
-              "\xEF\xBB\xBF"
-              "Команда;Имя;Страна;Поз;Возр;Маст;Талант;От;Оп;Др;Пм;Вн;Пс;Сл;Тч;Δ Маст;Δ Талант;Данные от\r\n"
-              "Бета;P2;Россия;Mf;17;2,25;2,335;11,50;12,50;13,50;14,50;15,50;16,50;17,50;18,50;;;" +
-                  today +
-                  "\r\nБета;P1;Россия;Mf;16;1,25;1,335;11,50;12,50;13,50;14,50;15,50;16,50;17,50;18,50;;;" +
-                  today + "\r\n");
+    EXPECT_EQ(
+        fileText(csv),
+        "\xEF\xBB\xBF"
+        "Команда;Имя;Страна;Поз;Возр;Маст;Талант;От;Оп;Др;Пм;Вн;Пс;Сл;Тч;Δ Маст;Δ Талант;Данные от;Ш×Т\r\n"
+        "Бета;P2;Россия;Mf;17;2,25;2,335;11,50;12,50;13,50;14,50;15,50;16,50;17,50;18,50;;;" +
+            today +
+            ";\r\nБета;P1;Россия;Mf;16;1,25;1,335;11,50;12,50;13,50;14,50;15,50;16,50;17,50;18,50;;;" +
+            today + ";\r\n");
     EXPECT_TRUE(recorder.boxes.empty());
     const std::string written = fileText(csv);
 
@@ -298,4 +303,59 @@ TEST(PageTextOnView, APlayersNameWithMarkupTitlesTheChartAsItIs)
     const QString title = page.findChild<QChartView *>(QStringLiteral("playerChart"))->chart()->title();
     // What the title shows, read back: the name's own characters, no font and no picture.
     EXPECT_EQ(QTextDocumentFragment::fromHtml(title).toPlainText(), name);
+}
+
+// The check marks the division on view as watched in the settings at once, and shows each division's
+// own state as the choice moves.
+TEST_F(BoardWindow, TheWatchCheckKeepsTheDivisionInTheSettingsAtOnce)
+{
+    const TempSettingsDir settingsDir;
+    keepHistory();
+    auto *watch = controlOf<QCheckBox>(form.get(), "watchDivisionCheck");
+    EXPECT_FALSE(watch->isEnabled()) << "no division chosen";
+    chooseDivision(1);
+    watch->click();
+    chooseDivision(0);
+    EXPECT_FALSE(watch->isChecked());
+    watch->click();
+    EXPECT_EQ(loadWatchOptions(SettingsStore()).divisionIds, (std::vector<int32_t>{2, 1}));
+    chooseDivision(1);
+    EXPECT_TRUE(watch->isChecked());
+    watch->click();
+    EXPECT_EQ(loadWatchOptions(SettingsStore()).divisionIds, (std::vector<int32_t>{1}));
+}
+
+// At start a watched division whose pages are older than the interval is offered, one fresh enough is
+// not; nothing is fetched until the offer's button chooses the division and refreshes it.
+TEST_F(BoardWindow, ADueWatchedDivisionIsOfferedAndItsButtonRefreshesIt)
+{
+    const TempSettingsDir settingsDir;
+    settingsDir.writeIni("[Watch]\nDivisions=\"2,1\"\nIntervalDays=7\nPages=talent\n");
+    const QString file = keepHistory();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    {
+        HistoryStore store;
+        ASSERT_TRUE(store.open(file).ok);
+        const std::pair<int32_t, int> ages[] = {{11, 9}, {12, 2}, {13, 2}, {14, 3}, {21, 1}}; // team, days
+        for (const auto &[teamId, days] : ages) {
+            const std::string page = talentPage(team(QStringLiteral("Команда %1").arg(teamId)));
+            const auto record = fetchRecordOf(now.addDays(-days).addSecs(-60), teamId, PageKind::Talent, page,
+                                              readPage(page, PageKind::Talent));
+            ASSERT_TRUE(record && store.keep(*record).ok);
+        }
+    }
+    ui->PageControl2->setCurrentIndex(0);
+    form->offerDueRefreshes();
+    auto *bar = controlOf<QWidget>(form.get(), "watchOfferBar");
+    ASSERT_TRUE(waitUntil([&] { return !bar->isHidden(); }));
+    EXPECT_EQ(controlOf<QLabel>(bar, "watchOfferLabel")->text(),
+              QStringLiteral("Дивизион «Лига А» не обновлялся 9 дн."));
+    EXPECT_TRUE(server.requests.empty()) << "never on its own";
+
+    controlOf<QPushButton>(bar, "refreshWatchedButton")->click();
+    EXPECT_EQ(ui->ComboBox1->currentText(), QStringLiteral("Лига А"));
+    EXPECT_EQ(ui->PageControl2->currentWidget(), controlOf<QWidget>(form.get(), "boardSheet"));
+    EXPECT_TRUE(bar->isHidden());
+    ASSERT_TRUE(refreshOver());
+    EXPECT_EQ(server.requests.size(), 8u);
 }

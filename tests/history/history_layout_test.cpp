@@ -1,5 +1,6 @@
 #include "history/history_schema.h"
 #include "history/history_store.h"
+#include "history/page_packing.h"
 #include "retrieval/page_reader.h"
 #include "storage/sqlite_database.h"
 #include "text/code_page.h"
@@ -53,6 +54,11 @@ protected:
     HistoryStore m_store;
 };
 
+// Every stored row of each page as text, numbers to the last digit, page by page.
+constexpr const char *rowsOfEachPage =
+    "SELECT group_concat(printf('%s|%s|%s|%d|%!.17g|%!.17g|%!.17g|%!.17g', name, country, position, age, "
+    "mastery, talent, ability1, ability8), ';') FROM players GROUP BY fetch_id ORDER BY fetch_id";
+
 DemoCatalogue catalogueOf(int teams)
 {
     QString sql =
@@ -65,47 +71,55 @@ DemoCatalogue catalogueOf(int teams)
 
 } // namespace
 
-// A file the previous build wrote (layout 2: zlib pages, 64 KB database pages), seeded with three weeks
-// of two teams ending 2026-03-01T12:00:00Z.
+// A file the previous build wrote (layout 2: zlib pages, 64 KB database pages): three weeks of two
+// teams. What it holds is read first with that layout's own means, then through the updated store.
 TEST_F(HistoryLayout, AFileOfTheLayoutBeforeReadsBackExactlyAndTakesNewPages)
 {
     ASSERT_TRUE(QFile::copy(QStringLiteral(BRINDLEMARK_TEST_DATA "/history_v2.db"), path()));
     QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
-    const DemoCatalogue catalogue =
-        DemoCatalogue::fromFile(QStringLiteral(BRINDLEMARK_TEST_DATA "/history_v2_catalogue.sql"));
     ASSERT_EQ(count("PRAGMA user_version"), 2);
+    std::vector<std::string> pages;
+    std::vector<std::string> rows;
+    {
+        const SqliteDatabase older(path(), SqliteDatabase::Mode::ReadOnly);
+        SqliteStatement page =
+            older.prepare("SELECT f.page, d.bytes FROM fetches AS f JOIN page_dictionaries "
+                          "AS d ON d.id = f.dictionary_id ORDER BY f.id");
+        while (page.step())
+            pages.push_back(zlibUnpack(page.columnBlob(0), page.columnBlob(1)).value());
+        SqliteStatement row = older.prepare(rowsOfEachPage);
+        while (row.step())
+            rows.push_back(row.columnText(0));
+    }
+    ASSERT_EQ(pages.size(), 12u);
     const HistoryOutcome opened = m_store.open(path());
     ASSERT_TRUE(opened.ok) << opened.message.toStdString();
     EXPECT_EQ(count("PRAGMA user_version"), historySchemaVersion());
 
-    // The seeding order: week by week, team by team, the talent page then the abilities page.
-    int64_t id = 0;
-    for (int week = 0; week < 3; ++week)
-        for (const DemoTeam &team : catalogue.teams())
-            for (const PageKind kind : {PageKind::Talent, PageKind::Abilities}) {
-                const std::string page = rosterPage(catalogue, team, kind, week);
-                const FetchRecord expected =
-                    *fetchRecordOf(at("2026-03-01T12:00:00Z").addDays(7LL * (week - 2)), team.teamId, kind,
-                                   page, readPage(page, kind));
-                const StoredPage stored = m_store.page(++id).value();
-                EXPECT_EQ(m_store.rawPage(id)->bytes, page) << id;
-                EXPECT_EQ(stored.fetchedAt, expected.fetchedAt);
-                EXPECT_EQ(stored.summary, expected.summary);
-                EXPECT_EQ(stored.talents, expected.talents);
-                EXPECT_EQ(stored.abilities, expected.abilities);
-            }
+    SqliteStatement row = SqliteDatabase(path(), SqliteDatabase::Mode::ReadOnly).prepare(rowsOfEachPage);
+    for (int64_t id = 1; id <= 12; ++id) {
+        EXPECT_EQ(m_store.rawPage(id)->bytes, pages[id - 1]) << id;
+        const StoredPage stored = m_store.page(id).value();
+        const FetchRecord expected = *fetchRecordOf(stored.fetchedAt, stored.teamId, stored.kind,
+                                                    pages[id - 1], readPage(pages[id - 1], stored.kind));
+        EXPECT_EQ(stored.summary, expected.summary);
+        ASSERT_TRUE(row.step());
+        EXPECT_EQ(row.columnText(0), rows[id - 1]) << id;
+    }
+    EXPECT_EQ(m_store.page(1)->fetchedAt, at("2026-02-15T12:00:00Z"));
+    EXPECT_EQ(m_store.page(12)->fetchedAt, at("2026-03-01T12:00:00Z"));
     expectNewestRight({5680, 2185});
     ASSERT_EQ(m_store.teams().size(), 2u);
 
-    const DemoTeam &team = catalogue.teams().front();
-    std::string page = rosterPage(catalogue, team, PageKind::Talent, 3);
-    const FetchRecord next = *fetchRecordOf(at("2026-03-08T12:00:00Z"), team.teamId, PageKind::Talent, page,
+    // A page kept now goes in as a zstd frame beside the zlib ones.
+    const std::string &page = pages[10];
+    const FetchRecord next = *fetchRecordOf(at("2026-03-08T12:00:00Z"), 2185, PageKind::Talent, page,
                                             readPage(page, PageKind::Talent));
     ASSERT_TRUE(m_store.keep(next).ok);
     EXPECT_EQ(m_store.rawPage(13)->bytes, page);
     EXPECT_EQ(m_store.page(13)->talents, next.talents);
     EXPECT_EQ(count("SELECT COUNT(*) FROM fetches WHERE packing = 'zstd'"), 1);
-    EXPECT_EQ(m_store.newestFetches({team.teamId}).front().fetchId, 13);
+    EXPECT_EQ(m_store.newestFetches({2185}).front().fetchId, 13);
     // A name kept before the update is found by a part of it in another case.
     PlayerSearch search;
     search.namePart =

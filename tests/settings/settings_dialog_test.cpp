@@ -1,3 +1,4 @@
+#include "settings/analysis_options.h"
 #include "settings/settings_dialog.h"
 #include "support/main_controls.h"
 #include "support/message_recorder.h"
@@ -5,10 +6,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -421,10 +424,12 @@ TEST_F(SettingsDialogTest, WindowHasNoTitleButtonsFixedSizeAndOpensOnTheSavingPa
     EXPECT_FALSE(flags.testFlag(Qt::WindowContextHelpButtonHint));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Настройки"));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
-    ASSERT_EQ(ui.PageControl1->count(), 3);
+    ASSERT_EQ(ui.PageControl1->count(), 5);
     EXPECT_EQ(ui.PageControl1->tabText(0), QStringLiteral("Прокси"));
     EXPECT_EQ(ui.PageControl1->tabText(1), QStringLiteral("Сохранение"));
     EXPECT_EQ(ui.PageControl1->tabText(2), QStringLiteral("История"));
+    EXPECT_EQ(ui.PageControl1->tabText(3), QStringLiteral("Расписание"));
+    EXPECT_EQ(ui.PageControl1->tabText(4), QStringLiteral("Моя команда"));
     EXPECT_EQ(ui.PageControl1->currentIndex(), 1);
     EXPECT_TRUE(ui.BitBtn1->isDefault());
     EXPECT_EQ(ui.proxypasswd->echoMode(), QLineEdit::Password);
@@ -505,4 +510,64 @@ TEST_F(SettingsDialogTest, HistoryOptionsKeptInTheirOwnSection)
     form.reset();
     auto again = build();
     EXPECT_EQ(again->historyOptions(), (HistoryOptions{true, 6}));
+}
+
+// The «Расписание» page shows what [Watch] holds by the catalogue's names; OK saves its edits with the
+// other options and Cancel drops them.
+TEST_F(SettingsDialogTest, SchedulePageShowsTheWatchOkSavesItAndCancelDropsIt)
+{
+    dir.writeIni("[Watch]\nDivisions=\"5,7\"\nIntervalDays=10\nPages=talent\n");
+    auto form = build();
+    form->setDivisionNamer([](int32_t id) { return id == 5 ? QStringLiteral("Лига А") : QString(); });
+    auto *list = controlOf<QListWidget>(form.get(), "watchedDivisionsList");
+    auto *interval = controlOf<QSpinBox>(form.get(), "watchIntervalSpin");
+    auto *pages = controlOf<QComboBox>(form.get(), "watchPagesCombo");
+    const auto edit = [&] {
+        form->show();
+        list->setCurrentRow(0);
+        controlOf<QPushButton>(form.get(), "unwatchDivisionButton")->click();
+        interval->setValue(30);
+        pages->setCurrentIndex(0);
+    };
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Лига А"));
+    EXPECT_EQ(list->item(1)->text(), QStringLiteral("Дивизион 7 (нет в каталоге)"));
+    EXPECT_EQ(interval->value(), 10);
+    EXPECT_EQ(pages->currentText(), QStringLiteral("Только талант"));
+    const WatchOptions stored = loadWatchOptions(SettingsStore());
+
+    edit();
+    EXPECT_EQ(list->count(), 1);
+    Controls(*form).BitBtn2->click();
+    EXPECT_EQ(loadWatchOptions(SettingsStore()), stored);
+    EXPECT_EQ(list->count(), 2) << "the stored list is back on the page";
+
+    edit();
+    Controls(*form).BitBtn1->click();
+    EXPECT_EQ(loadWatchOptions(SettingsStore()), (WatchOptions{{7}, 30, WatchPages::Both}));
+}
+
+// «Моя команда» lists the catalogue's teams, shows the stored one and its levels; OK stores another and
+// says so once.
+TEST_F(SettingsDialogTest, OwnTeamPageShowsTheStoredTeamAndOkStoresAnother)
+{
+    dir.writeIni("[Analysis]\nOwnTeam=20\nOwnSchoolLevel=2\nOwnCoachLevel=1\n");
+    auto form = build();
+    form->setTeamChoices([] {
+        return std::vector<std::pair<QString, int32_t>>{{QStringLiteral("Альфа"), 10},
+                                                        {QStringLiteral("Бета"), 20}};
+    });
+    std::vector<OwnTeam> told;
+    QObject::connect(form.get(), &SettingsDialog::ownTeamChanged,
+                     [&](const OwnTeam &own) { told.push_back(own); });
+    form->show();
+    auto *teams = controlOf<QComboBox>(form.get(), "ownTeamCombo");
+    EXPECT_EQ(teams->currentText(), QStringLiteral("Бета"));
+    EXPECT_EQ(controlOf<QSpinBox>(form.get(), "ownSchoolLevelSpin")->value(), 2);
+    teams->setCurrentIndex(teams->findData(10));
+    controlOf<QSpinBox>(form.get(), "ownCoachLevelSpin")->setValue(3);
+    Controls(*form).BitBtn1->click();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], (OwnTeam{10, 2, 3}));
+    EXPECT_EQ(loadOwnTeam(SettingsStore()), (OwnTeam{10, 2, 3}));
 }

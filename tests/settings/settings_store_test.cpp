@@ -1,4 +1,5 @@
 #include "settings/settings_store.h"
+#include "settings/watch_options.h"
 #include "support/temp_settings.h"
 #include "text/app_error.h"
 
@@ -293,5 +294,45 @@ TEST(LoadHistoryOptions, EachBadValueLosesOnlyItself)
         TempSettingsDir dir;
         dir.writeIni(c.ini);
         EXPECT_EQ(loadHistoryOptions(SettingsStore()), c.expected) << c.ini;
+    }
+}
+
+namespace {
+
+struct WatchCase {
+    const char *what;
+    QByteArray section; // the [Watch] lines as a user or an older build left them
+    WatchOptions expected;
+};
+
+} // namespace
+
+// What [Watch] holds reads as well as it can, and a save writes it back so it reads the same.
+TEST(WatchOptionsStore, OddValuesReadAsTheirNearestAndSaveAsTheyRead)
+{
+    const WatchCase cases[] = {
+        {"nothing stored", "", {}},
+        {"blanks, repeats and words among the ids",
+         "Divisions=\" 5 ,x,7,5,,\"\n",
+         {{5, 7}, 7, WatchPages::Both}},
+        {"an id beyond 32 bits is left out", "Divisions=\"99999999999,-3\"\n", {{-3}, 7, WatchPages::Both}},
+        {"an unquoted list is another type and reads as none", "Divisions=5,7\n", {{}, 7, WatchPages::Both}},
+        {"interval 0 is one day", "IntervalDays=0\n", {{}, 1, WatchPages::Both}},
+        {"interval past a year is a year", "IntervalDays=4000\n", {{}, 365, WatchPages::Both}},
+        {"interval no number is a week", "IntervalDays=weekly\n", {{}, 7, WatchPages::Both}},
+        {"pages with blanks", "Pages= talent \n", {{}, 7, WatchPages::Talent}},
+        {"pages in capitals are not understood", "Pages=ABILITIES\n", {{}, 7, WatchPages::Both}},
+        {"abilities", "Pages=abilities\nIntervalDays=3\n", {{}, 3, WatchPages::Abilities}},
+    };
+    for (const WatchCase &c : cases) {
+        const TempSettingsDir dir;
+        dir.writeIni("[Watch]\n" + c.section);
+        EXPECT_EQ(loadWatchOptions(SettingsStore()), c.expected) << c.what;
+        {
+            SettingsStore store;
+            saveWatchOptions(store, loadWatchOptions(store));
+            store.close();
+        }
+        EXPECT_EQ(loadWatchOptions(SettingsStore()), c.expected) << c.what << ", saved";
     }
 }

@@ -1,6 +1,8 @@
 // The demo roster server and the sample catalogue, driven as the demo uses them: the real server binary on
 // the loopback address and the catalogue files the build made. The pages are checked with a small reader
 // that applies the program's cut rules literally, so a page that reads here reads in the program.
+#include "analysis/talent_projection.h"
+#include "catalogue/catalogue.h"
 #include "text/code_page.h"
 #include "text/markers.h"
 #include "text/numbers.h"
@@ -605,5 +607,164 @@ TEST_F(DemoCatalogueTest, EveryTeamsPagesReadByTheCutRules)
         EXPECT_GT(withoutManager, 0);
         EXPECT_GT(foreign, 0);
         EXPECT_GT(longPositions, 0);
+    }
+}
+
+namespace {
+
+// The exit code of the server run with options that make it exit by itself.
+int runServerToEnd(const QStringList &options, QByteArray *output = nullptr)
+{
+    QProcess process;
+    process.start(DemoServerProcess::program(), options);
+    if (!process.waitForFinished(10000))
+        return -1;
+    if (output)
+        *output = process.readAllStandardOutput();
+    return process.exitCode();
+}
+
+using CatalogueDivision = std::pair<CatalogueEntry, std::vector<CatalogueEntry>>;
+
+// A folder's catalogue files as the program reads them.
+std::vector<CatalogueDivision> programCatalogue(const QString &folder)
+{
+    CatalogueTable divisions;
+    divisions.loadFromFile(toCp1251(folder + QStringLiteral("/divisions.cds")));
+    CatalogueTable teams;
+    teams.loadFromFile(toCp1251(folder + QStringLiteral("/teams.cds")));
+    std::vector<CatalogueDivision> read;
+    for (const CatalogueEntry &division : readDivisions(divisions))
+        read.emplace_back(division, readTeamsOfDivision(teams, division.id));
+    return read;
+}
+
+} // namespace
+
+TEST_F(DemoServerTest, GeneratedDivisionsAreWrittenForTheProgramAndServed)
+{
+    QTemporaryDir three, five;
+    for (const auto &[dir, count] : {std::pair{&three, 3}, std::pair{&five, 5}})
+        ASSERT_EQ(runServerToEnd(QStringLiteral("--divisions %1 --write-catalogue").arg(count).split(u' ')
+                                 << dir->path()),
+                  0);
+    const std::vector<CatalogueDivision> small = programCatalogue(three.path());
+    const std::vector<CatalogueDivision> large = programCatalogue(five.path());
+    ASSERT_EQ(small.size(), 4u + 3u);
+    ASSERT_EQ(large.size(), 4u + 5u);
+    // A larger count only adds divisions: the first ones keep their teams, names and identifiers.
+    EXPECT_TRUE(std::equal(small.begin(), small.end(), large.begin()));
+
+    std::set<int32_t> ids;
+    std::set<std::string> names;
+    for (size_t d = 0; d < large.size(); ++d) {
+        const auto &[division, teams] = large[d];
+        EXPECT_EQ(teams.size(), d < 3 ? 16u : (d == 3 ? 12u : 16u)) << division.id;
+        for (const CatalogueEntry &team : teams) {
+            EXPECT_TRUE(ids.insert(team.id).second) << team.id;
+            EXPECT_TRUE(d < 4 || names.insert(team.name).second) << team.name;
+        }
+    }
+
+    DemoServerProcess server({QStringLiteral("--divisions"), QStringLiteral("5")});
+    const auto &[lastDivision, lastTeams] = large.back();
+    PageReader reader{fetch(server.port(), rosterTarget(lastTeams.back().id, true)).body};
+    const Summary summary = reader.summary();
+    EXPECT_EQ(summary.team, lastTeams.back().name);
+    EXPECT_EQ(summary.division, lastDivision.name);
+
+    EXPECT_EQ(runServerToEnd({QStringLiteral("--divisions"), QStringLiteral("501")}), 1);
+}
+
+namespace {
+
+// name -> mastery and talent cells of a talent page, with the program's "," separator.
+std::map<std::string, std::pair<std::string, std::string>> talentCells(const std::string &page)
+{
+    std::map<std::string, std::pair<std::string, std::string>> players;
+    PageReader reader{page};
+    reader.summary();
+    for (std::vector<std::string> row : reader.rows(true)) {
+        std::replace(row[4].begin(), row[4].end(), '.', ',');
+        std::replace(row[5].begin(), row[5].end(), '.', ',');
+        players[row[0]] = {row[4], row[5]};
+    }
+    return players;
+}
+
+// The talent the projection table gives after `steps` steps, held at 9.
+long double projectedTalent(const std::pair<std::string, std::string> &cells, int school, int coach,
+                            size_t steps)
+{
+    if (readDecimal(cells.second) >= 9)
+        return 9;
+    const ProjectionResult table = projectTalent(
+        cells.first, cells.second, [school] { return std::to_string(school); },
+        [coach] { return std::to_string(coach); });
+    if (table.rows.empty())
+        return readDecimal(cells.second);
+    return std::min(9.0L, readDecimal(table.rows[std::min(steps, table.rows.size()) - 1].score));
+}
+
+} // namespace
+
+// Every player's talent moves from one week to the next by the projection table at his team's printed
+// levels: exactly the steps per week without noise, now and then a step more or fewer with it.
+TEST_F(DemoServerTest, YouthTrainByTheProjectionStepAtTheirTeamsLevels)
+{
+    QByteArray printed;
+    ASSERT_EQ(runServerToEnd(QStringLiteral("--print-levels --steps-per-week 3").split(u' '), &printed), 0);
+    const QList<QByteArray> lines = printed.split('\n');
+    EXPECT_TRUE(lines[0].startsWith("steps per week: 3,"));
+    std::map<int32_t, std::pair<int, int>> levels;
+    for (const QByteArray &line : lines.mid(2)) {
+        const QList<QByteArray> cells = line.split('\t');
+        if (cells.size() == 6) {
+            levels[cells[0].toInt()] = {cells[2].toInt(), cells[3].toInt()};
+            EXPECT_EQ(cells[4].toInt(), cells[2].toInt() * cells[3].toInt()) << line.toStdString();
+        }
+    }
+    ASSERT_EQ(levels.size(), 60u);
+
+    const int32_t teams[] = {knownTeam, 2604, 2185}; // levels 1×1, 2×2 and 3×3
+    const auto weekOf = [&teams](int week, const char *noise) {
+        DemoServerProcess server(QStringLiteral("--steps-per-week 3 --training-noise %1 --week %2")
+                                     .arg(QString::fromLatin1(noise))
+                                     .arg(week)
+                                     .split(u' '));
+        std::vector<std::map<std::string, std::pair<std::string, std::string>>> squads;
+        for (const int32_t team : teams)
+            squads.push_back(talentCells(fetch(server.port(), rosterTarget(team, false)).body));
+        return squads;
+    };
+    for (const char *noise : {"0", "40"}) {
+        SCOPED_TRACE(noise);
+        int exact = 0, offByAStep = 0;
+        auto before = weekOf(0, noise);
+        for (int week = 1; week <= 4; ++week) {
+            const auto after = weekOf(week, noise);
+            for (size_t t = 0; t < std::size(teams); ++t) {
+                const auto [school, coach] = levels.at(teams[t]);
+                for (const auto &[name, cells] : after[t]) {
+                    const auto was = before[t].find(name);
+                    if (was == before[t].end())
+                        continue;
+                    const long double talent = readDecimal(cells.second);
+                    if (talent == projectedTalent(was->second, school, coach, 3))
+                        ++exact;
+                    else if (talent == projectedTalent(was->second, school, coach, 2) ||
+                             talent == projectedTalent(was->second, school, coach, 4))
+                        ++offByAStep;
+                    else
+                        ADD_FAILURE() << teams[t] << ' ' << name << " week " << week;
+                }
+            }
+            before = after;
+        }
+        EXPECT_GT(exact, 50);
+        if (noise == std::string("0"))
+            EXPECT_EQ(offByAStep, 0);
+        else
+            EXPECT_GT(offByAStep, exact / 10);
     }
 }

@@ -1,10 +1,13 @@
 #include "tools/demo_server/demo_catalogue.h"
 
+#include "catalogue/catalogue.h"
+#include "catalogue/catalogue_table.h"
+#include "text/app_error.h"
+#include "text/code_page.h"
+
 #include <QFile>
 #include <QHash>
-#include <QSet>
 #include <QStringList>
-#include <algorithm>
 
 namespace {
 
@@ -291,44 +294,61 @@ DemoCatalogue DemoCatalogue::fromSql(const QString &sql)
     const Table &teams = requireTable(tables, QStringLiteral("teams"), {nameColumn, divColumn, teamColumn});
 
     DemoCatalogue catalogue;
-    for (const QStringList &row : divisions.rows)
-        catalogue.m_divisions.push_back(
-            {integerCell(divisions, row, idColumn), textCell(divisions, row, nameColumn)});
-    QSet<int32_t> seen;
+    for (const QStringList &row : divisions.rows) {
+        const DemoDivision division{integerCell(divisions, row, idColumn),
+                                    textCell(divisions, row, nameColumn)};
+        if (!catalogue.m_divisionAt.contains(division.id)) // the first of a repeated identifier counts
+            catalogue.m_divisionAt.insert(division.id, catalogue.m_divisions.size());
+        catalogue.m_divisions.push_back(division);
+    }
     for (const QStringList &row : teams.rows) {
         DemoTeam team{integerCell(teams, row, teamColumn), integerCell(teams, row, divColumn),
                       textCell(teams, row, nameColumn)};
-        if (seen.contains(team.teamId))
-            fail(QStringLiteral("team identifier %1 appears twice").arg(team.teamId));
         if (!catalogue.division(team.divId))
             fail(QStringLiteral("team %1 belongs to unknown division %2").arg(team.name).arg(team.divId));
-        seen.insert(team.teamId);
-        catalogue.m_teams.push_back(std::move(team));
+        catalogue.addTeam(std::move(team));
     }
     return catalogue;
 }
 
+void DemoCatalogue::addTeam(DemoTeam team)
+{
+    if (m_teamAt.contains(team.teamId))
+        fail(QStringLiteral("team identifier %1 appears twice").arg(team.teamId));
+    m_teamAt.insert(team.teamId, m_teams.size());
+    m_divisionTeamsAt[team.divId].push_back(m_teams.size());
+    m_teams.push_back(std::move(team));
+}
+
+void DemoCatalogue::addDivision(const DemoDivision &division, const std::vector<DemoTeam> &teams)
+{
+    if (m_divisionAt.contains(division.id))
+        fail(QStringLiteral("division identifier %1 appears twice").arg(division.id));
+    m_divisionAt.insert(division.id, m_divisions.size());
+    m_divisions.push_back(division);
+    for (DemoTeam team : teams) {
+        team.divId = division.id;
+        addTeam(std::move(team));
+    }
+}
+
 const DemoTeam *DemoCatalogue::team(int32_t teamId) const
 {
-    const auto found = std::find_if(m_teams.begin(), m_teams.end(),
-                                    [teamId](const DemoTeam &t) { return t.teamId == teamId; });
-    return found == m_teams.end() ? nullptr : &*found;
+    const auto found = m_teamAt.constFind(teamId);
+    return found == m_teamAt.constEnd() ? nullptr : &m_teams[*found];
 }
 
 const DemoDivision *DemoCatalogue::division(int32_t divId) const
 {
-    const auto found = std::find_if(m_divisions.begin(), m_divisions.end(),
-                                    [divId](const DemoDivision &d) { return d.id == divId; });
-    return found == m_divisions.end() ? nullptr : &*found;
+    const auto found = m_divisionAt.constFind(divId);
+    return found == m_divisionAt.constEnd() ? nullptr : &m_divisions[*found];
 }
 
 std::vector<const DemoTeam *> DemoCatalogue::divisionTeams(int32_t divId) const
 {
     std::vector<const DemoTeam *> found;
-    for (const DemoTeam &t : m_teams) {
-        if (t.divId == divId)
-            found.push_back(&t);
-    }
+    for (const size_t at : m_divisionTeamsAt.value(divId))
+        found.push_back(&m_teams[at]);
     return found;
 }
 
@@ -342,4 +362,29 @@ DemoCatalogue DemoCatalogue::fromFile(const QString &path)
     } catch (const DemoCatalogueError &e) {
         fail(QStringLiteral("%1: %2").arg(path, QString::fromUtf8(e.what())));
     }
+}
+
+DemoCatalogue DemoCatalogue::fromCatalogueFiles(const QString &folder)
+{
+    const auto path = [&folder](const char *name) {
+        return toCp1251(folder + u'/' + QLatin1StringView(name));
+    };
+    DemoCatalogue catalogue;
+    try {
+        CatalogueTable divisions;
+        divisions.loadFromFile(path("divisions.cds"));
+        CatalogueTable teams;
+        teams.loadFromFile(path("teams.cds"));
+        for (const CatalogueEntry &division : readDivisions(divisions)) {
+            std::vector<DemoTeam> members;
+            for (const CatalogueEntry &team : readTeamsOfDivision(teams, division.id))
+                members.push_back({team.id, division.id, fromCp1251(team.name)});
+            catalogue.addDivision({division.id, fromCp1251(division.name)}, members);
+        }
+    } catch (const AppError &e) {
+        fail(fromCp1251(e.what()));
+    } catch (const DemoCatalogueError &e) {
+        fail(QStringLiteral("%1: %2").arg(folder, QString::fromUtf8(e.what())));
+    }
+    return catalogue;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <cstdint>
 #include <stdexcept>
@@ -32,6 +33,14 @@ public:
     static DemoCatalogue fromSql(const QString &sql);
     // The same from a file; the error names the file.
     static DemoCatalogue fromFile(const QString &path);
+    // From the catalogue files divisions.cds and teams.cds in a folder, read as the program reads them
+    // (a division's teams are its consecutive rows). Throws DemoCatalogueError where the program's
+    // reader fails, and on a duplicate team identifier.
+    static DemoCatalogue fromCatalogueFiles(const QString &folder);
+
+    // Adds a division with its teams at the end. Throws DemoCatalogueError on a division or team
+    // identifier the catalogue holds already.
+    void addDivision(const DemoDivision &division, const std::vector<DemoTeam> &teams);
 
     const std::vector<DemoDivision> &divisions() const { return m_divisions; }
     const std::vector<DemoTeam> &teams() const { return m_teams; }
@@ -42,6 +51,12 @@ public:
     std::vector<const DemoTeam *> divisionTeams(int32_t divId) const;
 
 private:
+    void addTeam(DemoTeam team);
+
     std::vector<DemoDivision> m_divisions;
     std::vector<DemoTeam> m_teams;
+    // Where each identifier stands in the lists above: a whole game's catalogue is searched per request.
+    QHash<int32_t, size_t> m_teamAt;
+    QHash<int32_t, size_t> m_divisionAt;
+    QHash<int32_t, std::vector<size_t>> m_divisionTeamsAt;
 };

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr qsizetype maxHeaderBytes = 64 * 1024;
-constexpr qsizetype maxBodyBytes = 1024 * 1024;
+constexpr qsizetype maxHeaderBytes = qsizetype{64} * 1024;
+constexpr qsizetype maxBodyBytes = qsizetype{1024} * 1024;
 
 const QByteArray rosterPath = "/xml/school/roster.php";
 
@@ -103,7 +103,7 @@ DemoRequestState parseDemoRequest(const QByteArray &received, DemoRequest &reque
 }
 
 DemoReply answerDemoRequest(const DemoRequest &request, const DemoCatalogue &catalogue,
-                            const DemoServerOptions &options)
+                            const DemoServerOptions &options, DemoWeekSquads &squads)
 {
     const QByteArray target = originForm(request.target);
     const qsizetype question = target.indexOf('?');
@@ -138,7 +138,7 @@ DemoReply answerDemoRequest(const DemoRequest &request, const DemoCatalogue &cat
     if (!team)
         return reply(200, "OK", teamNotFoundPage(), "not-found", idText);
     const PageKind kind = abilities ? PageKind::Abilities : PageKind::Talent;
-    return reply(200, "OK", rosterPage(catalogue, *team, kind, options.week),
+    return reply(200, "OK", rosterPage(catalogue, *team, kind, squads.of(team->teamId)),
                  abilities ? "abilities" : "talent", idText);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tools/demo_server/demo_catalogue.h"
+#include "tools/demo_server/demo_squad.h"
 
 #include <QByteArray>
 #include <QSet>
@@ -24,6 +25,7 @@ struct DemoServerOptions {
     bool maintenance = false;
     QSet<int32_t> failTeams;
     int week = 0;                // rosters as they stand this many weeks on
+    DemoTraining training;       // how the youth trained in those weeks
     int latencyMilliseconds = 0; // wait before each reply, as a slow site would
 };
 
@@ -37,9 +39,10 @@ struct DemoReply {
 
 // Decides the answer: maintenance page for everything while --maintenance is on, 404 outside the roster
 // path, 405 for other methods than POST, 500 for a --fail-team identifier, the "not found" page for an
-// identifier the catalogue does not hold, and otherwise the team's talent or abilities page.
+// identifier the catalogue does not hold, and otherwise the team's talent or abilities page for its squad
+// in `squads` (made for the options' week and training).
 DemoReply answerDemoRequest(const DemoRequest &request, const DemoCatalogue &catalogue,
-                            const DemoServerOptions &options);
+                            const DemoServerOptions &options, DemoWeekSquads &squads);
 
 // Status line, Content-Type, Content-Length, Connection: close, empty line, body.
 QByteArray serializeDemoReply(const DemoReply &reply);

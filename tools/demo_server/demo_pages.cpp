@@ -661,11 +661,17 @@ std::string simplePage(const QString &title, const QString &message)
 
 } // namespace
 
-std::string rosterPage(const DemoCatalogue &catalogue, const DemoTeam &team, PageKind kind, int week)
+std::string rosterPage(const DemoCatalogue &catalogue, const DemoTeam &team, PageKind kind, int week,
+                       const DemoTraining &training)
+{
+    return rosterPage(catalogue, team, kind, youthSquad(team.teamId, week, training));
+}
+
+std::string rosterPage(const DemoCatalogue &catalogue, const DemoTeam &team, PageKind kind,
+                       const std::vector<DemoPlayer> &squad)
 {
     const DemoDivision *division = catalogue.division(team.divId);
     const DemoDivision none{team.divId, QString()};
-    const std::vector<DemoPlayer> squad = youthSquad(team.teamId, week);
     const TeamFacts facts = teamFacts(team);
 
     Html out;

@@ -10,6 +10,7 @@ namespace {
 constexpr uint64_t squadStream = 0x5351554144ULL;
 constexpr uint64_t factsStream = 0x4641435453ULL;
 constexpr uint64_t weekStream = 0x5745454B00000000ULL;
+constexpr uint64_t trainingStream = 0x545241494E000000ULL;
 constexpr int weeksPerSeason = 20;
 
 const char16_t *const russianFirstNames[] = {
@@ -140,25 +141,10 @@ int keeperCount(const std::vector<DemoPlayer> &squad)
         std::count_if(squad.begin(), squad.end(), [](const DemoPlayer &p) { return p.isKeeper(); }));
 }
 
-void train(DemoPlayer &p, SplitMix64 &rng)
-{
-    // Talent drives the weekly gain; talent itself creeps up and stops at nine.
-    p.masteryHundredths += p.talentThousandths / 200 + static_cast<int>(rng.between(0, 10));
-    p.talentThousandths = std::min(9000, p.talentThousandths + static_cast<int>(rng.between(0, 12)));
-    for (int &a : p.abilityHundredths)
-        a += static_cast<int>(rng.between(0, 6));
-    for (int &k : p.keeperHundredths)
-        k += static_cast<int>(rng.between(0, 6));
-}
-
-// One week of the school: training, a new season's birthdays and farewells, a promotion now and then,
+// One week of comings and goings: a new season's birthdays and farewells, a promotion now and then,
 // newcomers after a scouting day. The squad keeps 8 to 25 players and at least one goalkeeper.
-void playWeek(std::vector<DemoPlayer> &squad, int32_t teamId, int week)
+void changeSquad(std::vector<DemoPlayer> &squad, SplitMix64 &rng, int week)
 {
-    SplitMix64 rng = teamStream(teamId, weekStream + static_cast<uint64_t>(week));
-    for (DemoPlayer &p : squad)
-        train(p, rng);
-
     if (week % weeksPerSeason == 0) {
         for (DemoPlayer &p : squad)
             ++p.age;
@@ -186,15 +172,14 @@ void playWeek(std::vector<DemoPlayer> &squad, int32_t teamId, int week)
         newcomer(false);
 }
 
-} // namespace
-
-std::vector<DemoPlayer> youthSquad(int32_t teamId, int week)
+std::vector<DemoPlayer> todaysSquad(int32_t teamId)
 {
     SplitMix64 rng = teamStream(teamId, squadStream);
     const auto count = static_cast<int>(rng.between(8, 25));
     const int keepers = count < 12 ? 1 : (count < 20 ? 2 : 3);
 
     std::vector<QString> positions;
+    positions.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i)
         positions.push_back(i < keepers ? QStringLiteral("Gk")
                                         : QString::fromUtf16(rng.pick(fieldPositions)));
@@ -213,9 +198,64 @@ std::vector<DemoPlayer> youthSquad(int32_t teamId, int week)
         numbers.insert(p.number);
         squad.push_back(std::move(p));
     }
-    for (int w = 1; w <= week; ++w)
-        playWeek(squad, teamId, w);
     return squad;
+}
+
+} // namespace
+
+DemoSchool::DemoSchool(int32_t teamId, const DemoTraining &training)
+    : m_teamId(teamId), m_training(training), m_levels(demoLevels(teamId)), m_squad(todaysSquad(teamId))
+{
+}
+
+void DemoSchool::playUntil(int week)
+{
+    while (m_week < week)
+        playWeek();
+}
+
+// The week's training comes first, from where each player stood at its start; the squad changes after.
+void DemoSchool::playWeek()
+{
+    ++m_week;
+    SplitMix64 rng = teamStream(m_teamId, weekStream + static_cast<uint64_t>(m_week));
+    SplitMix64 trainingRng = teamStream(m_teamId, trainingStream + static_cast<uint64_t>(m_week));
+    for (DemoPlayer &p : m_squad)
+        train(p, rng, trainingRng);
+    changeSquad(m_squad, rng, m_week);
+}
+
+void DemoSchool::train(DemoPlayer &p, SplitMix64 &weekRng, SplitMix64 &trainingRng) const
+{
+    // Both draws every time, so a player's luck does not depend on the chance asked.
+    const bool offTheRule = trainingRng.percent(m_training.noisePercent);
+    const int extra = trainingRng.percent(50) ? 1 : -1;
+    const int steps = m_training.stepsPerWeek + (offTheRule ? extra : 0);
+    const int talent = p.talentThousandths;
+    p.talentThousandths = trainedTalent(talent, p.masteryHundredths, m_levels, steps);
+    p.masteryHundredths += std::max(steps, 0) * talent / 400 + static_cast<int>(weekRng.between(0, 10));
+    // Talent once crept up by a draw of this stream; the draw stays, so the squads of every week keep
+    // the players they always had.
+    weekRng.next();
+    for (int &a : p.abilityHundredths)
+        a += static_cast<int>(weekRng.between(0, 6));
+    for (int &k : p.keeperHundredths)
+        k += static_cast<int>(weekRng.between(0, 6));
+}
+
+std::vector<DemoPlayer> youthSquad(int32_t teamId, int week, const DemoTraining &training)
+{
+    DemoSchool school(teamId, training);
+    school.playUntil(week);
+    return school.squad();
+}
+
+const std::vector<DemoPlayer> &DemoWeekSquads::of(int32_t teamId)
+{
+    auto found = m_squads.find(teamId);
+    if (found == m_squads.end())
+        found = m_squads.emplace(teamId, youthSquad(teamId, m_week, m_training)).first;
+    return found->second;
 }
 
 QString groupedDigits(int64_t value)
@@ -248,7 +288,9 @@ TeamFacts teamFacts(const DemoTeam &team)
     f.additions = static_cast<int>(rng.between(0, 5));
     f.power = static_cast<int>(rng.between(600, 1800));
     f.spectatorRating = static_cast<int>(rng.between(20, 99));
-    f.schoolLevel = static_cast<int>(rng.between(1, 3));
-    f.coachLevel = static_cast<int>(rng.between(1, 3));
+    // The levels the youth train at, shown as the school's own page shows them.
+    const DemoLevels levels = demoLevels(team.teamId);
+    f.schoolLevel = levels.school;
+    f.coachLevel = levels.coach;
     return f;
 }

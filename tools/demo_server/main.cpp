@@ -1,7 +1,9 @@
 // Demo roster server: answers the program's roster requests on the loopback address with sample pages
 // for the teams of the sample catalogue, so the program can be tried end to end without the game's site.
 #include "tools/demo_server/demo_catalogue.h"
+#include "tools/demo_server/demo_generated.h"
 #include "tools/demo_server/demo_squad.h"
+#include "tools/demo_server/demo_training.h"
 #include "tools/demo_server/roster_server.h"
 
 #include <QCommandLineParser>
@@ -16,6 +18,19 @@ int failStartup(const QString &message)
 {
     std::fprintf(stderr, "brindlemark-demo-server: %s\n", qPrintable(message));
     return 1;
+}
+
+// The truth the history's readings can be held against: a line of steps, then one line per team.
+void printLevels(const DemoCatalogue &catalogue, const DemoTraining &training)
+{
+    std::printf("steps per week: %d, one more or one fewer in %d %% of a player's weeks\n",
+                training.stepsPerWeek, training.noisePercent);
+    std::printf("team\tdivision\tschool\tcoach\tproduct\tname\n");
+    for (const DemoTeam &team : catalogue.teams()) {
+        const DemoLevels levels = demoLevels(team.teamId);
+        std::printf("%d\t%d\t%d\t%d\t%d\t%s\n", team.teamId, team.divId, levels.school, levels.coach,
+                    levels.school * levels.coach, team.name.toUtf8().constData());
+    }
 }
 
 } // namespace
@@ -53,7 +68,39 @@ int main(int argc, char **argv)
                        "served meanwhile.")
             .arg(maxLatencyMilliseconds),
         QStringLiteral("MS"), QStringLiteral("0"));
-    parser.addOptions({portOption, maintenanceOption, failOption, sqlOption, weekOption, latencyOption});
+    const QCommandLineOption divisionsOption(
+        QStringLiteral("divisions"),
+        QStringLiteral(
+            "Serve N generated divisions of %1 teams besides the catalogue's (0 to %2, default 0); "
+            "the same N always gives the same teams.")
+            .arg(generatedTeamsPerDivision)
+            .arg(maxGeneratedDivisions),
+        QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption generatedOnlyOption(
+        QStringLiteral("generated-only"),
+        QStringLiteral("Leave the catalogue's own teams out: only the generated divisions."));
+    const QCommandLineOption writeCatalogueOption(
+        QStringLiteral("write-catalogue"),
+        QStringLiteral("Write the catalogue served (with the generated divisions) as divisions.cds and "
+                       "teams.cds into the folder DIR, then exit."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption stepsOption(
+        QStringLiteral("steps-per-week"),
+        QStringLiteral("Training steps of the talent projection a player takes in a week (1 to %1, default "
+                       "2).")
+            .arg(maxStepsPerWeek),
+        QStringLiteral("N"), QStringLiteral("2"));
+    const QCommandLineOption noiseOption(
+        QStringLiteral("training-noise"),
+        QStringLiteral("Chance in percent that a player trains one step more or one fewer in a week (0 to "
+                       "100, default 10)."),
+        QStringLiteral("PERCENT"), QStringLiteral("10"));
+    const QCommandLineOption printLevelsOption(
+        QStringLiteral("print-levels"),
+        QStringLiteral("Print the steps per week and every team's school and coach levels, then exit."));
+    parser.addOptions({portOption, maintenanceOption, failOption, sqlOption, weekOption, latencyOption,
+                       divisionsOption, generatedOnlyOption, writeCatalogueOption, stepsOption, noiseOption,
+                       printLevelsOption});
     parser.process(app);
 
     bool ok = false;
@@ -77,11 +124,33 @@ int main(int argc, char **argv)
     if (!ok || options.latencyMilliseconds < 0 || options.latencyMilliseconds > maxLatencyMilliseconds)
         return failStartup(QStringLiteral("bad latency '%1'").arg(parser.value(latencyOption)));
 
+    options.training.stepsPerWeek = parser.value(stepsOption).toInt(&ok);
+    if (!ok || options.training.stepsPerWeek < 1 || options.training.stepsPerWeek > maxStepsPerWeek)
+        return failStartup(QStringLiteral("bad steps per week '%1'").arg(parser.value(stepsOption)));
+    options.training.noisePercent = parser.value(noiseOption).toInt(&ok);
+    if (!ok || options.training.noisePercent < 0 || options.training.noisePercent > 100)
+        return failStartup(QStringLiteral("bad training noise '%1'").arg(parser.value(noiseOption)));
+    const int divisions = parser.value(divisionsOption).toInt(&ok);
+    if (!ok || divisions < 0 || divisions > maxGeneratedDivisions)
+        return failStartup(QStringLiteral("bad number of divisions '%1'").arg(parser.value(divisionsOption)));
+
     DemoCatalogue catalogue;
     try {
-        catalogue = DemoCatalogue::fromFile(parser.value(sqlOption));
+        catalogue = makeDemoCatalogue(parser.value(sqlOption), divisions, parser.isSet(generatedOnlyOption));
+        if (parser.isSet(writeCatalogueOption)) {
+            writeCatalogueFiles(catalogue, parser.value(writeCatalogueOption));
+            std::printf(
+                "%d divisions, %d teams written to %s\n", static_cast<int>(catalogue.divisions().size()),
+                static_cast<int>(catalogue.teams().size()), qPrintable(parser.value(writeCatalogueOption)));
+            return 0;
+        }
     } catch (const DemoCatalogueError &e) {
         return failStartup(QString::fromUtf8(e.what()));
+    }
+
+    if (parser.isSet(printLevelsOption)) {
+        printLevels(catalogue, options.training);
+        return 0;
     }
 
     DemoRosterServer server(std::move(catalogue), options);

@@ -20,7 +20,8 @@ void logLine(const QByteArray &line)
 } // namespace
 
 DemoRosterServer::DemoRosterServer(DemoCatalogue catalogue, DemoServerOptions options, QObject *parent)
-    : QObject(parent), m_catalogue(std::move(catalogue)), m_options(std::move(options))
+    : QObject(parent), m_catalogue(std::move(catalogue)), m_options(std::move(options)),
+      m_squads(m_options.week, m_options.training)
 {
     connect(&m_server, &QTcpServer::newConnection, this, &DemoRosterServer::accept);
 }
@@ -52,7 +53,7 @@ void DemoRosterServer::serve(QTcpSocket *socket)
             return;
         idle->stop();
         const DemoReply reply = state == DemoRequestState::Complete
-                                    ? answerDemoRequest(request, m_catalogue, m_options)
+                                    ? answerDemoRequest(request, m_catalogue, m_options, m_squads)
                                     : badRequestReply();
         const auto send = [socket, line = demoLogLine(reply), bytes = serializeDemoReply(reply)] {
             logLine(line);

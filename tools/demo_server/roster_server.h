@@ -27,5 +27,6 @@ private:
 
     DemoCatalogue m_catalogue;
     DemoServerOptions m_options;
+    DemoWeekSquads m_squads;
     QTcpServer m_server;
 };

@@ -1,12 +1,14 @@
 // Writes weeks of demo fetches into a history file, for trying the History page and for measuring it.
 #include "history/history_store.h"
 #include "tools/demo_server/demo_catalogue.h"
+#include "tools/demo_server/demo_generated.h"
 #include "tools/demo_server/demo_squad.h"
 #include "tools/history_seed/history_seed.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -43,7 +45,30 @@ int main(int argc, char **argv)
         QStringLiteral("catalogue-sql"),
         QStringLiteral("Catalogue SQL to take the teams from (default: built in)."), QStringLiteral("PATH"),
         QStringLiteral(":/demo/catalogue.sql"));
-    parser.addOptions({weeksOption, firstWeekOption, endOption, sqlOption});
+    const QCommandLineOption divisionsOption(
+        QStringLiteral("divisions"),
+        QStringLiteral("Add N generated divisions, the very teams of the demo server's --divisions N "
+                       "(default 0)."),
+        QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption generatedOnlyOption(
+        QStringLiteral("generated-only"),
+        QStringLiteral("Leave the catalogue's own teams out: only the generated divisions."));
+    const QCommandLineOption catalogueOption(
+        QStringLiteral("catalogue"),
+        QStringLiteral("Take the teams from the catalogue files divisions.cds and teams.cds in DIR, e.g. "
+                       "those the demo server's --write-catalogue wrote (instead of --catalogue-sql and "
+                       "--divisions)."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption stepsOption(
+        QStringLiteral("steps-per-week"),
+        QStringLiteral("Training steps a week, as the demo server's option (default 2)."),
+        QStringLiteral("N"), QStringLiteral("2"));
+    const QCommandLineOption noiseOption(
+        QStringLiteral("training-noise"),
+        QStringLiteral("Training noise in percent, as the demo server's option (default 10)."),
+        QStringLiteral("PERCENT"), QStringLiteral("10"));
+    parser.addOptions({weeksOption, firstWeekOption, endOption, sqlOption, divisionsOption,
+                       generatedOnlyOption, catalogueOption, stepsOption, noiseOption});
     parser.process(app);
 
     if (parser.positionalArguments().size() != 1)
@@ -64,12 +89,37 @@ int main(int argc, char **argv)
             return fail(QStringLiteral("bad time '%1'").arg(parser.value(endOption)));
     }
 
+    options.training.stepsPerWeek = parser.value(stepsOption).toInt(&ok);
+    if (!ok || options.training.stepsPerWeek < 1 || options.training.stepsPerWeek > maxStepsPerWeek)
+        return fail(QStringLiteral("bad steps per week '%1'").arg(parser.value(stepsOption)));
+    options.training.noisePercent = parser.value(noiseOption).toInt(&ok);
+    if (!ok || options.training.noisePercent < 0 || options.training.noisePercent > 100)
+        return fail(QStringLiteral("bad training noise '%1'").arg(parser.value(noiseOption)));
+    const int divisions = parser.value(divisionsOption).toInt(&ok);
+    if (!ok || divisions < 0 || divisions > maxGeneratedDivisions)
+        return fail(QStringLiteral("bad number of divisions '%1'").arg(parser.value(divisionsOption)));
+    if (parser.isSet(catalogueOption) &&
+        (parser.isSet(sqlOption) || divisions > 0 || parser.isSet(generatedOnlyOption)))
+        return fail(QStringLiteral("--catalogue takes the place of --catalogue-sql, --divisions and "
+                                   "--generated-only"));
+
     DemoCatalogue catalogue;
     try {
-        catalogue = DemoCatalogue::fromFile(parser.value(sqlOption));
+        if (parser.isSet(catalogueOption)) {
+            catalogue = DemoCatalogue::fromCatalogueFiles(parser.value(catalogueOption));
+        } else {
+            catalogue =
+                makeDemoCatalogue(parser.value(sqlOption), divisions, parser.isSet(generatedOnlyOption));
+        }
     } catch (const DemoCatalogueError &e) {
         return fail(QString::fromUtf8(e.what()));
     }
+    if (isatty(fileno(stderr))) // a count for the one who waits, nothing in a log
+        options.progress = [](int done, int total) {
+            std::fprintf(stderr, "\r%d of %d pages", done, total);
+            if (done == total)
+                std::fputc('\n', stderr);
+        };
 
     HistoryStore store;
     const QString path = parser.positionalArguments().constFirst();

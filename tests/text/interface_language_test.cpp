@@ -7,7 +7,7 @@
 #include "support/working_folder.h"
 #include "text/app_error.h"
 #include "text/code_page.h"
-#include "widgets/language.h"
+#include "text/interface_language.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>

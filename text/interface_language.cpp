@@ -1,4 +1,4 @@
-#include "widgets/language.h"
+#include "text/interface_language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,15 +1,11 @@
-#include "app/division_run.h"
+#include "board/division_run.h"
 
-#include "app/main_page.h"
-#include "export/division_file_name.h"
 #include "export/export_file.h"
 #include "export/team_block.h"
 #include "view/roster_rows.h"
 
-#include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 
 namespace {
 
@@ -23,11 +19,10 @@ std::vector<PageJob> jobsOf(const std::vector<DivisionRun::Team> &teams, PageKin
 
 } // namespace
 
-DivisionRun::DivisionRun(MainPage &page, std::vector<Team> teams, PageKind kind, QString divisionName,
-                         ExportOptions options, const ProxyChoice &proxy, const ExchangeTimeouts &timeouts)
-    : m_page(page), m_teams(std::move(teams)), m_kind(kind), m_divisionName(std::move(divisionName)),
-      m_options(std::move(options)), m_queue(jobsOf(m_teams, kind), proxy, timeouts),
-      m_arrived(m_teams.size())
+DivisionRun::DivisionRun(std::vector<Team> teams, PageKind kind, ExportOptions options,
+                         const ProxyChoice &proxy, const ExchangeTimeouts &timeouts, Hooks hooks)
+    : m_teams(std::move(teams)), m_kind(kind), m_options(std::move(options)), m_hooks(std::move(hooks)),
+      m_queue(jobsOf(m_teams, kind), proxy, timeouts), m_arrived(m_teams.size())
 {
     connect(&m_queue, &FetchQueue::pageFetched, this, &DivisionRun::onPageFetched);
 }
@@ -50,7 +45,7 @@ void DivisionRun::stop()
     // Pages that came ahead of their turn are dropped with the run, but they did arrive.
     for (std::optional<FetchResult> &early : m_arrived)
         if (early)
-            m_page.countBytes(early->lastPageBytes, early->sessionBytes);
+            m_hooks.countDropped(*early);
     Q_EMIT finished(closingMessage(true));
 }
 
@@ -69,15 +64,17 @@ void DivisionRun::takeTeamsInTurn()
 {
     while (!m_over && m_nextTurn < m_teams.size() && m_arrived[m_nextTurn]) {
         const Team &team = m_teams[m_nextTurn];
-        const TeamFetch fetched = m_page.takeFetch(team.id, m_kind, *m_arrived[m_nextTurn], false);
+        const TeamFetch fetched = m_hooks.take(team.id, m_kind, *m_arrived[m_nextTurn]);
         m_arrived[m_nextTurn].reset();
         ++m_nextTurn;
         if (!fetched.historyProblem.isEmpty())
             m_historyProblems << fetched.historyProblem;
-        if (fetched.read && fetched.team)
+        if (fetched.read && fetched.team) {
+            ++m_readCount;
             writeBlock(*fetched.team);
-        else
+        } else {
             m_leftOut << team.name + QStringLiteral(": ") + fetched.whyNot;
+        }
     }
 }
 
@@ -87,10 +84,9 @@ void DivisionRun::writeBlock(const TeamSnapshot &team)
                     m_kind == PageKind::Talent ? talentListRows(team.talents)
                                                : abilitiesListRows(team.abilities)};
     // A team without players has no block, as a save of its empty list writes none.
-    if (view.rows.empty())
+    if (view.rows.empty() || !m_hooks.blockFile)
         return;
-    // The date is taken for every block, as a run over midnight always did.
-    m_lastFile = divisionFileName(QDate::currentDate(), QLocale::system(), m_divisionName);
+    m_lastFile = m_hooks.blockFile();
     appendToFile(m_lastFile, buildTeamBlock(view, m_options));
     ++m_written;
 }
