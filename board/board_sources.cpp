@@ -24,23 +24,18 @@ talentBefore(const HistoryStore &store, const std::vector<StoredFetch> &fetches,
 
 TeamPages storedTeamPages(const HistoryStore &store, int32_t teamId)
 {
-    const std::vector<StoredFetch> fetches = store.fetchesOf(teamId);
     TeamPages pages;
-    for (const StoredFetch &fetch : fetches) {
-        const bool talent = fetch.kind == PageKind::Talent;
-        if (talent ? pages.talent.has_value() : pages.abilities.has_value())
-            continue;
-        if (std::optional<StoredPage> page = store.page(fetch.id)) {
-            if (talent)
-                pages.talent = talentOf(*page);
-            else
-                pages.abilities = PlayersAt<AbilitiesPlayer>{page->fetchedAt, std::move(page->abilities)};
-        }
-        if (pages.talent && pages.abilities)
-            break;
+    for (const NewestFetch &newest : store.newestFetches({teamId})) {
+        std::optional<StoredPage> page = store.page(newest.fetchId);
+        if (!page)
+            continue; // pruned meanwhile by another instance
+        if (newest.kind == PageKind::Talent)
+            pages.talent = talentOf(*page);
+        else
+            pages.abilities = PlayersAt<AbilitiesPlayer>{page->fetchedAt, std::move(page->abilities)};
     }
     if (pages.talent)
-        pages.previousTalent = talentBefore(store, fetches, pages.talent->fetchedAt);
+        pages.previousTalent = talentBefore(store, store.fetchesOf(teamId), pages.talent->fetchedAt);
     return pages;
 }
 

@@ -3,6 +3,7 @@
 #include "history/history_store.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -25,19 +26,17 @@ bool divisionIsDue(const std::vector<TeamNewest> &teams, const WatchOptions &opt
 
 std::vector<TeamNewest> newestOfTeams(const HistoryStore &store, const std::vector<int32_t> &teamIds)
 {
+    std::map<int32_t, TeamNewest> stored;
+    for (const NewestFetch &fetch : store.newestFetches(teamIds)) {
+        TeamNewest &team = stored[fetch.teamId];
+        (fetch.kind == PageKind::Talent ? team.talent : team.abilities) = fetch.fetchedAt;
+    }
     std::vector<TeamNewest> newest;
     newest.reserve(teamIds.size());
     for (const int32_t teamId : teamIds) {
-        TeamNewest team{teamId, std::nullopt, std::nullopt};
-        // Stored last first: the first of each kind is the newest the history keeps.
-        for (const StoredFetch &fetch : store.fetchesOf(teamId)) {
-            std::optional<QDateTime> &slot = fetch.kind == PageKind::Talent ? team.talent : team.abilities;
-            if (!slot)
-                slot = fetch.fetchedAt;
-            if (team.talent && team.abilities)
-                break;
-        }
-        newest.push_back(team);
+        const auto found = stored.find(teamId);
+        newest.push_back(found != stored.end() ? found->second : TeamNewest{});
+        newest.back().teamId = teamId;
     }
     return newest;
 }

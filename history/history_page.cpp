@@ -168,6 +168,9 @@ HistoryPage::HistoryPage(QWidget *parent)
     m_teams->setSortingEnabled(true);
     m_teams->sortByColumn(0, Qt::AscendingOrder);
     m_teams->setSelectionMode(QAbstractItemView::SingleSelection); // one team at a time
+    // The name column's width is measured on the rows around those in sight, not on a thousand: over
+    // a whole game's teams that measuring took longer than reading them.
+    m_teams->header()->setResizeContentsPrecision(100);
 
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);

@@ -13,9 +13,9 @@ public:
     // Takes the list of stored pages now; pages kept later are not in it.
     explicit HistoryReread(HistoryStore &store, PageReader read = readPage);
 
-    // Pages a step re-reads by default: 50 take about 20 ms on a year of history, well inside what
-    // a window may spend between two events.
-    static constexpr int pagesPerStep = 50;
+    // Pages a step re-reads by default, in one transaction: a few tens of milliseconds of work, so a
+    // stop is heard soon, while the commits stay few.
+    static constexpr int pagesPerStep = 500;
 
     // Re-reads up to `count` more pages; throws HistoryError when the file refuses the batch, which
     // then changes nothing and may be tried again.

@@ -1,5 +1,6 @@
 #include "history/history_schema.h"
 
+#include "history/player_search.h"
 #include "storage/sqlite_database.h"
 
 #include <algorithm>
@@ -66,6 +67,62 @@ UPDATE fetches SET page = CASE WHEN length(CAST(page AS BLOB)) > 4 THEN substr(C
     ELSE x'' END WHERE rowid = ?1
 )sql";
 
+// Version 3. Pages are zstd frames (`packing`), each kind's dictionary trained on its first pages;
+// the zlib pages before stay as they are. `newest_pages` holds each team's page of each kind stored
+// last (with the names the team list shows) and how many of that kind it has, kept by the triggers
+// through every keep, re-read and deletion, so the lists of teams, the board, the search and the
+// count of what would be pruned never go over every fetch. `folded_texts` holds each name and country once as
+// a search compares it, and players_by_talent lets a search over every week read the talent pages' rows it
+// needs rather than every row (on 199,680 pages: 0.13 s instead of 0.55 s, for 38 MB).
+constexpr const char *newestPages = R"sql(
+ALTER TABLE page_dictionaries ADD COLUMN packing TEXT NOT NULL DEFAULT 'zlib'
+    CHECK (packing IN ('zlib', 'zstd'));
+ALTER TABLE fetches ADD COLUMN packing TEXT NOT NULL DEFAULT 'zlib' CHECK (packing IN ('zlib', 'zstd'));
+CREATE INDEX fetches_by_time ON fetches (fetched_at);
+CREATE INDEX players_by_talent ON players (position, age, talent) WHERE talent IS NOT NULL;
+CREATE TABLE newest_pages (
+    team_id INTEGER NOT NULL,
+    page_kind TEXT NOT NULL,
+    fetch_id INTEGER NOT NULL,
+    fetched_at TEXT NOT NULL,
+    team_name TEXT NOT NULL,
+    division TEXT NOT NULL,
+    fetch_count INTEGER NOT NULL,
+    PRIMARY KEY (team_id, page_kind)
+) WITHOUT ROWID;
+INSERT INTO newest_pages (team_id, page_kind, fetch_id, fetched_at, team_name, division, fetch_count)
+    SELECT team_id, page_kind, MAX(id), fetched_at, team_name, division, COUNT(*) FROM fetches
+    GROUP BY team_id, page_kind;
+CREATE TRIGGER newest_page_kept AFTER INSERT ON fetches BEGIN
+    INSERT INTO newest_pages (team_id, page_kind, fetch_id, fetched_at, team_name, division, fetch_count)
+        VALUES (NEW.team_id, NEW.page_kind, NEW.id, NEW.fetched_at, NEW.team_name, NEW.division, 1)
+        ON CONFLICT (team_id, page_kind) DO UPDATE SET
+            fetch_count = fetch_count + 1,
+            fetched_at = CASE WHEN excluded.fetch_id > fetch_id THEN excluded.fetched_at ELSE fetched_at END,
+            team_name = CASE WHEN excluded.fetch_id > fetch_id THEN excluded.team_name ELSE team_name END,
+            division = CASE WHEN excluded.fetch_id > fetch_id THEN excluded.division ELSE division END,
+            fetch_id = MAX(fetch_id, excluded.fetch_id);
+END;
+CREATE TRIGGER newest_page_dropped AFTER DELETE ON fetches BEGIN
+    DELETE FROM newest_pages
+        WHERE team_id = OLD.team_id AND page_kind = OLD.page_kind AND fetch_count <= 1;
+    UPDATE newest_pages SET fetch_count = fetch_count - 1
+        WHERE team_id = OLD.team_id AND page_kind = OLD.page_kind;
+    UPDATE newest_pages SET (fetch_id, fetched_at, team_name, division) = (
+            SELECT id, fetched_at, team_name, division FROM fetches
+            WHERE team_id = OLD.team_id AND page_kind = OLD.page_kind ORDER BY id DESC LIMIT 1)
+        WHERE team_id = OLD.team_id AND page_kind = OLD.page_kind AND fetch_id = OLD.id;
+END;
+CREATE TRIGGER newest_page_reread AFTER UPDATE OF team_name, division ON fetches BEGIN
+    UPDATE newest_pages SET team_name = NEW.team_name, division = NEW.division WHERE fetch_id = NEW.id
+        AND team_id = NEW.team_id AND page_kind = NEW.page_kind;
+END;
+CREATE TABLE folded_texts (
+    text TEXT PRIMARY KEY,
+    folded TEXT NOT NULL
+) WITHOUT ROWID;
+)sql";
+
 void changeEachRow(const SqliteDatabase &db, const SchemaStep &step)
 {
     // The ids first: a table is not changed under a scan of its own.
@@ -85,12 +142,29 @@ void changeEachRow(const SqliteDatabase &db, const SchemaStep &step)
     }
 }
 
+void foldEveryText(const SqliteDatabase &db)
+{
+    SqliteStatement texts = db.prepare("SELECT DISTINCT name FROM players UNION "
+                                       "SELECT DISTINCT country FROM players WHERE country IS NOT NULL");
+    SqliteStatement insert = db.prepare(foldedTextInsert);
+    while (texts.step())
+        keepFoldedText(insert, texts.columnText(0));
+}
+
 } // namespace
+
+void keepFoldedText(SqliteStatement &insert, const std::string &utf8)
+{
+    insert.reset();
+    insert.bindText(1, utf8).bindText(2, searchFolded(QString::fromStdString(utf8)).toStdString());
+    insert.run();
+}
 
 const std::vector<SchemaStep> &historySchemaSteps()
 {
     static const std::vector<SchemaStep> steps{{1, firstLayout},
-                                               {2, pageDictionaries, "fetches", pageWithoutLength}};
+                                               {2, pageDictionaries, "fetches", pageWithoutLength},
+                                               {3, newestPages, {}, {}, foldEveryText}};
     return steps;
 }
 
@@ -136,6 +210,8 @@ HistoryFileOwner historyFileOwner(const SqliteDatabase &db)
         return HistoryFileOwner::Us;
     if (version == 2 && hasTables(db, {"fetches", "players", "page_dictionaries"}))
         return HistoryFileOwner::Us;
+    if (version == 3 && hasTables(db, {"fetches", "players", "page_dictionaries", "newest_pages"}))
+        return HistoryFileOwner::Us;
     return HistoryFileOwner::Other;
 }
 
@@ -164,6 +240,8 @@ void migrateSchema(const SqliteDatabase &db, const std::vector<SchemaStep> &step
             db.execute(step.sql);
             if (!step.rowSql.empty())
                 changeEachRow(db, step);
+            if (step.fill)
+                step.fill(db);
             to = std::max(to, step.version);
         }
         if (to != from)

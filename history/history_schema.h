@@ -3,6 +3,7 @@
 #include "storage/sqlite_database.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,8 +11,12 @@
 // The layout of the history file, in numbered steps. PRAGMA user_version holds the number of the last
 // step a file went through, so a file of an older program is brought forward step by step when opened.
 struct SchemaStep {
-    SchemaStep(int after, std::string script, std::string table = {}, std::string rowChange = {})
-        : version(after), sql(std::move(script)), rowTable(std::move(table)), rowSql(std::move(rowChange))
+    using Fill = std::function<void(const SqliteDatabase &)>;
+
+    SchemaStep(int after, std::string script, std::string table = {}, std::string rowChange = {},
+               Fill then = {})
+        : version(after), sql(std::move(script)), rowTable(std::move(table)), rowSql(std::move(rowChange)),
+          fill(std::move(then))
     {
     }
 
@@ -21,6 +26,8 @@ struct SchemaStep {
     // so a row the step cannot take is named.
     std::string rowTable;
     std::string rowSql;
+    // What SQL alone cannot work out, done last, inside the step's transaction.
+    Fill fill;
 };
 
 // A step that failed on one row: SQLite's code and message, and which row.
@@ -58,6 +65,12 @@ const std::vector<SchemaStep> &historySchemaSteps();
 int historySchemaVersion();
 
 int schemaVersionOf(const SqliteDatabase &db);
+
+// The statement that notes a name or a country in folded_texts as a search compares it, once.
+inline constexpr const char *foldedTextInsert =
+    "INSERT OR IGNORE INTO folded_texts (text, folded) VALUES (?1, ?2)";
+// Notes the text (UTF-8) through that statement.
+void keepFoldedText(SqliteStatement &insert, const std::string &utf8);
 
 // Runs, in one transaction, every step whose version is above the file's, then sets user_version to the
 // last one. A step that fails rolls everything back and throws SqliteError (SchemaRowError when it

@@ -2,6 +2,7 @@
 
 #include "history/history_reread.h"
 #include "history/history_schema.h"
+#include "history/page_dictionaries.h"
 #include "history/page_packing.h"
 #include "storage/sqlite_database.h"
 #include "text/code_page.h"
@@ -9,12 +10,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <array>
 #include <map>
+#include <sqlite3.h>
 
 namespace {
 
 constexpr int lockWaitMilliseconds = 2000;
+constexpr int64_t walFoldBytes = int64_t{4} * 1024 * 1024;
 
 // The twelve summary texts in page order and the columns that hold them.
 constexpr std::array<std::string TeamSummary::*, 12> summaryFields{
@@ -59,7 +63,6 @@ QDateTime timeOf(const std::string &text)
     return QDateTime::fromString(QString::fromStdString(text), Qt::ISODate).toUTC();
 }
 
-const char *kindText(PageKind kind) { return kind == PageKind::Talent ? "talent" : "abilities"; }
 PageKind kindOf(const std::string &text)
 {
     return text == "abilities" ? PageKind::Abilities : PageKind::Talent;
@@ -83,6 +86,12 @@ TeamSummary summaryOf(const SqliteStatement &row, int firstColumn)
     for (size_t i = 0; i < summaryFields.size(); ++i)
         summary.*summaryFields[i] = cp1251FromUtf8(row.columnText(firstColumn + static_cast<int>(i)));
     return summary;
+}
+
+int64_t pageSizeOf(const SqliteDatabase &db)
+{
+    SqliteStatement query = db.prepare("PRAGMA page_size");
+    return query.step() ? std::max<int64_t>(query.columnInteger(0), 512) : 4096;
 }
 
 HistoryError historyError(const SqliteError &error, const QString &path, const QString &prefix)
@@ -123,16 +132,35 @@ private:
     const SqliteDatabase &m_db;
 };
 
-void insertPlayers(const SqliteDatabase &db, int64_t fetchId, const FetchRecord &record)
+constexpr const char *playerInsert =
+    "INSERT INTO players (fetch_id, row_no, name, country, position, age, mastery, talent, ability1, "
+    "ability2, ability3, ability4, ability5, ability6, ability7, ability8) "
+    "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16)";
+
+// Resets a statement kept for the connection before and after one use, so it never holds a read open.
+class Reusing {
+public:
+    explicit Reusing(SqliteStatement &statement) : m_statement(statement) { m_statement.reset(); }
+    ~Reusing() { m_statement.reset(); }
+    Reusing(const Reusing &) = delete;
+    Reusing &operator=(const Reusing &) = delete;
+    SqliteStatement &operator*() const { return m_statement; }
+    SqliteStatement *operator->() const { return &m_statement; }
+
+private:
+    SqliteStatement &m_statement;
+};
+
+// `insert` is playerInsert, `folded` foldedTextInsert.
+void insertPlayers(SqliteStatement &insert, SqliteStatement &folded, int64_t fetchId,
+                   const FetchRecord &record)
 {
-    SqliteStatement insert = db.prepare(
-        "INSERT INTO players (fetch_id, row_no, name, country, position, age, mastery, talent, ability1, "
-        "ability2, ability3, ability4, ability5, ability6, ability7, ability8) "
-        "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16)");
     int64_t rowNo = 0;
     const auto bindCommon = [&](const YouthPlayer &player) {
         insert.reset();
-        insert.bindInteger(1, fetchId).bindInteger(2, ++rowNo).bindText(3, utf8FromCp1251(player.name));
+        const std::string name = utf8FromCp1251(player.name);
+        keepFoldedText(folded, name);
+        insert.bindInteger(1, fetchId).bindInteger(2, ++rowNo).bindText(3, name);
         insert.bindText(5, utf8FromCp1251(player.position))
             .bindInteger(6, player.age)
             .bindReal(7, player.mastery);
@@ -140,7 +168,9 @@ void insertPlayers(const SqliteDatabase &db, int64_t fetchId, const FetchRecord 
     if (record.kind == PageKind::Talent) {
         for (const TalentPlayer &player : record.talents) {
             bindCommon(player);
-            insert.bindText(4, utf8FromCp1251(player.country)).bindReal(8, player.talent);
+            const std::string country = utf8FromCp1251(player.country);
+            keepFoldedText(folded, country);
+            insert.bindText(4, country).bindReal(8, player.talent);
             for (int parameter = 9; parameter <= 16; ++parameter)
                 insert.bindNull(parameter);
             insert.run();
@@ -154,49 +184,6 @@ void insertPlayers(const SqliteDatabase &db, int64_t fetchId, const FetchRecord 
             insert.bindReal(9 + static_cast<int>(i), player.abilities[i]);
         insert.run();
     }
-}
-
-// A page smaller than this is packed alone rather than made the dictionary of its kind.
-constexpr size_t smallestDictionary = size_t{4} * 1024;
-
-struct PageDictionary {
-    std::optional<int64_t> id;
-    std::string bytes;
-};
-
-// The dictionary the page's kind is packed against; the first page of a kind large enough becomes it.
-PageDictionary dictionaryFor(const SqliteDatabase &db, const FetchRecord &record)
-{
-    SqliteStatement query =
-        db.prepare("SELECT id, bytes FROM page_dictionaries WHERE page_kind = ?1 ORDER BY id LIMIT 1");
-    query.bindText(1, kindText(record.kind));
-    if (query.step())
-        return {query.columnInteger(0), query.columnBlob(1)};
-    if (record.page.size() < smallestDictionary)
-        return {};
-    std::string bytes(dictionaryOf(record.page));
-    SqliteStatement insert = db.prepare("INSERT INTO page_dictionaries (page_kind, bytes) VALUES (?1, ?2)");
-    insert.bindText(1, kindText(record.kind)).bindBlob(2, bytes);
-    insert.run();
-    return {db.lastInsertRowId(), std::move(bytes)};
-}
-
-// The stored page as received, unpacked with its dictionary.
-std::optional<RawPage> rawPageOf(const SqliteDatabase &db, int64_t fetchId, const QString &path)
-{
-    SqliteStatement query = db.prepare("SELECT f.page, d.bytes, f.fetched_at, f.team_id, f.page_kind "
-                                       "FROM fetches AS f LEFT JOIN page_dictionaries AS d "
-                                       "ON d.id = f.dictionary_id WHERE f.id = ?1");
-    query.bindInteger(1, fetchId);
-    if (!query.step())
-        return std::nullopt;
-    std::optional<std::string> bytes = unpackPage(query.columnBlob(0), query.columnBlob(1));
-    if (!bytes)
-        throw HistoryError(
-            HistoryFailure::Corrupt,
-            toCp1251(readPrefix().arg(historyFailureReason(HistoryFailure::Corrupt, path, {}))));
-    return RawPage{static_cast<int32_t>(query.columnInteger(3)), timeOf(query.columnText(2)),
-                   kindOf(query.columnText(4)), std::move(*bytes)};
 }
 
 constexpr const char *playerColumns = "name, country, position, age, mastery, talent, ability1, ability2, "
@@ -215,9 +202,9 @@ StoredPage pageHeadOf(int64_t fetchId, const SqliteStatement &head, int firstCol
             {}};
 }
 
-// The fetches prune spares whatever their age: each team's page of each kind stored last.
-constexpr const char *prunable =
-    "fetched_at < ?1 AND id NOT IN (SELECT MAX(id) FROM fetches GROUP BY team_id, page_kind)";
+// The fetches prune spares whatever their age: each team's page of each kind stored last. Found through
+// fetches_by_time, so a start-up with nothing old to drop reads nothing but the start of that index.
+constexpr const char *prunable = "fetched_at < ?1 AND id NOT IN (SELECT fetch_id FROM newest_pages)";
 
 // A stored player row: name, country, position, age, mastery, talent, then the eight abilities.
 void addPlayerOf(const SqliteStatement &row, StoredPage &page, int first = 0)
@@ -240,7 +227,7 @@ void addPlayerOf(const SqliteStatement &row, StoredPage &page, int first = 0)
 
 } // namespace
 
-HistoryStore::HistoryStore() = default;
+HistoryStore::HistoryStore() : m_dictionaries(std::make_unique<PageDictionaries>()) {}
 HistoryStore::~HistoryStore() = default;
 
 HistoryOutcome HistoryStore::open(const QString &path)
@@ -257,7 +244,7 @@ HistoryOutcome HistoryStore::failure(HistoryFailure failure, const std::string &
 
 HistoryOutcome HistoryStore::openFile()
 {
-    m_db.reset();
+    disconnect();
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
         return failure(HistoryFailure::NotWritable, {}, openPrefix());
     try {
@@ -266,7 +253,7 @@ HistoryOutcome HistoryStore::openFile()
             return outcome;
     } catch (const SchemaRowError &error) {
         // The update is rolled back whole: the file stays as it was, and the row that stopped it is named.
-        m_db.reset();
+        disconnect();
         return {
             false, HistoryFailure::Other,
             openPrefix().arg(
@@ -276,7 +263,7 @@ HistoryOutcome HistoryStore::openFile()
                     .arg(error.rowId())
                     .arg(QString::fromStdString(error.table()), QString::fromStdString(error.what())))};
     } catch (const SqliteError &error) {
-        m_db.reset();
+        disconnect();
         const HistoryFailure kind = historyFailureOf(error.code());
         if (kind != HistoryFailure::Corrupt)
             return failure(kind, error.what(), openPrefix());
@@ -306,19 +293,20 @@ HistoryOutcome HistoryStore::connect()
     if (owner == HistoryFileOwner::Us && schemaVersionOf(*db) == historySchemaVersion() &&
         !QFileInfo(QFileInfo(m_path).absolutePath()).isWritable())
         return connectUnchanging();
-    // Packed pages run to 8-12 KB: with 64 KB database pages they sit whole in the table, six or more
-    // to a page, where 4 KB pages would spread each over overflow pages and waste a tenth of the file.
-    // Takes effect only on a file still empty, so before the log is turned on.
-    db->execute("PRAGMA page_size = 65536");
+    // Packed pages run to 1-2 KB, so 4 KB database pages hold them whole, and keeping a page writes a
+    // few 4 KB pages to the log rather than as many 64 KB ones. Takes effect only on a file still empty
+    // (a file of an earlier build keeps its 64 KB pages), so before the log is turned on.
+    db->execute("PRAGMA page_size = 4096");
     db->execute("PRAGMA journal_mode = WAL");
-    // The log is folded back every 4 MB rather than every 1000 pages (64 MB at this page size).
-    db->execute("PRAGMA wal_autocheckpoint = 64");
+    // The log is folded back every 4 MB, whatever the file's page size.
+    db->execute("PRAGMA wal_autocheckpoint = " + std::to_string(walFoldBytes / pageSizeOf(*db)));
     // With the log, NORMAL loses nothing when the program dies; only a power cut may lose the last pages.
     db->execute("PRAGMA synchronous = NORMAL");
     db->execute("PRAGMA foreign_keys = ON");
     migrateSchema(*db, historySchemaSteps());
     markAsHistory(*db);
     m_db = std::move(db);
+    m_dictionaries = std::make_unique<PageDictionaries>();
     return {true, HistoryFailure::None, {}};
 }
 
@@ -333,12 +321,13 @@ HistoryOutcome HistoryStore::connectUnchanging()
     if (owner != HistoryFileOwner::Us || version != historySchemaVersion())
         return failure(HistoryFailure::NotWritable, {}, openPrefix());
     m_db = std::move(db);
+    m_dictionaries = std::make_unique<PageDictionaries>();
     return {true, HistoryFailure::None, {}};
 }
 
 HistoryOutcome HistoryStore::startAgain(HistoryFailure why)
 {
-    m_db.reset();
+    disconnect();
     const QString aside = setAsideBrokenFile(m_path);
     if (aside.isEmpty())
         return failure(HistoryFailure::NotWritable, {}, openPrefix());
@@ -356,7 +345,7 @@ HistoryOutcome HistoryStore::startAgain(HistoryFailure why)
                     .arg(QDir::toNativeSeparators(aside));
         return outcome;
     } catch (const SqliteError &error) {
-        m_db.reset();
+        disconnect();
         return failure(historyFailureOf(error.code()), error.what(), openPrefix());
     }
 }
@@ -395,25 +384,73 @@ HistoryOutcome HistoryStore::keep(const FetchRecord &record)
 
 void HistoryStore::write(const FetchRecord &record) const
 {
-    WriteTransaction transaction(*m_db);
-    const auto [dictionaryId, dictionary] = dictionaryFor(*m_db, record);
-    const std::string packed = packPage(record.page, dictionary);
-    SqliteStatement insert =
-        m_db->prepare("INSERT INTO fetches (fetched_at, team_id, page_kind, " + summaryColumnList() +
-                      ", player_count, page, dictionary_id) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, "
-                      "?11, ?12, ?13, "
-                      "?14, ?15, ?16, ?17, ?18)");
-    insert.bindText(1, timeText(record.fetchedAt)).bindInteger(2, record.teamId);
-    insert.bindText(3, kindText(record.kind));
-    bindSummary(insert, 4, record.summary);
-    insert.bindInteger(16, playerCount(record)).bindBlob(17, packed);
-    if (dictionaryId)
-        insert.bindInteger(18, *dictionaryId);
-    else
-        insert.bindNull(18);
-    insert.run();
-    insertPlayers(*m_db, m_db->lastInsertRowId(), record);
-    transaction.commit();
+    try {
+        WriteTransaction transaction(*m_db);
+        const PageDictionaries::Choice packing = m_dictionaries->forPacking(*m_db, record.kind, record.page);
+        const std::string packed = packing.dictionary->pack(record.page);
+        const Reusing insert(prepared(
+            "INSERT INTO fetches (fetched_at, team_id, page_kind, " + summaryColumnList() +
+            ", player_count, page, dictionary_id, packing) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, "
+            "?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, 'zstd')"));
+        insert->bindText(1, timeText(record.fetchedAt)).bindInteger(2, record.teamId);
+        insert->bindText(3, pageKindText(record.kind));
+        bindSummary(*insert, 4, record.summary);
+        insert->bindInteger(16, playerCount(record)).bindBlob(17, packed);
+        if (packing.dictionaryId)
+            insert->bindInteger(18, *packing.dictionaryId);
+        else
+            insert->bindNull(18);
+        insert->run();
+        keepPlayers(m_db->lastInsertRowId(), record);
+        transaction.commit();
+    } catch (...) {
+        m_dictionaries->forget(); // a dictionary stored in the transaction went with it
+        throw;
+    }
+}
+
+// The stored page as received, unpacked with its dictionary.
+std::optional<RawPage> HistoryStore::rawPageOf(int64_t fetchId) const
+{
+    SqliteStatement query =
+        m_db->prepare("SELECT page, packing, dictionary_id, fetched_at, team_id, page_kind "
+                      "FROM fetches WHERE id = ?1");
+    query.bindInteger(1, fetchId);
+    if (!query.step())
+        return std::nullopt;
+    const std::optional<int64_t> dictionaryId =
+        query.columnType(2) == SQLITE_NULL ? std::nullopt : std::optional(query.columnInteger(2));
+    std::optional<std::string> bytes = m_dictionaries->unpack(
+        *m_db, query.columnBlob(0), query.columnText(1) == "zstd" ? PagePacking::Zstd : PagePacking::Zlib,
+        dictionaryId);
+    if (!bytes)
+        throw HistoryError(
+            HistoryFailure::Corrupt,
+            toCp1251(readPrefix().arg(historyFailureReason(HistoryFailure::Corrupt, m_path, {}))));
+    return RawPage{static_cast<int32_t>(query.columnInteger(4)), timeOf(query.columnText(3)),
+                   kindOf(query.columnText(5)), std::move(*bytes)};
+}
+
+void HistoryStore::disconnect()
+{
+    m_statements.clear(); // before the connection they belong to
+    m_db.reset();
+}
+
+SqliteStatement &HistoryStore::prepared(const std::string &sql) const
+{
+    auto found = m_statements.find(sql);
+    if (found == m_statements.end())
+        found = m_statements.emplace(sql, m_db->prepare(sql)).first;
+    return found->second;
+}
+
+void HistoryStore::keepPlayers(int64_t fetchId, const FetchRecord &record) const
+{
+    const Reusing insert(prepared(playerInsert));
+    SqliteStatement &folded = prepared(foldedTextInsert);
+    insertPlayers(*insert, folded, fetchId, record);
+    folded.reset();
 }
 
 std::vector<StoredTeam> HistoryStore::teams() const
@@ -423,11 +460,10 @@ std::vector<StoredTeam> HistoryStore::teams() const
     return guarded(m_path, readPrefix, [this] {
         // The latest fetch is the one stored last, whose name, division and time the team is listed by:
         // a fetch kept under a clock that ran ahead must not outrank the ones after it.
-        SqliteStatement query =
-            m_db->prepare("SELECT g.team_id, f.team_name, f.division, g.fetch_count, f.fetched_at FROM "
-                          "(SELECT team_id, COUNT(*) AS fetch_count, MAX(id) AS latest_id "
-                          "FROM fetches GROUP BY team_id) AS g JOIN fetches AS f ON f.id = g.latest_id "
-                          "ORDER BY f.team_name, g.team_id");
+        // With one MAX() the other columns come from the row holding it: the team's fetch stored last.
+        SqliteStatement query = m_db->prepare("SELECT team_id, team_name, division, SUM(fetch_count), "
+                                              "fetched_at, MAX(fetch_id) FROM newest_pages "
+                                              "GROUP BY team_id ORDER BY team_name, team_id");
         std::vector<StoredTeam> teams;
         while (query.step())
             teams.push_back({static_cast<int32_t>(query.columnInteger(0)),
@@ -457,20 +493,23 @@ std::optional<StoredPage> HistoryStore::page(int64_t fetchId) const
 {
     if (!m_db)
         return std::nullopt;
-    return guarded(m_path, readPrefix, [&]() -> std::optional<StoredPage> {
-        SqliteStatement head = m_db->prepare("SELECT fetched_at, team_id, page_kind, " + summaryColumnList() +
-                                             " FROM fetches WHERE id = ?1");
-        head.bindInteger(1, fetchId);
-        if (!head.step())
-            return std::nullopt;
-        StoredPage page = pageHeadOf(fetchId, head, 0);
-        SqliteStatement rows = m_db->prepare(std::string("SELECT ") + playerColumns +
-                                             " FROM players WHERE fetch_id = ?1 ORDER BY row_no");
-        rows.bindInteger(1, fetchId);
-        while (rows.step())
-            addPlayerOf(rows, page);
-        return page;
-    });
+    return guarded(m_path, readPrefix, [&] { return storedPageOf(fetchId); });
+}
+
+std::optional<StoredPage> HistoryStore::storedPageOf(int64_t fetchId) const
+{
+    const Reusing head(prepared("SELECT fetched_at, team_id, page_kind, " + summaryColumnList() +
+                                " FROM fetches WHERE id = ?1"));
+    head->bindInteger(1, fetchId);
+    if (!head->step())
+        return std::nullopt;
+    StoredPage page = pageHeadOf(fetchId, *head, 0);
+    const Reusing rows(prepared(std::string("SELECT ") + playerColumns +
+                                " FROM players WHERE fetch_id = ?1 ORDER BY row_no"));
+    rows->bindInteger(1, fetchId);
+    while (rows->step())
+        addPlayerOf(*rows, page);
+    return page;
 }
 
 std::vector<StoredPage> HistoryStore::pagesOf(int32_t teamId) const
@@ -503,7 +542,7 @@ std::optional<RawPage> HistoryStore::rawPage(int64_t fetchId) const
 {
     if (!m_db)
         return std::nullopt;
-    return guarded(m_path, readPrefix, [&] { return rawPageOf(*m_db, fetchId, m_path); });
+    return guarded(m_path, readPrefix, [&] { return rawPageOf(fetchId); });
 }
 
 std::vector<SeriesPoint> HistoryStore::playerSeries(int32_t teamId, const std::string &name,
@@ -550,9 +589,10 @@ PruneCount HistoryStore::pruneCount(const QDateTime &olderThan) const
     if (!m_db)
         return {};
     return guarded(m_path, readPrefix, [&] {
-        SqliteStatement query = m_db->prepare(std::string("SELECT (SELECT COUNT(*) FROM fetches), COUNT(*), "
-                                                          "MIN(fetched_at) FROM fetches WHERE ") +
-                                              prunable);
+        SqliteStatement query =
+            m_db->prepare(std::string("SELECT (SELECT SUM(fetch_count) FROM newest_pages), COUNT(*), "
+                                      "MIN(fetched_at) FROM fetches INDEXED BY fetches_by_time WHERE ") +
+                          prunable);
         query.bindText(1, timeText(olderThan));
         query.step();
         const auto removed = static_cast<int>(query.columnInteger(1));
@@ -601,7 +641,7 @@ bool HistoryStore::reread(int64_t fetchId, const PageReader &read) const
 {
     std::optional<RawPage> stored;
     try {
-        stored = rawPageOf(*m_db, fetchId, m_path);
+        stored = rawPageOf(fetchId);
     } catch (const HistoryError &) {
         return false; // the page no longer unpacks; its rows stay
     }
@@ -609,73 +649,123 @@ bool HistoryStore::reread(int64_t fetchId, const PageReader &read) const
         return false; // pruned meanwhile by another instance
     const auto record =
         fetchRecordOf(stored->fetchedAt, stored->teamId, stored->kind, {}, read(stored->bytes, stored->kind));
-    if (!record)
+    const std::optional<StoredPage> before = storedPageOf(fetchId);
+    if (!record || !before)
         return false;
-    SqliteStatement update =
-        m_db->prepare("UPDATE fetches SET " + summaryColumnList(1) + ", player_count = ?13 WHERE id = ?14");
-    bindSummary(update, 1, record->summary);
-    update.bindInteger(13, playerCount(*record)).bindInteger(14, fetchId);
-    update.run();
-    SqliteStatement drop = m_db->prepare("DELETE FROM players WHERE fetch_id = ?1");
-    drop.bindInteger(1, fetchId);
-    drop.run();
-    insertPlayers(*m_db, fetchId, *record);
+    // Only what reads differently today is written: a re-read by the same reader writes nothing.
+    if (before->summary != record->summary ||
+        static_cast<int64_t>(before->playerCount()) != playerCount(*record)) {
+        const Reusing update(
+            prepared("UPDATE fetches SET " + summaryColumnList(1) + ", player_count = ?13 WHERE id = ?14"));
+        bindSummary(*update, 1, record->summary);
+        update->bindInteger(13, playerCount(*record)).bindInteger(14, fetchId);
+        update->run();
+    }
+    if (before->talents != record->talents || before->abilities != record->abilities) {
+        const Reusing drop(prepared("DELETE FROM players WHERE fetch_id = ?1"));
+        drop->bindInteger(1, fetchId);
+        drop->run();
+        keepPlayers(fetchId, *record);
+    }
     return true;
 }
+
+std::vector<NewestFetch> HistoryStore::newestFetches(const std::vector<int32_t> &teamIds) const
+{
+    if (!m_db)
+        return {};
+    return guarded(m_path, readPrefix, [&] {
+        SqliteStatement query = m_db->prepare("SELECT page_kind, fetch_id, fetched_at FROM newest_pages "
+                                              "WHERE team_id = ?1 ORDER BY page_kind DESC");
+        std::vector<NewestFetch> newest;
+        for (const int32_t teamId : teamIds) {
+            query.reset();
+            query.bindInteger(1, teamId);
+            while (query.step())
+                newest.push_back({teamId, kindOf(query.columnText(0)), query.columnInteger(1),
+                                  timeOf(query.columnText(2))});
+        }
+        return newest;
+    });
+}
+
+namespace {
+
+// The search as SQL: the players of the talent pages, each team's stored last or every one, that pass
+// the filters; a part of a name or country is looked up once in folded_texts rather than folded row by
+// row.
+std::string searchSql(const PlayerSearch &search)
+{
+    std::string sql = "SELECT f.id, f.team_id, f.fetched_at, f.team_name, f.division, p.name, p.country, "
+                      "p.position, p.age, p.mastery, p.talent ";
+    // The talent rows' index pays over every week when it narrows by position. Anywhere else, walking
+    // it would look up talent rows one by one (or, for each newest page, every goalkeeper), far slower
+    // than the table's own key: the page's rows in order.
+    const std::string players = search.everyWeek && !search.position.empty()
+                                    ? "players AS p INDEXED BY players_by_talent"
+                                    : "players AS p INDEXED BY sqlite_autoindex_players_1"; // its key
+    sql += search.everyWeek ? "FROM " + players +
+                                  " CROSS JOIN fetches AS f ON f.id = p.fetch_id "
+                                  "WHERE p.talent IS NOT NULL AND f.page_kind = 'talent'"
+                            : "FROM newest_pages AS n CROSS JOIN " + players +
+                                  " ON p.fetch_id = n.fetch_id CROSS JOIN fetches AS f ON f.id = n.fetch_id "
+                                  "WHERE n.page_kind = 'talent'";
+    if (!search.position.empty())
+        sql += " AND p.position = ?1";
+    if (search.oldestAge)
+        sql += " AND p.age <= ?2";
+    if (search.lowestTalent)
+        sql += " AND p.talent >= ?3";
+    if (search.lowestMastery)
+        sql += " AND p.mastery >= ?4";
+    if (!search.namePart.isEmpty())
+        sql += " AND p.name IN (SELECT text FROM folded_texts WHERE instr(folded, ?5) > 0)";
+    if (!search.countryPart.isEmpty())
+        sql += " AND p.country IN (SELECT text FROM folded_texts WHERE instr(folded, ?6) > 0)";
+    if (!search.teamIds.empty()) {
+        sql += search.everyWeek ? " AND f.team_id IN (" : " AND n.team_id IN (";
+        for (size_t i = 0; i < search.teamIds.size(); ++i)
+            sql += (i ? ", " : "") + std::to_string(search.teamIds[i]); // our own integers
+        sql += ")";
+    }
+    return sql + " ORDER BY f.team_name, f.team_id, f.id DESC, p.row_no";
+}
+
+void bindSearch(SqliteStatement &query, const PlayerSearch &search)
+{
+    if (!search.position.empty())
+        query.bindText(1, utf8FromCp1251(search.position));
+    if (search.oldestAge)
+        query.bindInteger(2, *search.oldestAge);
+    if (search.lowestTalent)
+        query.bindReal(3, *search.lowestTalent);
+    if (search.lowestMastery)
+        query.bindReal(4, *search.lowestMastery);
+    if (!search.namePart.isEmpty())
+        query.bindText(5, searchFolded(search.namePart).toStdString());
+    if (!search.countryPart.isEmpty())
+        query.bindText(6, searchFolded(search.countryPart).toStdString());
+}
+
+} // namespace
 
 std::vector<FoundPlayer> HistoryStore::findPlayers(const PlayerSearch &search) const
 {
     if (!m_db)
         return {};
     return guarded(m_path, readPrefix, [&] {
-        std::string sql = "SELECT f.id, f.team_id, f.fetched_at, f.team_name, f.division, p.name, p.country, "
-                          "p.position, p.age, p.mastery, p.talent FROM fetches AS f "
-                          "JOIN players AS p ON p.fetch_id = f.id WHERE f.page_kind = 'talent'";
-        if (!search.everyWeek)
-            sql += " AND f.id IN (SELECT MAX(id) FROM fetches WHERE page_kind = 'talent' GROUP BY team_id)";
-        if (!search.position.empty())
-            sql += " AND p.position = ?1";
-        if (search.oldestAge)
-            sql += " AND p.age <= ?2";
-        if (search.lowestTalent)
-            sql += " AND p.talent >= ?3";
-        if (search.lowestMastery)
-            sql += " AND p.mastery >= ?4";
-        if (!search.teamIds.empty()) {
-            sql += " AND f.team_id IN (";
-            for (size_t i = 0; i < search.teamIds.size(); ++i)
-                sql += (i ? ", " : "") + std::to_string(search.teamIds[i]); // our own integers
-            sql += ")";
-        }
-        sql += " ORDER BY f.team_name, f.team_id, f.id DESC, p.row_no";
-        SqliteStatement query = m_db->prepare(sql);
-        if (!search.position.empty())
-            query.bindText(1, utf8FromCp1251(search.position));
-        if (search.oldestAge)
-            query.bindInteger(2, *search.oldestAge);
-        if (search.lowestTalent)
-            query.bindReal(3, *search.lowestTalent);
-        if (search.lowestMastery)
-            query.bindReal(4, *search.lowestMastery);
-        const QString namePart = searchFolded(search.namePart);
-        const QString countryPart = searchFolded(search.countryPart);
+        SqliteStatement query = m_db->prepare(searchSql(search));
+        bindSearch(query, search);
         std::vector<FoundPlayer> found;
-        while (query.step()) {
-            const std::string name = query.columnText(5);
-            const std::string country = query.columnText(6);
-            if (!namePart.isEmpty() && !searchFolded(QString::fromStdString(name)).contains(namePart))
-                continue;
-            if (!countryPart.isEmpty() &&
-                !searchFolded(QString::fromStdString(country)).contains(countryPart))
-                continue;
-            found.push_back({query.columnInteger(0), static_cast<int32_t>(query.columnInteger(1)),
-                             timeOf(query.columnText(2)), cp1251FromUtf8(query.columnText(3)),
-                             cp1251FromUtf8(query.columnText(4)),
-                             makeTalentPlayer(cp1251FromUtf8(name), cp1251FromUtf8(country),
-                                              cp1251FromUtf8(query.columnText(7)),
-                                              static_cast<int16_t>(query.columnInteger(8)),
-                                              query.columnReal(9), query.columnReal(10))});
-        }
+        while (query.step())
+            found.push_back(
+                {query.columnInteger(0), static_cast<int32_t>(query.columnInteger(1)),
+                 timeOf(query.columnText(2)), cp1251FromUtf8(query.columnText(3)),
+                 cp1251FromUtf8(query.columnText(4)),
+                 makeTalentPlayer(cp1251FromUtf8(query.columnText(5)), cp1251FromUtf8(query.columnText(6)),
+                                  cp1251FromUtf8(query.columnText(7)),
+                                  static_cast<int16_t>(query.columnInteger(8)), query.columnReal(9),
+                                  query.columnReal(10))});
         return found;
     });
 }

@@ -3,17 +3,19 @@
 #include "history/history_file.h"
 #include "history/history_records.h"
 #include "history/player_search.h"
+#include "storage/sqlite_database.h"
 #include "text/app_error.h"
 
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
 
-class SqliteDatabase;
+class PageDictionaries;
 
 // What opening the history or keeping a page came to. The message is for the user, empty
 // when there is nothing to tell; a broken file set aside and replaced is ok with a message.
@@ -33,6 +35,14 @@ public:
 
 private:
     HistoryFailure m_failure;
+};
+
+// The fetch of one kind of a team stored last.
+struct NewestFetch {
+    int32_t teamId = 0;
+    PageKind kind = PageKind::Talent;
+    int64_t fetchId = 0;
+    QDateTime fetchedAt;
 };
 
 using PageReader = std::function<PageReading(std::string_view page, PageKind kind)>;
@@ -76,6 +86,10 @@ public:
     std::vector<SeriesPoint> playerSeries(int32_t teamId, const std::string &name,
                                           const std::string &country) const;
 
+    // Each team's fetch of each kind stored last, team by team as asked (the talent page first); a team
+    // never stored gives none. Read from a table kept as pages come and go, never from every fetch.
+    std::vector<NewestFetch> newestFetches(const std::vector<int32_t> &teamIds) const;
+
     // The players of the stored talent pages that match, by team name, team, time (newest first) and
     // page order.
     std::vector<FoundPlayer> findPlayers(const PlayerSearch &search) const;
@@ -88,8 +102,8 @@ public:
     // Every stored page, oldest kept first: what a re-read goes over.
     std::vector<int64_t> fetchIds() const;
     // Reads those pages again and replaces each one's summary and rows with what the reader makes of
-    // it today, all in one transaction: the batch is re-read whole or not at all. A page that no
-    // longer unpacks, or is gone, counts as not read and keeps its rows.
+    // it today where that differs from what is stored, all in one transaction: the batch is re-read whole or
+    // not at all. A page that no longer unpacks, or is gone, counts as not read and keeps its rows.
     RereadReport rereadBatch(std::span<const int64_t> fetchIds, const PageReader &read = readPage);
     // The same over every stored page, a batch at a time (HistoryReread).
     RereadReport rereadAll(const PageReader &read = readPage);
@@ -104,7 +118,16 @@ private:
                            const QString &prefix) const;
     void write(const FetchRecord &record) const;
     bool reread(int64_t fetchId, const PageReader &read) const;
+    std::optional<RawPage> rawPageOf(int64_t fetchId) const;
+    std::optional<StoredPage> storedPageOf(int64_t fetchId) const;
+    void keepPlayers(int64_t fetchId, const FetchRecord &record) const;
+    void disconnect();
+    // A statement prepared once for the connection; Reusing resets it around each use.
+    SqliteStatement &prepared(const std::string &sql) const;
 
     std::unique_ptr<SqliteDatabase> m_db;
+    std::unique_ptr<PageDictionaries> m_dictionaries;
+    // Dropped before the connection they were prepared on.
+    mutable std::map<std::string, SqliteStatement> m_statements;
     QString m_path;
 };

@@ -2,59 +2,119 @@
 
 #include <array>
 #include <limits>
+#include <new>
+#include <numeric>
 #include <stdexcept>
+#include <vector>
+#include <zdict.h>
 #include <zlib.h>
+#include <zstd.h>
 
 namespace {
 
-constexpr size_t windowBytes = size_t{1} << 15;
+// Measured against a prepared trained dictionary: keeping a page took 0.53 ms of CPU at level 9, 40 %
+// of it in zstd, and 0.33 ms at level 5, whose pages come out an eighth larger.
+constexpr int zstdLevel = 5;
 
-Bytef *bytesOf(std::string_view text)
-{
-    // zlib's input pointers are not const before 1.2.9's ZLIB_CONST; it never writes through them.
-    return reinterpret_cast<Bytef *>(const_cast<char *>(text.data()));
-}
+// zlib's input pointers are not const before 1.2.9's ZLIB_CONST; it never writes through them.
+Bytef *bytesOf(std::string_view text) { return reinterpret_cast<Bytef *>(const_cast<char *>(text.data())); }
 
 uInt lengthOf(std::string_view text)
 {
     if (text.size() > std::numeric_limits<uInt>::max())
-        throw std::length_error("page too large to pack");
+        throw std::length_error("page too large to unpack");
     return static_cast<uInt>(text.size());
 }
 
 } // namespace
 
-std::string_view dictionaryOf(std::string_view page)
+struct ZstdDictionary::Prepared {
+    ZSTD_CCtx *packer = ZSTD_createCCtx();
+    ZSTD_DCtx *unpacker = ZSTD_createDCtx();
+    ZSTD_CDict *packing = nullptr;
+    ZSTD_DDict *unpacking = nullptr;
+
+    Prepared() = default;
+    Prepared(const Prepared &) = delete;
+    Prepared &operator=(const Prepared &) = delete;
+    ~Prepared()
+    {
+        ZSTD_freeCDict(packing);
+        ZSTD_freeDDict(unpacking);
+        ZSTD_freeCCtx(packer);
+        ZSTD_freeDCtx(unpacker);
+    }
+};
+
+ZstdDictionary::ZstdDictionary(std::string bytes)
+    : m_bytes(std::move(bytes)), m_prepared(std::make_unique<Prepared>())
 {
-    return page.size() > windowBytes ? page.substr(page.size() - windowBytes) : page;
+    if (!m_prepared->packer || !m_prepared->unpacker)
+        throw std::bad_alloc();
+    if (m_bytes.empty())
+        return;
+    // Bytes without zstd's dictionary header are taken as raw content, as `zstd -D` takes them.
+    m_prepared->packing = ZSTD_createCDict(m_bytes.data(), m_bytes.size(), zstdLevel);
+    m_prepared->unpacking = ZSTD_createDDict(m_bytes.data(), m_bytes.size());
+    if (!m_prepared->packing || !m_prepared->unpacking)
+        throw std::bad_alloc();
 }
 
-std::string packPage(std::string_view page, std::string_view dictionary)
+ZstdDictionary::~ZstdDictionary() = default;
+
+std::string ZstdDictionary::pack(std::string_view page) const
 {
-    const uInt pageLength = lengthOf(page);
-    const uInt dictionaryLength = lengthOf(dictionary);
-    z_stream stream{};
-    if (deflateInit(&stream, Z_BEST_COMPRESSION) != Z_OK)
-        throw std::bad_alloc();
-    if (dictionaryLength > 0 &&
-        deflateSetDictionary(&stream, bytesOf(dictionary), dictionaryLength) != Z_OK) {
-        deflateEnd(&stream);
-        throw std::runtime_error("page dictionary refused");
-    }
-    std::string packed(deflateBound(&stream, pageLength), '\0');
-    stream.next_in = bytesOf(page);
-    stream.avail_in = pageLength;
-    stream.next_out = reinterpret_cast<Bytef *>(packed.data());
-    stream.avail_out = static_cast<uInt>(packed.size());
-    const int result = deflate(&stream, Z_FINISH); // deflateBound leaves room for it in one call
-    packed.resize(stream.total_out);
-    deflateEnd(&stream);
-    if (result != Z_STREAM_END)
-        throw std::runtime_error("page packing stopped short");
+    std::string packed(ZSTD_compressBound(page.size()), '\0');
+    const size_t size = m_prepared->packing
+                            ? ZSTD_compress_usingCDict(m_prepared->packer, packed.data(), packed.size(),
+                                                       page.data(), page.size(), m_prepared->packing)
+                            : ZSTD_compressCCtx(m_prepared->packer, packed.data(), packed.size(), page.data(),
+                                                page.size(), zstdLevel);
+    if (ZSTD_isError(size))
+        throw std::runtime_error(ZSTD_getErrorName(size));
+    packed.resize(size);
     return packed;
 }
 
-std::optional<std::string> unpackPage(std::string_view packed, std::string_view dictionary)
+std::optional<std::string> ZstdDictionary::unpack(std::string_view packed) const
+{
+    // Our frames always say their size; a frame that does not, or claims more than a page can be, is
+    // not one of ours.
+    const unsigned long long size = ZSTD_getFrameContentSize(packed.data(), packed.size());
+    if (size == ZSTD_CONTENTSIZE_ERROR || size == ZSTD_CONTENTSIZE_UNKNOWN ||
+        size > std::numeric_limits<uint32_t>::max())
+        return std::nullopt;
+    std::string page(size, '\0');
+    const size_t unpacked =
+        m_prepared->unpacking
+            ? ZSTD_decompress_usingDDict(m_prepared->unpacker, page.data(), page.size(), packed.data(),
+                                         packed.size(), m_prepared->unpacking)
+            : ZSTD_decompressDCtx(m_prepared->unpacker, page.data(), page.size(), packed.data(),
+                                  packed.size());
+    if (ZSTD_isError(unpacked) || unpacked != size)
+        return std::nullopt;
+    return page;
+}
+
+std::string trainDictionary(std::span<const std::string> samples, size_t capacity)
+{
+    std::string joined;
+    std::vector<size_t> sizes;
+    sizes.reserve(samples.size());
+    for (const std::string &sample : samples) {
+        joined += sample;
+        sizes.push_back(sample.size());
+    }
+    std::string dictionary(capacity, '\0');
+    const size_t size = ZDICT_trainFromBuffer(dictionary.data(), dictionary.size(), joined.data(),
+                                              sizes.data(), static_cast<unsigned>(sizes.size()));
+    if (ZDICT_isError(size))
+        return {};
+    dictionary.resize(size);
+    return dictionary;
+}
+
+std::optional<std::string> zlibUnpack(std::string_view packed, std::string_view dictionary)
 {
     const uInt packedLength = lengthOf(packed);
     const uInt dictionaryLength = lengthOf(dictionary);

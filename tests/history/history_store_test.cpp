@@ -1,7 +1,6 @@
 #include "history/history_reread.h"
 #include "history/history_schema.h"
 #include "history/history_store.h"
-#include "history/page_packing.h"
 #include "roster/player_texts.h"
 #include "storage/sqlite_database.h"
 #include "support/roster_pages.h"
@@ -429,49 +428,6 @@ TEST(HistoryPath, LivesInTheUsersDataFolder)
         qputenv("XDG_DATA_HOME", saved);
 }
 #endif
-
-TEST_F(HistoryFile, PagesOfAKindArePackedAgainstTheFirstAndComeBackVerbatim)
-{
-    FixtureTeam first;
-    first.squad = {fixturePlayer(QStringLiteral("Иван"), QStringLiteral("Cm"), QStringLiteral("17"),
-                                 QStringLiteral("12.5"), QStringLiteral("3.25"))};
-    FixtureTeam second = first;
-    second.name = QStringLiteral("Заря");
-    // The site's frame: many kilobytes that every page of a kind repeats and zlib alone cannot shrink much.
-    std::string frame = "<!-- ";
-    for (uint32_t x = 1; frame.size() < 8000; x = x * 1103515245 + 12345)
-        frame += static_cast<char>('a' + (x >> 16) % 26);
-    const std::string pages[] = {talentPage(first) + frame, talentPage(second) + frame};
-    ASSERT_TRUE(m_store.open(path()).ok);
-    for (const std::string &page : pages)
-        ASSERT_TRUE(
-            m_store
-                .keep({at("2024-01-01T00:00:00Z"), 1, PageKind::Talent, page, summaryNamed("Заря"), {}, {}})
-                .ok);
-    const std::vector<StoredFetch> fetches = m_store.fetchesOf(1);
-    ASSERT_EQ(fetches.size(), 2u);
-    EXPECT_EQ(m_store.rawPage(fetches[1].id).value().bytes, pages[0]);
-    EXPECT_EQ(m_store.rawPage(fetches[0].id).value().bytes, pages[1]);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM page_dictionaries"), 1);
-    // What the second page shares with the first is not stored twice.
-    const auto alone = static_cast<int64_t>(packPage(pages[1], {}).size());
-    EXPECT_LT(count("SELECT length(page) FROM fetches WHERE id = " + std::to_string(fetches[0].id)),
-              alone / 4);
-    EXPECT_FALSE(unpackPage(packPage(pages[1], pages[0]), pages[1]));
-
-    // A damaged page fails its reading, not the rest of the history.
-    SqliteDatabase(path(), SqliteDatabase::Mode::Create)
-        .execute("UPDATE fetches SET page = substr(page, 1, 20) WHERE id = " + std::to_string(fetches[0].id));
-    try {
-        (void)m_store.rawPage(fetches[0].id);
-        ADD_FAILURE() << "a damaged page read";
-    } catch (const HistoryError &error) {
-        EXPECT_EQ(error.failure(), HistoryFailure::Corrupt);
-    }
-    const RereadReport report = m_store.rereadAll();
-    EXPECT_EQ(report.read, 1);
-    EXPECT_EQ(report.failed, 1);
-}
 
 TEST_F(HistoryFile, PagesKeptByTheFirstLayoutStillRead)
 {
