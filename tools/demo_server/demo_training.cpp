@@ -1,7 +1,6 @@
 #include "tools/demo_server/demo_training.h"
 
-#include "analysis/talent_projection.h"
-#include "text/numbers.h"
+#include "analysis/training_step.h"
 #include "tools/demo_server/demo_random.h"
 
 #include <algorithm>
@@ -27,20 +26,29 @@ int trainedTalent(int talentThousandths, int masteryHundredths, DemoLevels level
 {
     if (steps <= 0 || talentThousandths >= nineThousandths)
         return std::min(talentThousandths, nineThousandths);
-    // The table runs on until the talent reaches 9, asking for the levels at every step; a level that
-    // does not convert ends it and keeps the rows made before. So the coach's level is there for the
-    // steps wanted and no more.
-    int stepsAsked = 0;
-    const LevelReader coach = [&stepsAsked, steps, level = formatInteger(levels.coach)] {
-        return ++stepsAsked <= steps ? level : std::string();
-    };
-    const LevelReader school = [level = formatInteger(levels.school)] { return level; };
-    const ProjectionResult table = projectTalent(formatFixed(masteryHundredths / 100.0L, 2),
-                                                 formatFixed(talentThousandths / 1000.0L, 3), school, coach);
-    const auto last = std::find_if(table.rows.rbegin(), table.rows.rend(),
-                                   [](const ProjectionRow &row) { return !row.score.empty(); });
-    if (last == table.rows.rend())
-        return talentThousandths;
-    const long double talent = readDecimal(last->score);
-    return std::min(nineThousandths, static_cast<int>(std::lround(talent * 1000.0L)));
+    // The projection's own steps at the team's levels, as its table would make them from the list's
+    // cells; like the table, training ends at 9.
+    const ProjectionStepper stepper(static_cast<long double>(masteryHundredths) / 100.0L,
+                                    levels.school * levels.coach);
+    int64_t talent = talentThousandths;
+    for (int step = 0; step < steps && talent < nineThousandths; ++step) {
+        const std::optional<int64_t> gain = stepper.gain(talent);
+        if (!gain)
+            break;
+        talent += *gain;
+    }
+    return static_cast<int>(std::min<int64_t>(talent, nineThousandths));
+}
+
+QString readTrainingOptions(const QCommandLineParser &parser, const QCommandLineOption &steps,
+                            const QCommandLineOption &noise, DemoTraining &training)
+{
+    bool ok = false;
+    training.stepsPerWeek = parser.value(steps).toInt(&ok);
+    if (!ok || training.stepsPerWeek < 1 || training.stepsPerWeek > maxStepsPerWeek)
+        return QStringLiteral("bad steps per week '%1'").arg(parser.value(steps));
+    training.noisePercent = parser.value(noise).toInt(&ok);
+    if (!ok || training.noisePercent < 0 || training.noisePercent > 100)
+        return QStringLiteral("bad training noise '%1'").arg(parser.value(noise));
+    return {};
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QCommandLineParser>
+#include <QString>
+
 #include <cstdint>
 
 // How the demo's youth train: by the program's own projection step, a number of steps a week, at the
@@ -13,6 +16,11 @@ struct DemoTraining {
     int noisePercent = 10;
 };
 constexpr int maxStepsPerWeek = 10;
+
+// Takes --steps-per-week and --training-noise, as the server and the seeding tool both offer them;
+// returns what is wrong with them, empty when both are right.
+QString readTrainingOptions(const QCommandLineParser &parser, const QCommandLineOption &steps,
+                            const QCommandLineOption &noise, DemoTraining &training);
 
 struct DemoLevels {
     int school = 1;

@@ -124,12 +124,9 @@ int main(int argc, char **argv)
     if (!ok || options.latencyMilliseconds < 0 || options.latencyMilliseconds > maxLatencyMilliseconds)
         return failStartup(QStringLiteral("bad latency '%1'").arg(parser.value(latencyOption)));
 
-    options.training.stepsPerWeek = parser.value(stepsOption).toInt(&ok);
-    if (!ok || options.training.stepsPerWeek < 1 || options.training.stepsPerWeek > maxStepsPerWeek)
-        return failStartup(QStringLiteral("bad steps per week '%1'").arg(parser.value(stepsOption)));
-    options.training.noisePercent = parser.value(noiseOption).toInt(&ok);
-    if (!ok || options.training.noisePercent < 0 || options.training.noisePercent > 100)
-        return failStartup(QStringLiteral("bad training noise '%1'").arg(parser.value(noiseOption)));
+    if (const QString wrong = readTrainingOptions(parser, stepsOption, noiseOption, options.training);
+        !wrong.isEmpty())
+        return failStartup(wrong);
     const int divisions = parser.value(divisionsOption).toInt(&ok);
     if (!ok || divisions < 0 || divisions > maxGeneratedDivisions)
         return failStartup(QStringLiteral("bad number of divisions '%1'").arg(parser.value(divisionsOption)));

@@ -89,12 +89,9 @@ int main(int argc, char **argv)
             return fail(QStringLiteral("bad time '%1'").arg(parser.value(endOption)));
     }
 
-    options.training.stepsPerWeek = parser.value(stepsOption).toInt(&ok);
-    if (!ok || options.training.stepsPerWeek < 1 || options.training.stepsPerWeek > maxStepsPerWeek)
-        return fail(QStringLiteral("bad steps per week '%1'").arg(parser.value(stepsOption)));
-    options.training.noisePercent = parser.value(noiseOption).toInt(&ok);
-    if (!ok || options.training.noisePercent < 0 || options.training.noisePercent > 100)
-        return fail(QStringLiteral("bad training noise '%1'").arg(parser.value(noiseOption)));
+    if (const QString wrong = readTrainingOptions(parser, stepsOption, noiseOption, options.training);
+        !wrong.isEmpty())
+        return fail(wrong);
     const int divisions = parser.value(divisionsOption).toInt(&ok);
     if (!ok || divisions < 0 || divisions > maxGeneratedDivisions)
         return fail(QStringLiteral("bad number of divisions '%1'").arg(parser.value(divisionsOption)));
