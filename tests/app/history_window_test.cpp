@@ -18,20 +18,7 @@ QByteArray contentOf(const QString &path)
 
 } // namespace
 
-class HistoryWindow : public WindowFixture {
-protected:
-    QString historyFile() const { return QDir::current().filePath(QStringLiteral("history.db")); }
-
-    void keepTalentPage(int32_t teamId, const FixtureTeam &t, const QDateTime &fetchedAt) const
-    {
-        HistoryStore store;
-        ASSERT_TRUE(store.open(historyFile()).ok);
-        const std::string page = talentPage(t);
-        const auto record =
-            fetchRecordOf(fetchedAt, teamId, PageKind::Talent, page, readPage(page, PageKind::Talent));
-        ASSERT_TRUE(record && store.keep(*record).ok);
-    }
-};
+using HistoryWindow = WindowFixture;
 
 // A stored fetch on the main page says when it was made, beside the team, until a live fetch takes its
 // place; its export is the live one's to the byte.

@@ -26,18 +26,6 @@ QStringList columnOf(const QTreeView *list, int column)
 
 class SearchWindow : public WindowFixture {
 protected:
-    QString historyFile() const { return QDir::current().filePath(QStringLiteral("history.db")); }
-
-    void keepTalentPage(int32_t teamId, const FixtureTeam &t, const QDateTime &fetchedAt) const
-    {
-        HistoryStore store;
-        ASSERT_TRUE(store.open(historyFile()).ok);
-        const std::string page = talentPage(t);
-        const auto record =
-            fetchRecordOf(fetchedAt, teamId, PageKind::Talent, page, readPage(page, PageKind::Talent));
-        ASSERT_TRUE(record && store.keep(*record).ok);
-    }
-
     static FixtureTeam squadOf(const QString &name, std::vector<FixturePlayer> players)
     {
         FixtureTeam t;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "history/history_store.h"
+#include "retrieval/page_reader.h"
 #include "support/loopback_server.h"
 #include "support/main_controls.h"
 #include "support/message_recorder.h"
@@ -19,6 +21,19 @@
 // that answers each team identifier with its own page.
 class WindowFixture : public ::testing::Test {
 protected:
+    // The history file of the working folder, and a talent page kept in it as a fetch would keep it.
+    QString historyFile() const { return QDir::current().filePath(QStringLiteral("history.db")); }
+
+    void keepTalentPage(int32_t teamId, const FixtureTeam &t, const QDateTime &fetchedAt) const
+    {
+        HistoryStore store;
+        ASSERT_TRUE(store.open(historyFile()).ok);
+        const std::string page = talentPage(t);
+        const auto record =
+            fetchRecordOf(fetchedAt, teamId, PageKind::Talent, page, readPage(page, PageKind::Talent));
+        ASSERT_TRUE(record && store.keep(*record).ok);
+    }
+
     void SetUp() override
     {
         m_folder = std::make_unique<WorkingFolder>();
