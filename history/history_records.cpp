@@ -8,3 +8,10 @@ std::optional<FetchRecord> fetchRecordOf(const QDateTime &fetchedAt, int32_t tea
     return FetchRecord{fetchedAt,       teamId,           kind, std::move(page), reading.summary,
                        reading.talents, reading.abilities};
 }
+
+std::string storedTimeText(const QDateTime &time) { return time.toUTC().toString(Qt::ISODate).toStdString(); }
+
+QDateTime storedTimeOf(const std::string &text)
+{
+    return QDateTime::fromString(QString::fromStdString(text), Qt::ISODate).toUTC();
+}

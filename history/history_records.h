@@ -84,3 +84,8 @@ struct RereadReport {
     int read = 0;   // pages whose summary and rows were replaced
     int failed = 0; // pages today's reader could not read; their stored rows stay
 };
+
+// A time as the history stores it, ISO-8601 in UTC to the second ("2024-05-01T12:34:56Z"), so text
+// order is time order; and back.
+std::string storedTimeText(const QDateTime &time);
+QDateTime storedTimeOf(const std::string &text);

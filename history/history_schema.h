@@ -66,11 +66,14 @@ int historySchemaVersion();
 
 int schemaVersionOf(const SqliteDatabase &db);
 
-// The statement that notes a name or a country in folded_texts as a search compares it, once.
-inline constexpr const char *foldedTextInsert =
-    "INSERT OR IGNORE INTO folded_texts (text, folded) VALUES (?1, ?2)";
-// Notes the text (UTF-8) through that statement.
-void keepFoldedText(SqliteStatement &insert, const std::string &utf8);
+// The statement that notes a name, country or position in `texts`, with the text a search compares.
+inline constexpr const char *textInsert = "INSERT OR IGNORE INTO texts (text, folded) VALUES (?1, ?2)";
+// Notes the text (UTF-8) through such a statement.
+void keepText(SqliteStatement &insert, const std::string &utf8);
+
+// The rows keep mastery and abilities in hundredths, talent in thousandths, when that is exact.
+inline constexpr int hundredths = 100;
+inline constexpr int thousandths = 1000;
 
 // Runs, in one transaction, every step whose version is above the file's, then sets user_version to the
 // last one. A step that fails rolls everything back and throws SqliteError (SchemaRowError when it

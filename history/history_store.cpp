@@ -4,6 +4,7 @@
 #include "history/history_schema.h"
 #include "history/page_dictionaries.h"
 #include "history/page_packing.h"
+#include "history/player_rows.h"
 #include "storage/sqlite_database.h"
 #include "text/code_page.h"
 
@@ -54,13 +55,6 @@ QString readPrefix()
 QString changePrefix()
 {
     return QCoreApplication::translate("HistoryStore", "Не удалось изменить историю: %1.");
-}
-
-// ISO-8601 in UTC to the second: "2024-05-01T12:34:56Z", so text order is time order.
-std::string timeText(const QDateTime &time) { return time.toUTC().toString(Qt::ISODate).toStdString(); }
-QDateTime timeOf(const std::string &text)
-{
-    return QDateTime::fromString(QString::fromStdString(text), Qt::ISODate).toUTC();
 }
 
 PageKind kindOf(const std::string &text)
@@ -132,11 +126,6 @@ private:
     const SqliteDatabase &m_db;
 };
 
-constexpr const char *playerInsert =
-    "INSERT INTO players (fetch_id, row_no, name, country, position, age, mastery, talent, ability1, "
-    "ability2, ability3, ability4, ability5, ability6, ability7, ability8) "
-    "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16)";
-
 // Resets a statement kept for the connection before and after one use, so it never holds a read open.
 class Reusing {
 public:
@@ -151,51 +140,13 @@ private:
     SqliteStatement &m_statement;
 };
 
-// `insert` is playerInsert, `folded` foldedTextInsert.
-void insertPlayers(SqliteStatement &insert, SqliteStatement &folded, int64_t fetchId,
-                   const FetchRecord &record)
-{
-    int64_t rowNo = 0;
-    const auto bindCommon = [&](const YouthPlayer &player) {
-        insert.reset();
-        const std::string name = utf8FromCp1251(player.name);
-        keepFoldedText(folded, name);
-        insert.bindInteger(1, fetchId).bindInteger(2, ++rowNo).bindText(3, name);
-        insert.bindText(5, utf8FromCp1251(player.position))
-            .bindInteger(6, player.age)
-            .bindReal(7, player.mastery);
-    };
-    if (record.kind == PageKind::Talent) {
-        for (const TalentPlayer &player : record.talents) {
-            bindCommon(player);
-            const std::string country = utf8FromCp1251(player.country);
-            keepFoldedText(folded, country);
-            insert.bindText(4, country).bindReal(8, player.talent);
-            for (int parameter = 9; parameter <= 16; ++parameter)
-                insert.bindNull(parameter);
-            insert.run();
-        }
-        return;
-    }
-    for (const AbilitiesPlayer &player : record.abilities) {
-        bindCommon(player);
-        insert.bindNull(4).bindNull(8);
-        for (size_t i = 0; i < player.abilities.size(); ++i)
-            insert.bindReal(9 + static_cast<int>(i), player.abilities[i]);
-        insert.run();
-    }
-}
-
-constexpr const char *playerColumns = "name, country, position, age, mastery, talent, ability1, ability2, "
-                                      "ability3, ability4, ability5, ability6, ability7, ability8";
-
 // A page's head: its time, team, kind and summary, from the columns "fetched_at, team_id, page_kind"
 // and the summary's that follow.
 StoredPage pageHeadOf(int64_t fetchId, const SqliteStatement &head, int firstColumn)
 {
     return {fetchId,
             static_cast<int32_t>(head.columnInteger(firstColumn + 1)),
-            timeOf(head.columnText(firstColumn)),
+            storedTimeOf(head.columnText(firstColumn)),
             kindOf(head.columnText(firstColumn + 2)),
             summaryOf(head, firstColumn + 3),
             {},
@@ -205,25 +156,6 @@ StoredPage pageHeadOf(int64_t fetchId, const SqliteStatement &head, int firstCol
 // The fetches prune spares whatever their age: each team's page of each kind stored last. Found through
 // fetches_by_time, so a start-up with nothing old to drop reads nothing but the start of that index.
 constexpr const char *prunable = "fetched_at < ?1 AND id NOT IN (SELECT fetch_id FROM newest_pages)";
-
-// A stored player row: name, country, position, age, mastery, talent, then the eight abilities.
-void addPlayerOf(const SqliteStatement &row, StoredPage &page, int first = 0)
-{
-    YouthPlayer player;
-    player.name = cp1251FromUtf8(row.columnText(first));
-    player.position = cp1251FromUtf8(row.columnText(first + 2));
-    player.age = static_cast<int16_t>(row.columnInteger(first + 3));
-    player.mastery = row.columnReal(first + 4);
-    if (page.kind == PageKind::Talent) {
-        page.talents.push_back(
-            {player, cp1251FromUtf8(row.columnText(first + 1)), row.columnReal(first + 5)});
-        return;
-    }
-    AbilitiesPlayer abilities{player, {}};
-    for (size_t i = 0; i < abilities.abilities.size(); ++i)
-        abilities.abilities[i] = row.columnReal(first + 6 + static_cast<int>(i));
-    page.abilities.push_back(std::move(abilities));
-}
 
 } // namespace
 
@@ -307,6 +239,7 @@ HistoryOutcome HistoryStore::connect()
     markAsHistory(*db);
     m_db = std::move(db);
     m_dictionaries = std::make_unique<PageDictionaries>();
+    m_rows = std::make_unique<PlayerRows>(*m_db);
     return {true, HistoryFailure::None, {}};
 }
 
@@ -322,6 +255,7 @@ HistoryOutcome HistoryStore::connectUnchanging()
         return failure(HistoryFailure::NotWritable, {}, openPrefix());
     m_db = std::move(db);
     m_dictionaries = std::make_unique<PageDictionaries>();
+    m_rows = std::make_unique<PlayerRows>(*m_db);
     return {true, HistoryFailure::None, {}};
 }
 
@@ -386,25 +320,27 @@ void HistoryStore::write(const FetchRecord &record) const
 {
     try {
         WriteTransaction transaction(*m_db);
-        const PageDictionaries::Choice packing = m_dictionaries->forPacking(*m_db, record.kind, record.page);
-        const std::string packed = packing.dictionary->pack(record.page);
+        const PageDictionaries::Packed packed =
+            m_dictionaries->pack(*m_db, record.kind, record.teamId, record.page);
         const Reusing insert(prepared(
             "INSERT INTO fetches (fetched_at, team_id, page_kind, " + summaryColumnList() +
             ", player_count, page, dictionary_id, packing) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, "
             "?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, 'zstd')"));
-        insert->bindText(1, timeText(record.fetchedAt)).bindInteger(2, record.teamId);
+        insert->bindText(1, storedTimeText(record.fetchedAt)).bindInteger(2, record.teamId);
         insert->bindText(3, pageKindText(record.kind));
         bindSummary(*insert, 4, record.summary);
-        insert->bindInteger(16, playerCount(record)).bindBlob(17, packed);
-        if (packing.dictionaryId)
-            insert->bindInteger(18, *packing.dictionaryId);
+        insert->bindInteger(16, playerCount(record)).bindBlob(17, packed.bytes);
+        if (packed.dictionaryId)
+            insert->bindInteger(18, *packed.dictionaryId);
         else
             insert->bindNull(18);
         insert->run();
-        keepPlayers(m_db->lastInsertRowId(), record);
+        m_rows->keep(m_db->lastInsertRowId(), record);
         transaction.commit();
     } catch (...) {
-        m_dictionaries->forget(); // a dictionary stored in the transaction went with it
+        // A dictionary or a text stored in the transaction went with it.
+        m_dictionaries->forget();
+        m_rows->forget();
         throw;
     }
 }
@@ -427,13 +363,14 @@ std::optional<RawPage> HistoryStore::rawPageOf(int64_t fetchId) const
         throw HistoryError(
             HistoryFailure::Corrupt,
             toCp1251(readPrefix().arg(historyFailureReason(HistoryFailure::Corrupt, m_path, {}))));
-    return RawPage{static_cast<int32_t>(query.columnInteger(4)), timeOf(query.columnText(3)),
+    return RawPage{static_cast<int32_t>(query.columnInteger(4)), storedTimeOf(query.columnText(3)),
                    kindOf(query.columnText(5)), std::move(*bytes)};
 }
 
 void HistoryStore::disconnect()
 {
     m_statements.clear(); // before the connection they belong to
+    m_rows.reset();
     m_db.reset();
 }
 
@@ -443,14 +380,6 @@ SqliteStatement &HistoryStore::prepared(const std::string &sql) const
     if (found == m_statements.end())
         found = m_statements.emplace(sql, m_db->prepare(sql)).first;
     return found->second;
-}
-
-void HistoryStore::keepPlayers(int64_t fetchId, const FetchRecord &record) const
-{
-    const Reusing insert(prepared(playerInsert));
-    SqliteStatement &folded = prepared(foldedTextInsert);
-    insertPlayers(*insert, folded, fetchId, record);
-    folded.reset();
 }
 
 std::vector<StoredTeam> HistoryStore::teams() const
@@ -468,7 +397,7 @@ std::vector<StoredTeam> HistoryStore::teams() const
         while (query.step())
             teams.push_back({static_cast<int32_t>(query.columnInteger(0)),
                              cp1251FromUtf8(query.columnText(1)), cp1251FromUtf8(query.columnText(2)),
-                             static_cast<int>(query.columnInteger(3)), timeOf(query.columnText(4))});
+                             static_cast<int>(query.columnInteger(3)), storedTimeOf(query.columnText(4))});
         return teams;
     });
 }
@@ -483,7 +412,7 @@ std::vector<StoredFetch> HistoryStore::fetchesOf(int32_t teamId) const
         query.bindInteger(1, teamId);
         std::vector<StoredFetch> fetches;
         while (query.step())
-            fetches.push_back({query.columnInteger(0), timeOf(query.columnText(1)),
+            fetches.push_back({query.columnInteger(0), storedTimeOf(query.columnText(1)),
                                kindOf(query.columnText(2)), static_cast<int>(query.columnInteger(3))});
         return fetches;
     });
@@ -504,11 +433,7 @@ std::optional<StoredPage> HistoryStore::storedPageOf(int64_t fetchId) const
     if (!head->step())
         return std::nullopt;
     StoredPage page = pageHeadOf(fetchId, *head, 0);
-    const Reusing rows(prepared(std::string("SELECT ") + playerColumns +
-                                " FROM players WHERE fetch_id = ?1 ORDER BY row_no"));
-    rows->bindInteger(1, fetchId);
-    while (rows->step())
-        addPlayerOf(*rows, page);
+    m_rows->readInto(page);
     return page;
 }
 
@@ -522,18 +447,12 @@ std::vector<StoredPage> HistoryStore::pagesOf(int32_t teamId) const
                           " FROM fetches WHERE team_id = ?1 ORDER BY id DESC");
         heads.bindInteger(1, teamId);
         std::vector<StoredPage> pages;
-        std::map<int64_t, size_t> indexOf;
-        while (heads.step()) {
-            indexOf[heads.columnInteger(0)] = pages.size();
+        while (heads.step())
             pages.push_back(pageHeadOf(heads.columnInteger(0), heads, 1));
-        }
-        // Every player of the team's pages in one pass rather than a query a page.
-        SqliteStatement rows = m_db->prepare(std::string("SELECT p.fetch_id, ") + playerColumns +
-                                             " FROM players AS p JOIN fetches AS f ON f.id = p.fetch_id "
-                                             "WHERE f.team_id = ?1 ORDER BY p.fetch_id, p.row_no");
-        rows.bindInteger(1, teamId);
-        while (rows.step())
-            addPlayerOf(rows, pages[indexOf.at(rows.columnInteger(0))], 1);
+        std::map<int64_t, StoredPage *> byId;
+        for (StoredPage &page : pages)
+            byId[page.id] = &page;
+        m_rows->readTeamInto(teamId, byId);
         return pages;
     });
 }
@@ -550,23 +469,8 @@ std::vector<SeriesPoint> HistoryStore::playerSeries(int32_t teamId, const std::s
 {
     if (!m_db)
         return {};
-    return guarded(m_path, readPrefix, [&] {
-        SqliteStatement query = m_db->prepare(
-            "SELECT f.id, f.fetched_at, p.talent, p.mastery FROM fetches AS f "
-            "JOIN players AS p ON p.fetch_id = f.id "
-            "WHERE f.team_id = ?1 AND f.page_kind = 'talent' AND p.name = ?2 AND (?3 = '' OR p.country = ?3) "
-            "ORDER BY f.fetched_at, f.id, p.row_no");
-        query.bindInteger(1, teamId).bindText(2, utf8FromCp1251(name)).bindText(3, utf8FromCp1251(country));
-        std::vector<SeriesPoint> points;
-        while (query.step()) {
-            const int64_t fetchId = query.columnInteger(0);
-            if (!points.empty() && points.back().fetchId == fetchId)
-                continue;
-            points.push_back(
-                {fetchId, timeOf(query.columnText(1)), query.columnReal(2), query.columnReal(3)});
-        }
-        return points;
-    });
+    return guarded(m_path, readPrefix,
+                   [&] { return m_rows->series(teamId, utf8FromCp1251(name), utf8FromCp1251(country)); });
 }
 
 int HistoryStore::prune(const QDateTime &olderThan)
@@ -576,7 +480,7 @@ int HistoryStore::prune(const QDateTime &olderThan)
     return guarded(m_path, changePrefix, [&] {
         WriteTransaction transaction(*m_db);
         SqliteStatement drop = m_db->prepare(std::string("DELETE FROM fetches WHERE ") + prunable);
-        drop.bindText(1, timeText(olderThan));
+        drop.bindText(1, storedTimeText(olderThan));
         drop.run();
         const auto dropped = static_cast<int>(m_db->changes()); // the players go with them by cascade
         transaction.commit();
@@ -593,11 +497,11 @@ PruneCount HistoryStore::pruneCount(const QDateTime &olderThan) const
             m_db->prepare(std::string("SELECT (SELECT SUM(fetch_count) FROM newest_pages), COUNT(*), "
                                       "MIN(fetched_at) FROM fetches INDEXED BY fetches_by_time WHERE ") +
                           prunable);
-        query.bindText(1, timeText(olderThan));
+        query.bindText(1, storedTimeText(olderThan));
         query.step();
         const auto removed = static_cast<int>(query.columnInteger(1));
         return PruneCount{static_cast<int>(query.columnInteger(0)) - removed, removed,
-                          removed ? timeOf(query.columnText(2)) : QDateTime()};
+                          removed ? storedTimeOf(query.columnText(2)) : QDateTime()};
     });
 }
 
@@ -662,10 +566,8 @@ bool HistoryStore::reread(int64_t fetchId, const PageReader &read) const
         update->run();
     }
     if (before->talents != record->talents || before->abilities != record->abilities) {
-        const Reusing drop(prepared("DELETE FROM players WHERE fetch_id = ?1"));
-        drop->bindInteger(1, fetchId);
-        drop->run();
-        keepPlayers(fetchId, *record);
+        m_rows->drop(fetchId);
+        m_rows->keep(fetchId, *record);
     }
     return true;
 }
@@ -683,89 +585,15 @@ std::vector<NewestFetch> HistoryStore::newestFetches(const std::vector<int32_t> 
             query.bindInteger(1, teamId);
             while (query.step())
                 newest.push_back({teamId, kindOf(query.columnText(0)), query.columnInteger(1),
-                                  timeOf(query.columnText(2))});
+                                  storedTimeOf(query.columnText(2))});
         }
         return newest;
     });
 }
 
-namespace {
-
-// The search as SQL: the players of the talent pages, each team's stored last or every one, that pass
-// the filters; a part of a name or country is looked up once in folded_texts rather than folded row by
-// row.
-std::string searchSql(const PlayerSearch &search)
-{
-    std::string sql = "SELECT f.id, f.team_id, f.fetched_at, f.team_name, f.division, p.name, p.country, "
-                      "p.position, p.age, p.mastery, p.talent ";
-    // The talent rows' index pays over every week when it narrows by position. Anywhere else, walking
-    // it would look up talent rows one by one (or, for each newest page, every goalkeeper), far slower
-    // than the table's own key: the page's rows in order.
-    const std::string players = search.everyWeek && !search.position.empty()
-                                    ? "players AS p INDEXED BY players_by_talent"
-                                    : "players AS p INDEXED BY sqlite_autoindex_players_1"; // its key
-    sql += search.everyWeek ? "FROM " + players +
-                                  " CROSS JOIN fetches AS f ON f.id = p.fetch_id "
-                                  "WHERE p.talent IS NOT NULL AND f.page_kind = 'talent'"
-                            : "FROM newest_pages AS n CROSS JOIN " + players +
-                                  " ON p.fetch_id = n.fetch_id CROSS JOIN fetches AS f ON f.id = n.fetch_id "
-                                  "WHERE n.page_kind = 'talent'";
-    if (!search.position.empty())
-        sql += " AND p.position = ?1";
-    if (search.oldestAge)
-        sql += " AND p.age <= ?2";
-    if (search.lowestTalent)
-        sql += " AND p.talent >= ?3";
-    if (search.lowestMastery)
-        sql += " AND p.mastery >= ?4";
-    if (!search.namePart.isEmpty())
-        sql += " AND p.name IN (SELECT text FROM folded_texts WHERE instr(folded, ?5) > 0)";
-    if (!search.countryPart.isEmpty())
-        sql += " AND p.country IN (SELECT text FROM folded_texts WHERE instr(folded, ?6) > 0)";
-    if (!search.teamIds.empty()) {
-        sql += search.everyWeek ? " AND f.team_id IN (" : " AND n.team_id IN (";
-        for (size_t i = 0; i < search.teamIds.size(); ++i)
-            sql += (i ? ", " : "") + std::to_string(search.teamIds[i]); // our own integers
-        sql += ")";
-    }
-    return sql + " ORDER BY f.team_name, f.team_id, f.id DESC, p.row_no";
-}
-
-void bindSearch(SqliteStatement &query, const PlayerSearch &search)
-{
-    if (!search.position.empty())
-        query.bindText(1, utf8FromCp1251(search.position));
-    if (search.oldestAge)
-        query.bindInteger(2, *search.oldestAge);
-    if (search.lowestTalent)
-        query.bindReal(3, *search.lowestTalent);
-    if (search.lowestMastery)
-        query.bindReal(4, *search.lowestMastery);
-    if (!search.namePart.isEmpty())
-        query.bindText(5, searchFolded(search.namePart).toStdString());
-    if (!search.countryPart.isEmpty())
-        query.bindText(6, searchFolded(search.countryPart).toStdString());
-}
-
-} // namespace
-
 std::vector<FoundPlayer> HistoryStore::findPlayers(const PlayerSearch &search) const
 {
     if (!m_db)
         return {};
-    return guarded(m_path, readPrefix, [&] {
-        SqliteStatement query = m_db->prepare(searchSql(search));
-        bindSearch(query, search);
-        std::vector<FoundPlayer> found;
-        while (query.step())
-            found.push_back(
-                {query.columnInteger(0), static_cast<int32_t>(query.columnInteger(1)),
-                 timeOf(query.columnText(2)), cp1251FromUtf8(query.columnText(3)),
-                 cp1251FromUtf8(query.columnText(4)),
-                 makeTalentPlayer(cp1251FromUtf8(query.columnText(5)), cp1251FromUtf8(query.columnText(6)),
-                                  cp1251FromUtf8(query.columnText(7)),
-                                  static_cast<int16_t>(query.columnInteger(8)), query.columnReal(9),
-                                  query.columnReal(10))});
-        return found;
-    });
+    return guarded(m_path, readPrefix, [&] { return m_rows->find(search); });
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 class PageDictionaries;
+class PlayerRows;
 
 // What opening the history or keeping a page came to. The message is for the user, empty
 // when there is nothing to tell; a broken file set aside and replaced is ok with a message.
@@ -120,13 +121,13 @@ private:
     bool reread(int64_t fetchId, const PageReader &read) const;
     std::optional<RawPage> rawPageOf(int64_t fetchId) const;
     std::optional<StoredPage> storedPageOf(int64_t fetchId) const;
-    void keepPlayers(int64_t fetchId, const FetchRecord &record) const;
     void disconnect();
     // A statement prepared once for the connection; Reusing resets it around each use.
     SqliteStatement &prepared(const std::string &sql) const;
 
     std::unique_ptr<SqliteDatabase> m_db;
     std::unique_ptr<PageDictionaries> m_dictionaries;
+    std::unique_ptr<PlayerRows> m_rows; // on m_db, dropped before it
     // Dropped before the connection they were prepared on.
     mutable std::map<std::string, SqliteStatement> m_statements;
     QString m_path;

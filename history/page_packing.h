@@ -37,6 +37,13 @@ private:
     std::unique_ptr<Prepared> m_prepared;
 };
 
+// A page packed against another page of its team (`reference`, as raw content): what the two share is
+// named, so a week's page costs little more than the numbers that changed. Quick to pack with a
+// reference used once. Unpacks as `zstd -d -D reference` does.
+std::string packAgainst(std::string_view page, std::string_view reference);
+// The page back; nothing when the bytes are not one whole zstd frame packed against that reference.
+std::optional<std::string> unpackAgainst(std::string_view packed, std::string_view reference);
+
 // A dictionary trained on sample pages of one kind, at most `capacity` bytes; empty when the samples
 // are too few or too alike to train on.
 std::string trainDictionary(std::span<const std::string> samples, size_t capacity);

@@ -132,39 +132,97 @@ TEST_F(HistoryLayout, AFileOfTheLayoutBeforeReadsBackExactlyAndTakesNewPages)
                         .contains(searchFolded(search.namePart)));
 }
 
-// Pages of a kind go against the first page of that kind until enough are kept to train a dictionary
-// on; every page comes back as received whichever it was packed with.
-TEST_F(HistoryLayout, PagesArePackedAgainstTheFirstPageThenATrainedDictionary)
+// A file of layout 3 (zstd pages against their kind's dictionary, rows with REALs and texts) as that
+// build wrote it: three weeks of two teams. Its pages and every digit of its rows read back the same.
+TEST_F(HistoryLayout, AFileOfLayoutThreeKeepsEveryPageAndDigit)
 {
-    const DemoCatalogue catalogue = catalogueOf(45);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(BRINDLEMARK_TEST_DATA "/history_v3.db"), path()));
+    QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_EQ(count("PRAGMA user_version"), 3);
+    std::vector<std::string> pages;
+    std::vector<std::string> rows;
+    {
+        const SqliteDatabase older(path(), SqliteDatabase::Mode::ReadOnly);
+        SqliteStatement page =
+            older.prepare("SELECT f.page, d.bytes FROM fetches AS f JOIN page_dictionaries "
+                          "AS d ON d.id = f.dictionary_id ORDER BY f.id");
+        while (page.step())
+            pages.push_back(ZstdDictionary(page.columnBlob(1)).unpack(page.columnBlob(0)).value());
+        SqliteStatement row = older.prepare(rowsOfEachPage);
+        while (row.step())
+            rows.push_back(row.columnText(0));
+    }
+    ASSERT_EQ(pages.size(), 12u);
     ASSERT_TRUE(m_store.open(path()).ok);
-    ASSERT_TRUE(seedHistory(m_store, catalogue, {3, 0, at("2024-05-31T18:00:00Z")}).failure.isEmpty());
+    EXPECT_EQ(count("PRAGMA user_version"), historySchemaVersion());
+    // Every number the pages spell with their own decimals is a whole number now.
+    EXPECT_EQ(count("SELECT COUNT(*) FROM talent_rows WHERE typeof(mastery) != 'integer' OR "
+                    "typeof(talent) != 'integer'"),
+              0);
+    SqliteStatement row = SqliteDatabase(path(), SqliteDatabase::Mode::ReadOnly).prepare(rowsOfEachPage);
+    for (int64_t id = 1; id <= 12; ++id) {
+        EXPECT_EQ(m_store.rawPage(id)->bytes, pages[id - 1]) << id;
+        ASSERT_TRUE(row.step());
+        EXPECT_EQ(row.columnText(0), rows[id - 1]) << id;
+    }
+    expectNewestRight({5680, 2185});
+    const FetchRecord next = *fetchRecordOf(at("2026-03-08T12:00:00Z"), 2185, PageKind::Abilities, pages[11],
+                                            readPage(pages[11], PageKind::Abilities));
+    ASSERT_TRUE(m_store.keep(next).ok);
+    EXPECT_EQ(m_store.rawPage(13)->bytes, pages[11]);
+    EXPECT_EQ(m_store.page(13)->abilities, next.abilities);
+}
+
+// A team's week goes against its own first page; that page, its reference, goes against the first page
+// of its kind until enough are kept to train a dictionary on. Every page comes back as received.
+TEST_F(HistoryLayout, PagesArePackedAgainstTheirTeamsReferenceAndReferencesAgainstTheirKind)
+{
+    const DemoCatalogue catalogue = catalogueOf(135);
+    ASSERT_TRUE(m_store.open(path()).ok);
+    ASSERT_TRUE(seedHistory(m_store, catalogue, {2, 0, at("2024-05-31T18:00:00Z")}).failure.isEmpty());
     // Per kind: the first page as raw content, then a dictionary trained on the first 128.
-    EXPECT_EQ(count("SELECT COUNT(*) FROM page_dictionaries WHERE substr(bytes, 1, 4) != x'37A430EC'"), 2);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM page_dictionaries WHERE substr(bytes, 1, 4) = x'37A430EC'"), 2);
-    const auto averageSize = [&](const char *range) {
-        return count(std::string("SELECT AVG(length(page)) FROM fetches WHERE page_kind = 'abilities' AND ") +
-                     range);
-    };
-    EXPECT_LT(averageSize("id > 260"), averageSize("id BETWEEN 3 AND 250") * 9 / 10);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM page_dictionaries WHERE team_id IS NULL AND substr(bytes, 1, 4) != "
+                    "x'37A430EC'"),
+              2);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM page_dictionaries WHERE team_id IS NULL AND substr(bytes, 1, 4) = "
+                    "x'37A430EC'"),
+              2);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM page_dictionaries WHERE team_id IS NOT NULL"), 270);
+    // The second week's pages cost a fraction of a reference.
+    EXPECT_LT(count("SELECT AVG(length(page)) FROM fetches WHERE id > 270") * 4,
+              count("SELECT AVG(length(bytes)) FROM page_dictionaries WHERE team_id IS NOT NULL"));
+    HistoryStore reader; // nothing prepared yet: every reference is unpacked from the file
+    ASSERT_TRUE(reader.open(path()).ok);
     int64_t id = 0;
-    for (int week = 0; week < 3; ++week)
+    for (int week = 0; week < 2; ++week)
         for (const DemoTeam &team : catalogue.teams())
             for (const PageKind kind : {PageKind::Talent, PageKind::Abilities})
-                ASSERT_EQ(m_store.rawPage(++id)->bytes, rosterPage(catalogue, team, kind, week)) << id;
+                ASSERT_EQ(reader.rawPage(++id)->bytes, rosterPage(catalogue, team, kind, week)) << id;
 
     // A damaged page fails its reading, not the rest of the history.
     SqliteDatabase(path(), SqliteDatabase::Mode::Create)
-        .execute("UPDATE fetches SET page = substr(page, 1, 20) WHERE id = 200");
+        .execute("UPDATE fetches SET page = substr(page, 1, 20) WHERE id = 400");
     try {
-        (void)m_store.rawPage(200);
+        (void)m_store.rawPage(400);
         ADD_FAILURE() << "a damaged page read";
     } catch (const HistoryError &error) {
         EXPECT_EQ(error.failure(), HistoryFailure::Corrupt);
     }
     const RereadReport report = m_store.rereadAll();
-    EXPECT_EQ(report.read, 269);
+    EXPECT_EQ(report.read, 539);
     EXPECT_EQ(report.failed, 1);
+
+    // A page that has drifted far from its team's reference becomes the team's next one.
+    const DemoTeam &first = catalogue.teams().front();
+    std::string other = rosterPage(catalogue, catalogue.teams().back(), PageKind::Talent, 0);
+    ASSERT_TRUE(m_store
+                    .keep(*fetchRecordOf(at("2024-06-07T18:00:00Z"), first.teamId, PageKind::Talent, other,
+                                         readPage(other, PageKind::Talent)))
+                    .ok);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM page_dictionaries WHERE team_id = " + std::to_string(first.teamId) +
+                    " AND page_kind = 'talent'"),
+              2);
+    EXPECT_EQ(m_store.rawPage(541)->bytes, other);
 }
 
 // The table of each team's newest pages stays right whatever adds or drops fetches: keeping, pruning,
