@@ -46,6 +46,7 @@ struct NewestFetch {
     QDateTime fetchedAt;
 };
 
+// Reads one page; a re-read calls it from several threads at once.
 using PageReader = std::function<PageReading(std::string_view page, PageKind kind)>;
 
 // The persistent fetch history: one SQLite file, one transaction per page, so a program killed in the
@@ -100,7 +101,7 @@ public:
     int prune(const QDateTime &olderThan);
     // What prune would come to, changing nothing.
     PruneCount pruneCount(const QDateTime &olderThan) const;
-    // Every stored page, oldest kept first: what a re-read goes over.
+    // Every stored page, those packed against one dictionary together: what a re-read goes over.
     std::vector<int64_t> fetchIds() const;
     // Reads those pages again and replaces each one's summary and rows with what the reader makes of
     // it today where that differs from what is stored, all in one transaction: the batch is re-read whole or
@@ -118,7 +119,9 @@ private:
     HistoryOutcome failure(HistoryFailure failure, const std::string &sqliteMessage,
                            const QString &prefix) const;
     void write(const FetchRecord &record) const;
-    bool reread(int64_t fetchId, const PageReader &read) const;
+    // Replaces the stored page's summary and rows with the record's where they differ; false when either
+    // is missing.
+    bool rewrite(int64_t fetchId, const std::optional<FetchRecord> &record) const;
     std::optional<RawPage> rawPageOf(int64_t fetchId) const;
     std::optional<StoredPage> storedPageOf(int64_t fetchId) const;
     void disconnect();

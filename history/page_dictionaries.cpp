@@ -48,10 +48,8 @@ PageDictionaries::Packed PageDictionaries::newReference(const SqliteDatabase &db
         insert.bindNull(4);
     insert.run();
     const int64_t id = db.lastInsertRowId();
-    if (m_references.size() >= referencesHeld)
-        m_references.clear();
     // Packed against a copy: zstd drops a prefix that overlaps what it packs.
-    return {id, packAgainst(page, m_references[id] = std::string(page))};
+    return {id, packAgainst(page, holdReference(id, std::string(page)))};
 }
 
 PageDictionaries::Choice PageDictionaries::forPacking(const SqliteDatabase &db, PageKind kind,
@@ -133,9 +131,17 @@ const std::string *PageDictionaries::reference(const SqliteDatabase &db, int64_t
         damaged = true;
         return nullptr;
     }
-    if (m_references.size() >= referencesHeld)
+    return &holdReference(id, std::move(*page));
+}
+
+const std::string &PageDictionaries::holdReference(int64_t id, std::string page)
+{
+    if (m_referenceBytes + page.size() > referenceBytesHeld) {
         m_references.clear();
-    return &(m_references[id] = std::move(*page));
+        m_referenceBytes = 0;
+    }
+    m_referenceBytes += page.size();
+    return m_references[id] = std::move(page);
 }
 
 const ZstdDictionary &PageDictionaries::zstdDictionary(const SqliteDatabase &db, std::optional<int64_t> id)
@@ -178,4 +184,5 @@ void PageDictionaries::forget()
 {
     m_prepared.clear();
     m_references.clear();
+    m_referenceBytes = 0;
 }

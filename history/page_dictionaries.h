@@ -32,8 +32,9 @@ public:
     static constexpr int trainingPages = 128;
     static constexpr size_t dictionaryCapacity = size_t{110} * 1024;
     static constexpr size_t smallestRawDictionary = size_t{4} * 1024;
-    // References kept unpacked at once; a division's pages, both kinds, fit many times over.
-    static constexpr size_t referencesHeld = 512;
+    // The bytes of references kept unpacked at once: some 570 of the site's usual pages, a division's
+    // both kinds many times over.
+    static constexpr size_t referenceBytesHeld = size_t{16} * 1024 * 1024;
     static constexpr size_t driftLimit = 32;
 
     // A new page packed, and the row of page_dictionaries it was packed against. Stores a reference,
@@ -64,6 +65,7 @@ private:
     // The row's page as raw content when the row is a team's reference; nothing when it is a kind's
     // dictionary, or a reference that no longer unpacks (then `damaged`).
     const std::string *reference(const SqliteDatabase &db, int64_t id, bool &damaged);
+    const std::string &holdReference(int64_t id, std::string page);
     const ZstdDictionary &zstdDictionary(const SqliteDatabase &db, std::optional<int64_t> id);
     std::optional<int64_t> train(const SqliteDatabase &db, PageKind kind);
     int64_t store(const SqliteDatabase &db, PageKind kind, std::string bytes);
@@ -71,6 +73,7 @@ private:
     ZstdDictionary m_none;
     std::map<int64_t, std::unique_ptr<ZstdDictionary>> m_prepared;
     std::map<int64_t, std::string> m_references;
+    size_t m_referenceBytes = 0;
     // How many pages of each kind the file held when training last failed, so it is tried again only
     // once as many more have come.
     std::array<int64_t, 2> m_refusedAt{0, 0};

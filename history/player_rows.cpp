@@ -46,7 +46,8 @@ constexpr const char *abilitiesColumns =
 
 std::string rowsOfPage(const char *table, const char *columns)
 {
-    return std::string("SELECT ") + columns + " FROM " + table + " AS r WHERE r.fetch_id = ?1 ORDER BY r.row_no";
+    return std::string("SELECT ") + columns + " FROM " + table +
+           " AS r WHERE r.fetch_id = ?1 ORDER BY r.row_no";
 }
 
 } // namespace
@@ -55,10 +56,11 @@ PlayerRows::PlayerRows(const SqliteDatabase &db)
     : m_db(db), m_talentInsert(db.prepare("INSERT INTO talent_rows (fetch_id, row_no, name_id, country_id, "
                                           "position_id, age, mastery, talent) VALUES (?1, ?2, ?3, ?4, ?5, "
                                           "?6, ?7, ?8)")),
-      m_abilitiesInsert(db.prepare("INSERT INTO abilities_rows (fetch_id, row_no, name_id, position_id, age, "
-                                   "mastery, ability1, ability2, ability3, ability4, ability5, ability6, "
-                                   "ability7, ability8) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, "
-                                   "?12, ?13, ?14)")),
+      m_abilitiesInsert(
+          db.prepare("INSERT INTO abilities_rows (fetch_id, row_no, name_id, position_id, age, "
+                     "mastery, ability1, ability2, ability3, ability4, ability5, ability6, "
+                     "ability7, ability8) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, "
+                     "?12, ?13, ?14)")),
       m_textInsert(db.prepare(textInsert)), m_textLookup(db.prepare("SELECT id FROM texts WHERE text = ?1")),
       m_textById(db.prepare("SELECT text FROM texts WHERE id = ?1")),
       m_talentRows(db.prepare(rowsOfPage("talent_rows", talentColumns))),
@@ -178,8 +180,8 @@ void PlayerRows::readInto(StoredPage &page)
 void PlayerRows::readTeamInto(int32_t teamId, const std::map<int64_t, StoredPage *> &pages)
 {
     // Every player of the team's pages in one pass a table rather than a query a page.
-    for (const auto &[table, columns] : {std::pair{"talent_rows", talentColumns},
-                                         std::pair{"abilities_rows", abilitiesColumns}}) {
+    for (const auto &[table, columns] :
+         {std::pair{"talent_rows", talentColumns}, std::pair{"abilities_rows", abilitiesColumns}}) {
         SqliteStatement rows =
             m_db.prepare(std::string("SELECT r.fetch_id, ") + columns + " FROM " + table +
                          " AS r JOIN fetches AS f ON f.id = r.fetch_id WHERE f.team_id = ?1 "
@@ -198,11 +200,11 @@ std::vector<SeriesPoint> PlayerRows::series(int32_t teamId, const std::string &u
     const std::optional<int64_t> country = utf8Country.empty() ? std::nullopt : knownIdOf(utf8Country);
     if (!name || (!utf8Country.empty() && !country))
         return {};
-    SqliteStatement query = m_db.prepare(
-        "SELECT f.id, f.fetched_at, r.talent, r.mastery FROM fetches AS f "
-        "JOIN talent_rows AS r ON r.fetch_id = f.id "
-        "WHERE f.team_id = ?1 AND f.page_kind = 'talent' AND r.name_id = ?2 AND (?3 IS NULL OR r.country_id = ?3) "
-        "ORDER BY f.fetched_at, f.id, r.row_no");
+    SqliteStatement query = m_db.prepare("SELECT f.id, f.fetched_at, r.talent, r.mastery FROM fetches AS f "
+                                         "JOIN talent_rows AS r ON r.fetch_id = f.id "
+                                         "WHERE f.team_id = ?1 AND f.page_kind = 'talent' AND r.name_id = ?2 "
+                                         "AND (?3 IS NULL OR r.country_id = ?3) "
+                                         "ORDER BY f.fetched_at, f.id, r.row_no");
     query.bindInteger(1, teamId).bindInteger(2, *name);
     if (country)
         query.bindInteger(3, *country);
@@ -226,14 +228,15 @@ namespace {
 // row; the numbers are compared as the doubles they stand for.
 std::string searchSql(const PlayerSearch &search)
 {
-    std::string sql = search.everyWeek ? "SELECT f.id, f.team_id, f.fetched_at, f.team_name, f.division, "
-                                         "r.name_id, r.country_id, r.position_id, r.age, r.mastery, r.talent "
-                                         "FROM talent_rows AS r CROSS JOIN fetches AS f ON f.id = r.fetch_id "
-                                         "WHERE 1"
-                                       : "SELECT n.fetch_id, n.team_id, n.fetched_at, n.team_name, n.division, "
-                                         "r.name_id, r.country_id, r.position_id, r.age, r.mastery, r.talent "
-                                         "FROM newest_pages AS n CROSS JOIN talent_rows AS r "
-                                         "ON r.fetch_id = n.fetch_id WHERE n.page_kind = 'talent'";
+    std::string sql = search.everyWeek
+                          ? "SELECT f.id, f.team_id, f.fetched_at, f.team_name, f.division, "
+                            "r.name_id, r.country_id, r.position_id, r.age, r.mastery, r.talent "
+                            "FROM talent_rows AS r CROSS JOIN fetches AS f ON f.id = r.fetch_id "
+                            "WHERE 1"
+                          : "SELECT n.fetch_id, n.team_id, n.fetched_at, n.team_name, n.division, "
+                            "r.name_id, r.country_id, r.position_id, r.age, r.mastery, r.talent "
+                            "FROM newest_pages AS n CROSS JOIN talent_rows AS r "
+                            "ON r.fetch_id = n.fetch_id WHERE n.page_kind = 'talent'";
     if (!search.position.empty())
         sql += " AND r.position_id = ?1";
     if (search.oldestAge)
@@ -279,22 +282,27 @@ std::vector<FoundPlayer> PlayerRows::find(const PlayerSearch &search)
         query.bindText(5, searchFolded(search.namePart).toStdString());
     if (!search.countryPart.isEmpty())
         query.bindText(6, searchFolded(search.countryPart).toStdString());
+    // Times, team names and divisions repeat from row to row: each is made once.
+    std::unordered_map<std::string, QDateTime> times;
+    std::unordered_map<std::string, std::string> cp1251Texts;
+    const auto cp1251Of = [&cp1251Texts](const std::string &utf8) -> const std::string & {
+        auto found = cp1251Texts.find(utf8);
+        if (found == cp1251Texts.end())
+            found = cp1251Texts.emplace(utf8, cp1251FromUtf8(utf8)).first;
+        return found->second;
+    };
     std::vector<FoundPlayer> found;
     while (query.step()) {
         FoundPlayer row;
         row.fetchId = query.columnInteger(0);
-        // A page's players come one after another: its head is read once.
-        if (!found.empty() && found.back().fetchId == row.fetchId) {
-            row.teamId = found.back().teamId;
-            row.fetchedAt = found.back().fetchedAt;
-            row.teamName = found.back().teamName;
-            row.division = found.back().division;
-        } else {
-            row.teamId = static_cast<int32_t>(query.columnInteger(1));
-            row.fetchedAt = storedTimeOf(query.columnText(2));
-            row.teamName = cp1251FromUtf8(query.columnText(3));
-            row.division = cp1251FromUtf8(query.columnText(4));
-        }
+        row.teamId = static_cast<int32_t>(query.columnInteger(1));
+        const std::string time = query.columnText(2);
+        auto at = times.find(time);
+        if (at == times.end())
+            at = times.emplace(time, storedTimeOf(time)).first;
+        row.fetchedAt = at->second;
+        row.teamName = cp1251Of(query.columnText(3));
+        row.division = cp1251Of(query.columnText(4));
         row.player.name = textOf(query.columnInteger(5));
         row.player.country = textOf(query.columnInteger(6));
         row.player.position = textOf(query.columnInteger(7));

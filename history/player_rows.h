@@ -31,7 +31,8 @@ public:
     void readTeamInto(int32_t teamId, const std::map<int64_t, StoredPage *> &pages);
     // Talent and mastery of the named player (a country "" meaning any) in each talent fetch of the team,
     // oldest first, the first of two namesakes on a page.
-    std::vector<SeriesPoint> series(int32_t teamId, const std::string &utf8Name, const std::string &utf8Country);
+    std::vector<SeriesPoint> series(int32_t teamId, const std::string &utf8Name,
+                                    const std::string &utf8Country);
     std::vector<FoundPlayer> find(const PlayerSearch &search);
 
 private:
