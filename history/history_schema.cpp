@@ -127,8 +127,9 @@ CREATE TABLE folded_texts (
 // the team's identifier, their bytes packed against the kind's dictionary, base_id), and the rows
 // hold whole numbers: every text once in `texts`, each number whose decimals the page's own (2, or 3 for
 // talent) spell out exactly as that many hundredths or thousandths, anything else as the REAL read.
-// The view `players` shows them as the tables of the versions before did. On 199,680 pages the rows
-// took 0.18 KB a page instead of 1.9, and the file 0.25 GB instead of 0.83.
+// The view `players` shows them as the tables of the versions before did. On a year of 1,920 teams
+// (199,680 pages) the rows took 0.58 KB a page instead of 1.9 (with the talent index), a week's page
+// 0.36 KB (talent) or 0.70 KB (abilities) instead of 1.4 or 1.8, the file 324 MB instead of 828.
 constexpr const char *compactRows = R"sql(
 ALTER TABLE page_dictionaries ADD COLUMN team_id INTEGER;
 ALTER TABLE page_dictionaries ADD COLUMN base_id INTEGER REFERENCES page_dictionaries (id);

@@ -87,7 +87,8 @@ TEST_F(HistoryFile, KeepsAPageWithItsSummaryRowsAndBytesVerbatim)
                        PageKind::Talent,
                        page,
                        summary,
-                       {makeTalentPlayer(longName, cp("Бразилия <img>"), "Gk", 16, 12.5, 5.125),
+                       // Numbers the rows cannot keep as hundredths or thousandths beside ones they can.
+                       {makeTalentPlayer(longName, cp("Бразилия <img>"), "Gk", 16, 1e-9, 5.12345),
                         talent("Пётр \"Кот\"", "Россия", 0.1, 3.7)},
                        {}};
     const FetchRecord abilities{
@@ -97,7 +98,7 @@ TEST_F(HistoryFile, KeepsAPageWithItsSummaryRowsAndBytesVerbatim)
         "ab",
         summary,
         {},
-        {makeAbilitiesPlayer(cp("Пётр"), "Cm", 17, 8.25, {1, 2.5, 3, 4, 5, 6, 7, 8.75})}};
+        {makeAbilitiesPlayer(cp("Пётр"), "Cm", 17, 8.25, {1, 2.5, 0.125, 4, 5, 6, 1e300, -8.75})}};
     const HistoryOutcome kept = m_store.keep(record);
     EXPECT_TRUE(kept.ok);
     EXPECT_TRUE(kept.message.isEmpty());
@@ -120,12 +121,23 @@ TEST_F(HistoryFile, KeepsAPageWithItsSummaryRowsAndBytesVerbatim)
     SqliteStatement shell =
         SqliteDatabase(path(), SqliteDatabase::Mode::ReadOnly)
             .prepare("SELECT f.team_name, f.page_kind, p.name, p.talent FROM players AS p "
-                     "JOIN fetches AS f ON f.id = p.fetch_id WHERE p.row_no = 2");
+                     "JOIN fetches AS f ON f.id = p.fetch_id WHERE f.page_kind = 'talent' "
+                     "ORDER BY p.row_no DESC");
     ASSERT_TRUE(shell.step());
     EXPECT_EQ(shell.columnText(0), "\"Динамо\" <b>&amp;</b> 'Ёлки'");
     EXPECT_EQ(shell.columnText(1), "talent");
     EXPECT_EQ(shell.columnText(2), "Пётр \"Кот\"");
     EXPECT_EQ(shell.columnReal(3), 3.7);
+    ASSERT_TRUE(shell.step());
+    EXPECT_EQ(shell.columnReal(3), 5.12345);
+
+    // Talent compared as the very number each row stands for, however it is kept.
+    PlayerSearch search;
+    search.lowestTalent = 3.7;
+    EXPECT_EQ(m_store.findPlayers(search).size(), 2u);
+    search.lowestTalent = 5.12345;
+    ASSERT_EQ(m_store.findPlayers(search).size(), 1u);
+    EXPECT_EQ(m_store.findPlayers(search).front().player, record.talents.front());
 }
 
 TEST_F(HistoryFile, ListsTeamsFetchesAndAPlayersSeries)
