@@ -230,13 +230,17 @@ std::string searchSql(const PlayerSearch &search)
 {
     std::string sql = search.everyWeek
                           ? "SELECT f.id, f.team_id, f.fetched_at, f.team_name, f.division, "
-                            "r.name_id, r.country_id, r.position_id, r.age, r.mastery, r.talent "
-                            "FROM talent_rows AS r CROSS JOIN fetches AS f ON f.id = r.fetch_id "
-                            "WHERE 1"
-                          : "SELECT n.fetch_id, n.team_id, n.fetched_at, n.team_name, n.division, "
-                            "r.name_id, r.country_id, r.position_id, r.age, r.mastery, r.talent "
-                            "FROM newest_pages AS n CROSS JOIN talent_rows AS r "
-                            "ON r.fetch_id = n.fetch_id WHERE n.page_kind = 'talent'";
+                          : "SELECT n.fetch_id, n.team_id, n.fetched_at, n.team_name, n.division, ";
+    sql += "r.name_id, r.country_id, r.position_id, r.age, r.mastery, r.talent ";
+    // Over every week the rows are gone through first, or, for some teams, those teams' fetches.
+    if (!search.everyWeek)
+        sql += "FROM newest_pages AS n CROSS JOIN talent_rows AS r ON r.fetch_id = n.fetch_id "
+               "WHERE n.page_kind = 'talent'";
+    else if (search.teamIds.empty())
+        sql += "FROM talent_rows AS r CROSS JOIN fetches AS f ON f.id = r.fetch_id WHERE 1";
+    else
+        sql +=
+            "FROM fetches AS f CROSS JOIN talent_rows AS r ON r.fetch_id = f.id WHERE f.page_kind = 'talent'";
     if (!search.position.empty())
         sql += " AND r.position_id = ?1";
     if (search.oldestAge)
