@@ -132,20 +132,6 @@ private:
     const SqliteDatabase &m_db;
 };
 
-// Resets a statement kept for the connection before and after one use, so it never holds a read open.
-class Reusing {
-public:
-    explicit Reusing(SqliteStatement &statement) : m_statement(statement) { m_statement.reset(); }
-    ~Reusing() { m_statement.reset(); }
-    Reusing(const Reusing &) = delete;
-    Reusing &operator=(const Reusing &) = delete;
-    SqliteStatement &operator*() const { return m_statement; }
-    SqliteStatement *operator->() const { return &m_statement; }
-
-private:
-    SqliteStatement &m_statement;
-};
-
 // A page's head: its time, team, kind and summary, from the columns "fetched_at, team_id, page_kind"
 // and the summary's that follow.
 StoredPage pageHeadOf(int64_t fetchId, const SqliteStatement &head, int firstColumn)

@@ -8,18 +8,6 @@
 
 namespace {
 
-// Resets a statement kept for the connection after one use, so it never holds a read open.
-class ResetAfter {
-public:
-    explicit ResetAfter(SqliteStatement &statement) : m_statement(statement) { m_statement.reset(); }
-    ~ResetAfter() { m_statement.reset(); }
-    ResetAfter(const ResetAfter &) = delete;
-    ResetAfter &operator=(const ResetAfter &) = delete;
-
-private:
-    SqliteStatement &m_statement;
-};
-
 // Hundredths (thousandths) as a whole number when that is the very same double back, else the double.
 void bindNumber(SqliteStatement &statement, int parameter, double value, int scale)
 {
@@ -76,7 +64,7 @@ void PlayerRows::forget()
 
 std::optional<int64_t> PlayerRows::knownIdOf(const std::string &utf8)
 {
-    const ResetAfter resetting(m_textLookup);
+    const Reusing resetting(m_textLookup);
     m_textLookup.bindText(1, utf8);
     return m_textLookup.step() ? std::optional(m_textLookup.columnInteger(0)) : std::nullopt;
 }
@@ -88,7 +76,7 @@ int64_t PlayerRows::idOf(const std::string &cp1251)
     const std::string utf8 = utf8FromCp1251(cp1251);
     std::optional<int64_t> id = knownIdOf(utf8);
     if (!id) {
-        const ResetAfter resetting(m_textInsert);
+        const Reusing resetting(m_textInsert);
         keepText(m_textInsert, utf8);
         id = m_db.lastInsertRowId();
     }
@@ -100,7 +88,7 @@ const std::string &PlayerRows::textOf(int64_t id)
 {
     if (const auto found = m_texts.find(id); found != m_texts.end())
         return found->second;
-    const ResetAfter resetting(m_textById);
+    const Reusing resetting(m_textById);
     m_textById.bindInteger(1, id);
     // A row naming a text that is gone reads as an empty text rather than failing its whole page.
     std::string text = m_textById.step() ? cp1251FromUtf8(m_textById.columnText(0)) : std::string();
@@ -112,7 +100,7 @@ void PlayerRows::keep(int64_t fetchId, const FetchRecord &record)
 {
     int64_t rowNo = 0;
     if (record.kind == PageKind::Talent) {
-        const ResetAfter resetting(m_talentInsert);
+        const Reusing resetting(m_talentInsert);
         for (const TalentPlayer &player : record.talents) {
             m_talentInsert.reset();
             m_talentInsert.bindInteger(1, fetchId).bindInteger(2, ++rowNo).bindInteger(3, idOf(player.name));
@@ -124,7 +112,7 @@ void PlayerRows::keep(int64_t fetchId, const FetchRecord &record)
         }
         return;
     }
-    const ResetAfter resetting(m_abilitiesInsert);
+    const Reusing resetting(m_abilitiesInsert);
     for (const AbilitiesPlayer &player : record.abilities) {
         m_abilitiesInsert.reset();
         m_abilitiesInsert.bindInteger(1, fetchId).bindInteger(2, ++rowNo).bindInteger(3, idOf(player.name));
@@ -171,7 +159,7 @@ void PlayerRows::addRow(StoredPage &page, const SqliteStatement &row, int first)
 void PlayerRows::readInto(StoredPage &page)
 {
     SqliteStatement &rows = page.kind == PageKind::Talent ? m_talentRows : m_abilitiesRows;
-    const ResetAfter resetting(rows);
+    const Reusing resetting(rows);
     rows.bindInteger(1, page.id);
     while (rows.step())
         addRow(page, rows, 0);

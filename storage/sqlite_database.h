@@ -60,6 +60,20 @@ private:
     sqlite3_stmt *m_statement = nullptr;
 };
 
+// Resets a statement kept for the connection before and after one use, so it never holds a read open.
+class Reusing {
+public:
+    explicit Reusing(SqliteStatement &statement) : m_statement(statement) { m_statement.reset(); }
+    ~Reusing() { m_statement.reset(); }
+    Reusing(const Reusing &) = delete;
+    Reusing &operator=(const Reusing &) = delete;
+    SqliteStatement &operator*() const { return m_statement; }
+    SqliteStatement *operator->() const { return &m_statement; }
+
+private:
+    SqliteStatement &m_statement;
+};
+
 // One connection to a database file; closed when it goes out of scope.
 class SqliteDatabase {
 public:

@@ -16,6 +16,11 @@ namespace {
 
 QDateTime at(const char *iso) { return QDateTime::fromString(QString::fromLatin1(iso), Qt::ISODate); }
 
+// Every stored row of each page as text, numbers to the last digit, page by page.
+constexpr const char *rowsOfEachPage =
+    "SELECT group_concat(printf('%s|%s|%s|%d|%!.17g|%!.17g|%!.17g|%!.17g', name, country, position, age, "
+    "mastery, talent, ability1, ability8), ';') FROM players GROUP BY fetch_id ORDER BY fetch_id";
+
 class HistoryLayout : public ::testing::Test {
 protected:
     QString path() const { return m_dir.filePath(QStringLiteral("history.db")); }
@@ -50,14 +55,33 @@ protected:
             EXPECT_EQ(team.fetchCount, static_cast<int>(m_store.fetchesOf(team.teamId).size()));
     }
 
+    // A file an earlier build wrote, copied in, with its pages and its rows (rowsOfEachPage) read
+    // by that layout's own means before the store ever opens it.
+    struct OlderFile {
+        std::vector<std::string> pages;
+        std::vector<std::string> rows;
+    };
+    using Unpack = std::optional<std::string> (*)(const std::string &page, const std::string &dictionary);
+    OlderFile copyOlderFile(const char *name, int version, Unpack unpack) const
+    {
+        OlderFile older;
+        EXPECT_TRUE(QFile::copy(QStringLiteral(BRINDLEMARK_TEST_DATA "/") + QLatin1String(name), path()));
+        QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
+        EXPECT_EQ(count("PRAGMA user_version"), version);
+        const SqliteDatabase file(path(), SqliteDatabase::Mode::ReadOnly);
+        SqliteStatement page = file.prepare("SELECT f.page, d.bytes FROM fetches AS f JOIN page_dictionaries "
+                                            "AS d ON d.id = f.dictionary_id ORDER BY f.id");
+        while (page.step())
+            older.pages.push_back(unpack(page.columnBlob(0), page.columnBlob(1)).value());
+        SqliteStatement row = file.prepare(rowsOfEachPage);
+        while (row.step())
+            older.rows.push_back(row.columnText(0));
+        return older;
+    }
+
     QTemporaryDir m_dir;
     HistoryStore m_store;
 };
-
-// Every stored row of each page as text, numbers to the last digit, page by page.
-constexpr const char *rowsOfEachPage =
-    "SELECT group_concat(printf('%s|%s|%s|%d|%!.17g|%!.17g|%!.17g|%!.17g', name, country, position, age, "
-    "mastery, talent, ability1, ability8), ';') FROM players GROUP BY fetch_id ORDER BY fetch_id";
 
 DemoCatalogue catalogueOf(int teams)
 {
@@ -75,22 +99,12 @@ DemoCatalogue catalogueOf(int teams)
 // teams. What it holds is read first with that layout's own means, then through the updated store.
 TEST_F(HistoryLayout, AFileOfTheLayoutBeforeReadsBackExactlyAndTakesNewPages)
 {
-    ASSERT_TRUE(QFile::copy(QStringLiteral(BRINDLEMARK_TEST_DATA "/history_v2.db"), path()));
-    QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
-    ASSERT_EQ(count("PRAGMA user_version"), 2);
-    std::vector<std::string> pages;
-    std::vector<std::string> rows;
-    {
-        const SqliteDatabase older(path(), SqliteDatabase::Mode::ReadOnly);
-        SqliteStatement page =
-            older.prepare("SELECT f.page, d.bytes FROM fetches AS f JOIN page_dictionaries "
-                          "AS d ON d.id = f.dictionary_id ORDER BY f.id");
-        while (page.step())
-            pages.push_back(zlibUnpack(page.columnBlob(0), page.columnBlob(1)).value());
-        SqliteStatement row = older.prepare(rowsOfEachPage);
-        while (row.step())
-            rows.push_back(row.columnText(0));
-    }
+    const OlderFile older =
+        copyOlderFile("history_v2.db", 2, [](const std::string &page, const std::string &dictionary) {
+            return zlibUnpack(page, dictionary);
+        });
+    const std::vector<std::string> &pages = older.pages;
+    const std::vector<std::string> &rows = older.rows;
     ASSERT_EQ(pages.size(), 12u);
     const HistoryOutcome opened = m_store.open(path());
     ASSERT_TRUE(opened.ok) << opened.message.toStdString();
@@ -136,22 +150,12 @@ TEST_F(HistoryLayout, AFileOfTheLayoutBeforeReadsBackExactlyAndTakesNewPages)
 // build wrote it: three weeks of two teams. Its pages and every digit of its rows read back the same.
 TEST_F(HistoryLayout, AFileOfLayoutThreeKeepsEveryPageAndDigit)
 {
-    ASSERT_TRUE(QFile::copy(QStringLiteral(BRINDLEMARK_TEST_DATA "/history_v3.db"), path()));
-    QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
-    ASSERT_EQ(count("PRAGMA user_version"), 3);
-    std::vector<std::string> pages;
-    std::vector<std::string> rows;
-    {
-        const SqliteDatabase older(path(), SqliteDatabase::Mode::ReadOnly);
-        SqliteStatement page =
-            older.prepare("SELECT f.page, d.bytes FROM fetches AS f JOIN page_dictionaries "
-                          "AS d ON d.id = f.dictionary_id ORDER BY f.id");
-        while (page.step())
-            pages.push_back(ZstdDictionary(page.columnBlob(1)).unpack(page.columnBlob(0)).value());
-        SqliteStatement row = older.prepare(rowsOfEachPage);
-        while (row.step())
-            rows.push_back(row.columnText(0));
-    }
+    const OlderFile older =
+        copyOlderFile("history_v3.db", 3, [](const std::string &page, const std::string &dictionary) {
+            return ZstdDictionary(dictionary).unpack(page);
+        });
+    const std::vector<std::string> &pages = older.pages;
+    const std::vector<std::string> &rows = older.rows;
     ASSERT_EQ(pages.size(), 12u);
     ASSERT_TRUE(m_store.open(path()).ok);
     EXPECT_EQ(count("PRAGMA user_version"), historySchemaVersion());
