@@ -565,9 +565,14 @@ RereadReport HistoryStore::rereadBatch(std::span<const int64_t> fetchIds, const 
                                            read(page->bytes, page->kind));
         });
         RereadReport report;
-        for (size_t i = 0; i < fetchIds.size(); ++i)
-            ++(rewrite(fetchIds[i], records[i]) ? report.read : report.failed);
-        transaction.commit();
+        try {
+            for (size_t i = 0; i < fetchIds.size(); ++i)
+                ++(rewrite(fetchIds[i], records[i]) ? report.read : report.failed);
+            transaction.commit();
+        } catch (...) {
+            m_rows->forget(); // a text noted in the batch went with it
+            throw;
+        }
         return report;
     });
 }

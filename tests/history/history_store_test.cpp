@@ -241,6 +241,38 @@ TEST_F(HistoryFile, RereadReplacesRowsWithWhatTodaysReaderMakesOfThePage)
     EXPECT_THAT(m_store.page(fetches[0].id)->talents, ElementsAre(talent("Z", "Z", 1, 1)));
 }
 
+// A re-read batch that fails is undone whole, the names it noted too: a page kept later with one of
+// them still names its player.
+TEST_F(HistoryFile, AFailedRereadBatchLeavesNoNameBehind)
+{
+    FixtureTeam team;
+    team.squad = {fixturePlayer(QStringLiteral("Пётр"), QStringLiteral("Cm"), QStringLiteral("17"),
+                                QStringLiteral("12.5"), QStringLiteral("3.25"))};
+    ASSERT_TRUE(m_store.open(path()).ok);
+    for (const char *time : {"2024-01-01T00:00:00Z", "2024-01-02T00:00:00Z"})
+        ASSERT_TRUE(m_store
+                        .keep({at(time),
+                               1,
+                               PageKind::Talent,
+                               talentPage(team),
+                               summaryNamed("Заря"),
+                               {talent("Иван", "Россия", 12.5, 3.25)},
+                               {}})
+                        .ok);
+    const std::vector<int64_t> ids = m_store.fetchIds();
+    SqliteDatabase(path(), SqliteDatabase::Mode::Create)
+        .execute("CREATE TRIGGER refuse BEFORE INSERT ON talent_rows WHEN NEW.fetch_id = " +
+                 std::to_string(ids[1]) + " BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    EXPECT_THROW(m_store.rereadBatch(ids), HistoryError);
+    SqliteDatabase(path(), SqliteDatabase::Mode::Create).execute("DROP TRIGGER refuse");
+    ASSERT_TRUE(
+        m_store.keep(talentFetch("2024-01-03T00:00:00Z", 1, "Заря", {talent("Пётр", "Россия", 1, 1)})).ok);
+    HistoryStore reader; // knowing only what the file holds
+    ASSERT_TRUE(reader.open(path()).ok);
+    EXPECT_THAT(reader.page(reader.fetchesOf(1).front().id)->talents,
+                ElementsAre(talent("Пётр", "Россия", 1, 1)));
+}
+
 TEST_F(HistoryFile, RereadInStepsKeepsWhatEachStepDid)
 {
     FixtureTeam team;
