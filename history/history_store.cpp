@@ -430,13 +430,13 @@ std::vector<StoredFetch> HistoryStore::fetchesOf(int32_t teamId) const
     if (!m_db)
         return {};
     return guarded(m_path, readPrefix, [&] {
-        SqliteStatement query = m_db->prepare("SELECT id, fetched_at, page_kind, player_count FROM fetches "
-                                              "WHERE team_id = ?1 ORDER BY id DESC");
-        query.bindInteger(1, teamId);
+        const Reusing query(prepared("SELECT id, fetched_at, page_kind, player_count FROM fetches "
+                                     "WHERE team_id = ?1 ORDER BY id DESC"));
+        query->bindInteger(1, teamId);
         std::vector<StoredFetch> fetches;
-        while (query.step())
-            fetches.push_back({query.columnInteger(0), storedTimeOf(query.columnText(1)),
-                               kindOf(query.columnText(2)), static_cast<int>(query.columnInteger(3))});
+        while (query->step())
+            fetches.push_back({query->columnInteger(0), storedTimeOf(query->columnText(1)),
+                               kindOf(query->columnText(2)), static_cast<int>(query->columnInteger(3))});
         return fetches;
     });
 }
@@ -611,15 +611,15 @@ std::vector<NewestFetch> HistoryStore::newestFetches(const std::vector<int32_t> 
     if (!m_db)
         return {};
     return guarded(m_path, readPrefix, [&] {
-        SqliteStatement query = m_db->prepare("SELECT page_kind, fetch_id, fetched_at FROM newest_pages "
-                                              "WHERE team_id = ?1 ORDER BY page_kind DESC");
+        const Reusing query(prepared("SELECT page_kind, fetch_id, fetched_at FROM newest_pages "
+                                     "WHERE team_id = ?1 ORDER BY page_kind DESC"));
         std::vector<NewestFetch> newest;
         for (const int32_t teamId : teamIds) {
-            query.reset();
-            query.bindInteger(1, teamId);
-            while (query.step())
-                newest.push_back({teamId, kindOf(query.columnText(0)), query.columnInteger(1),
-                                  storedTimeOf(query.columnText(2))});
+            query->reset();
+            query->bindInteger(1, teamId);
+            while (query->step())
+                newest.push_back({teamId, kindOf(query->columnText(0)), query->columnInteger(1),
+                                  storedTimeOf(query->columnText(2))});
         }
         return newest;
     });

@@ -517,3 +517,13 @@ TEST_F(HistoryFile, AnOldFileWithAnEmptyOrShortPageIsBroughtUpToDate)
     EXPECT_EQ(m_store.page(2).value().summary.name, cp("Заря"));
     EXPECT_THROW((void)m_store.rawPage(3), HistoryError);
 }
+
+// Times as the store writes them, and as the shell may have put them in.
+TEST(StoredTime, ReadsTheStoresSpellingAndAnyOtherIsoTime)
+{
+    const QDateTime noon = QDateTime(QDate(2024, 5, 1), QTime(12, 34, 56), Qt::UTC);
+    EXPECT_EQ(storedTimeOf(storedTimeText(noon)), noon);
+    EXPECT_EQ(storedTimeOf("2024-05-01T15:34:56+03:00"), noon);
+    EXPECT_EQ(storedTimeOf("2024-04-30T24:00:00Z"), QDateTime(QDate(2024, 5, 1), QTime(0, 0), Qt::UTC));
+    EXPECT_FALSE(storedTimeOf("2024-13-01T00:00:00Z").isValid());
+}
