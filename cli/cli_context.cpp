@@ -1,5 +1,6 @@
 #include "cli/cli_context.h"
 
+#include "cli/command_line.h"
 #include "cli/stop_signals.h"
 #include "history/history_file.h"
 #include "text/app_error.h"
@@ -126,6 +127,15 @@ std::optional<CatalogueEntry> CliContext::findDivision(const QString &nameOrId)
                      : fromCp1251(division.name).compare(nameOrId, Qt::CaseInsensitive) == 0)
             return division;
     return std::nullopt;
+}
+
+CatalogueEntry CliContext::divisionNamed(const QString &nameOrId)
+{
+    std::optional<CatalogueEntry> division = findDivision(nameOrId);
+    if (!division)
+        throw UsageError{
+            QCoreApplication::translate("CliContext", "В каталоге нет дивизиона «%1».").arg(nameOrId)};
+    return std::move(*division);
 }
 
 void CliContext::tellSkipped(const std::vector<std::string> &skipped)

@@ -55,6 +55,8 @@ public:
     std::vector<CatalogueEntry> teamsOf(int32_t divisionId);
     // A division by its identifier or its name as shown (any letter case); nothing when none matches.
     std::optional<CatalogueEntry> findDivision(const QString &nameOrId);
+    // The same for a division named on the command line: throws UsageError when none matches.
+    CatalogueEntry divisionNamed(const QString &nameOrId);
 
     // Runs the event loop until finish() is asked for, and returns its code. Subcommands that fetch start
     // their work, then call this once, from the subcommand function itself: the only loop there is.

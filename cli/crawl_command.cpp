@@ -87,11 +87,9 @@ CrawlRequest requestOf(CliContext &context, const CommandOptions &options)
         return request;
     }
     for (const QString &given : divisions) {
-        const std::optional<CatalogueEntry> division = context.findDivision(given);
-        if (!division)
-            throw UsageError{CrawlCommand::tr("Дивизиона «%1» нет в каталоге.").arg(given)};
-        request.divisions.push_back(division->id);
-        addTeams(context, division->id, request.scope);
+        const int32_t division = context.divisionNamed(given).id;
+        request.divisions.push_back(division);
+        addTeams(context, division, request.scope);
     }
     return request;
 }

@@ -29,11 +29,9 @@ std::vector<PageKind> kindsOf(const QString &kind)
 
 FetchPlan divisionPlan(CliContext &context, const QString &nameOrId)
 {
-    const std::optional<CatalogueEntry> division = context.findDivision(nameOrId);
-    if (!division)
-        throw UsageError{FetchCommand::tr("В каталоге нет дивизиона «%1».").arg(nameOrId)};
-    FetchPlan plan{shownText(division->name), {}, {}};
-    for (const CatalogueEntry &team : context.teamsOf(division->id))
+    const CatalogueEntry division = context.divisionNamed(nameOrId);
+    FetchPlan plan{shownText(division.name), {}, {}};
+    for (const CatalogueEntry &team : context.teamsOf(division.id))
         plan.teams.push_back({team.id, shownText(team.name)});
     if (plan.teams.empty())
         throw AppError(toCp1251(FetchCommand::tr("В каталоге нет команд дивизиона «%1».").arg(plan.name)));

@@ -55,10 +55,7 @@ std::set<int32_t> teamsAsked(CliContext &context, const QStringList &divisions)
         return teams;
     }
     for (const QString &name : divisions) {
-        const std::optional<CatalogueEntry> division = context.findDivision(name);
-        if (!division)
-            throw UsageError{GrowthCommands::tr("В каталоге нет дивизиона «%1».").arg(name)};
-        for (const CatalogueEntry &team : context.teamsOf(division->id))
+        for (const CatalogueEntry &team : context.teamsOf(context.divisionNamed(name).id))
             teams.insert(team.id);
     }
     return teams;

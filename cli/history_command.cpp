@@ -101,11 +101,7 @@ int historyFetches(CliContext &context, const QStringList &arguments)
         throw UsageError{HistoryCommand::tr("Не указана команда: --team ID.")};
     const ResultFormat format = formatOf(options, tableOrJson());
     const std::vector<StoredPage> pages = context.history().store().pagesOf(static_cast<int32_t>(*team));
-    std::vector<QDateTime> times;
-    times.reserve(pages.size());
-    for (const StoredPage &page : pages)
-        times.push_back(page.fetchedAt);
-    const std::vector<QString> timeTexts = fetchTimeTexts(times);
+    const std::vector<QString> timeTexts = fetchTimeTexts(pages);
     const std::vector<std::optional<ChangeCounts>> counts = changesSinceEarlier(pages);
     ResultTable table{{{HistoryCommand::tr("Код загрузки"), QStringLiteral("fetchId")},
                        {HistoryCommand::tr("Дата"), QStringLiteral("fetchedAt")},

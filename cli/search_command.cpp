@@ -47,10 +47,7 @@ std::vector<int32_t> teamsOfDivisions(CliContext &context, const QStringList &di
 {
     std::vector<int32_t> teamIds;
     for (const QString &nameOrId : divisions) {
-        const std::optional<CatalogueEntry> division = context.findDivision(nameOrId);
-        if (!division)
-            throw UsageError{SearchCommand::tr("В каталоге нет дивизиона «%1».").arg(nameOrId)};
-        for (const CatalogueEntry &team : context.teamsOf(division->id))
+        for (const CatalogueEntry &team : context.teamsOf(context.divisionNamed(nameOrId).id))
             teamIds.push_back(team.id);
     }
     return teamIds;

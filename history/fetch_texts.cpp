@@ -26,6 +26,15 @@ std::vector<QString> fetchTimeTexts(const std::vector<QDateTime> &times)
     return texts;
 }
 
+std::vector<QString> fetchTimeTexts(const std::vector<StoredPage> &pages)
+{
+    std::vector<QDateTime> times;
+    times.reserve(pages.size());
+    for (const StoredPage &page : pages)
+        times.push_back(page.fetchedAt);
+    return fetchTimeTexts(times);
+}
+
 QString comparedSpanText(const QString &olderText, const QDateTime &older, const QString &newerText,
                          const QDateTime &newer)
 {

@@ -12,6 +12,8 @@
 // Each time (UTC) as local "dd.MM.yyyy HH:mm", with ":ss" added to every time that shares its minute
 // with another of the list, so no two rows read alike unless they are alike to the second.
 std::vector<QString> fetchTimeTexts(const std::vector<QDateTime> &times);
+// The same for the times of those pages.
+std::vector<QString> fetchTimeTexts(const std::vector<StoredPage> &pages);
 
 // "12.11.2026 14:13 → 10.12.2026 09:05, 4 нед.": the two times as given and the span between them in
 // whole weeks, or days under a week, or "менее суток".

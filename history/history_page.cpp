@@ -366,11 +366,7 @@ void HistoryPage::showFetchesOfChosenTeam()
     const std::vector<StoredPage> pages =
         m_store && team != 0 ? m_store->pagesOf(team) : std::vector<StoredPage>{};
     showTeamLevels(pages);
-    std::vector<QDateTime> times;
-    times.reserve(pages.size());
-    for (const StoredPage &page : pages)
-        times.push_back(page.fetchedAt);
-    const std::vector<QString> timeTexts = fetchTimeTexts(times);
+    const std::vector<QString> timeTexts = fetchTimeTexts(pages);
     const std::vector<std::optional<ChangeCounts>> counts = changesSinceEarlier(pages);
     std::vector<std::vector<std::string>> rows;
     std::vector<int64_t> ids;

@@ -249,6 +249,13 @@
     </message>
 </context>
 <context>
+    <name>CliContext</name>
+    <message>
+        <source>В каталоге нет дивизиона «%1».</source>
+        <translation>The catalogue has no division “%1”.</translation>
+    </message>
+</context>
+<context>
     <name>CommandOptions</name>
     <message>
         <source>Лишний аргумент: «%1».</source>
@@ -357,10 +364,6 @@ Exit codes: 0 success, 1 some teams left out, 2 usage error, 3 nothing fetched.
     <message>
         <source>Укажите --all или --division.</source>
         <translation>Give --all or --division.</translation>
-    </message>
-    <message>
-        <source>Дивизиона «%1» нет в каталоге.</source>
-        <translation>There is no division “%1” in the catalogue.</translation>
     </message>
     <message>
         <source>талант</source>
@@ -474,10 +477,6 @@ Exit codes: 0 success, 1 some teams left out, 2 usage error, 3 nothing fetched.
 <context>
     <name>FetchCommand</name>
     <message>
-        <source>В каталоге нет дивизиона «%1».</source>
-        <translation>The catalogue has no division “%1”.</translation>
-    </message>
-    <message>
         <source>В каталоге нет команд дивизиона «%1».</source>
         <translation>The catalogue has no teams of the division “%1”.</translation>
     </message>
@@ -542,10 +541,6 @@ Exit codes: 0 success, 1 some teams left out, 2 usage error, 3 nothing fetched.
 </context>
 <context>
     <name>GrowthCommands</name>
-    <message>
-        <source>В каталоге нет дивизиона «%1».</source>
-        <translation>The catalogue has no division “%1”.</translation>
-    </message>
     <message>
         <source>Произведение уровней школы и тренера (Ш×Т), которое лучше всего объясняет рост игроков каждой команды, и насколько уверенно; по темпу тренировок своей команды.</source>
         <translation>The product of the school and coach levels (S×C) that best explains the growth of each team&apos;s players, and how sure that is; from your own team&apos;s training pace.</translation>
@@ -1604,10 +1599,6 @@ Delete them? If you answer No they are kept, and you will not be asked again unt
     <message>
         <source>Искать во всех сохранённых неделях, а не только в последней странице команды.</source>
         <translation>Search every stored week, not only each team&apos;s latest page.</translation>
-    </message>
-    <message>
-        <source>В каталоге нет дивизиона «%1».</source>
-        <translation>The catalogue has no division “%1”.</translation>
     </message>
     <message>
         <source>Команда</source>
