@@ -1,5 +1,7 @@
 #include "cli/crawl_journal.h"
 
+#include "history/history_records.h"
+
 namespace {
 
 // Finished runs kept as a record of what the crawls came to; older ones go.
@@ -23,8 +25,6 @@ CREATE TABLE IF NOT EXISTS crawl_pages(
 ) WITHOUT ROWID;
 )sql";
 
-std::string timeText(const QDateTime &at) { return at.toUTC().toString(Qt::ISODate).toStdString(); }
-
 } // namespace
 
 CrawlJournal::CrawlJournal(const QString &historyPath) : m_db(historyPath, SqliteDatabase::Mode::Create)
@@ -45,7 +45,7 @@ CrawlJournal::Run CrawlJournal::openRun(const std::string &selection, const QDat
     if (open.step())
         return {open.columnInteger(0), true};
     SqliteStatement add = m_db.prepare("INSERT INTO crawl_runs(selection, started_at) VALUES (?1, ?2)");
-    add.bindText(1, selection).bindText(2, timeText(now)).run();
+    add.bindText(1, selection).bindText(2, storedTimeText(now)).run();
     return {m_db.lastInsertRowId(), false};
 }
 
@@ -83,7 +83,7 @@ void CrawlJournal::finish(int64_t run, const QDateTime &now, const std::string &
         m_db.prepare("DELETE FROM crawl_pages WHERE run_id = ?1").bindInteger(1, run).run();
         m_db.prepare("UPDATE crawl_runs SET finished_at = ?2, outcome = ?3 WHERE id = ?1")
             .bindInteger(1, run)
-            .bindText(2, timeText(now))
+            .bindText(2, storedTimeText(now))
             .bindText(3, outcome)
             .run();
         m_db.prepare("DELETE FROM crawl_runs WHERE finished_at IS NOT NULL AND id NOT IN (SELECT id FROM "
